@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Every dialog the program shows goes through this service, so the engines and the
+// windows can be driven by tests. The Qt implementation lives in the UI library.
+class MessageService
+{
+public:
+    enum Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum Icon { NoIcon, Information, Exclamation, Question, Critical };
+    enum Answer { AnswerOk, AnswerCancel, AnswerYes, AnswerNo };
+    enum DefaultButton { FirstButton, SecondButton, ThirdButton };
+
+    virtual ~MessageService() = default;
+
+    virtual Answer msgBox(const QString& text, Buttons buttons, Icon icon, const QString& title,
+                          DefaultButton defaultButton = FirstButton) = 0;
+
+    // Returns the text typed, or an empty string when the user cancelled.
+    virtual QString inputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText) = 0;
+
+    // Returns the chosen path, or an empty string when the user cancelled.
+    virtual QString fileOpen(const QString& title, const QString& directory,
+                             const QStringList& filters) = 0;
+};

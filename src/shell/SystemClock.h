@@ -1,0 +1,9 @@
+#pragma once
+
+#include "shell/Clock.h"
+
+class SystemClock : public Clock
+{
+public:
+    QDate today() const override { return QDate::currentDate(); }
+};

@@ -1,0 +1,57 @@
+#include "FakeMessageService.h"
+
+MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons buttons,
+                                                  Icon icon, const QString& title,
+                                                  DefaultButton defaultButton)
+{
+    shown.append({text, buttons, icon, title, defaultButton});
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    switch (buttons) {
+    case Ok:
+        return AnswerOk;
+    case OkCancel:
+        return defaultButton == FirstButton ? AnswerOk : AnswerCancel;
+    case YesNo:
+        return defaultButton == FirstButton ? AnswerYes : AnswerNo;
+    case YesNoCancel:
+        return defaultButton == FirstButton   ? AnswerYes
+               : defaultButton == SecondButton ? AnswerNo
+                                               : AnswerCancel;
+    }
+    return AnswerOk;
+}
+
+QString FakeMessageService::inputBox(const QString& prompt, const QString& title,
+                                     const QString& defaultText)
+{
+    Q_UNUSED(title);
+    prompts.append(prompt);
+    return inputs.isEmpty() ? defaultText : inputs.dequeue();
+}
+
+QString FakeMessageService::fileOpen(const QString& title, const QString& directory,
+                                     const QStringList& filters)
+{
+    Q_UNUSED(title);
+    Q_UNUSED(directory);
+    Q_UNUSED(filters);
+    return files.isEmpty() ? QString() : files.dequeue();
+}
+
+QStringList FakeMessageService::texts() const
+{
+    QStringList result;
+    for (const Shown& s : shown)
+        result.append(s.text);
+    return result;
+}
+
+void FakeMessageService::reset()
+{
+    shown.clear();
+    prompts.clear();
+    answers.clear();
+    inputs.clear();
+    files.clear();
+}
