@@ -1,0 +1,7 @@
+#include "shell/AppGlobals.h"
+
+AppGlobals& AppGlobals::instance()
+{
+    static AppGlobals globals;
+    return globals;
+}
