@@ -77,7 +77,7 @@ bool DatabaseChooser::ValjDatabas(QString* heading)
     m_globals.DBNmn = QStringLiteral("0");
 
     // A cancelled dialog gives back the name it was opened with.
-    const QString chosen = m_messages.fileOpen(QString(), m_globals.DBSokVag,
+    const QString chosen = m_messages.fileOpen(QStringLiteral("Hämta databas"), m_globals.DBSokVag,
                                                {QStringLiteral("Valsit Database (*.mdb)")});
     if (!chosen.isEmpty())
         m_globals.DBSokVag = chosen;

@@ -31,6 +31,36 @@ void flushDeletes()
     QCoreApplication::processEvents();
 }
 
+// Real dialogs give the main window back its activation when they close; this fake does
+// the same while its dialog is "open".
+class ActivatingFakeMessageService : public FakeMessageService
+{
+public:
+    QPointer<QWidget> window;
+
+    QString fileOpen(const QString& title, const QString& directory,
+                     const QStringList& filters) override
+    {
+        reactivate();
+        return FakeMessageService::fileOpen(title, directory, filters);
+    }
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override
+    {
+        reactivate();
+        return FakeMessageService::inputBox(prompt, title, defaultText);
+    }
+
+private:
+    void reactivate()
+    {
+        if (window) {
+            QEvent activate(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(window, &activate);
+        }
+    }
+};
+
 } // namespace
 
 class TestFrmAStart : public QObject
@@ -39,7 +69,7 @@ class TestFrmAStart : public QObject
 
 private:
     std::unique_ptr<SettingsSandbox> m_sandbox;
-    FakeMessageService m_messages;
+    ActivatingFakeMessageService m_messages;
     FixedClock m_clock;
     std::unique_ptr<TemplateCopy> m_program;
     std::unique_ptr<QTemporaryDir> m_other;
@@ -129,6 +159,7 @@ private Q_SLOTS:
     {
         SettingsSandbox::clear();
         m_messages.reset();
+        m_messages.window = nullptr;
         m_program = std::make_unique<TemplateCopy>();
         m_other = std::make_unique<QTemporaryDir>();
         QVERIFY(m_program->isValid());
@@ -409,6 +440,22 @@ private Q_SLOTS:
         QCOMPARE(text(w, "mnuForHeader"), QString("för Mora"));
         QCOMPARE(SettingsStore().value("ValsitKat"), m_other->path());
         QCOMPARE(SettingsStore().value("ValsitNmn"), QString("Mora.mdb"));
+    }
+
+    void dialogsDoNotRestartTheActivation()
+    {
+        frmA_Start* w = load();
+        QVERIFY(w);
+        m_messages.window = w;
+        QVERIFY(QFile::copy(TemplateCopy::templatePath(), m_other->filePath("Mora.mdb")));
+        QVERIFY(QFile::copy(TemplateCopy::templatePath(), m_other->filePath("Valsit.mdb")));
+        m_messages.files.enqueue(m_other->filePath("Mora.mdb"));
+        click(w, "mnuDataBas", "mnuHmtaNyLnk");
+        m_messages.inputs.enqueue("Kiruna");
+        click(w, "mnuDataBas", "mnuSkapaNyDB");
+        QCOMPARE(m_messages.texts(), QStringList());
+        QCOMPARE(m_messages.fileDialogs.size(), 1);
+        QCOMPARE(text(w, "mnuRecentFile"), AppGlobals::joinPath(m_other->path(), "Kiruna.mdb"));
     }
 
     void fetchRefusesAFileThatIsNoElectionDatabase()

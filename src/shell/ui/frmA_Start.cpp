@@ -193,9 +193,22 @@ void frmA_Start::Form_Load()
 bool frmA_Start::event(QEvent* event)
 {
     const bool result = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate)
+    // The window becomes active again when one of its own dialogs closes; a command is
+    // then half done (the choice of database has set DBKat and DBNmn to "0" while its
+    // dialog is open), so its activation waits for the command to finish it.
+    if (event->type() == QEvent::WindowActivate && m_commands == 0)
         Form_Activate();
     return result;
+}
+
+frmA_Start::CommandScope::CommandScope(frmA_Start* window) : m_window(window)
+{
+    ++m_window->m_commands;
+}
+
+frmA_Start::CommandScope::~CommandScope()
+{
+    --m_window->m_commands;
 }
 
 void frmA_Start::Form_Activate()
@@ -250,6 +263,7 @@ void frmA_Start::mnuPrelFullm_Click()
 
 void frmA_Start::mnuHmtaNyLnk_Click()
 {
+    const CommandScope command(this);
     if (!menuOn(m_mnuHmtaNyLnk))
         return;
     SettingsStore settings;
@@ -264,6 +278,7 @@ void frmA_Start::mnuHmtaNyLnk_Click()
 
 void frmA_Start::mnuSkapaNyDB_Click()
 {
+    const CommandScope command(this);
     if (!menuOn(m_mnuSkapaNyDB))
         return;
     SettingsStore settings;
@@ -284,6 +299,7 @@ void frmA_Start::mnuRecentFile_Click()
 
 void frmA_Start::mnuForHeader_Click()
 {
+    const CommandScope command(this);
     if (!menuOn(m_mnuForHeader))
         return;
     QString proposed = m_mnuForHeader->text();
@@ -303,6 +319,7 @@ void frmA_Start::mnuForHeader_Click()
 
 void frmA_Start::mnuOrgNamn_Click()
 {
+    const CommandScope command(this);
     if (!menuOn(m_mnuOrgNamn))
         return;
     AppGlobals& globals = AppGlobals::instance();
@@ -320,6 +337,7 @@ void frmA_Start::mnuOrgNamn_Click()
 
 void frmA_Start::mnuInfo_Click()
 {
+    const CommandScope command(this);
     if (!menuOn(m_mnuInfo))
         return;
     if (!WindowRegistry::instance().contains(QStringLiteral("frmAB_ProdInfo"))) {
@@ -336,6 +354,7 @@ void frmA_Start::mnuExit_Click()
 
 void frmA_Start::cmdNext_Click()
 {
+    const CommandScope command(this);
     AppGlobals& globals = AppGlobals::instance();
     SettingsStore().setValue(QStringLiteral("ChkNmnd"), m_chkNmnd.trimmed());
     globals.ValsitBerObj->setAntValsit(m_antNmnd);

@@ -51,6 +51,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Marks a command of the window as running (see event()).
+    class CommandScope
+    {
+    public:
+        explicit CommandScope(frmA_Start* window);
+        ~CommandScope();
+
+    private:
+        frmA_Start* m_window;
+    };
+
     void buildControls();
     void buildMenus();
     void Form_Load();
@@ -81,4 +92,5 @@ private:
     int m_antFullm = 0;
     int m_antNmnd = 0;
     bool m_activating = false;
+    int m_commands = 0;
 };
