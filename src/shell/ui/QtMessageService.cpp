@@ -1,7 +1,9 @@
 #include "shell/ui/QtMessageService.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -58,6 +60,15 @@ MessageService::Answer QtMessageService::msgBox(const QString& text, Buttons but
     for (QMessageBox::StandardButton b : order)
         all |= b;
     box.setStandardButtons(all);
+    // The users are Swedish whatever translations the machine has.
+    const auto swedish = [&box](QMessageBox::StandardButton which, const QString& text) {
+        if (QAbstractButton* b = box.button(which))
+            b->setText(text);
+    };
+    swedish(QMessageBox::Ok, QStringLiteral("OK"));
+    swedish(QMessageBox::Cancel, QStringLiteral("Avbryt"));
+    swedish(QMessageBox::Yes, QStringLiteral("&Ja"));
+    swedish(QMessageBox::No, QStringLiteral("&Nej"));
     const int index = qMin(int(defaultButton), int(order.size()) - 1);
     box.setDefaultButton(order[index]);
     // Closing the box from its frame counts as its last button (Cancel or No), or OK.
@@ -78,15 +89,34 @@ MessageService::Answer QtMessageService::msgBox(const QString& text, Buttons but
 QString QtMessageService::inputBox(const QString& prompt, const QString& title,
                                    const QString& defaultText)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                               QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("Avbryt"));
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 QString QtMessageService::fileOpen(const QString& title, const QString& directory,
                                    const QStringList& filters)
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, directory,
-                                        filters.join(QStringLiteral(";;")));
+    QFileDialog box(QApplication::activeWindow(), title, directory,
+                    filters.join(QStringLiteral(";;")));
+    box.setFileMode(QFileDialog::ExistingFile);
+    box.setAcceptMode(QFileDialog::AcceptOpen);
+    // The starting path may name a file: it is then the proposed choice.
+    const QFileInfo start(directory);
+    if (start.isFile()) {
+        box.setDirectory(start.absolutePath());
+        box.selectFile(start.fileName());
+    }
+    box.setLabelText(QFileDialog::LookIn, QStringLiteral("Sök i:"));
+    box.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
+    box.setLabelText(QFileDialog::FileType, QStringLiteral("Filformat:"));
+    box.setLabelText(QFileDialog::Accept, QStringLiteral("Öppna"));
+    box.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        return QString();
+    return box.selectedFiles().first();
 }
