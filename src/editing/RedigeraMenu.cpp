@@ -1,5 +1,8 @@
 #include "editing/RedigeraMenu.h"
 
+#include "committee/ValsitBer.h"
+#include "editing/QtClipboardServices.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -23,6 +26,20 @@ RedigeraMenu* RedigeraMenu::addTo(QMenuBar* bar, Command copy, Command cut, Comm
     auto* menu = new RedigeraMenu(std::move(copy), std::move(cut), std::move(paste), bar);
     bar->addMenu(menu);
     return menu;
+}
+
+RedigeraMenu* RedigeraMenu::addTo(QMenuBar* bar, std::function<ValsitBer*()> engine)
+{
+    auto call = [engine](void (ValsitBer::*command)()) {
+        return [engine, command] {
+            if (ValsitBer* e = engine ? engine() : nullptr) {
+                QtClipboardServices::install(*e);
+                (e->*command)();
+            }
+        };
+    };
+    return addTo(bar, call(&ValsitBer::CB_Copy), call(&ValsitBer::CB_Cut),
+                 call(&ValsitBer::CB_Paste));
 }
 
 QAction* RedigeraMenu::addCommand(const char* name, const QString& caption,

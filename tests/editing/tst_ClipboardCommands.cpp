@@ -1,6 +1,7 @@
 #include "FakeClipboardAccess.h"
 #include "FakeMessageService.h"
 #include "FakeTextBoxAccess.h"
+#include "committee/ValsitBer.h"
 #include "shell/ClipboardCommands.h"
 
 #include <QtTest>
@@ -12,6 +13,7 @@ private Q_SLOTS:
     void commands_data();
     void commands();
     void withoutWindowEveryCommandIsRefused();
+    void engineCarriesTheCommands();
 };
 
 void tst_ClipboardCommands::commands_data()
@@ -122,6 +124,36 @@ void tst_ClipboardCommands::withoutWindowEveryCommandIsRefused()
     QCOMPARE(messages.texts(), QStringList({"Du kan bara kopiera mellan Text-boxar",
                                             "Du kan bara kopiera mellan Text-boxar",
                                             "Du kan bara klistra in i Text-boxar"}));
+}
+
+void tst_ClipboardCommands::engineCarriesTheCommands()
+{
+    FakeMessageService messages;
+    ValsitBer engine(messages);
+    engine.CB_Paste(); // no window services given: refused, nothing else
+    QCOMPARE(messages.texts(), QStringList{"Du kan bara klistra in i Text-boxar"});
+
+    FakeTextBoxAccess from;
+    from.text = "412";
+    from.selStart = 1;
+    from.selLength = 2;
+    FakeClipboardAccess clipboard;
+    engine.setClipboardAccess(&from, &clipboard);
+    engine.CB_Cut();
+    QCOMPARE(clipboard.content, QStringLiteral("12"));
+    QCOMPARE(from.text, QStringLiteral("4"));
+
+    FakeTextBoxAccess to;
+    to.text = "999";
+    to.selLength = 3;
+    engine.setClipboardAccess(&to, &clipboard);
+    engine.CB_Paste();
+    QCOMPARE(to.text, QStringLiteral("12"));
+    to.selStart = 0;
+    to.selLength = 1;
+    engine.CB_Copy();
+    QCOMPARE(clipboard.content, QStringLiteral("1"));
+    QCOMPARE(messages.shown.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_ClipboardCommands)

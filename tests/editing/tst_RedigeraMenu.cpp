@@ -1,4 +1,5 @@
 #include "FakeMessageService.h"
+#include "committee/ValsitBer.h"
 #include "editing/Key2TextBox.h"
 #include "editing/QtClipboardAccess.h"
 #include "editing/QtTextBoxAccess.h"
@@ -73,6 +74,7 @@ private Q_SLOTS:
     void pasteIntoLockedFieldChangesNothing();
     void otherControlsAreRefused_data();
     void otherControlsAreRefused();
+    void engineMenuRoutesToTheEngine();
 
 private:
     void press(QWidget* focus, Qt::Key key);
@@ -209,6 +211,34 @@ void tst_RedigeraMenu::otherControlsAreRefused()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("före"));
     QCOMPARE(m_window->combo->currentText(), QStringLiteral("Kommun"));
     QCOMPARE(m_window->rich->toPlainText(), QStringLiteral("Rapport"));
+}
+
+void tst_RedigeraMenu::engineMenuRoutesToTheEngine()
+{
+    // The menu of the entry windows, on the committee engine held in the globals.
+    FakeMessageService engineMessages;
+    auto engine = std::make_unique<ValsitBer>(engineMessages);
+    QMainWindow window;
+    auto* box = new QLineEdit("Moderaterna");
+    window.setCentralWidget(box);
+    RedigeraMenu::addTo(window.menuBar(), [&engine] { return engine.get(); });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    box->setSelection(0, 4);
+    press(box, Qt::Key_X);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Mode"));
+    QCOMPARE(box->text(), QStringLiteral("raterna"));
+    box->setCursorPosition(7);
+    press(box, Qt::Key_V);
+    QCOMPARE(box->text(), QStringLiteral("raternaMode"));
+    QVERIFY(engineMessages.shown.isEmpty());
+
+    // Between two engines there may be none: the keys then do nothing.
+    engine.reset();
+    press(box, Qt::Key_V);
+    QCOMPARE(box->text(), QStringLiteral("raternaMode"));
 }
 
 QTEST_MAIN(tst_RedigeraMenu)
