@@ -1,5 +1,6 @@
 #include "editing/Key2TextBox.h"
 #include "editing/KeyPressHook.h"
+#include "editing/MarkeraOnFocus.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void textSetByProgramStaysEditable();
 
     void markera();
+    void markeraOnFocusSurvivesTheClick();
 };
 
 void tst_Key2TextBox::filterTakesExactlyItsSet_data()
@@ -338,6 +340,29 @@ void tst_Key2TextBox::markera()
         QCOMPARE(k.Markera(), 0);
         QVERIFY(!box->hasSelectedText());
     }
+}
+
+void tst_Key2TextBox::markeraOnFocusSurvivesTheClick()
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* votes = new QLineEdit("4711");
+    auto* other = new QLineEdit("x");
+    layout->addWidget(votes);
+    layout->addWidget(other);
+    Key2TextBox k;
+    k.setFormName(&window);
+    k.hook(votes, &Key2TextBox::txt0_9);
+    MarkeraOnFocus::attach(votes, k);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    other->setFocus();
+
+    QTest::mouseClick(votes, Qt::LeftButton, Qt::NoModifier, QPoint(3, votes->height() / 2));
+    QTRY_COMPARE(votes->selectedText(), QStringLiteral("4711"));
+    QTest::keyClicks(votes, "12");
+    QCOMPARE(votes->text(), QStringLiteral("12"));
 }
 
 QTEST_MAIN(tst_Key2TextBox)

@@ -4,6 +4,7 @@
 #include "editing/QtClipboardAccess.h"
 #include "editing/QtTextBoxAccess.h"
 #include "editing/RedigeraMenu.h"
+#include "shell/AppGlobals.h"
 #include "shell/ClipboardCommands.h"
 
 #include <QApplication>
@@ -217,11 +218,12 @@ void tst_RedigeraMenu::engineMenuRoutesToTheEngine()
 {
     // The menu of the entry windows, on the committee engine held in the globals.
     FakeMessageService engineMessages;
-    auto engine = std::make_unique<ValsitBer>(engineMessages);
+    std::unique_ptr<ValsitBer>& engine = AppGlobals::instance().ValsitBerObj;
+    engine = std::make_unique<ValsitBer>(engineMessages);
     QMainWindow window;
     auto* box = new QLineEdit("Moderaterna");
     window.setCentralWidget(box);
-    RedigeraMenu::addTo(window.menuBar(), [&engine] { return engine.get(); });
+    RedigeraMenu::addTo(window.menuBar());
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -235,10 +237,16 @@ void tst_RedigeraMenu::engineMenuRoutesToTheEngine()
     QCOMPARE(box->text(), QStringLiteral("raternaMode"));
     QVERIFY(engineMessages.shown.isEmpty());
 
+    // A new main window replaces the engine: the menu works on the new one.
+    FakeMessageService newMessages;
+    engine = std::make_unique<ValsitBer>(newMessages);
+    press(box, Qt::Key_V);
+    QCOMPARE(box->text(), QStringLiteral("raternaModeMode"));
+
     // Between two engines there may be none: the keys then do nothing.
     engine.reset();
     press(box, Qt::Key_V);
-    QCOMPARE(box->text(), QStringLiteral("raternaMode"));
+    QCOMPARE(box->text(), QStringLiteral("raternaModeMode"));
 }
 
 QTEST_MAIN(tst_RedigeraMenu)
