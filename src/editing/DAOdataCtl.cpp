@@ -107,7 +107,8 @@ void DAOdataCtl::setAktIDA(const QString& id)
         return;
     }
     m_aktIDA = id;
-    guarded([this] { goBackToCurrentId(); });
+    if (m_ctl)
+        guarded([this] { goBackToCurrentId(); });
 }
 
 qint32 DAOdataCtl::AktIDN()
@@ -129,7 +130,8 @@ void DAOdataCtl::setAktIDN(qint32 id)
         return;
     }
     m_aktIDN = id;
-    guarded([this] { goBackToCurrentId(); });
+    if (m_ctl)
+        guarded([this] { goBackToCurrentId(); });
 }
 
 // ---- Error handling ----
@@ -179,7 +181,7 @@ bool DAOdataCtl::pending()
 void DAOdataCtl::StartDBC(int Index)
 {
     guarded([this, Index] {
-        if (!m_opened && !open())
+        if ((!m_opened || !m_ctl) && !open())
             return;
         act(Index);
     });
@@ -496,7 +498,7 @@ bool DAOdataCtl::find(const QVariant& id, const QString& shown)
 {
     bool found = false;
     guarded([&] {
-        if (!m_opened && !open())
+        if ((!m_opened || !m_ctl) && !open())
             return;
         rs().FindFirst(m_idField, id);
         if (rs().NoMatch()) {
