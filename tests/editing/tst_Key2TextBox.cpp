@@ -119,14 +119,11 @@ void tst_Key2TextBox::singleKeys_data()
     QTest::newRow("txtalphaGemen Ä") << "txtalphaGemen" << 0xC4 << 0;
     QTest::newRow("txtAlphaVersal Ä") << "txtAlphaVersal" << 0xC4 << 0xC4;
     QTest::newRow("txtTal blank") << "txtTal" << int(' ') << 0;
-    const QStringList all = {"txtNoll",     "txt0_9",        "txt1_9",       "txtTal",
-                             "txta_zGemen", "txtalphaGemen", "txtA_ZVersal", "txtAlphaVersal",
-                             "txtAlpha",    "txtAlphaNum",   "txtKat"};
-    for (const QString& f : all) {
-        QTest::addRow("%s Backspace", qPrintable(f)) << f << 8 << 0;
-        QTest::addRow("%s Enter", qPrintable(f)) << f << 13 << 0;
-        QTest::addRow("%s Ctrl+Z", qPrintable(f)) << f << 26 << 0;
-    }
+    // Control keys never pass, whatever the set (the full sweep above covers every code).
+    QTest::newRow("txt0_9 Backspace") << "txt0_9" << 8 << 0;
+    QTest::newRow("txt0_9 Enter") << "txt0_9" << 13 << 0;
+    QTest::newRow("txtAlphaNum Backspace") << "txtAlphaNum" << 8 << 0;
+    QTest::newRow("txtKat Enter") << "txtKat" << 13 << 0;
 }
 
 void tst_Key2TextBox::singleKeys()
