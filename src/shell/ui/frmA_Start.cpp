@@ -51,7 +51,7 @@ frmA_Start::frmA_Start(QWidget* parent) : QMainWindow(parent)
     buildControls();
     buildMenus();
     // The design size of the window, which it keeps as its smallest normal size.
-    m_stateRule = new WindowStateRule(this, 7200, 4800);
+    m_stateRule = new WindowStateRule(this, 9600, 4800);
     resize(m_stateRule->minimumPixels());
     Form_Load();
 }
@@ -287,7 +287,7 @@ void frmA_Start::mnuForHeader_Click()
     if (!menuOn(m_mnuForHeader))
         return;
     QString proposed = m_mnuForHeader->text();
-    const int at = proposed.indexOf(QLatin1String("för "));
+    const int at = proposed.indexOf(QStringLiteral("för "));
     if (at >= 0)
         proposed = proposed.mid(at + 4);
     proposed = proposed.trimmed();
