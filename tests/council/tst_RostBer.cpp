@@ -192,6 +192,8 @@ private Q_SLOTS:
         QTest::newRow("without threshold the small party wins seat 19")
             << "1000,40" << 30 << 1.4 << 0.0
             << "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18*,20,21,22,23,24,25,26,27,28,29,30|19";
+        QTest::newRow("negative votes still compete without a threshold")
+            << "-10,0" << 5 << 1.4 << 0.0 << "|1,2,3,4,5";
         QTest::newRow("exactly at the threshold keeps the seat")
             << "960,40" << 30 << 1.4 << 4.0
             << "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,19,20,21,22,23,24,25,26,27,28,29,30|18";
