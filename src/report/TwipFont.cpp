@@ -9,6 +9,8 @@ QFont makeFont(const QString& name, int size, bool bold)
     font.setPixelSize(size * 20);
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferNoHinting);
+    // Text is measured and drawn as the sum of its characters' widths, as printers do.
+    font.setKerning(false);
     return font;
 }
 } // namespace
