@@ -1,8 +1,7 @@
 #include "FakeMessageService.h"
 
-MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons buttons,
-                                                  Icon icon, const QString& title,
-                                                  DefaultButton defaultButton)
+MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons buttons, Icon icon,
+                                                  const QString& title, DefaultButton defaultButton)
 {
     shown.append({text, buttons, icon, title, defaultButton});
     if (!answers.isEmpty())
@@ -15,7 +14,7 @@ MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons b
     case YesNo:
         return defaultButton == FirstButton ? AnswerYes : AnswerNo;
     case YesNoCancel:
-        return defaultButton == FirstButton   ? AnswerYes
+        return defaultButton == FirstButton    ? AnswerYes
                : defaultButton == SecondButton ? AnswerNo
                                                : AnswerCancel;
     }

@@ -1,0 +1,43 @@
+#include "cli/CalcApp.h"
+
+#include "cli/CalcError.h"
+#include "cli/CalcOptions.h"
+#include "cli/CliMessageService.h"
+#include "cli/CommitteeCalc.h"
+#include "cli/CouncilCalc.h"
+#include "shell/AppGlobals.h"
+#include "shell/EngineError.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QTextStream>
+
+int CalcApp::run(const QStringList& arguments)
+{
+    if (arguments.size() == 1 && (arguments.first() == QLatin1String("--help") ||
+                                  arguments.first() == QLatin1String("-h"))) {
+        m_out << CalcOptions::usage();
+        return 0;
+    }
+    CliMessageService messages(m_err);
+    try {
+        const CalcOptions options = CalcOptions::parse(arguments);
+        AppGlobals& globals = AppGlobals::instance();
+        globals.OrgNamn = options.org;
+        globals.BestDatum = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+        if (options.command == CalcOptions::Command::Council) {
+            CouncilCalc calc(options, messages);
+            calc.run(m_out);
+        } else {
+            CommitteeCalc calc(options, messages);
+            calc.run(m_out);
+        }
+        m_out.flush();
+        return 0;
+    } catch (const CalcError& e) {
+        m_err << "valsit-calc: " << e.message() << Qt::endl;
+    } catch (const EngineError& e) {
+        m_err << "valsit-calc: " << e.message() << Qt::endl;
+    }
+    return 2;
+}

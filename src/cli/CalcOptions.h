@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The command line of valsit-calc, parsed and checked.
+struct CalcOptions
+{
+    enum class Command { Council, Committee };
+    enum class Format { Text, Json };
+    enum class Comparison { None, Full, TwoDecimals };
+    enum class Cooperation { None, Fixed, All };
+
+    Command command = Command::Council;
+    int seats = 0;
+    QString inputFile;
+    QString districtsFile;
+    Comparison comparison = Comparison::None;
+    double firstDivisor = 1.4;
+    double threshold = 0.0;
+    Cooperation cooperation = Cooperation::None;
+    QString pairs;
+    Format format = Format::Text;
+    QString title;
+    QString org;
+
+    // Throws CalcError on anything it cannot use.
+    static CalcOptions parse(const QStringList& arguments);
+    static QString usage();
+};

@@ -1,0 +1,22 @@
+#include "cli/CliMessageService.h"
+
+#include <QTextStream>
+
+MessageService::Answer CliMessageService::msgBox(const QString& text, Buttons buttons, Icon,
+                                                 const QString&, DefaultButton defaultButton)
+{
+    m_err << "valsit-calc: " << text << Qt::endl;
+    if (buttons == YesNo || buttons == YesNoCancel)
+        return defaultButton == FirstButton ? AnswerYes : AnswerNo;
+    return AnswerOk;
+}
+
+QString CliMessageService::inputBox(const QString&, const QString&, const QString& defaultText)
+{
+    return defaultText;
+}
+
+QString CliMessageService::fileOpen(const QString&, const QString&, const QStringList&)
+{
+    return QString();
+}

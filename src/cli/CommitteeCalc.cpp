@@ -1,0 +1,153 @@
+#include "cli/CommitteeCalc.h"
+
+#include "cli/CalcError.h"
+#include "cli/JsonText.h"
+#include "committee/ValsitBer.h"
+#include "report/PlainReportWindow.h"
+#include "report/PlainTextControl.h"
+
+#include <QTextStream>
+
+CommitteeCalc::CommitteeCalc(const CalcOptions& options, MessageService& messages)
+    : m_options(options), m_messages(messages)
+{
+}
+
+QVector<int> CommitteeCalc::parsePairs(const QString& text, const PartyTable& parties)
+{
+    const int n = int(parties.parties.size());
+    const int maxPair = n * (n - 1) / 2;
+    QVector<int> pairs;
+    const QStringList tokens = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (tokens.isEmpty())
+        throw CalcError(QStringLiteral("inga par angivna"));
+    for (const QString& raw : tokens) {
+        const QString token = raw.trimmed();
+        bool isNumber = false;
+        const int number = token.toInt(&isNumber);
+        int pair = 0;
+        if (isNumber) {
+            if (number < 1 || number > maxPair)
+                throw CalcError(QStringLiteral("paret %1 finns inte bland %2 partier (1-%3)")
+                                    .arg(token)
+                                    .arg(n)
+                                    .arg(maxPair));
+            pair = number;
+        } else {
+            // A code may itself hold a '-': try every split until both halves are codes.
+            for (int at = token.indexOf(QLatin1Char('-')); at > 0 && pair == 0;
+                 at = token.indexOf(QLatin1Char('-'), at + 1)) {
+                const int a = parties.slotOf(token.left(at).trimmed());
+                const int b = parties.slotOf(token.mid(at + 1).trimmed());
+                if (a && b && a != b)
+                    pair = ValsitBer::pairNumber(qMin(a, b), qMax(a, b));
+            }
+            if (pair == 0)
+                throw CalcError(
+                    QStringLiteral("paret \"%1\" är inga två kända partikoder").arg(token));
+        }
+        if (!pairs.contains(pair))
+            pairs.append(pair);
+    }
+    return pairs;
+}
+
+void CommitteeCalc::load()
+{
+    m_parties = PartyTable::read(m_options.inputFile, QStringLiteral("council_seats"),
+                                 QStringLiteral("fullmäktigeplatser"));
+    for (const PartyTable::Party& p : m_parties.parties)
+        if (p.code.contains(QLatin1Char(',')) || p.code.contains(QLatin1Char(' ')))
+            throw CalcError(
+                QStringLiteral("%1: partikoden \"%2\" får inte innehålla komma eller blanksteg")
+                    .arg(m_options.inputFile, p.code));
+    if (m_options.cooperation == CalcOptions::Cooperation::All && m_parties.parties.size() > 9)
+        throw CalcError(QStringLiteral("--all klarar högst 9 partier, filen har %1")
+                            .arg(m_parties.parties.size()));
+    if (m_options.cooperation != CalcOptions::Cooperation::None)
+        m_pairs = parsePairs(m_options.pairs, m_parties);
+}
+
+void CommitteeCalc::prepare(ValsitBer& engine) const
+{
+    const int n = int(m_parties.parties.size());
+    engine.setAntValsit(m_options.seats);
+    engine.setAntPartier(n);
+    for (int i = 1; i <= n; ++i) {
+        const PartyTable::Party& p = m_parties.parties.at(i - 1);
+        engine.setPartiID(i, p.code);
+        engine.setPartiNamn(i, p.name);
+        engine.setPartiValRes(i, p.value);
+    }
+    engine.setRubrik1(m_options.title);
+    engine.setBerTalSW(m_options.comparison != CalcOptions::Comparison::None);
+    engine.setBerTalAntDec(m_options.comparison == CalcOptions::Comparison::Full ? 0 : 1);
+    for (int k = 1; k <= engine.MaxSamv(); ++k)
+        engine.setSamvSW(k, 0);
+    for (int k : m_pairs)
+        engine.setSamvSW(k, 1);
+    const qint16 mode = m_options.cooperation == CalcOptions::Cooperation::None    ? 0
+                        : m_options.cooperation == CalcOptions::Cooperation::Fixed ? 1
+                                                                                   : 2;
+    engine.setSamvSW(0, mode);
+}
+
+void CommitteeCalc::calculate(ValsitBer& engine, QTextStream* json) const
+{
+    if (json) {
+        QTextStream& out = *json;
+        const char* mode = engine.SamvSW(0) == 0 ? "none" : engine.SamvSW(0) == 2 ? "all" : "fixed";
+        out << "{\n  \"kind\": \"committee\",\n  \"seats\": " << engine.AntValsit()
+            << ",\n  \"mode\": \"" << mode << "\",\n  \"combinations\": [";
+        engine.setResultObserver([&engine, &out]() {
+            out << (engine.resultCounter() > 1 ? ",\n" : "\n")
+                << "    {\"number\": " << engine.resultCounter() << ", \"lists\": [";
+            for (int l = 1; l <= engine.listCount(); ++l) {
+                out << (l > 1 ? ",\n" : "\n")
+                    << "      {\"name\": " << JsonText::quote(engine.listName(l).trimmed())
+                    << ", \"parties\": [";
+                bool first = true;
+                for (int p = 1; p <= engine.AntPartier(); ++p) {
+                    if (engine.partyList(p) != l)
+                        continue;
+                    out << (first ? "" : ", ") << JsonText::quote(engine.partiIdAt(p));
+                    first = false;
+                }
+                out << "], \"councilSeats\": " << engine.listValue(l)
+                    << ", \"seatCount\": " << engine.seatCount(l) << ", \"seats\": [";
+                for (int m = 1; m <= engine.seatCount(l); ++m)
+                    out << (m > 1 ? ", " : "") << "{\"number\": " << engine.seatNumber(l, m)
+                        << ", \"tie\": " << (engine.seatTied(l, m) ? "true" : "false") << "}";
+                out << "]}";
+            }
+            out << "\n    ], \"comparisonNumbers\": [";
+            for (int s = 1; s <= engine.AntValsit(); ++s)
+                out << (s > 1 ? ", " : "") << "{\"seat\": " << s
+                    << ", \"list\": " << engine.winningList(s)
+                    << ", \"value\": " << JsonText::number(engine.winningNumber(s)) << "}";
+            out << "]}";
+        });
+    }
+    engine.AntalResultat(); // the estimate sets the progress maximum, as the windows do
+    engine.BearbBest();
+    if (json) {
+        *json << "\n  ]\n}\n";
+        engine.setResultObserver(nullptr);
+    }
+}
+
+void CommitteeCalc::run(QTextStream& out)
+{
+    load();
+    ValsitBer engine(m_messages);
+    PlainTextControl text;
+    text.setRecordStyles(false);
+    PlainReportWindow window(&text);
+    const bool json = m_options.format == CalcOptions::Format::Json;
+    engine.setFormName(json ? nullptr : &window);
+    prepare(engine);
+    calculate(engine, json ? &out : nullptr);
+    if (!json)
+        for (const QString& line : text.lines())
+            out << line << '\n';
+}

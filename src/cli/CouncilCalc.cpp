@@ -1,0 +1,151 @@
+#include "cli/CouncilCalc.h"
+
+#include "cli/CalcError.h"
+#include "cli/CsvTable.h"
+#include "cli/JsonText.h"
+#include "council/RostBer.h"
+#include "report/PlainReportWindow.h"
+#include "report/PlainTextControl.h"
+
+#include <QTextStream>
+#include <algorithm>
+
+CouncilCalc::CouncilCalc(const CalcOptions& options, MessageService& messages)
+    : m_options(options), m_messages(messages)
+{
+}
+
+void CouncilCalc::load()
+{
+    m_parties =
+        PartyTable::read(m_options.inputFile, QStringLiteral("votes"), QStringLiteral("röster"));
+    if (!m_options.districtsFile.isEmpty())
+        loadDistricts();
+}
+
+void CouncilCalc::loadDistricts()
+{
+    const QString& path = m_options.districtsFile;
+    const CsvTable csv = CsvTable::read(
+        path, {QStringLiteral("district"), QStringLiteral("code"), QStringLiteral("votes")});
+    const int n = int(m_parties.parties.size());
+    QMap<QString, int> index;
+    for (const CsvTable::Row& row : csv.rows()) {
+        const QString& name = row.fields.at(0);
+        if (name.isEmpty())
+            throw CalcError(
+                QStringLiteral("%1 rad %2: distriktets namn saknas").arg(path).arg(row.lineNumber));
+        const int slot = m_parties.slotOf(row.fields.at(1));
+        if (slot == 0)
+            throw CalcError(QStringLiteral("%1 rad %2: okänt parti %3")
+                                .arg(path)
+                                .arg(row.lineNumber)
+                                .arg(row.fields.at(1)));
+        const qint32 votes = csv.count(row, 2, QStringLiteral("röster"));
+        if (!index.contains(name)) {
+            index.insert(name, int(m_districts.size()));
+            m_districts.append({name, QVector<qint32>(n + 1, -1)}); // -1: no row yet
+        }
+        District& d = m_districts[index.value(name)];
+        if (d.votes[slot] >= 0)
+            throw CalcError(QStringLiteral("%1 rad %2: %3 har redan röster i %4")
+                                .arg(path)
+                                .arg(row.lineNumber)
+                                .arg(m_parties.parties.at(slot - 1).code, name));
+        d.votes[slot] = votes;
+    }
+
+    // The district table must add up to the party totals the seats are computed from:
+    // a district file that does not is a typing error somewhere, not a result.
+    for (int slot = 1; slot <= n; ++slot) {
+        qint64 sum = 0;
+        for (const District& d : m_districts)
+            sum += qMax(d.votes[slot], 0);
+        const PartyTable::Party& p = m_parties.parties.at(slot - 1);
+        if (sum != p.value)
+            throw CalcError(
+                QStringLiteral("%1: distriktens röster för %2 blir %3, men partiet har %4")
+                    .arg(path, p.code)
+                    .arg(sum)
+                    .arg(p.value));
+    }
+    // The districts are written in the order of their names.
+    std::stable_sort(m_districts.begin(), m_districts.end(),
+                     [](const District& a, const District& b) {
+                         return QString::localeAwareCompare(a.name, b.name) < 0;
+                     });
+}
+
+void CouncilCalc::prepare(RostBer& engine) const
+{
+    const int n = int(m_parties.parties.size());
+    engine.setAntValsit(m_options.seats);
+    engine.setAntPartier(n);
+    for (int i = 1; i <= n; ++i) {
+        const PartyTable::Party& p = m_parties.parties.at(i - 1);
+        engine.setPartiID(i, p.code);
+        engine.setPartiNamn(i, p.name);
+        engine.setRoster(i, p.value);
+    }
+    engine.setRubrik1(m_options.title);
+    engine.setBerTalSW(m_options.comparison != CalcOptions::Comparison::None);
+    engine.setBerTalAntDec(m_options.comparison == CalcOptions::Comparison::Full ? 0 : 1);
+    engine.setVisaDistriktSW(!m_districts.isEmpty());
+    engine.setForstaDivisor(m_options.firstDivisor);
+    engine.setSparr(m_options.threshold);
+}
+
+void CouncilCalc::calculate(RostBer& engine) const
+{
+    engine.BearbBest();
+    if (engine.VisaDistriktSW()) {
+        for (const District& d : m_districts) {
+            engine.setDistrikt(d.name);
+            for (int slot = 1; slot < d.votes.size(); ++slot)
+                engine.setDRoster(slot, qMax(d.votes[slot], 0));
+            engine.BearbBest1();
+        }
+    }
+    engine.BearbBest2();
+}
+
+void CouncilCalc::writeJson(const RostBer& engine, QTextStream& out) const
+{
+    out << "{\n  \"kind\": \"council\",\n  \"seats\": " << engine.AntValsit()
+        << ",\n  \"firstDivisor\": " << JsonText::number(engine.ForstaDivisor())
+        << ",\n  \"threshold\": " << JsonText::number(engine.Sparr()) << ",\n  \"parties\": [";
+    for (int p = 1; p <= engine.workCount(); ++p) {
+        out << (p > 1 ? ",\n" : "\n") << "    {\"code\": " << JsonText::quote(engine.partiIdAt(p))
+            << ", \"name\": " << JsonText::quote(engine.workName(p))
+            << ", \"votes\": " << engine.workVotes(p)
+            << ", \"eligible\": " << (engine.workEligible(p) ? "true" : "false")
+            << ", \"seatCount\": " << engine.seatCount(p) << ", \"seats\": [";
+        for (int k = 1; k <= engine.seatCount(p); ++k)
+            out << (k > 1 ? ", " : "") << "{\"number\": " << engine.seatNumber(p, k)
+                << ", \"tie\": " << (engine.seatTied(p, k) ? "true" : "false") << "}";
+        out << "]}";
+    }
+    out << "\n  ],\n  \"comparisonNumbers\": [";
+    for (int s = 1; s <= engine.AntValsit(); ++s)
+        out << (s > 1 ? ",\n" : "\n") << "    {\"seat\": " << s
+            << ", \"code\": " << JsonText::quote(engine.partiIdAt(engine.winningRow(s)))
+            << ", \"value\": " << JsonText::number(engine.winningNumber(s)) << "}";
+    out << "\n  ]\n}\n";
+}
+
+void CouncilCalc::run(QTextStream& out)
+{
+    load();
+    RostBer engine(m_messages);
+    PlainTextControl text;
+    PlainReportWindow window(&text);
+    engine.setFormName(&window);
+    prepare(engine);
+    calculate(engine);
+    if (m_options.format == CalcOptions::Format::Json) {
+        writeJson(engine, out);
+        return;
+    }
+    for (const QString& line : text.lines())
+        out << line << '\n';
+}

@@ -1,0 +1,28 @@
+#include "cli/CalcApp.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    // Only a paper report (PDF) measures text and so needs the GUI layer; it runs without
+    // a display on the offscreen platform.
+    bool paper = false;
+    for (int i = 1; i < argc; ++i)
+        paper = paper || QByteArray(argv[i]) == "--pdf";
+    std::unique_ptr<QCoreApplication> app;
+    if (paper) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList arguments = app->arguments();
+    arguments.removeFirst();
+    return CalcApp(out, err).run(arguments);
+}

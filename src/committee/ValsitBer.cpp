@@ -1,0 +1,612 @@
+#include "committee/ValsitBer.h"
+
+#include "committee/Omfattning.h"
+#include "report/ProgressIndicator.h"
+#include "report/TextNumbers.h"
+#include "shell/AppGlobals.h"
+#include "shell/AppInfo.h"
+#include "shell/EngineError.h"
+#include "shell/MessageService.h"
+
+#include <stdexcept>
+
+namespace {
+
+const QString kTieNote =
+    QStringLiteral("* efter valsitnummer betyder att efterföljande valsit har fått samma "
+                   "jämförelsetal (dvs lottning skall verkställas)  ");
+
+QString number(qint64 value)
+{
+    QString text;
+    TextNumbers::appendInt(text, value);
+    return text;
+}
+
+} // namespace
+
+ValsitBer::ValsitBer(MessageService& messages) : m_messages(messages), m_paper(*this)
+{
+    // The defaults are applied here; that is the same as at the first call of a member.
+    m_markText[0] = QString(QChar(0x00A0));
+    m_markText[1] = QStringLiteral("X");
+    for (int i = 0; i <= 16; ++i)
+        m_samvT[i] = QStringLiteral(" ");
+    m_lineBuffer.reserve(1024);
+    m_line.reserve(256);
+}
+
+void ValsitBer::message(const QString& text)
+{
+    m_messages.msgBox(text, MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
+}
+
+void ValsitBer::setFormName(ReportWindow* window)
+{
+    m_screen.setFormName(window);
+}
+
+void ValsitBer::setAntValsit(int value)
+{
+    if (value >= m_minValsit && value <= m_maxValsit) {
+        m_antValsit = value;
+        return;
+    }
+    message(QStringLiteral("'Antal Valsit' måste vara mellan ") + number(m_minValsit) +
+            QStringLiteral(" och ") + number(m_maxValsit));
+    m_antValsit = m_minValsit;
+}
+
+void ValsitBer::setAntPartier(int value)
+{
+    if (value >= m_minPartier && value <= m_maxPartier) {
+        m_antPartier = value;
+        return;
+    }
+    message(QStringLiteral("'Antal Partier' måste vara mellan ") + number(m_minPartier) +
+            QStringLiteral(" och ") + number(m_maxPartier));
+    m_antPartier = m_minPartier;
+}
+
+int ValsitBer::correctedLetSlot(int x, const char* name)
+{
+    if (x < 1) {
+        message(QLatin1String(name) + QStringLiteral(" kan bara lagras med positiva värden"));
+        x = 1;
+    }
+    if (x > m_maxPartier) {
+        message(QLatin1String(name) + QStringLiteral(" kan bara lagras med värde upp till ") +
+                number(m_maxPartier));
+        x = m_maxPartier;
+    }
+    return x;
+}
+
+int ValsitBer::correctedGetSlot(int x, const char* name)
+{
+    if (x > m_maxPartier) {
+        message(QLatin1String(name) + QStringLiteral(" kan bara hämtas med värde upp till ") +
+                number(m_maxPartier));
+        x = m_maxPartier;
+    }
+    if (x < 0)
+        throw std::out_of_range("Index utanför tillåtet intervall");
+    return x;
+}
+
+void ValsitBer::setPartiID(int x, const QString& value)
+{
+    m_partiID[correctedLetSlot(x, "PartiID")] = value;
+}
+
+QString ValsitBer::PartiID(int x)
+{
+    return m_partiID[correctedGetSlot(x, "PartiID")];
+}
+
+void ValsitBer::setPartiNamn(int x, const QString& value)
+{
+    m_partiNamn[correctedLetSlot(x, "PartiNamn")] = value;
+}
+
+QString ValsitBer::PartiNamn(int x)
+{
+    return m_partiNamn[correctedGetSlot(x, "PartiNamn")];
+}
+
+void ValsitBer::setPartiValRes(int x, qint32 value)
+{
+    m_partiValRes[correctedLetSlot(x, "PartiValRes")] = value;
+}
+
+qint32 ValsitBer::PartiValRes(int x)
+{
+    return m_partiValRes[correctedGetSlot(x, "PartiValRes")];
+}
+
+// The cooperation setters correct a negative slot to the highest one.
+void ValsitBer::setSamvSW(int x, qint16 value)
+{
+    if (x < 0) {
+        message(QStringLiteral("SamvSW kan bara lagras med positiva värden"));
+        x = m_maxSamv;
+    }
+    if (x > m_maxSamv) {
+        message(QStringLiteral("SamvSW kan bara lagras med värde upp till ") + number(m_maxSamv));
+        x = m_maxSamv;
+    }
+    m_samvSW[x] = value;
+}
+
+qint16 ValsitBer::SamvSW(int x)
+{
+    if (x > m_maxSamv) {
+        message(QStringLiteral("SamvSW kan bara hämtas med värde upp till ") + number(m_maxSamv));
+        x = m_maxSamv;
+    }
+    if (x < 0)
+        throw std::out_of_range("Index utanför tillåtet intervall");
+    return m_samvSW[x];
+}
+
+void ValsitBer::setSamvT(int x, const QString& value)
+{
+    if (x < 0) {
+        message(QStringLiteral("SamvT kan bara lagras med positiva värden"));
+        x = m_maxPartier;
+    }
+    if (x > m_maxPartier) {
+        message(QStringLiteral("SamvT kan bara lagras med värde upp till ") + number(m_maxPartier));
+        x = m_maxPartier;
+    }
+    m_samvT[x] = value;
+}
+
+QString ValsitBer::SamvT(int x)
+{
+    if (x > m_maxPartier) {
+        message(QStringLiteral("SamvT kan bara hämtas med värde upp till ") + number(m_maxPartier));
+        x = m_maxPartier;
+    }
+    if (x < 0)
+        throw std::out_of_range("Index utanför tillåtet intervall");
+    return m_samvT[x];
+}
+
+const QString& ValsitBer::markText(int pair) const
+{
+    const int mark = pair >= 0 && pair < PairSlots ? m_samvSW[pair] : 0;
+    return m_markText[mark == 1 ? 1 : mark == 2 ? 2 : 0];
+}
+
+QString ValsitBer::runLetterText(int run)
+{
+    // Past Z the letters go on as AA, AB, ... rather than into punctuation.
+    QString text;
+    for (int n = run; n > 0; n = (n - 1) / 26)
+        text.prepend(QChar(u'A' + (n - 1) % 26));
+    return text;
+}
+
+// --- Estimate -----------------------------------------------------------------------
+
+void ValsitBer::BerOmfattning()
+{
+    if (m_samvSW[0] != 2) {
+        m_antalResultat = 1;
+        m_antalSidor = 1;
+        return;
+    }
+    int marked = 0;
+    for (int k = 1; k <= m_maxSamv; ++k)
+        if (m_samvSW[k] == 1)
+            ++marked;
+    const Omfattning size = Omfattning::forMarkedPairs(marked);
+    m_antalResultat = size.resultat;
+    m_antalSidor = size.sidor;
+}
+
+int ValsitBer::AntalResultat()
+{
+    BerOmfattning();
+    return m_antalResultat;
+}
+
+int ValsitBer::AntalSidor()
+{
+    BerOmfattning();
+    return m_antalSidor;
+}
+
+// --- The run ------------------------------------------------------------------------
+
+void ValsitBer::BearbBest()
+{
+    m_resultCounter = 0;
+    if (m_progBar)
+        m_progBar->setMaximum(m_antalResultat);
+    if (m_skrivUtSW)
+        SkrivUtIndata();
+    else
+        VisaIndata();
+
+    if (m_samvSW[0] == 0) {
+        for (int i = 1; i <= m_antPartier; ++i)
+            m_samvT[i] = m_partiID[i];
+        resolveLabels();
+        BearbKomb();
+    } else if (m_samvSW[0] == 2) {
+        BearbAllaKomb();
+    } else {
+        BearbFastSamv();
+    }
+
+    if (m_progBar)
+        m_progBar->setValue(m_progBar->maximum());
+    if (m_skrivUtSW)
+        m_paper.finish();
+}
+
+void ValsitBer::BearbFastSamv()
+{
+    BildaSamvGrupper();
+    resolveLabels();
+    BearbKomb();
+}
+
+void ValsitBer::BildaSamvGrupper()
+{
+    const int n = m_antPartier;
+    for (int i = 1; i <= n; ++i)
+        m_samvT[i] = m_partiID[i];
+    int counter = 1;
+    QString label = QStringLiteral("1");
+    for (int i = 1; i <= n; ++i) {
+        for (int j = i + 1; j <= n; ++j) {
+            if (m_samvSW[pairNumber(i, j)] == 1) {
+                m_samvT[i] = label;
+                m_samvT[j] = label;
+            }
+        }
+        // Slot n + 1 holds no party; it is compared for the last row all the same.
+        const QString& next = m_samvT[i + 1];
+        if (next == m_samvT[i])
+            continue;
+        int earlier = 0;
+        for (int k = 1; k <= i; ++k) {
+            if (m_samvT[k] == next) {
+                earlier = k;
+                break;
+            }
+        }
+        if (earlier) {
+            label = m_samvT[earlier];
+        } else if (label == m_samvT[i]) {
+            ++counter;
+            label = QString::number(counter);
+        }
+    }
+}
+
+// Reads the labels SamvT(1..n): a label that is some party's code (any case) means the
+// party stands alone, otherwise it is the number of the party's group.
+void ValsitBer::resolveLabels()
+{
+    QString codes = QStringLiteral(",");
+    for (int i = 1; i <= m_antPartier; ++i)
+        codes += m_partiID[i] + QLatin1Char(',');
+    for (int i = 1; i <= m_antPartier; ++i) {
+        const QString& label = m_samvT[i];
+        if (codes.contains(QLatin1Char(',') + label + QLatin1Char(','), Qt::CaseInsensitive)) {
+            m_partyGroup[i] = 0;
+            continue;
+        }
+        bool ok = false;
+        const int group = label.trimmed().toInt(&ok);
+        if (!ok)
+            throw EngineError(QStringLiteral("Samverkansbeteckningen \"") + label +
+                              QStringLiteral("\" är varken ett PartiID eller ett gruppnummer"));
+        if (group < 1 || group >= GroupSlots)
+            throw EngineError(QStringLiteral("Samverkansgrupp ") + label +
+                              QStringLiteral(" finns inte"));
+        m_partyGroup[i] = group;
+    }
+}
+
+void ValsitBer::BearbAllaKomb()
+{
+    const int n = m_antPartier;
+    if (n > MaxPartiesAllCombinations)
+        throw EngineError(QStringLiteral("Alla markerade kombinationer kan bara beräknas för "
+                                         "högst 9 partier"));
+    if (n < 1)
+        return;
+
+    // Everything a label decides is worked out once per party and choice, so the two
+    // million assignments of nine parties are tested on integers only.
+    QString codes = QStringLiteral(",");
+    for (int i = 1; i <= n; ++i)
+        codes += m_partiID[i] + QLatin1Char(',');
+    QString label[MaxPartiesAllCombinations + 1][5];
+    int groupOf[MaxPartiesAllCombinations + 1][5];
+    for (int p = 1; p <= n; ++p) {
+        for (int c = 0; c <= 4; ++c) {
+            label[p][c] = c == 0 ? m_partiID[p] : QString::number(c);
+            const bool alone = codes.contains(QLatin1Char(',') + label[p][c] + QLatin1Char(','),
+                                              Qt::CaseInsensitive);
+            groupOf[p][c] = alone ? 0 : c;
+        }
+    }
+    bool sameLabel[MaxPartiesAllCombinations + 1][5][MaxPartiesAllCombinations + 1][5];
+    for (int p = 1; p <= n; ++p)
+        for (int c = 0; c <= 4; ++c)
+            for (int q = 1; q <= n; ++q)
+                for (int d = 0; d <= 4; ++d)
+                    sameLabel[p][c][q][d] = label[p][c] == label[q][d];
+
+    int choice[MaxPartiesAllCombinations + 2] = {};
+    for (;;) {
+        int count[5] = {};
+        for (int p = 1; p <= n; ++p)
+            ++count[choice[p]];
+        bool admissible = true;
+        for (int k = 1; k <= 4 && admissible; ++k)
+            if (count[k] == 1)
+                admissible = false;
+        for (int k = 1; k <= 3 && admissible; ++k)
+            if (count[k + 1] > 0 && count[k] == 0)
+                admissible = false;
+        if (admissible) {
+            for (int p = 1; p <= n; ++p)
+                m_samvT[p] = label[p][choice[p]];
+            for (int j = 2; j <= n && admissible; ++j)
+                for (int i = 1; i < j && admissible; ++i)
+                    if (sameLabel[i][choice[i]][j][choice[j]] && m_samvSW[pairNumber(i, j)] == 0)
+                        admissible = false;
+        }
+        if (admissible) {
+            for (int p = 1; p <= n; ++p)
+                m_partyGroup[p] = groupOf[p][choice[p]];
+            BearbKomb();
+        }
+        // The odometer: party 1 is the fastest wheel, party n the slowest.
+        int wheel = 1;
+        while (wheel <= n && ++choice[wheel] > 4)
+            choice[wheel++] = 0;
+        if (wheel > n)
+            return;
+    }
+}
+
+void ValsitBer::BearbKomb()
+{
+    if (!BildaListor())
+        return;
+    ++m_resultCounter;
+    if (m_progBar) {
+        if (m_progBar->maximum() < m_resultCounter)
+            m_progBar->setMaximum(m_resultCounter);
+        m_progBar->setValue(m_resultCounter);
+    }
+    FordelaPlatser();
+    if (m_skrivUtSW)
+        SkrivUtPresentera();
+    else
+        VisaKomb();
+    if (m_observer)
+        m_observer();
+}
+
+// The lists of one combination: the lone parties in slot order, named by their names,
+// then the groups in number order, named by their members' codes (" S / V / ").
+// Returns false when the combination is to be skipped: with at most 9 parties each
+// grouping is reported once, with its groups numbered by their lowest party.
+bool ValsitBer::BildaListor()
+{
+    for (int g = 1; g < GroupSlots; ++g) {
+        m_groupUsed[g] = false;
+        m_groupSum[g] = 0;
+        m_groupLowest[g] = 0;
+        m_groupName[g].resize(0);
+        m_groupName[g].append(QLatin1Char(' '));
+    }
+    m_listCount = 0;
+    for (int i = 1; i <= m_antPartier; ++i) {
+        const int g = m_partyGroup[i];
+        if (g == 0) {
+            ++m_listCount;
+            m_listName[m_listCount] = m_partiNamn[i];
+            m_listValue[m_listCount] = m_partiValRes[i];
+            m_partyList[i] = m_listCount;
+            continue;
+        }
+        if (!m_groupUsed[g])
+            m_groupLowest[g] = i;
+        m_groupUsed[g] = true;
+        m_groupSum[g] += m_partiValRes[i];
+        m_groupName[g].append(m_partiID[i]);
+        m_groupName[g].append(QLatin1String(" / "));
+    }
+    for (int g = 1; g < GroupSlots; ++g) {
+        if (!m_groupUsed[g])
+            continue;
+        ++m_listCount;
+        m_listName[m_listCount] = m_groupName[g];
+        m_listValue[m_listCount] = m_groupSum[g];
+        m_groupList[g] = m_listCount;
+    }
+    for (int i = 1; i <= m_antPartier; ++i)
+        if (m_partyGroup[i] != 0)
+            m_partyList[i] = m_groupList[m_partyGroup[i]];
+
+    // Member strings of groups are their slot digits in ascending order and never share
+    // a digit, so comparing them is comparing the groups' lowest parties.
+    if (m_antPartier <= MaxPartiesAllCombinations && m_groupUsed[2]) {
+        for (int g = 1; g + 1 < GroupSlots; ++g) {
+            if (!m_groupUsed[g] || !m_groupUsed[g + 1])
+                break;
+            if (m_groupLowest[g] >= m_groupLowest[g + 1])
+                return false;
+        }
+    }
+    return true;
+}
+
+// d'Hondt, compared exactly: list a (value va, ma seats) beats list b when
+// va·(mb + 1) > vb·(ma + 1).
+void ValsitBer::FordelaPlatser()
+{
+    const int n = m_listCount;
+    for (int row = 0; row <= qMax(m_antPartier, n) && row < ListSlots; ++row)
+        for (int k = 0; k <= m_antValsit && k <= MaxSeats; ++k)
+            m_seats[row][k] = 0;
+    if (m_berTalSW) {
+        m_lineBuffer.resize(0);
+        m_lineBuffer.append(QStringLiteral("ValsitNr=(Jämförelsetal)"));
+    }
+    if (n < 1)
+        return;
+
+    const QChar point = TextNumbers::localeDecimalPoint();
+    const int seatsToGive = qMin(qMax(m_antValsit, 1), int(MaxSeats));
+    for (int s = 1;; ++s) {
+        int winner = 1;
+        bool tie = false;
+        for (int j = 2; j <= n; ++j) {
+            const qint64 mine = m_listValue[j] * (m_seats[winner][0] + 1);
+            const qint64 best = m_listValue[winner] * (m_seats[j][0] + 1);
+            if (mine == best) {
+                tie = true;
+            } else if (mine > best) {
+                winner = j;
+                tie = false;
+            }
+        }
+        const int held = m_seats[winner][0];
+        const double value = double(m_listValue[winner]) / double(held + 1);
+        m_winningNumber[s] = value;
+        m_winningList[s] = winner;
+        if (m_berTalSW) {
+            m_lineBuffer.append(QLatin1String(", "));
+            TextNumbers::appendInt(m_lineBuffer, s);
+            m_lineBuffer.append(QLatin1String("=("));
+            if (m_berTalAntDec != 0)
+                TextNumbers::appendFixed2(m_lineBuffer, value, point);
+            else
+                TextNumbers::appendGeneral(m_lineBuffer, value, point);
+            m_lineBuffer.append(QLatin1Char(')'));
+        }
+        const int count = held + 1;
+        m_seats[winner][0] = count;
+        m_seats[winner][count] = s;
+        m_ties[winner][count] = tie ? 1 : 0;
+        if (s >= seatsToGive)
+            return;
+    }
+}
+
+// --- Screen report ------------------------------------------------------------------
+
+void ValsitBer::setResultTabs()
+{
+    const int stops = qMin(qMax(m_antValsit, m_antPartier) + 3, 29);
+    m_screen.setTabCount(stops);
+    m_screen.setTabWidth(1, 40);
+    m_screen.setTabWidth(2, 15);
+    m_screen.setTabWidth(3, 11);
+    for (int i = 4; i < stops; ++i)
+        m_screen.setTabWidth(i, 7);
+}
+
+void ValsitBer::VisaIndata()
+{
+    const AppGlobals& globals = AppGlobals::instance();
+    const int stops = qMin(qMax(m_antValsit, m_antPartier) + 3, 29);
+    m_screen.setTabCount(stops);
+    m_screen.setTabWidth(1, 15);
+    m_screen.setTabWidth(2, 40);
+    m_screen.setTabWidth(3, 10);
+    for (int i = 4; i < stops; ++i)
+        m_screen.setTabWidth(i, 6);
+    m_screen.TextNormal(7);
+    m_screen.LaggTillRad(globals.OrgNamn +
+                         QStringLiteral(" har gjort valsitberäkningsbeställningen ") +
+                         globals.BestDatum);
+    if (m_rubrik1.size() > 1) {
+        m_screen.LaggTillRad(QStringLiteral("för"));
+        m_screen.TextFet(11);
+        m_screen.LaggTillRad(m_rubrik1);
+    }
+    m_screen.LaggTillRad(QStringLiteral(" "));
+    m_screen.TextFet(7);
+    const int run = nextRunNumber();
+    m_screen.LaggTillRad(QStringLiteral("Fullmäktige\t\tValsamverkan - ") + runLetterText(run));
+    m_screen.LaggTillRad(QStringLiteral("Valsit\tPartinamn\tPartiID"));
+    m_screen.TextNormal(7);
+    for (int i = 1; i <= m_antPartier; ++i) {
+        m_line.resize(0);
+        TextNumbers::appendInt(m_line, m_partiValRes[i]);
+        m_line.append(QLatin1Char('\t'));
+        m_line.append(m_partiNamn[i]);
+        m_line.append(QLatin1Char('\t'));
+        m_line.append(m_partiID[i]);
+        m_line.append(QLatin1Char('\t'));
+        for (int j = 1; j < i; ++j) {
+            m_line.append(markText(pairNumber(j, i)));
+            m_line.append(QLatin1Char('\t'));
+        }
+        m_line.append(m_partiID[i]);
+        m_screen.LaggTillRad(m_line);
+    }
+    m_screen.LaggTillRad(QStringLiteral(" "));
+    m_screen.LaggTillRad(kTieNote);
+}
+
+void ValsitBer::VisaKomb()
+{
+    m_screen.TextNormal(9);
+    m_screen.LaggTillRad(QStringLiteral(" "));
+    if (m_berTalSW) {
+        m_screen.LaggTillRad(m_lineBuffer);
+        m_screen.LaggTillRad(QStringLiteral(" "));
+    }
+    setResultTabs();
+    m_screen.TextNormal(9);
+    for (int list = 1; list <= m_listCount; ++list) {
+        m_line.resize(0);
+        m_line.append(m_listName[list]);
+        m_line.append(QLatin1String("\t Antal: "));
+        const int count = m_seats[list][0];
+        TextNumbers::appendInt(m_line, count);
+        m_line.append(QLatin1String("\tValsit: "));
+        for (int m = 1; m <= count; ++m) {
+            TextNumbers::appendInt(m_line, m_seats[list][m]);
+            if (m_ties[list][m])
+                m_line.append(QLatin1Char('*'));
+            m_line.append(QLatin1Char('\t'));
+            if (m % 10 == 0) {
+                m_screen.LaggTillRad(m_line);
+                m_line.resize(0);
+                m_line.append(QLatin1String("\t\t\t"));
+            }
+        }
+        m_screen.LaggTillRad(m_line);
+    }
+    m_line.resize(0);
+    TextNumbers::appendInt(m_line, m_resultCounter);
+    m_line.append(QLatin1String("---------------------------------------------------------------"
+                                "------------------------"));
+    m_screen.LaggTillRad(m_line);
+}
+
+// --- Paper report -------------------------------------------------------------------
+
+void ValsitBer::SkrivUtIndata()
+{
+    m_paper.SkrivUtIndata();
+}
+
+void ValsitBer::SkrivUtPresentera()
+{
+    m_paper.SkrivUtPresentera();
+}

@@ -1,0 +1,475 @@
+#include "council/RostBer.h"
+
+#include "report/TextNumbers.h"
+#include "shell/AppGlobals.h"
+#include "shell/AppInfo.h"
+#include "shell/MessageService.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+const QString kTieNote =
+    QStringLiteral("* efter valsitnummer betyder att efterföljande valsit har fått samma "
+                   "jämförelsetal (dvs lottning skall verkställas)  ");
+
+void checkSubscript(int x)
+{
+    if (x < 0 || x >= RostBer::Slots)
+        throw std::out_of_range("Index utanför tillåtet intervall");
+}
+
+QString number(qint64 value)
+{
+    QString text;
+    TextNumbers::appendInt(text, value);
+    return text;
+}
+
+} // namespace
+
+RostBer::RostBer(MessageService& messages) : m_messages(messages), m_paper(*this)
+{
+    // The defaults (limits, switches, PartiValRes 0) are those of the members above;
+    // applying them here is the same as applying them at the first call.
+    m_lineBuffer.reserve(1024);
+    m_line.reserve(256);
+}
+
+void RostBer::message(const QString& text)
+{
+    m_messages.msgBox(text, MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
+}
+
+void RostBer::setFormName(ReportWindow* window)
+{
+    m_screen.setFormName(window);
+}
+
+void RostBer::setAntValsit(int value)
+{
+    if (value >= m_minValsit && value <= m_maxValsit) {
+        m_antValsit = value;
+        return;
+    }
+    message(QStringLiteral("'Antal Valsit' måste vara mellan ") + number(m_minValsit) +
+            QStringLiteral(" och ") + number(m_maxValsit));
+    m_antValsit = m_minValsit;
+}
+
+void RostBer::setAntPartier(int value)
+{
+    if (value >= m_minPartier && value <= m_maxPartier) {
+        m_antPartier = value;
+        return;
+    }
+    message(QStringLiteral("'Antal Partier' måste vara mellan ") + number(m_minPartier) +
+            QStringLiteral(" och ") + number(m_maxPartier));
+    m_antPartier = m_minPartier;
+}
+
+int RostBer::correctedLetSlot(int x, const char* name)
+{
+    if (x < 1) {
+        message(QLatin1String(name) + QStringLiteral(" kan bara lagras med positiva värden"));
+        x = 1;
+    }
+    if (x > m_maxPartier) {
+        message(QLatin1String(name) + QStringLiteral(" kan bara lagras med värde upp till ") +
+                number(m_maxPartier));
+        x = m_maxPartier;
+    }
+    return x;
+}
+
+int RostBer::correctedGetSlot(int x, const char* name)
+{
+    if (x > m_maxPartier) {
+        message(QLatin1String(name) + QStringLiteral(" kan bara hämtas med värde upp till ") +
+                number(m_maxPartier));
+        x = m_maxPartier;
+    }
+    checkSubscript(x);
+    return x;
+}
+
+void RostBer::setPartiID(int x, const QString& value)
+{
+    m_partiID[correctedLetSlot(x, "PartiID")] = value;
+}
+
+QString RostBer::PartiID(int x)
+{
+    return m_partiID[correctedGetSlot(x, "PartiID")];
+}
+
+void RostBer::setPartiNamn(int x, const QString& value)
+{
+    m_partiNamn[correctedLetSlot(x, "PartiNamn")] = value;
+}
+
+QString RostBer::PartiNamn(int x)
+{
+    return m_partiNamn[correctedGetSlot(x, "PartiNamn")];
+}
+
+void RostBer::setRoster(int x, qint32 value)
+{
+    if (x < 0) {
+        message(QStringLiteral("Röster kan bara lagras med positiva värden"));
+        x = 0;
+    }
+    checkSubscript(x);
+    m_roster[x] = value;
+}
+
+qint32 RostBer::Roster(int x) const
+{
+    checkSubscript(x);
+    return m_roster[x];
+}
+
+void RostBer::setDRoster(int x, qint32 value)
+{
+    if (x < 0) {
+        message(QStringLiteral("Röster kan bara lagras med positiva värden"));
+        x = 0;
+    }
+    checkSubscript(x);
+    m_dRoster[x] = value;
+}
+
+qint32 RostBer::DRoster(int x) const
+{
+    checkSubscript(x);
+    return m_dRoster[x];
+}
+
+void RostBer::setPartiValRes(int x, qint32 value)
+{
+    m_partiValRes[correctedLetSlot(x, "PartiValRes")] = value;
+}
+
+qint32 RostBer::PartiValRes(int x)
+{
+    return m_partiValRes[correctedGetSlot(x, "PartiValRes")];
+}
+
+void RostBer::setForstaDivisor(double value)
+{
+    const long tenths = std::lround(value * 10.0);
+    if (std::isfinite(value) && std::fabs(value * 10.0 - double(tenths)) < 1e-9 &&
+        (tenths == 14 || tenths == 12)) {
+        m_firstDivisorTenths = int(tenths);
+        return;
+    }
+    message(QStringLiteral("'Första divisor' måste vara 1,4 eller 1,2"));
+    m_firstDivisorTenths = 14;
+}
+
+void RostBer::setSparr(double percent)
+{
+    if (std::isfinite(percent) && percent >= 0.0 && percent <= 100.0) {
+        m_thresholdHundredths = int(std::lround(percent * 100.0));
+        return;
+    }
+    message(QStringLiteral("'Spärr' måste vara mellan 0 och 100 procent"));
+    m_thresholdHundredths = 0;
+}
+
+QString RostBer::rulesText() const
+{
+    if (hasDefaultRules())
+        return QString();
+    const QChar point = TextNumbers::localeDecimalPoint();
+    QString text = QStringLiteral("Beräknat med första divisor ");
+    TextNumbers::appendInt(text, m_firstDivisorTenths / 10);
+    text.append(point);
+    TextNumbers::appendInt(text, m_firstDivisorTenths % 10);
+    if (m_thresholdHundredths > 0) {
+        text.append(QStringLiteral(" och spärr "));
+        TextNumbers::appendGeneral(text, m_thresholdHundredths / 100.0, point);
+        text.append(QStringLiteral(" % av rösterna"));
+    }
+    return text;
+}
+
+// --- The calculation ----------------------------------------------------------------
+
+void RostBer::BearbBest()
+{
+    m_calcCounter = 0;
+    for (int i = 0; i <= m_antPartier; ++i)
+        m_dRoster[i] = 0;
+    if (!m_skrivUtSW)
+        VisaIndata();
+    else
+        SkrivUtIndata();
+    if (m_visaDistriktSW)
+        writeDistrictHeading();
+}
+
+void RostBer::BearbBest1()
+{
+    if (!m_visaDistriktSW)
+        return;
+    writeDistrictLine();
+    for (int i = 0; i <= m_antPartier; ++i)
+        m_dRoster[i] = 0;
+}
+
+void RostBer::BearbBest2()
+{
+    writeTieNote();
+    BeraknaOchVisa();
+    if (m_skrivUtSW)
+        m_paper.finish();
+}
+
+void RostBer::BeraknaOchVisa()
+{
+    HamtaArbetslista();
+    ++m_calcCounter;
+    FordelaPlatser();
+    if (!m_skrivUtSW)
+        VisaResultat();
+    else
+        SkrivUtPresentera();
+}
+
+void RostBer::HamtaArbetslista()
+{
+    m_workCount = 0;
+    if (m_antPartier < 1)
+        return;
+    for (int i = 1; i <= m_antPartier; ++i) {
+        m_workName[i] = m_partiNamn[i];
+        m_workVotes[i] = m_roster[i];
+    }
+    m_workCount = m_antPartier;
+}
+
+// Comparison numbers are compared exactly: a party with v votes and m seats has the
+// comparison number v / d(m), where d(0) = 7/5 (or 6/5) and d(m) = 2m + 1. With the
+// divisor as num/den, v1·den1·num2 against v2·den2·num1 decides in integers; doubles
+// would, for example, make 700 / 1.4 a hair larger than 1500 / 3 and miss the tie.
+void RostBer::FordelaPlatser()
+{
+    const int n = m_workCount;
+    for (int row = 0; row <= m_antPartier && row < Slots; ++row)
+        for (int k = 0; k <= m_antValsit && k <= MaxSeats; ++k)
+            m_seats[row][k] = 0;
+    if (m_berTalSW) {
+        m_lineBuffer.resize(0);
+        m_lineBuffer.append(QStringLiteral("ValsitNr=(Jämförelsetal)"));
+    }
+    if (n < 1)
+        return;
+
+    // The threshold: parties below the share take no seat. When no party reaches it
+    // (no votes at all), every party stays in, so the seats are still given out.
+    qint64 total = 0;
+    for (int i = 1; i <= n; ++i)
+        total += m_workVotes[i];
+    bool anyEligible = false;
+    for (int i = 1; i <= n; ++i) {
+        m_workEligible[i] = qint64(m_workVotes[i]) * 10000 >= qint64(m_thresholdHundredths) * total;
+        anyEligible = anyEligible || m_workEligible[i];
+    }
+    if (!anyEligible)
+        for (int i = 1; i <= n; ++i)
+            m_workEligible[i] = true;
+
+    const qint64 firstNum = m_firstDivisorTenths / 2; // 1.4 = 7/5, 1.2 = 6/5
+    const qint64 firstDen = 5;
+    const double firstDivisor = m_firstDivisorTenths / 10.0;
+    const QChar point = TextNumbers::localeDecimalPoint();
+    const int seatsToGive = qMin(qMax(m_antValsit, 1), int(MaxSeats));
+
+    for (int s = 1;; ++s) {
+        int winner = 0;
+        qint64 winNum = 1, winDen = 1;
+        bool tie = false;
+        for (int j = 1; j <= n; ++j) {
+            if (!m_workEligible[j])
+                continue;
+            const int m = m_seats[j][0];
+            const qint64 num = m == 0 ? firstNum : 2 * qint64(m) + 1;
+            const qint64 den = m == 0 ? firstDen : 1;
+            if (winner == 0) {
+                winner = j;
+                winNum = num;
+                winDen = den;
+                continue;
+            }
+            const qint64 mine = qint64(m_workVotes[j]) * den * winNum;
+            const qint64 best = qint64(m_workVotes[winner]) * winDen * num;
+            if (mine == best) {
+                tie = true;
+            } else if (mine > best) {
+                winner = j;
+                winNum = num;
+                winDen = den;
+                tie = false;
+            }
+        }
+        const int m = m_seats[winner][0];
+        const double value = m_workVotes[winner] / (m == 0 ? firstDivisor : double(2 * m + 1));
+        m_winningNumber[s] = value;
+        m_winningRow[s] = winner;
+        if (m_berTalSW) {
+            m_lineBuffer.append(QLatin1String(", "));
+            TextNumbers::appendInt(m_lineBuffer, s);
+            m_lineBuffer.append(QLatin1String("=("));
+            if (m_berTalAntDec != 0)
+                TextNumbers::appendFixed2(m_lineBuffer, value, point);
+            else
+                TextNumbers::appendGeneral(m_lineBuffer, value, point);
+            m_lineBuffer.append(QLatin1Char(')'));
+        }
+        const int count = ++m_seats[winner][0];
+        m_seats[winner][count] = s;
+        m_ties[winner][count] = tie ? 1 : 0;
+        if (s >= seatsToGive) {
+            for (int i = 1; i <= n; ++i)
+                m_partiValRes[i] = m_seats[i][0];
+            return;
+        }
+    }
+}
+
+// --- Screen report ------------------------------------------------------------------
+
+void RostBer::VisaIndata()
+{
+    const AppGlobals& globals = AppGlobals::instance();
+    m_screen.setTabCount(3);
+    m_screen.setTabWidth(1, 50);
+    m_screen.setTabWidth(2, 20);
+    m_screen.setTabWidth(3, 30);
+    m_screen.TextNormal(7);
+    m_screen.LaggTillRad(globals.OrgNamn +
+                         QStringLiteral(" har gjort valsitberäkningsbeställningen ") +
+                         globals.BestDatum);
+    if (m_rubrik1.size() > 1) {
+        m_screen.LaggTillRad(QStringLiteral("för"));
+        m_screen.TextFet(11);
+        m_screen.LaggTillRad(m_rubrik1);
+    }
+    m_screen.LaggTillRad(QStringLiteral(" "));
+    m_screen.TextFet(7);
+    m_screen.LaggTillRad(QStringLiteral("Partinamn\tPartiID\tAntal röster"));
+    m_screen.TextNormal(7);
+    for (int i = 1; i <= m_antPartier; ++i) {
+        m_line.resize(0);
+        m_line.append(m_partiNamn[i]);
+        m_line.append(QLatin1Char('\t'));
+        m_line.append(m_partiID[i]);
+        m_line.append(QLatin1Char('\t'));
+        TextNumbers::appendInt(m_line, m_roster[i]);
+        m_screen.LaggTillRad(m_line);
+    }
+    if (!hasDefaultRules())
+        m_screen.LaggTillRad(rulesText());
+}
+
+void RostBer::writeDistrictHeading()
+{
+    if (m_skrivUtSW) {
+        m_paper.districtHeading();
+        return;
+    }
+    m_screen.LaggTillRad(QStringLiteral(" "));
+    m_screen.setTabCount(10);
+    m_screen.setTabWidth(1, 50);
+    for (int i = 2; i < 10; ++i)
+        m_screen.setTabWidth(i, 12);
+    QString heading = QStringLiteral("Distrikt namn/röster per parti");
+    for (int i = 1; i <= m_antPartier; ++i)
+        heading += QLatin1Char('\t') + m_partiID[i];
+    m_screen.TextFet(7);
+    m_screen.LaggTillRad(heading);
+    m_screen.TextNormal(9);
+}
+
+void RostBer::writeDistrictLine()
+{
+    if (m_skrivUtSW) {
+        m_paper.districtLine();
+        return;
+    }
+    m_line.resize(0);
+    m_line.append(m_distrikt);
+    for (int i = 1; i <= m_antPartier; ++i) {
+        m_line.append(QLatin1Char('\t'));
+        TextNumbers::appendInt(m_line, m_dRoster[i]);
+    }
+    m_screen.LaggTillRad(m_line);
+}
+
+void RostBer::writeTieNote()
+{
+    if (m_skrivUtSW) {
+        m_paper.tieNote();
+        return;
+    }
+    m_screen.LaggTillRad(QStringLiteral(" "));
+    m_screen.TextNormal(7);
+    m_screen.LaggTillRad(kTieNote);
+}
+
+void RostBer::VisaResultat()
+{
+    m_screen.TextNormal(8);
+    m_screen.LaggTillRad(QStringLiteral(" "));
+    if (m_berTalSW) {
+        m_screen.LaggTillRad(m_lineBuffer);
+        m_screen.LaggTillRad(QStringLiteral(" "));
+    }
+    const int stops = qMin(qMax(m_antValsit, m_antPartier) + 3, 29);
+    m_screen.setTabCount(stops);
+    m_screen.setTabWidth(1, 40);
+    m_screen.setTabWidth(2, 15);
+    m_screen.setTabWidth(3, 11);
+    for (int i = 4; i < stops; ++i)
+        m_screen.setTabWidth(i, 7);
+    m_screen.TextNormal(9);
+
+    for (int p = 1; p <= m_workCount; ++p) {
+        m_line.resize(0);
+        m_line.append(m_workName[p]);
+        m_line.append(QLatin1String("\t Antal: "));
+        TextNumbers::appendInt(m_line, m_seats[p][0]);
+        m_line.append(QLatin1String("\tValsit: "));
+        const int count = m_seats[p][0];
+        for (int k = 1; k <= count; ++k) {
+            TextNumbers::appendInt(m_line, m_seats[p][k]);
+            if (m_ties[p][k])
+                m_line.append(QLatin1Char('*'));
+            m_line.append(QLatin1Char('\t'));
+            if (k % 10 == 0) {
+                m_screen.LaggTillRad(m_line);
+                m_line.resize(0);
+                m_line.append(QLatin1String("\t\t\t"));
+            }
+        }
+        m_screen.LaggTillRad(m_line);
+    }
+    m_line.resize(0);
+    TextNumbers::appendInt(m_line, m_calcCounter);
+    m_line.append(QString(87, QLatin1Char('-')));
+    m_screen.LaggTillRad(m_line);
+}
+
+// --- Paper report -------------------------------------------------------------------
+
+void RostBer::SkrivUtIndata()
+{
+    m_paper.SkrivUtIndata();
+}
+
+void RostBer::SkrivUtPresentera()
+{
+    m_paper.SkrivUtPresentera();
+}
