@@ -1,9 +1,10 @@
 #include "report/PainterPrinter.h"
 
+#include "shell/EngineError.h"
+
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPen>
-#include <stdexcept>
 
 namespace {
 // Where the page's origin lies on the paper, in twips.
@@ -29,13 +30,13 @@ void PainterPrinter::abandon()
 void PainterPrinter::beginDoc()
 {
     if (!m_device)
-        throw std::runtime_error("Ingen skrivare är vald.");
+        throw EngineError(QStringLiteral("Ingen skrivare är vald för utskriften."));
     if (m_painter.isActive())
         m_painter.end();
     m_device->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                         QMarginsF(0, 0, 0, 0), QPageLayout::Point));
     if (!m_painter.begin(m_device))
-        throw std::runtime_error("Utskriften kunde inte startas.");
+        throw EngineError(QStringLiteral("Utskriften kunde inte startas."));
     // Twips to device pixels, whatever resolution the device was given.
     const double sx = m_device->logicalDpiX() / 1440.0;
     const double sy = m_device->logicalDpiY() / 1440.0;
@@ -89,7 +90,7 @@ void PainterPrinter::newPage()
 {
     ensureStarted();
     if (!m_device->newPage())
-        throw std::runtime_error("En ny sida kunde inte påbörjas.");
+        throw EngineError(QStringLiteral("En ny sida kunde inte påbörjas i utskriften."));
     ++m_pages;
     // Some engines start a page with a fresh graphics state.
     m_painter.setFont(m_font.font());
@@ -102,5 +103,5 @@ void PainterPrinter::endDoc()
     if (!m_painter.isActive())
         return;
     if (!m_painter.end())
-        throw std::runtime_error("Utskriften kunde inte avslutas.");
+        throw EngineError(QStringLiteral("Utskriften kunde inte avslutas."));
 }

@@ -3,6 +3,7 @@
 #include "report/PdfPrinter.h"
 #include "report/xxPrt.h"
 #include "shell/AppGlobals.h"
+#include "shell/EngineError.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -135,7 +136,7 @@ void tst_PdfPrinter::unwritableFileIsAnError()
 {
     PdfPrinter printer(m_dir.filePath("no/such/folder/out.pdf"));
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, printer.beginDoc());
+    QVERIFY_THROWS_EXCEPTION(EngineError, printer.beginDoc());
 }
 
 QTEST_MAIN(tst_PdfPrinter)
