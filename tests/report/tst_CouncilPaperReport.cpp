@@ -55,12 +55,12 @@ void tst_CouncilPaperReport::layout_data()
 
     const QString arial = "Arial", times = "Times New Roman";
     // Input section: header, "för", heading at position 1, gap 220, column heads.
-    QTest::newRow("header") << "Åby kommun har gjort valsitberäkningsbeställningen 2026-09-14"
-                            << 0 << 0.0 << 0.0 << arial << 8 << true;
+    QTest::newRow("header") << "Åby kommun har gjort valsitberäkningsbeställningen 2026-09-14" << 0
+                            << 0.0 << 0.0 << arial << 8 << true;
     QTest::newRow("för") << "för" << 0 << 0.0 << 200.0 << arial << 8 << true;
     QTest::newRow("heading") << "Fullmäktige i Åby" << 0 << 200.0 << 400.0 << arial << 11 << true;
-    QTest::newRow("Partinamn left on 200") << "Partinamn" << 0 << 200.0 << 895.0 << arial << 8
-                                           << true;
+    QTest::newRow("Partinamn left on 200")
+        << "Partinamn" << 0 << 200.0 << 895.0 << arial << 8 << true;
     QTest::newRow("PartiID centred on 4400")
         << "PartiID" << 0 << 4400.0 - 280 << 895.0 << arial << 8 << true;
     QTest::newRow("Antal röster right on 6200")
@@ -72,14 +72,13 @@ void tst_CouncilPaperReport::layout_data()
     QTest::newRow("third party") << "Vänsterpartiet" << 0 << 200.0 << 1645.0 << times << 11
                                  << false;
     // District table: gap 220, heading and codes right-aligned on 3600, 4500, 5400.
-    QTest::newRow("district heading") << "Distrikt namn/röster per parti" << 0 << 200.0 << 2415.0
-                                      << arial << 8 << true;
+    QTest::newRow("district heading")
+        << "Distrikt namn/röster per parti" << 0 << 200.0 << 2415.0 << arial << 8 << true;
     QTest::newRow("district code 2") << "M" << 1 << 4500.0 - 80 << 2415.0 << arial << 8 << true;
     QTest::newRow("district") << "Norra" << 0 << 200.0 << 2615.0 << times << 11 << false;
-    QTest::newRow("district votes") << "600" << 0 << 3600.0 - 330 << 2615.0 << times << 11
-                                    << false;
-    QTest::newRow("district votes 3") << "120" << 0 << 5400.0 - 330 << 2615.0 << times << 11
-                                      << false;
+    QTest::newRow("district votes") << "600" << 0 << 3600.0 - 330 << 2615.0 << times << 11 << false;
+    QTest::newRow("district votes 3")
+        << "120" << 0 << 5400.0 - 330 << 2615.0 << times << 11 << false;
     QTest::newRow("second district") << "Södra" << 0 << 200.0 << 2890.0 << times << 11 << false;
     // Tie note: gap 220, bold 8 at the margin.
     QTest::newRow("tie note") << PaperReport::TieNote << 0 << 0.0 << 3385.0 << arial << 8 << true;
@@ -92,8 +91,8 @@ void tst_CouncilPaperReport::layout_data()
     QTest::newRow("tied seat 3") << "3*" << 0 << 5800.0 - 110 << 3805.0 << times << 11 << false;
     QTest::newRow("seat 2") << "2" << 0 << 5350.0 - 55 << 4080.0 << times << 11 << false;
     QTest::newRow("seat 5") << "5" << 0 << 5350.0 - 55 << 4355.0 << times << 11 << false;
-    QTest::newRow("party without seats") << "Valsit: " << 3 << 4300.0 << 4630.0 << times << 11
-                                         << false;
+    QTest::newRow("party without seats")
+        << "Valsit: " << 3 << 4300.0 << 4630.0 << times << 11 << false;
     QTest::newRow("counter") << "1" << 0 << 0.0 << 4905.0 << arial << 8 << true;
 }
 
