@@ -5,54 +5,76 @@
 #include <QTextOption>
 #include <QTimer>
 
-QtRichTextControl::QtRichTextControl(QTextEdit* edit) : QObject(edit), m_edit(edit)
-{
-    // A report is not edited: an undo history would only hold a copy of every line.
-    m_edit->document()->setUndoRedoEnabled(false);
-    m_cursor = QTextCursor(m_edit->document());
-    m_cursor.movePosition(QTextCursor::End);
-    m_charFormat = m_cursor.charFormat();
-}
+QtRichTextControl::QtRichTextControl(QTextEdit* edit) : m_edit(edit) {}
 
 QtRichTextControl::~QtRichTextControl()
 {
     flush();
 }
 
-int QtRichTextControl::textLength() const
+QTextDocument* QtRichTextControl::target()
 {
-    return m_edit->document()->characterCount() - 1;
-}
-
-void QtRichTextControl::clear()
-{
-    flush();
-    m_edit->clear();
-    m_edit->document()->setUndoRedoEnabled(false);
-    m_cursor = QTextCursor(m_edit->document());
-    m_charFormat = QTextCharFormat();
-}
-
-void QtRichTextControl::openBatch()
-{
-    if (m_batchOpen)
-        return;
-    m_batchOpen = true;
-    m_cursor.beginEditBlock();
+    if (m_staging)
+        return m_staging;
+    if (!m_edit)
+        return nullptr;
+    // A copy of what the editor shows, with its settings, so appending continues it.
+    QTextDocument* shown = m_edit->document();
+    m_staging = shown->isEmpty() ? new QTextDocument(this) : shown->clone(this);
+    m_staging->setDefaultFont(shown->defaultFont());
+    m_staging->setDefaultTextOption(shown->defaultTextOption());
+    m_staging->setDocumentMargin(shown->documentMargin());
+    m_staging->setIndentWidth(shown->indentWidth());
+    m_staging->setUndoRedoEnabled(false);
+    m_cursor = QTextCursor(m_staging);
+    m_cursor.movePosition(QTextCursor::End);
+    if (shown->isEmpty())
+        m_charFormat = QTextCharFormat();
     QTimer::singleShot(0, this, &QtRichTextControl::flush);
+    return m_staging;
 }
 
 void QtRichTextControl::flush()
 {
-    if (!m_batchOpen)
+    if (!m_staging)
         return;
-    m_batchOpen = false;
-    m_cursor.endEditBlock();
+    QTextDocument* written = m_staging;
+    m_staging = nullptr;
+    m_cursor = QTextCursor();
+    if (!m_edit) {
+        delete written;
+        return;
+    }
+    // The editor deletes its own first document when it lets go of it; one of ours we
+    // delete ourselves (asked before the editor may have deleted it).
+    QTextDocument* previous = m_edit->document();
+    const bool ours = previous->parent() == this;
+    m_edit->setDocument(written);
+    m_edit->moveCursor(QTextCursor::Start);
+    if (ours)
+        delete previous;
+}
+
+int QtRichTextControl::textLength() const
+{
+    const QTextDocument* doc = m_staging ? m_staging : m_edit ? m_edit->document() : nullptr;
+    return doc ? doc->characterCount() - 1 : 0;
+}
+
+void QtRichTextControl::clear()
+{
+    delete m_staging;
+    m_staging = nullptr;
+    m_cursor = QTextCursor();
+    m_charFormat = QTextCharFormat();
+    if (m_edit)
+        m_edit->clear();
 }
 
 void QtRichTextControl::insertAtEnd(const QString& text)
 {
-    openBatch();
+    if (!target())
+        return;
     m_cursor.movePosition(QTextCursor::End);
     // CR LF makes one paragraph break.
     m_cursor.insertText(text, m_charFormat);
@@ -60,12 +82,14 @@ void QtRichTextControl::insertAtEnd(const QString& text)
 
 double QtRichTextControl::mmToTabUnits(double mm) const
 {
-    return mm * m_edit->logicalDpiX() / 25.4;
+    const int dpi = m_edit ? m_edit->logicalDpiX() : 96;
+    return mm * dpi / 25.4;
 }
 
 void QtRichTextControl::setSelectionStyle(const RichTextStyle& style)
 {
-    openBatch();
+    if (!target())
+        return;
     m_cursor.movePosition(QTextCursor::End);
 
     QTextCharFormat chars;

@@ -3,20 +3,22 @@
 #include "report/RichTextControl.h"
 
 #include <QObject>
-#include <QTextBlockFormat>
+#include <QPointer>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextEdit>
 
-class QTextEdit;
+class QTextDocument;
 
 // The rich-text control of the result windows on a QTextEdit. The report is only ever
 // appended to, at the end, through one cursor kept there.
 //
-// A long run appends hundreds of thousands of lines without returning to the event
-// loop. Laying the document out again after every line would make that quadratic, so
-// appends are gathered in one edit block that opens with the first append and closes
-// when the event loop runs again (or when the text is read or cleared); the layout
-// then follows once for the whole run.
+// A long run appends a hundred thousand lines and more without returning to the event
+// loop. A document shown in an editor is laid out as it changes, which makes such a run
+// crawl. So a run writes into a document of its own, a copy of what the editor showed,
+// and that document is handed to the editor when the event loop runs again (or when
+// the text is needed): the editor then shows the top of the report at once and lays
+// out the rest in the background, page by page.
 class QtRichTextControl : public QObject, public RichTextControl
 {
     Q_OBJECT
@@ -31,17 +33,18 @@ public:
     void setSelectionStyle(const RichTextStyle& style) override;
 
     QTextEdit* edit() const { return m_edit; }
-    // Ends a batch of appends now, so the document lays itself out.
+    // Hands what was written so far to the editor now.
     void flush();
 
     // Millimetres to the document's tab unit (pixels at the edit's logical DPI).
     double mmToTabUnits(double mm) const;
 
 private:
-    void openBatch();
+    // The document being written: the run's own while a run is under way.
+    QTextDocument* target();
 
-    QTextEdit* m_edit;
+    QPointer<QTextEdit> m_edit;
+    QTextDocument* m_staging = nullptr;
     QTextCursor m_cursor;
     QTextCharFormat m_charFormat;
-    bool m_batchOpen = false;
 };
