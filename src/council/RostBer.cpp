@@ -274,7 +274,8 @@ void RostBer::FordelaPlatser()
         total += m_workVotes[i];
     bool anyEligible = false;
     for (int i = 1; i <= n; ++i) {
-        m_workEligible[i] = qint64(m_workVotes[i]) * 10000 >= qint64(m_thresholdHundredths) * total;
+        m_workEligible[i] = m_thresholdHundredths == 0 ||
+                            qint64(m_workVotes[i]) * 10000 >= qint64(m_thresholdHundredths) * total;
         anyEligible = anyEligible || m_workEligible[i];
     }
     if (!anyEligible)

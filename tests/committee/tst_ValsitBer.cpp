@@ -1,0 +1,274 @@
+#include "FakeMessageService.h"
+#include "SeatText.h"
+
+#include "committee/ValsitBer.h"
+#include "shell/EngineError.h"
+
+#include <QLocale>
+#include <QtTest>
+#include <stdexcept>
+
+// The committee engine: corrections, the allocation over lists with its tie marks, the
+// groups of the fixed mode and the comparison-number list.
+class tst_ValsitBer : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Parties "P1".."Pn" named "Parti 1".. with the given council seats.
+    static void load(ValsitBer& engine, const QString& councilSeats, int seats)
+    {
+        const QStringList list = councilSeats.split(QLatin1Char(','));
+        engine.setAntPartier(int(list.size()));
+        for (int i = 0; i < list.size(); ++i) {
+            engine.setPartiID(i + 1, QStringLiteral("P%1").arg(i + 1));
+            engine.setPartiNamn(i + 1, QStringLiteral("Parti %1").arg(i + 1));
+            engine.setPartiValRes(i + 1, list.at(i).toInt());
+        }
+        engine.setAntValsit(seats);
+    }
+
+    static void markPairs(ValsitBer& engine, qint16 mode, const QList<int>& pairs)
+    {
+        for (int k = 1; k <= 120; ++k)
+            engine.setSamvSW(k, 0);
+        for (int k : pairs)
+            engine.setSamvSW(k, 1);
+        engine.setSamvSW(0, mode);
+    }
+
+    // "name:seats|name:seats" for the lists of the last combination.
+    static QString lists(const ValsitBer& engine)
+    {
+        QStringList out;
+        for (int l = 1; l <= engine.listCount(); ++l)
+            out.append(engine.listName(l) + QLatin1Char(':') + SeatText::committee(engine, l));
+        return out.join(QLatin1Char('|'));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void corrections_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("storedSlot");
+
+        QTest::newRow("pair -1 goes to pair 120")
+            << "SamvSW" << -1 << "SamvSW kan bara lagras med positiva värden" << 120;
+        QTest::newRow("pair 121 goes to pair 120")
+            << "SamvSW" << 121 << "SamvSW kan bara lagras med värde upp till 120" << 120;
+        QTest::newRow("pair 0 is the mode") << "SamvSW" << 0 << "" << 0;
+        QTest::newRow("label -1 goes to slot 16")
+            << "SamvT" << -1 << "SamvT kan bara lagras med positiva värden" << 16;
+        QTest::newRow("label 17 goes to slot 16")
+            << "SamvT" << 17 << "SamvT kan bara lagras med värde upp till 16" << 16;
+        QTest::newRow("council seats slot 0 goes to 1")
+            << "PartiValRes" << 0 << "PartiValRes kan bara lagras med positiva värden" << 1;
+        QTest::newRow("name slot 20 goes to 16")
+            << "PartiNamn" << 20 << "PartiNamn kan bara lagras med värde upp till 16" << 16;
+    }
+
+    void corrections()
+    {
+        QFETCH(QString, property);
+        QFETCH(int, slot);
+        QFETCH(QString, message);
+        QFETCH(int, storedSlot);
+
+        FakeMessageService messages;
+        ValsitBer engine(messages);
+        if (property == "SamvSW") {
+            engine.setSamvSW(slot, 1);
+            QCOMPARE(engine.SamvSW(storedSlot), qint16(1));
+        } else if (property == "SamvT") {
+            engine.setSamvT(slot, QStringLiteral("7"));
+            QCOMPARE(engine.SamvT(storedSlot), QStringLiteral("7"));
+        } else if (property == "PartiValRes") {
+            engine.setPartiValRes(slot, 9);
+            QCOMPARE(engine.PartiValRes(storedSlot), 9);
+        } else if (property == "PartiNamn") {
+            engine.setPartiNamn(slot, QStringLiteral("N"));
+            QCOMPARE(engine.PartiNamn(storedSlot), QStringLiteral("N"));
+        }
+        QCOMPARE(messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        for (const FakeMessageService::Shown& shown : messages.shown) {
+            QCOMPARE(shown.icon, MessageService::NoIcon);
+            QCOMPARE(shown.title, QStringLiteral("Valsit"));
+        }
+    }
+
+    void countsAndGettersAreCorrected()
+    {
+        FakeMessageService messages;
+        ValsitBer engine(messages);
+        engine.setAntValsit(4);
+        engine.setAntPartier(17);
+        QCOMPARE(engine.AntValsit(), 5);
+        QCOMPARE(engine.AntPartier(), 2);
+        engine.SamvSW(121);
+        engine.SamvT(17);
+        QCOMPARE(messages.texts(), (QStringList{"'Antal Valsit' måste vara mellan 5 och 350",
+                                                "'Antal Partier' måste vara mellan 2 och 16",
+                                                "SamvSW kan bara hämtas med värde upp till 120",
+                                                "SamvT kan bara hämtas med värde upp till 16"}));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, engine.SamvSW(-1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, engine.PartiID(-1));
+        QCOMPARE(engine.SamvT(3), QStringLiteral(" "));
+        QCOMPARE(engine.MaxSamv(), 120);
+    }
+
+    void allocation_data()
+    {
+        QTest::addColumn<QString>("councilSeats");
+        QTest::addColumn<int>("seats");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QList<int>>("pairs");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("two lists of 3: every seat of list 1 tied")
+            << "3,3" << 5 << 0 << QList<int>{} << "Parti 1:1*,3*,5*|Parti 2:2,4";
+        QTest::newRow("P 5, Q 2, R 4: Q's seat drawn against R")
+            << "5,2,4" << 5 << 0 << QList<int>{} << "Parti 1:1,3|Parti 2:4*|Parti 3:2,5";
+        QTest::newRow("marks do not count without cooperation")
+            << "5,2,4" << 5 << 0 << QList<int>{1} << "Parti 1:1,3|Parti 2:4*|Parti 3:2,5";
+        QTest::newRow("P and Q cooperate")
+            << "5,2,4" << 5 << 1 << QList<int>{1} << "Parti 3:2,5| P1 / P2 /:1,3,4";
+        QTest::newRow("any mode but 0 and 2 is fixed")
+            << "5,2,4" << 5 << 7 << QList<int>{1} << "Parti 3:2,5| P1 / P2 /:1,3,4";
+        QTest::newRow("zero council seats win only when all are zero")
+            << "0,2,0" << 5 << 0 << QList<int>{} << "Parti 1:|Parti 2:1,2,3,4,5|Parti 3:";
+        QTest::newRow("all zero: first list, always tied")
+            << "0,0" << 5 << 0 << QList<int>{} << "Parti 1:1*,2*,3*,4*,5*|Parti 2:";
+        QTest::newRow("pairs (1,4) and (2,3): two groups by lowest party")
+            << "4,3,2,1" << 5 << 1 << QList<int>{4, 3} << " P1 / P4 /:1*,3*,5*| P2 / P3 /:2,4";
+    }
+
+    void allocation()
+    {
+        QFETCH(QString, councilSeats);
+        QFETCH(int, seats);
+        QFETCH(int, mode);
+        QFETCH(QList<int>, pairs);
+        QFETCH(QString, expected);
+
+        FakeMessageService messages;
+        ValsitBer engine(messages);
+        load(engine, councilSeats, seats);
+        markPairs(engine, qint16(mode), pairs);
+        engine.BearbBest();
+        QString actual = lists(engine);
+        // Group names end in " / "; the trailing blank is kept but hard to read above.
+        actual.replace(QLatin1String(" / :"), QLatin1String(" /:"));
+        QCOMPARE(actual, expected);
+        QCOMPARE(engine.resultCounter(), 1);
+        QVERIFY(messages.shown.isEmpty());
+        // The committee seats are not written back into the council seats.
+        const QStringList input = councilSeats.split(QLatin1Char(','));
+        for (int i = 0; i < input.size(); ++i)
+            QCOMPARE(engine.PartiValRes(i + 1), input.at(i).toInt());
+    }
+
+    void fixedGroupsLabels()
+    {
+        FakeMessageService messages;
+        ValsitBer engine(messages);
+        load(engine, QStringLiteral("4,3,2,1"), 5);
+        markPairs(engine, 1, {4, 3});
+        engine.BearbBest();
+        QCOMPARE(engine.SamvT(1), QStringLiteral("1"));
+        QCOMPARE(engine.SamvT(2), QStringLiteral("2"));
+        QCOMPARE(engine.SamvT(3), QStringLiteral("2"));
+        QCOMPARE(engine.SamvT(4), QStringLiteral("1"));
+        QCOMPARE(engine.listName(1), QStringLiteral(" P1 / P4 / "));
+        QCOMPARE(engine.listValue(1), 5);
+    }
+
+    // The last party marked with each of ten earlier ones that are not marked with each
+    // other: every row opens a new group number, up to 10, past the eight group slots a
+    // plain reading would have. Every party must still stand in exactly one list.
+    void incompleteMarkingBeyondEightGroups()
+    {
+        FakeMessageService messages;
+        ValsitBer engine(messages);
+        load(engine, QStringLiteral("1,2,3,4,5,6,7,8,9,10,11"), 20);
+        QList<int> pairs;
+        for (int i = 1; i <= 10; ++i)
+            pairs.append(ValsitBer::pairNumber(i, 11));
+        markPairs(engine, 1, pairs);
+        engine.BearbBest();
+
+        QCOMPARE(engine.resultCounter(), 1);
+        QCOMPARE(engine.listCount(), 10);
+        qint64 councilTotal = 0;
+        int seatTotal = 0;
+        for (int l = 1; l <= engine.listCount(); ++l) {
+            councilTotal += engine.listValue(l);
+            seatTotal += engine.seatCount(l);
+        }
+        QCOMPARE(councilTotal, 66);
+        QCOMPARE(seatTotal, 20);
+        for (int p = 1; p <= 11; ++p)
+            QVERIFY(engine.partyList(p) >= 1 && engine.partyList(p) <= 10);
+        QCOMPARE(engine.partyList(10), engine.partyList(11));
+        QCOMPARE(engine.listName(10), QStringLiteral(" P10 / P11 / "));
+    }
+
+    void comparisonList_data()
+    {
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("two decimals")
+            << 1 << "ValsitNr=(Jämförelsetal), 1=(3.00), 2=(3.00), 3=(1.50), 4=(1.50), 5=(1.00)";
+        QTest::newRow("in full")
+            << 0 << "ValsitNr=(Jämförelsetal), 1=(3), 2=(3), 3=(1.5), 4=(1.5), 5=(1)";
+    }
+
+    void comparisonList()
+    {
+        QFETCH(int, decimals);
+        QFETCH(QString, expected);
+        FakeMessageService messages;
+        ValsitBer engine(messages);
+        load(engine, QStringLiteral("3,3"), 5);
+        markPairs(engine, 0, {});
+        engine.setBerTalSW(true);
+        engine.setBerTalAntDec(qint16(decimals));
+        engine.BearbBest();
+        QCOMPARE(engine.comparisonList(), expected);
+    }
+
+    void oneListCanTakeAll350Seats()
+    {
+        FakeMessageService messages;
+        ValsitBer engine(messages);
+        load(engine, QStringLiteral("1,0,0"), 350);
+        markPairs(engine, 0, {});
+        engine.BearbBest();
+        QCOMPARE(engine.seatCount(1), 350);
+        QCOMPARE(engine.seatNumber(1, 350), 350);
+        QCOMPARE(engine.seatCount(2), 0);
+    }
+
+    void allCombinationsRefusesMoreThanNineParties()
+    {
+        FakeMessageService messages;
+        ValsitBer engine(messages);
+        load(engine, QStringLiteral("1,1,1,1,1,1,1,1,1,1"), 5);
+        markPairs(engine, 2, {1});
+        QVERIFY_THROWS_EXCEPTION(EngineError, engine.BearbBest());
+    }
+
+    void runLetters()
+    {
+        QCOMPARE(ValsitBer::runLetterText(1), QStringLiteral("A"));
+        QCOMPARE(ValsitBer::runLetterText(26), QStringLiteral("Z"));
+        QCOMPARE(ValsitBer::runLetterText(27), QStringLiteral("AA"));
+        QCOMPARE(ValsitBer::runLetterText(191), QStringLiteral("GI"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ValsitBer)
+#include "tst_ValsitBer.moc"
