@@ -1,10 +1,13 @@
 #include "PdfReadBack.h"
 #include "RecordingPrinter.h"
 #include "ReportFixtures.h"
+#include "report/PaperReport.h"
 #include "report/PdfPrinter.h"
+#include "report/TwipFont.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 using namespace ReportFixtures;
 
@@ -212,19 +215,40 @@ void tst_PaperReportPdf::committeeAllCombinationsOfFourParties()
     QCOMPARE(counters.size(), 15);
     for (int k = 0; k < 15; ++k)
         QCOMPARE(counters[k]->text, QString::number(k + 1));
+    // Each block begins a gap of 220 under the one before; it goes to a new page when
+    // its estimated height H (one line of normal 11 per list, plus (11 / 10 + 1) rounded,
+    // that is 2, lines) and 100 more would pass the bottom limit of 14200 there.
+    TwipFont normal11;
+    normal11.set("Times New Roman", 11, false);
+    const auto& texts = recorded.texts();
+    int previous = recorded.indexOf(PaperReport::TieNote);
     int block = 0;
-    int blockPage = 0;
-    for (const RecordingPrinter::Text& t : recorded.texts()) {
-        if (t.x == 200 && t.size == 11 && t.y < 14200) {
-            if (blockPage == 0)
-                blockPage = t.page;
-            QCOMPARE(t.page, blockPage);
-        } else if (t.x == 0 && t.bold && t.size == 8 && t.text == QString::number(block + 1)) {
-            QCOMPARE(t.page, blockPage);
-            ++block;
-            blockPage = 0;
+    int breaks = 0;
+    while (block < 15) {
+        int first = -1, lists = 0, counter = -1;
+        for (int i = previous + 1; i < int(texts.size()) && counter < 0; ++i) {
+            const RecordingPrinter::Text& t = texts[i];
+            if (t.x == 200 && t.size == 11 && t.y < 14200) {
+                first = first < 0 ? i : first;
+                ++lists;
+            } else if (t.x == 0 && t.bold && t.size == 8 && t.text == QString::number(block + 1)) {
+                counter = i;
+            }
         }
+        QVERIFY(first > 0 && counter > 0);
+        const RecordingPrinter::Text& before = texts[previous];
+        const double gapTop = before.y + before.height + 220;
+        const int height = int(std::nearbyint(normal11.height() * (lists + 2)));
+        const bool newPage = std::nearbyint(gapTop) + height + 100 > 14200;
+        QCOMPARE(texts[first].page, before.page + (newPage ? 1 : 0));
+        QCOMPARE(texts[first].y, newPage ? 0.0 : gapTop);
+        // The block is not split: its counter is on its page.
+        QCOMPARE(texts[counter].page, texts[first].page);
+        breaks += newPage ? 1 : 0;
+        previous = counter;
+        ++block;
     }
+    QCOMPARE(breaks, pdfPages - 1);
     QCOMPARE(block, 15);
 
     const QString all = PdfReadBack::pages(file).join('\n');
