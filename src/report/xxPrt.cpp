@@ -188,6 +188,7 @@ const QString& xxPrt::wrappedLine(int i) const
 
 void xxPrt::PrtDela(int col, const QString& text)
 {
+    checkColumn(col);
     const double width = col > 0 ? rightEdge - position(col) : rightEdge;
     bool hasBreaks = false;
     for (QChar c : text) {

@@ -146,6 +146,7 @@ void tst_xxPrt::columnOutsideTableIsRefused()
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, prt.PrtVanster(51, "x"));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, prt.PrtHoger(-1, "x"));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, prt.PrtDela(60, "x"));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, prt.PrtDela(-1, "x"));
     QVERIFY(printer.texts().empty());
     prt.PrtVanster(50, "x"); // the last slot exists
     QCOMPARE(printer.texts().size(), std::size_t(1));
