@@ -5,6 +5,7 @@
 #include "report/TextNumbers.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
+#include "shell/ClipboardCommands.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
 
@@ -609,4 +610,19 @@ void ValsitBer::SkrivUtIndata()
 void ValsitBer::SkrivUtPresentera()
 {
     m_paper.SkrivUtPresentera();
+}
+
+void ValsitBer::CB_Copy()
+{
+    ClipboardCommands(m_messages, m_textBoxes, m_clipboard).copy();
+}
+
+void ValsitBer::CB_Cut()
+{
+    ClipboardCommands(m_messages, m_textBoxes, m_clipboard).cut();
+}
+
+void ValsitBer::CB_Paste()
+{
+    ClipboardCommands(m_messages, m_textBoxes, m_clipboard).paste();
 }

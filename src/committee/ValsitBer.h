@@ -7,10 +7,12 @@
 #include <QtGlobal>
 #include <functional>
 
+class ClipboardAccess;
 class MessageService;
 class Printer;
 class ProgressIndicator;
 class ReportWindow;
+class TextBoxAccess;
 
 // The engine of the committee calculation: shares a committee's seats among the parties
 // by d'Hondt (divisors 1, 2, 3, ...) on their council seats, where cooperating parties
@@ -83,6 +85,19 @@ public:
     // Called after every combination reported, once its seats are shared out.
     void setResultObserver(std::function<void()> observer) { m_observer = std::move(observer); }
 
+    // Copy, cut and paste of the entry windows' edit menus, between the focused text box
+    // and the clipboard; any other focused control is refused with a message.
+    void CB_Copy();
+    void CB_Cut();
+    void CB_Paste();
+    // The focused control and the clipboard the three commands work on (none in a batch
+    // run, where every command is refused).
+    void setClipboardAccess(TextBoxAccess* textBoxes, ClipboardAccess* clipboard)
+    {
+        m_textBoxes = textBoxes;
+        m_clipboard = clipboard;
+    }
+
     // Pair i < j has the number (j - 1)(j - 2)/2 + i: (1,2) = 1, (1,3) = 2, (2,3) = 3, ...
     static int pairNumber(int i, int j) { return (j - 1) * (j - 2) / 2 + i; }
 
@@ -132,6 +147,8 @@ private:
     CommitteePaperReport m_paper;
     ProgressIndicator* m_progBar = nullptr;
     std::function<void()> m_observer;
+    TextBoxAccess* m_textBoxes = nullptr;
+    ClipboardAccess* m_clipboard = nullptr;
 
     int m_runCounter = 0;
     int m_resultCounter = 0;

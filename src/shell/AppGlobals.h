@@ -1,19 +1,53 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
+
+#include <memory>
 
 class MessageService;
 class Clock;
+class RostBer;
+class ValsitBer;
 
 // What must outlive a window: the application's globals. The windows and the engines
-// read the report header (organisation and date) from here.
+// read the working database, the report header (organisation and date), the shared
+// window state and the two engines from here.
 class AppGlobals
 {
 public:
     static AppGlobals& instance();
+    ~AppGlobals();
+
+    // The working election database: folder, file name and full path (folder, the
+    // platform's separator, file name). Every window that opens the database uses DBSokVag.
+    QString DBKat;
+    QString DBNmn;
+    QString DBSokVag;
+    // Joins a folder and a file name with the platform's separator.
+    static QString joinPath(const QString& folder, const QString& fileName);
+    void setDBSokVagFromParts() { DBSokVag = joinPath(DBKat, DBNmn); }
+
+    // The program's folder: where the template "Valsit.mdb" stands. Set by main; tests
+    // point it at a scratch folder.
+    QString programKat;
+
+    QString AppNamn = QStringLiteral("Valsit");
+    // Window state shared by every window: 0 normal, 1 minimised, 2 maximised.
+    qint16 FormLage = 0;
+    // False when the screen was found too small at start.
+    bool SkarmOK = true;
 
     QString OrgNamn;
     QString BestDatum;
+
+    // The engines, created afresh at every load of the main window.
+    std::unique_ptr<RostBer> RostBerObj;
+    std::unique_ptr<ValsitBer> ValsitBerObj;
+
     MessageService* messages = nullptr;
     Clock* clock = nullptr;
+
+private:
+    AppGlobals();
 };

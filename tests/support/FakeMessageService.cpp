@@ -24,17 +24,15 @@ MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons b
 QString FakeMessageService::inputBox(const QString& prompt, const QString& title,
                                      const QString& defaultText)
 {
-    Q_UNUSED(title);
     prompts.append(prompt);
+    inputBoxes.append({prompt, title, defaultText, {}});
     return inputs.isEmpty() ? defaultText : inputs.dequeue();
 }
 
 QString FakeMessageService::fileOpen(const QString& title, const QString& directory,
                                      const QStringList& filters)
 {
-    Q_UNUSED(title);
-    Q_UNUSED(directory);
-    Q_UNUSED(filters);
+    fileDialogs.append({QString(), title, directory, filters});
     return files.isEmpty() ? QString() : files.dequeue();
 }
 
@@ -50,6 +48,8 @@ void FakeMessageService::reset()
 {
     shown.clear();
     prompts.clear();
+    inputBoxes.clear();
+    fileDialogs.clear();
     answers.clear();
     inputs.clear();
     files.clear();

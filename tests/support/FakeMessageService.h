@@ -28,8 +28,19 @@ public:
     QString fileOpen(const QString& title, const QString& directory,
                      const QStringList& filters) override;
 
+    // An input box or a file dialog as it was opened.
+    struct Asked
+    {
+        QString prompt; // input box only
+        QString title;
+        QString defaultText; // the proposed text, or the file dialog's starting path
+        QStringList filters; // file dialog only
+    };
+
     QList<Shown> shown;
     QStringList prompts;
+    QList<Asked> inputBoxes;
+    QList<Asked> fileDialogs;
     QQueue<Answer> answers;
     QQueue<QString> inputs;
     QQueue<QString> files;

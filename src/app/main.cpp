@@ -1,0 +1,41 @@
+// Valsit: starts the main window on the working election database.
+#include "shell/AppGlobals.h"
+#include "shell/SystemClock.h"
+#include "shell/ui/QtMessageService.h"
+#include "shell/ui/ShellWindows.h"
+#include "shell/ui/WindowRegistry.h"
+
+#include "committee/ValsitBer.h"
+#include "council/RostBer.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Valsit"));
+    QApplication::setOrganizationName(QStringLiteral("Tovrelia"));
+    // The windows hand over by closing one and opening the next; the window registry
+    // ends the program once no window is left.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtMessageService messages;
+    SystemClock clock;
+    AppGlobals& globals = AppGlobals::instance();
+    globals.messages = &messages;
+    globals.clock = &clock;
+    globals.programKat = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+
+    registerShellWindows();
+
+    WindowRegistry::instance().show(QStringLiteral("frmA_Start"));
+    const int status = QApplication::exec();
+
+    // The engines refer to the message service, which ends here.
+    globals.RostBerObj.reset();
+    globals.ValsitBerObj.reset();
+    globals.messages = nullptr;
+    globals.clock = nullptr;
+    return status;
+}

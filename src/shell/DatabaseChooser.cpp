@@ -1,0 +1,189 @@
+#include "shell/DatabaseChooser.h"
+
+#include "shell/AppGlobals.h"
+#include "shell/ElectionDatabase.h"
+#include "shell/MessageService.h"
+#include "shell/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+bool fileExists(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
+
+} // namespace
+
+DatabaseChooser::DatabaseChooser(AppGlobals& globals, MessageService& messages,
+                                 SettingsStore& settings)
+    : m_globals(globals), m_messages(messages), m_settings(settings)
+{
+}
+
+void DatabaseChooser::message(const QString& text)
+{
+    m_messages.msgBox(text, MessageService::Ok, MessageService::NoIcon, m_globals.AppNamn);
+}
+
+QString DatabaseChooser::missingText() const
+{
+    return QStringLiteral("Databasen '") + m_globals.DBNmn +
+           QStringLiteral("' finns inte i sökvägen ") + m_globals.DBKat;
+}
+
+void DatabaseChooser::loadFromSettings()
+{
+    m_globals.DBKat = m_settings.value(QStringLiteral("ValsitKat"));
+    m_globals.DBNmn = m_settings.value(QStringLiteral("ValsitNmn"));
+    if (m_globals.DBKat == QLatin1String("0"))
+        m_globals.DBKat = m_globals.programKat;
+    if (m_globals.DBNmn == QLatin1String("0"))
+        m_globals.DBNmn = templateName();
+    m_globals.setDBSokVagFromParts();
+}
+
+void DatabaseChooser::splitPath(const QString& path, QString* folder, QString* fileName)
+{
+    *folder = QStringLiteral("0");
+    *fileName = QStringLiteral("0");
+    const int at = path.toUpper().indexOf(QLatin1String(".MDB"));
+    if (at < 0)
+        return;
+    // Qt hands out paths with "/" on every platform; the platform's own separator counts too.
+    int cut = -1;
+    for (int i = at; i >= 0; --i) {
+        if (path[i] == QLatin1Char('/') || path[i] == QDir::separator()) {
+            cut = i;
+            break;
+        }
+    }
+    if (cut < 0)
+        return;
+    *folder = path.left(cut);
+    *fileName = path.mid(cut + 1);
+}
+
+bool DatabaseChooser::ValjDatabas(QString* heading)
+{
+    const QString previousKat = m_globals.DBKat;
+    const QString previousNmn = m_globals.DBNmn;
+    m_globals.DBKat = QStringLiteral("0");
+    m_globals.DBNmn = QStringLiteral("0");
+
+    // A cancelled dialog gives back the name it was opened with.
+    const QString chosen = m_messages.fileOpen(QString(), m_globals.DBSokVag,
+                                               {QStringLiteral("Valsit Database (*.mdb)")});
+    if (!chosen.isEmpty())
+        m_globals.DBSokVag = chosen;
+    splitPath(m_globals.DBSokVag, &m_globals.DBKat, &m_globals.DBNmn);
+
+    const QString chosenPath = AppGlobals::joinPath(m_globals.DBKat, m_globals.DBNmn);
+    const bool split = m_globals.DBKat != QLatin1String("0");
+    if (split && fileExists(chosenPath)) {
+        const ElectionDatabase::FileKind kind = ElectionDatabase::inspect(chosenPath);
+        if (kind == ElectionDatabase::ElectionFile) {
+            m_globals.DBSokVag = chosenPath;
+            m_settings.setValue(QStringLiteral("ValsitKat"), m_globals.DBKat);
+            m_settings.setValue(QStringLiteral("ValsitNmn"), m_globals.DBNmn);
+            if (m_globals.DBNmn.toUpper() != QLatin1String("VALSIT.MDB")) {
+                const QString caption =
+                    QStringLiteral("för ") + m_globals.DBNmn.left(m_globals.DBNmn.size() - 4);
+                m_settings.setValue(QStringLiteral("ForHeader"), caption.trimmed());
+                if (heading)
+                    *heading = caption;
+            }
+            return true;
+        }
+        // A file that is there but is no election database (an old Jet file, a text file,
+        // an empty file) is never opened for writing: the working database stays.
+        message(QStringLiteral("Filen '") + m_globals.DBNmn + QStringLiteral("' i sökvägen ") +
+                m_globals.DBKat + QStringLiteral(" kan inte användas som valdatabas.") + crlf +
+                ElectionDatabase::refusalText(kind, chosenPath) + crlf +
+                QStringLiteral("Programmet fortsätter med databasen '") + previousNmn +
+                QStringLiteral("' i sökvägen ") + previousKat);
+    } else {
+        message(missingText() + crlf +
+                QStringLiteral(" Programmet återgår till föregående använd databas") + crlf +
+                QStringLiteral("Databasen '") + previousNmn + QStringLiteral("' i sökvägen ") +
+                previousKat);
+    }
+
+    m_globals.DBKat = previousKat;
+    m_globals.DBNmn = previousNmn;
+    m_globals.setDBSokVagFromParts();
+
+    if (!fileExists(m_globals.DBSokVag)) {
+        message(missingText() + crlf + QStringLiteral(" Programmet återgår till databasmallen") +
+                crlf + QStringLiteral("'Valsit.mdb' i sökvägen ") + m_globals.programKat);
+        m_globals.DBKat = m_globals.programKat;
+        m_globals.DBNmn = templateName();
+        m_globals.setDBSokVagFromParts();
+    }
+
+    if (fileExists(m_globals.DBSokVag))
+        return true;
+    message(missingText() + crlf +
+            QStringLiteral("Installationen är förstörd och måste göras om. Programmet avslutas. "));
+    return false;
+}
+
+bool DatabaseChooser::SkapaNyDB(QString* heading)
+{
+    QString answer =
+        m_messages.inputBox(QStringLiteral("Ange namn på den nya databasen. T ex Uppsala"),
+                            QStringLiteral("Namn på ny databas"), QStringLiteral("Test"));
+    if (answer.size() < 2)
+        answer = QStringLiteral("Test");
+
+    // The name becomes a file in the database folder: a separator would put it elsewhere.
+    if (answer.contains(QLatin1Char('/')) || answer.contains(QLatin1Char('\\')) ||
+        answer.contains(QDir::separator())) {
+        message(QStringLiteral("Namnet '") + answer +
+                QStringLiteral(
+                    "' får inte innehålla tecknen / eller \\. Ange bara ett namn, t ex Uppsala"));
+        return false;
+    }
+
+    const QString source = AppGlobals::joinPath(m_globals.DBKat, templateName());
+    if (!fileExists(source)) {
+        message(QStringLiteral("Databasen '") + templateName() +
+                QStringLiteral("' finns inte i sökvägen ") + m_globals.DBKat + QStringLiteral(" "));
+        return false;
+    }
+    const QString newName = answer + QStringLiteral(".mdb");
+    const QString target = AppGlobals::joinPath(m_globals.DBKat, newName);
+    if (QFileInfo::exists(target)) {
+        message(QStringLiteral("Databasen '") + newName +
+                QStringLiteral("' finns redan i sökvägen ") + m_globals.DBKat +
+                QStringLiteral(" "));
+        return false;
+    }
+    const ElectionDatabase::FileKind kind = ElectionDatabase::inspect(source);
+    if (kind != ElectionDatabase::ElectionFile) {
+        message(QStringLiteral("Databasen '") + newName + QStringLiteral("' kan inte skapas: ") +
+                ElectionDatabase::refusalText(kind, source));
+        return false;
+    }
+    if (!QFile::copy(source, target)) {
+        message(QStringLiteral("Databasen '") + newName +
+                QStringLiteral("' kunde inte skapas i sökvägen ") + m_globals.DBKat +
+                QStringLiteral(". Kontrollera att mappen går att skriva i."));
+        return false;
+    }
+    // A template installed read-only must not give a read-only election database.
+    QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+
+    m_globals.DBNmn = newName;
+    m_globals.DBSokVag = target;
+    const QString caption = QStringLiteral("för ") + answer;
+    m_settings.setValue(QStringLiteral("ForHeader"), caption.trimmed());
+    if (heading)
+        *heading = caption;
+    return true;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+class AppGlobals;
+class MessageService;
+class SettingsStore;
+
+// Which election database the program works on: read from the settings at load, chosen
+// by the user (ValjDatabas, with its fallbacks to the previous database and then the
+// template), and new ones copied from the template (SkapaNyDB). Works on the globals
+// DBKat, DBNmn and DBSokVag; the main window shows the result in its menus.
+class DatabaseChooser
+{
+public:
+    DatabaseChooser(AppGlobals& globals, MessageService& messages, SettingsStore& settings);
+
+    // Sets the working database from ValsitKat/ValsitNmn ("0": the program's folder and
+    // "Valsit.mdb").
+    void loadFromSettings();
+
+    // Lets the user choose a database file. True when DBKat/DBNmn/DBSokVag name a usable
+    // file afterwards, false when even the template is missing (the program must end).
+    // When the choice sets a new report heading it is saved as ForHeader and given back
+    // in `heading`; otherwise `heading` is left alone.
+    bool ValjDatabas(QString* heading);
+
+    // Asks for a name and copies the template of the working database's folder to it.
+    // True when the copy was made: it is then the working database (not saved to the
+    // settings) and `heading` holds the new heading, already saved as ForHeader.
+    bool SkapaNyDB(QString* heading);
+
+    // Splits a path at the separator before the first ".mdb" (any case) into folder and
+    // file name; both are "0" when the path has no ".mdb" or no separator before it.
+    static void splitPath(const QString& path, QString* folder, QString* fileName);
+
+    static QString templateName() { return QStringLiteral("Valsit.mdb"); }
+
+private:
+    void message(const QString& text);
+    QString missingText() const;
+
+    AppGlobals& m_globals;
+    MessageService& m_messages;
+    SettingsStore& m_settings;
+};

@@ -1,0 +1,314 @@
+#include "shell/ElectionDatabase.h"
+
+#include "shell/DbError.h"
+
+#include <QAtomicInt>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+QAtomicInt connectionCounter;
+
+QString nextConnectionName(const char* kind)
+{
+    return QStringLiteral("valsit-%1-%2")
+        .arg(QLatin1String(kind))
+        .arg(connectionCounter.fetchAndAddOrdered(1));
+}
+
+// Looks for the three tables and their fields on an open connection.
+bool hasElectionTables(QSqlDatabase& db)
+{
+    for (const QString& table : ElectionDatabase::requiredTables()) {
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)))
+            return false;
+        QStringList found;
+        while (q.next())
+            found.append(q.value(1).toString().toLower());
+        for (const QString& field : ElectionDatabase::requiredFields(table)) {
+            if (!found.contains(field.toLower()))
+                return false;
+        }
+    }
+    return true;
+}
+
+QString messageOf(const QSqlError& error)
+{
+    QString text = error.databaseText();
+    if (text.isEmpty())
+        text = error.text();
+    return text;
+}
+
+} // namespace
+
+ElectionDatabase::ElectionDatabase(const QString& path) : m_path(path)
+{
+    const FileKind kind = inspect(path);
+    if (kind == Missing)
+        throw DbError(DbError::FileNotFound, QStringLiteral("Filen '%1' hittades inte.").arg(path));
+    if (kind != ElectionFile)
+        throw DbError(DbError::UnrecognisedFormat, refusalText(kind, path));
+
+    m_connection = nextConnectionName("db");
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open()) {
+        const QString why = messageOf(db.lastError());
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connection);
+        throw DbError(DbError::EngineFailure,
+                      QStringLiteral("Databasen '%1' kunde inte öppnas: %2").arg(path, why));
+    }
+    // The related-records rule (a party or district with votes cannot go) lives in the
+    // foreign keys, which SQLite only enforces when asked on every connection.
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+}
+
+ElectionDatabase::~ElectionDatabase()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+QSqlDatabase ElectionDatabase::database() const
+{
+    return QSqlDatabase::database(m_connection, false);
+}
+
+ElectionDatabase::WriteResult ElectionDatabase::write(const QString& table, WriteKind kind,
+                                                      const QString& sql,
+                                                      const QVariantList& values)
+{
+    QSqlDatabase db = database();
+    if (!db.transaction())
+        throw DbError(
+            DbError::EngineFailure,
+            QStringLiteral("Ändringen kunde inte påbörjas: %1").arg(messageOf(db.lastError())));
+
+    QSqlQuery q(db);
+    bool ok = q.prepare(sql);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    ok = ok && q.exec();
+    if (!ok) {
+        const QSqlError error = q.lastError();
+        q.finish();
+        db.rollback();
+        const QString text = messageOf(error);
+        const QString upper = text.toUpper();
+        if (upper.contains(QLatin1String("UNIQUE CONSTRAINT")) ||
+            upper.contains(QLatin1String("PRIMARY KEY")))
+            throw DbError(DbError::DuplicateKey,
+                          QStringLiteral("Ändringarna du begärde kunde inte utföras eftersom de "
+                                         "skulle skapa dubblettvärden i indexet, primärnyckeln "
+                                         "eller relationen. Ändra data i fältet eller fälten "
+                                         "som innehåller dubblettvärden och försök igen."));
+        if (upper.contains(QLatin1String("FOREIGN KEY"))) {
+            const bool asParent =
+                kind == Delete || (kind == Update && !childTables(table).isEmpty());
+            if (asParent)
+                throw DbError(DbError::RelatedRecordsExist,
+                              QStringLiteral("Det går inte att ta bort eller ändra posten "
+                                             "eftersom tabellen '%1' innehåller relaterade poster.")
+                                  .arg(childTables(table).join(QStringLiteral("', '"))));
+            throw DbError(DbError::RelatedRecordRequired,
+                          QStringLiteral("Det går inte att lägga till eller ändra posten eftersom "
+                                         "en relaterad post krävs i tabellen '%1'.")
+                              .arg(parentTables(table).join(QStringLiteral("', '"))));
+        }
+        if (upper.contains(QLatin1String("NOT NULL")))
+            throw DbError(DbError::NullKey,
+                          QStringLiteral("Fältet '%1' kan inte innehålla ett null-värde eftersom "
+                                         "det är ett nyckelfält eller obligatoriskt.")
+                              .arg(text.section(QLatin1Char('.'), -1).trimmed()));
+        if (upper.contains(QLatin1String("CHECK CONSTRAINT")))
+            throw DbError(DbError::ValidationRule,
+                          QStringLiteral("Ett eller flera värden hindras av verifieringsregeln "
+                                         "för tabellen '%1'.")
+                              .arg(table));
+        throw DbError(DbError::EngineFailure,
+                      QStringLiteral("Databasen kunde inte ändras: %1").arg(text));
+    }
+    WriteResult result;
+    result.rowsAffected = q.numRowsAffected();
+    result.lastInsertId = q.lastInsertId();
+    q.finish();
+    if (!db.commit()) {
+        const QString why = messageOf(db.lastError());
+        db.rollback();
+        throw DbError(DbError::EngineFailure,
+                      QStringLiteral("Ändringen kunde inte sparas: %1").arg(why));
+    }
+    return result;
+}
+
+QStringList ElectionDatabase::childTables(const QString& table) const
+{
+    QStringList children;
+    QSqlDatabase db = database();
+    for (const QString& other : db.tables()) {
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("PRAGMA foreign_key_list(\"%1\")").arg(other));
+        while (q.next()) {
+            if (q.value(2).toString().compare(table, Qt::CaseInsensitive) == 0 &&
+                !children.contains(other))
+                children.append(other);
+        }
+    }
+    return children;
+}
+
+QStringList ElectionDatabase::parentTables(const QString& table) const
+{
+    QStringList parents;
+    QSqlQuery q(database());
+    q.exec(QStringLiteral("PRAGMA foreign_key_list(\"%1\")").arg(table));
+    while (q.next()) {
+        const QString parent = q.value(2).toString();
+        if (!parents.contains(parent))
+            parents.append(parent);
+    }
+    return parents;
+}
+
+ElectionDatabase::FileKind ElectionDatabase::inspect(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists() || !info.isFile())
+        return Missing;
+    if (info.size() == 0)
+        return EmptyFile;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Unreadable;
+    const QByteArray head = file.read(100);
+    file.close();
+    if (head.mid(4, 15) == "Standard Jet DB" || head.mid(4, 15) == "Standard ACE DB")
+        return JetFile;
+    if (!head.startsWith(QByteArray("SQLite format 3\0", 16)) || head.size() < 100)
+        return NotDatabase;
+
+    // Read-only, so that even a damaged file is left exactly as it was.
+    const QString name = nextConnectionName("inspect");
+    FileKind kind = WrongTables;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open())
+            kind = Unreadable;
+        else if (hasElectionTables(db))
+            kind = ElectionFile;
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return kind;
+}
+
+QString ElectionDatabase::refusalText(FileKind kind, const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    switch (kind) {
+    case ElectionFile:
+        return QString();
+    case Missing:
+        return QStringLiteral("Filen '%1' finns inte.").arg(path);
+    case EmptyFile:
+        return QStringLiteral("Filen '%1' är tom och är ingen valdatabas.").arg(name);
+    case JetFile:
+        return QStringLiteral("Filen '%1' är en databas från en äldre programversion och kan inte "
+                              "användas direkt. Skapa en ny databas och för över partierna.")
+            .arg(name);
+    case NotDatabase:
+        return QStringLiteral("Filen '%1' är ingen databas.").arg(name);
+    case WrongTables:
+        return QStringLiteral("Filen '%1' är en databas men saknar valdatabasens tabeller "
+                              "(Partier, Distrikt, DistrRoster).")
+            .arg(name);
+    case Unreadable:
+        return QStringLiteral("Filen '%1' kan inte läsas.").arg(name);
+    }
+    return QString();
+}
+
+QStringList ElectionDatabase::requiredTables()
+{
+    return {QStringLiteral("Partier"), QStringLiteral("Distrikt"), QStringLiteral("DistrRoster")};
+}
+
+QStringList ElectionDatabase::requiredFields(const QString& table)
+{
+    if (table == QLatin1String("Partier"))
+        return {QStringLiteral("PartiID"), QStringLiteral("PartiNamn"), QStringLiteral("Roster"),
+                QStringLiteral("PartiValRes")};
+    if (table == QLatin1String("Distrikt"))
+        return {QStringLiteral("DistrID"), QStringLiteral("DistrNr"), QStringLiteral("DistrNamn")};
+    if (table == QLatin1String("DistrRoster"))
+        return {QStringLiteral("PartiID"), QStringLiteral("DistrID"), QStringLiteral("Roster")};
+    return {};
+}
+
+QString ElectionDatabase::createFromSchema(const QString& path, const QString& schemaSql)
+{
+    if (QFileInfo::exists(path))
+        return QStringLiteral("Filen '%1' finns redan.").arg(path);
+
+    const QString name = nextConnectionName("create");
+    QString failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            failure = messageOf(db.lastError());
+        } else {
+            db.transaction();
+            // Statements end with ";" at the end of a line; "--" starts a comment line.
+            QString statement;
+            const QStringList lines = schemaSql.split(QLatin1Char('\n'));
+            for (const QString& raw : lines) {
+                const QString line = raw.trimmed();
+                if (line.isEmpty() || line.startsWith(QLatin1String("--")))
+                    continue;
+                statement += raw + QLatin1Char('\n');
+                if (!line.endsWith(QLatin1Char(';')))
+                    continue;
+                QSqlQuery q(db);
+                if (!q.exec(statement)) {
+                    failure =
+                        messageOf(q.lastError()) + QStringLiteral(" i: ") + statement.trimmed();
+                    break;
+                }
+                statement.clear();
+            }
+            if (failure.isEmpty() && !statement.trimmed().isEmpty())
+                failure = QStringLiteral("Sista satsen saknar ';': ") + statement.trimmed();
+            if (failure.isEmpty()) {
+                if (!db.commit())
+                    failure = messageOf(db.lastError());
+            } else {
+                db.rollback();
+            }
+            if (failure.isEmpty() && !hasElectionTables(db))
+                failure = QStringLiteral("Schemat ger inte valdatabasens tabeller.");
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!failure.isEmpty())
+        QFile::remove(path);
+    return failure;
+}

@@ -1,0 +1,60 @@
+#include "shell/SettingsStore.h"
+
+#include <QSettings>
+
+#include <memory>
+
+namespace {
+
+QSettings* openStore()
+{
+    auto* settings = new QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                   QStringLiteral("Tovrelia"), QStringLiteral("Valsit"));
+    settings->beginGroup(QStringLiteral("Valsit"));
+    return settings;
+}
+
+} // namespace
+
+QString SettingsStore::defaultValue(const QString& key)
+{
+    if (key == QLatin1String("ValsitKat") || key == QLatin1String("ValsitNmn") ||
+        key == QLatin1String("ChkNmnd"))
+        return QStringLiteral("0");
+    if (key == QLatin1String("MndFullm"))
+        return QStringLiteral("41");
+    if (key == QLatin1String("MndNmnd"))
+        return QStringLiteral("11");
+    if (key == QLatin1String("ForHeader"))
+        return QStringLiteral("för RUBRIK");
+    if (key == QLatin1String("OrgNamn"))
+        return QStringLiteral("Kommunen");
+    return QString();
+}
+
+QStringList SettingsStore::keys()
+{
+    return {QStringLiteral("ValsitKat"), QStringLiteral("ValsitNmn"), QStringLiteral("MndFullm"),
+            QStringLiteral("MndNmnd"),   QStringLiteral("ChkNmnd"),   QStringLiteral("ForHeader"),
+            QStringLiteral("OrgNamn")};
+}
+
+QString SettingsStore::value(const QString& key) const
+{
+    const std::unique_ptr<QSettings> settings(openStore());
+    return settings->value(key, defaultValue(key)).toString().trimmed();
+}
+
+void SettingsStore::setValue(const QString& key, const QString& value)
+{
+    const std::unique_ptr<QSettings> settings(openStore());
+    settings->setValue(key, value.trimmed());
+    settings->sync();
+}
+
+int SettingsStore::number(const QString& key) const
+{
+    bool ok = false;
+    const int n = value(key).toInt(&ok);
+    return ok ? n : defaultValue(key).toInt();
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// Registers the windows of the application shell (the main window) with the window
+// registry. Each part of the program has such a function; main.cpp calls them all.
+void registerShellWindows();

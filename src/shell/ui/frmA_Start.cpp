@@ -1,0 +1,366 @@
+#include "shell/ui/frmA_Start.h"
+
+#include "committee/ValsitBer.h"
+#include "council/RostBer.h"
+#include "shell/AppGlobals.h"
+#include "shell/AppInfo.h"
+#include "shell/Clock.h"
+#include "shell/DatabaseChooser.h"
+#include "shell/MessageService.h"
+#include "shell/SettingsStore.h"
+#include "shell/ui/WindowRegistry.h"
+#include "shell/ui/WindowStateRule.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+std::function<int()> frmA_Start::screenHeight = [] {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size().height() : 0;
+};
+
+namespace {
+
+// A menu item whose caption is a single blank counts as switched off.
+bool menuOn(const QAction* item)
+{
+    return item->text().size() >= 3;
+}
+
+MessageService& messages()
+{
+    return *AppGlobals::instance().messages;
+}
+
+} // namespace
+
+frmA_Start::frmA_Start(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmA_Start"));
+    buildControls();
+    buildMenus();
+    // The design size of the window, which it keeps as its smallest normal size.
+    m_stateRule = new WindowStateRule(this, 9600, 4800);
+    resize(m_stateRule->minimumPixels());
+    Form_Load();
+}
+
+frmA_Start::~frmA_Start() = default;
+
+void frmA_Start::buildControls()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(12, 12, 12, 2); // "&Fortsätt" sits 30 twips above the bottom
+
+    auto* head = new QHBoxLayout;
+    m_picIcon = new QLabel(central);
+    m_picIcon->setObjectName(QStringLiteral("picIcon"));
+    m_picIcon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
+    m_lblTitle = new QLabel(central);
+    m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    QFont titleFont = m_lblTitle->font();
+    titleFont.setPointSize(titleFont.pointSize() * 2);
+    titleFont.setBold(true);
+    m_lblTitle->setFont(titleFont);
+    head->addWidget(m_picIcon);
+    head->addWidget(m_lblTitle, 1);
+    layout->addLayout(head);
+
+    m_lblVersion = new QLabel(central);
+    m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    layout->addWidget(m_lblVersion);
+
+    auto* line = new QFrame(central);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(line);
+
+    m_lblDisclaimer = new QLabel(central);
+    m_lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+    m_lblDisclaimer->setWordWrap(true);
+    m_lblDisclaimer->setText(QStringLiteral(
+        "Valsit räknar fram en preliminär fördelning av mandaten i fullmäktige och av "
+        "valsiten i nämnder. Kontrollera alltid resultatet mot det fastställda valresultatet "
+        "innan det används. Där en plats markeras med * ska lotten avgöra."));
+    layout->addWidget(m_lblDisclaimer, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    m_cmdNext = new QPushButton(QStringLiteral("&Fortsätt"), central);
+    m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    m_cmdNext->setDefault(true);
+    bottom->addWidget(m_cmdNext);
+    layout->addLayout(bottom);
+    setCentralWidget(central);
+
+    connect(m_cmdNext, &QPushButton::clicked, this, &frmA_Start::cmdNext_Click);
+}
+
+void frmA_Start::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    const auto item = [this](QAction* action, const char* name, void (frmA_Start::*handler)()) {
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    m_mnuExit =
+        item(bar->addAction(QStringLiteral("Avsluta")), "mnuExit", &frmA_Start::mnuExit_Click);
+    m_mnuInfo =
+        item(bar->addAction(QStringLiteral("Information")), "mnuInfo", &frmA_Start::mnuInfo_Click);
+
+    m_mnuOption = bar->addMenu(QStringLiteral("Beräkning av nämnd-valsit"));
+    m_mnuOption->setObjectName(QStringLiteral("mnuOption"));
+    m_mnuOption->menuAction()->setObjectName(QStringLiteral("mnuOption"));
+    m_mnuNmndmnd = item(m_mnuOption->addAction(QStringLiteral("Nämndvalsit")), "mnuNmndmnd",
+                        &frmA_Start::mnuNmndmnd_Click);
+    m_mnuPrelFullm = item(m_mnuOption->addAction(QStringLiteral("Preliminär fullmäktige")),
+                          "mnuPrelFullm", &frmA_Start::mnuPrelFullm_Click);
+    m_mnuNmndmnd->setCheckable(true);
+    m_mnuPrelFullm->setCheckable(true);
+
+    m_mnuDataBas = bar->addMenu(QStringLiteral("DataBas"));
+    m_mnuDataBas->setObjectName(QStringLiteral("mnuDataBas"));
+    m_mnuDataBas->menuAction()->setObjectName(QStringLiteral("mnuDataBas"));
+    m_mnuHmtaNyLnk = item(m_mnuDataBas->addAction(QStringLiteral("Hämta databas")), "mnuHmtaNyLnk",
+                          &frmA_Start::mnuHmtaNyLnk_Click);
+    m_mnuSkapaNyDB = item(m_mnuDataBas->addAction(QStringLiteral("Skapa Ny databas")),
+                          "mnuSkapaNyDB", &frmA_Start::mnuSkapaNyDB_Click);
+    m_mnuRecentFile = item(m_mnuDataBas->addAction(QStringLiteral(" ")), "mnuRecentFile",
+                           &frmA_Start::mnuRecentFile_Click);
+
+    m_mnuForHeader = item(bar->addAction(QStringLiteral("för RUBRIK")), "mnuForHeader",
+                          &frmA_Start::mnuForHeader_Click);
+    // Where the organisation printed in the reports is set (kept as the setting OrgNamn).
+    m_mnuOrgNamn = item(bar->addAction(QStringLiteral("Organisation")), "mnuOrgNamn",
+                        &frmA_Start::mnuOrgNamn_Click);
+}
+
+void frmA_Start::Form_Load()
+{
+    AppGlobals& globals = AppGlobals::instance();
+    SettingsStore settings;
+
+    // 480 pixels is 7200 twips at 15 twips per pixel.
+    if (screenHeight() < 480) {
+        globals.SkarmOK = false;
+        messages().msgBox(
+            QStringLiteral("Skärmen har sämre upplösning än systemets baskrav på 800x600. ") +
+                QStringLiteral(
+                    "Detta kan betyda att systemet åker ut pga att data inte får plats. ") +
+                QStringLiteral("Ställ in skärmens upplösning mha 'Kontrollpanelen'"),
+            MessageService::Ok, MessageService::NoIcon, globals.AppNamn);
+    } else {
+        globals.SkarmOK = true;
+    }
+
+    m_stateRule->applyOnLoad();
+
+    globals.OrgNamn = settings.value(QStringLiteral("OrgNamn"));
+    globals.BestDatum = globals.clock
+                            ? globals.clock->today().toString(QStringLiteral("yyyy-MM-dd"))
+                            : QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    setWindowTitle(AppInfo::productName());
+    m_lblTitle->setText(AppInfo::productName());
+    m_lblVersion->setText(QStringLiteral("Version ") + AppInfo::version());
+
+    DatabaseChooser(globals, messages(), settings).loadFromSettings();
+
+    globals.ValsitBerObj = std::make_unique<ValsitBer>(messages());
+    globals.RostBerObj = std::make_unique<RostBer>(messages());
+    globals.AppNamn = AppInfo::appNamn();
+
+    m_antFullm = settings.number(QStringLiteral("MndFullm"));
+    m_antNmnd = settings.number(QStringLiteral("MndNmnd"));
+    m_chkNmnd = settings.value(QStringLiteral("ChkNmnd"));
+    m_mnuForHeader->setText(settings.value(QStringLiteral("ForHeader")));
+}
+
+bool frmA_Start::event(QEvent* event)
+{
+    const bool result = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return result;
+}
+
+void frmA_Start::Form_Activate()
+{
+    // A message box of the activation itself must not start it again.
+    if (m_activating)
+        return;
+    m_activating = true;
+    AppGlobals& globals = AppGlobals::instance();
+    if (!QFileInfo(AppGlobals::joinPath(globals.DBKat, globals.DBNmn)).isFile()) {
+        messages().msgBox(QStringLiteral("Databasen '") + globals.DBNmn +
+                              QStringLiteral("' finns inte i sökvägen ") + globals.DBKat +
+                              QStringLiteral(" Hämta databas"),
+                          MessageService::Ok, MessageService::NoIcon, globals.AppNamn);
+        SettingsStore settings;
+        QString heading;
+        if (!DatabaseChooser(globals, messages(), settings).ValjDatabas(&heading)) {
+            m_activating = false;
+            mnuExit_Click();
+            return;
+        }
+        if (!heading.isEmpty())
+            m_mnuForHeader->setText(heading);
+    }
+    m_mnuRecentFile->setText(globals.DBSokVag);
+    if (m_chkNmnd == QLatin1String("0"))
+        mnuNmndmnd_Click();
+    else
+        mnuPrelFullm_Click();
+    m_activating = false;
+}
+
+void frmA_Start::mnuNmndmnd_Click()
+{
+    if (!menuOn(m_mnuNmndmnd))
+        return;
+    m_mnuNmndmnd->setChecked(true);
+    m_mnuPrelFullm->setChecked(false);
+    m_mnuOption->setTitle(QStringLiteral("Beräkning av nämnd-valsit"));
+    m_chkNmnd = QStringLiteral("0");
+}
+
+void frmA_Start::mnuPrelFullm_Click()
+{
+    if (!menuOn(m_mnuPrelFullm))
+        return;
+    m_mnuPrelFullm->setChecked(true);
+    m_mnuNmndmnd->setChecked(false);
+    m_mnuOption->setTitle(QStringLiteral("Beräkning av preliminär fullmäktige"));
+    m_chkNmnd = QStringLiteral("1");
+}
+
+void frmA_Start::mnuHmtaNyLnk_Click()
+{
+    if (!menuOn(m_mnuHmtaNyLnk))
+        return;
+    SettingsStore settings;
+    QString heading;
+    if (!DatabaseChooser(AppGlobals::instance(), messages(), settings).ValjDatabas(&heading))
+        return;
+    if (!heading.isEmpty())
+        m_mnuForHeader->setText(heading);
+    m_mnuRecentFile->setText(AppGlobals::instance().DBSokVag);
+    Form_Activate();
+}
+
+void frmA_Start::mnuSkapaNyDB_Click()
+{
+    if (!menuOn(m_mnuSkapaNyDB))
+        return;
+    SettingsStore settings;
+    QString heading;
+    if (!DatabaseChooser(AppGlobals::instance(), messages(), settings).SkapaNyDB(&heading))
+        return;
+    m_mnuRecentFile->setText(AppGlobals::instance().DBSokVag);
+    m_mnuForHeader->setText(heading);
+    Form_Activate();
+}
+
+void frmA_Start::mnuRecentFile_Click()
+{
+    if (!menuOn(m_mnuRecentFile))
+        return;
+    m_mnuRecentFile->setText(AppGlobals::instance().DBSokVag);
+}
+
+void frmA_Start::mnuForHeader_Click()
+{
+    if (!menuOn(m_mnuForHeader))
+        return;
+    QString proposed = m_mnuForHeader->text();
+    const int at = proposed.indexOf(QStringLiteral("för "));
+    if (at >= 0)
+        proposed = proposed.mid(at + 4);
+    proposed = proposed.trimmed();
+
+    QString answer = messages().inputBox(
+        QStringLiteral("Ange rubrik på utskriften för beräkningen. T ex Zuveride-Dod"),
+        QStringLiteral("Valsitberäkning för"), proposed);
+    if (answer.size() < 2)
+        answer = QStringLiteral("Rubrik");
+    m_mnuForHeader->setText(QStringLiteral("för ") + answer);
+    SettingsStore().setValue(QStringLiteral("ForHeader"), m_mnuForHeader->text().trimmed());
+}
+
+void frmA_Start::mnuOrgNamn_Click()
+{
+    if (!menuOn(m_mnuOrgNamn))
+        return;
+    AppGlobals& globals = AppGlobals::instance();
+    const QString answer =
+        messages()
+            .inputBox(QStringLiteral("Ange namnet på organisationen som skrivs i rapporterna. T ex "
+                                     "Uppsala kommun"),
+                      QStringLiteral("Organisation"), globals.OrgNamn)
+            .trimmed();
+    if (answer.isEmpty())
+        return; // cancelled: the name stays
+    globals.OrgNamn = answer;
+    SettingsStore().setValue(QStringLiteral("OrgNamn"), answer);
+}
+
+void frmA_Start::mnuInfo_Click()
+{
+    if (!menuOn(m_mnuInfo))
+        return;
+    if (!WindowRegistry::instance().contains(QStringLiteral("frmAB_ProdInfo"))) {
+        programError(QStringLiteral("Programfel: fönstret 'frmAB_ProdInfo' saknas."));
+        return;
+    }
+    WindowRegistry::instance().show(QStringLiteral("frmAB_ProdInfo"));
+}
+
+void frmA_Start::mnuExit_Click()
+{
+    WindowRegistry::exitProgram();
+}
+
+void frmA_Start::cmdNext_Click()
+{
+    AppGlobals& globals = AppGlobals::instance();
+    SettingsStore().setValue(QStringLiteral("ChkNmnd"), m_chkNmnd.trimmed());
+    globals.ValsitBerObj->setAntValsit(m_antNmnd);
+    globals.RostBerObj->setAntValsit(m_antFullm);
+    const QString next = m_mnuNmndmnd->isChecked() ? QStringLiteral("frmB_Valresultat")
+                                                   : QStringLiteral("frmE_PrelRes");
+    if (!WindowRegistry::instance().contains(next)) {
+        programError(QStringLiteral("Programfel: fönstret '") + next + QStringLiteral("' saknas."));
+        return;
+    }
+    WindowRegistry::instance().handOver(this, next);
+}
+
+void frmA_Start::programError(const QString& text)
+{
+    messages().msgBox(text, MessageService::Ok, MessageService::Exclamation,
+                      AppInfo::productName() + QStringLiteral(" Version ") + AppInfo::version());
+}
+
+void frmA_Start::closeEvent(QCloseEvent* event)
+{
+    // Closing from the window frame ends the program; unloading from code does not.
+    if (!WindowRegistry::isUnloadingFromCode(this) && !WindowRegistry::exitProgram(this)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}

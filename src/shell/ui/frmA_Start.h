@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class WindowStateRule;
+
+// The main window: checks the screen, reads the settings, creates the two engines,
+// makes sure a working election database exists, and offers the two calculations.
+// "&Fortsätt" hands over to the committee entry (frmB_Valresultat) or the council vote
+// entry (frmE_PrelRes). It is built afresh every time it is shown (load in the
+// constructor, activation when it becomes the active window).
+class frmA_Start : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit frmA_Start(QWidget* parent = nullptr);
+    ~frmA_Start() override;
+
+    // The screen's height in pixels; replaced by tests that need a small screen.
+    static std::function<int()> screenHeight;
+
+    // Runs each time the window becomes active, and after the database commands.
+    void Form_Activate();
+
+    // The window's variables.
+    QString ChkNmnd() const { return m_chkNmnd; }
+    int AntFullm() const { return m_antFullm; }
+    int AntNmnd() const { return m_antNmnd; }
+
+    // Menu and button handlers, public so that other code can run them as the user would.
+    void mnuNmndmnd_Click();
+    void mnuPrelFullm_Click();
+    void mnuHmtaNyLnk_Click();
+    void mnuSkapaNyDB_Click();
+    void mnuRecentFile_Click();
+    void mnuForHeader_Click();
+    void mnuOrgNamn_Click();
+    void mnuInfo_Click();
+    void mnuExit_Click();
+    void cmdNext_Click();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void Form_Load();
+    bool showWindow(const QString& name);
+    void programError(const QString& text);
+
+    QLabel* m_picIcon = nullptr;
+    QLabel* m_lblTitle = nullptr;
+    QLabel* m_lblVersion = nullptr;
+    QLabel* m_lblDisclaimer = nullptr;
+    QPushButton* m_cmdNext = nullptr;
+
+    QAction* m_mnuExit = nullptr;
+    QAction* m_mnuInfo = nullptr;
+    QMenu* m_mnuOption = nullptr;
+    QAction* m_mnuNmndmnd = nullptr;
+    QAction* m_mnuPrelFullm = nullptr;
+    QMenu* m_mnuDataBas = nullptr;
+    QAction* m_mnuHmtaNyLnk = nullptr;
+    QAction* m_mnuSkapaNyDB = nullptr;
+    QAction* m_mnuRecentFile = nullptr;
+    QAction* m_mnuForHeader = nullptr;
+    QAction* m_mnuOrgNamn = nullptr;
+
+    WindowStateRule* m_stateRule = nullptr;
+
+    QString m_chkNmnd;
+    int m_antFullm = 0;
+    int m_antNmnd = 0;
+    bool m_activating = false;
+};

@@ -1,0 +1,55 @@
+#include "SettingsSandbox.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <memory>
+
+namespace {
+
+QSettings* store()
+{
+    auto* s = new QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                            QStringLiteral("Tovrelia"), QStringLiteral("Valsit"));
+    s->beginGroup(QStringLiteral("Valsit"));
+    return s;
+}
+
+} // namespace
+
+SettingsSandbox::SettingsSandbox() : m_oldHome(qgetenv("HOME"))
+{
+    qputenv("HOME", m_home.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+SettingsSandbox::~SettingsSandbox()
+{
+    qputenv("HOME", m_oldHome);
+}
+
+void SettingsSandbox::clear()
+{
+    std::unique_ptr<QSettings> s(store());
+    s->remove(QString());
+    s->sync();
+}
+
+void SettingsSandbox::setRaw(const QString& key, const QString& value)
+{
+    std::unique_ptr<QSettings> s(store());
+    s->setValue(key, value);
+    s->sync();
+}
+
+bool SettingsSandbox::contains(const QString& key)
+{
+    std::unique_ptr<QSettings> s(store());
+    return s->contains(key);
+}
+
+QString SettingsSandbox::settingsFile()
+{
+    std::unique_ptr<QSettings> s(store());
+    return s->fileName();
+}

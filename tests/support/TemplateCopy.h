@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A scratch folder holding a fresh copy of the template election database, as the build
+// made it (build/data/Valsit.mdb). Tests change the copy, never the template.
+class TemplateCopy
+{
+public:
+    // Copies the template into the scratch folder under `fileName`.
+    explicit TemplateCopy(const QString& fileName = QStringLiteral("Valsit.mdb"));
+
+    bool isValid() const { return m_valid; }
+    QString folder() const { return m_dir.path(); }
+    QString path() const { return m_path; }
+    // Another copy of the template in the same folder.
+    QString addCopy(const QString& fileName) const;
+    // A path inside the scratch folder (the file need not exist).
+    QString filePath(const QString& fileName) const { return m_dir.filePath(fileName); }
+
+    static QString templatePath();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    bool m_valid = false;
+};
