@@ -5,6 +5,8 @@
 #include "shell/ui/ShellWindows.h"
 #include "shell/ui/WindowRegistry.h"
 
+#include "council/ui/CouncilWindows.h"
+
 #include "committee/ValsitBer.h"
 #include "council/RostBer.h"
 
@@ -28,6 +30,7 @@ int main(int argc, char* argv[])
     globals.programKat = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 
     registerShellWindows();
+    registerCouncilWindows();
 
     WindowRegistry::instance().show(QStringLiteral("frmA_Start"));
     const int status = QApplication::exec();

@@ -25,4 +25,16 @@ public:
     // Returns the chosen path, or an empty string when the user cancelled.
     virtual QString fileOpen(const QString& title, const QString& directory,
                              const QStringList& filters) = 0;
+
+    // The file-save dialog: the path chosen (an existing file only after the user agreed
+    // to replace it), or an empty text when cancelled. Services without dialogs save
+    // nothing.
+    virtual QString fileSave(const QString& title, const QString& directory,
+                             const QStringList& filters)
+    {
+        Q_UNUSED(title)
+        Q_UNUSED(directory)
+        Q_UNUSED(filters)
+        return QString();
+    }
 };

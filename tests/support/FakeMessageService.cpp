@@ -36,6 +36,13 @@ QString FakeMessageService::fileOpen(const QString& title, const QString& direct
     return files.isEmpty() ? QString() : files.dequeue();
 }
 
+QString FakeMessageService::fileSave(const QString& title, const QString& directory,
+                                     const QStringList& filters)
+{
+    saveDialogs.append({QString(), title, directory, filters});
+    return saveFiles.isEmpty() ? QString() : saveFiles.dequeue();
+}
+
 QStringList FakeMessageService::texts() const
 {
     QStringList result;
@@ -53,4 +60,6 @@ void FakeMessageService::reset()
     answers.clear();
     inputs.clear();
     files.clear();
+    saveDialogs.clear();
+    saveFiles.clear();
 }

@@ -27,6 +27,8 @@ public:
                      const QString& defaultText) override;
     QString fileOpen(const QString& title, const QString& directory,
                      const QStringList& filters) override;
+    QString fileSave(const QString& title, const QString& directory,
+                     const QStringList& filters) override;
 
     // An input box or a file dialog as it was opened.
     struct Asked
@@ -41,9 +43,11 @@ public:
     QStringList prompts;
     QList<Asked> inputBoxes;
     QList<Asked> fileDialogs;
+    QList<Asked> saveDialogs;
     QQueue<Answer> answers;
     QQueue<QString> inputs;
     QQueue<QString> files;
+    QQueue<QString> saveFiles; // answers of the file-save dialog
 
     QStringList texts() const;
     void reset();

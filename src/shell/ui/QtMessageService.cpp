@@ -120,3 +120,26 @@ QString QtMessageService::fileOpen(const QString& title, const QString& director
         return QString();
     return box.selectedFiles().first();
 }
+
+QString QtMessageService::fileSave(const QString& title, const QString& directory,
+                                   const QStringList& filters)
+{
+    QFileDialog box(QApplication::activeWindow(), title, directory,
+                    filters.join(QStringLiteral(";;")));
+    box.setFileMode(QFileDialog::AnyFile);
+    box.setAcceptMode(QFileDialog::AcceptSave);
+    // The starting path may name a file: it is then the proposed name.
+    const QFileInfo start(directory);
+    if (!start.isDir()) {
+        box.setDirectory(start.absolutePath());
+        box.selectFile(start.fileName());
+    }
+    box.setLabelText(QFileDialog::LookIn, QStringLiteral("Spara i:"));
+    box.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
+    box.setLabelText(QFileDialog::FileType, QStringLiteral("Filformat:"));
+    box.setLabelText(QFileDialog::Accept, QStringLiteral("Spara"));
+    box.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        return QString();
+    return box.selectedFiles().first();
+}

@@ -13,4 +13,6 @@ public:
                      const QString& defaultText) override;
     QString fileOpen(const QString& title, const QString& directory,
                      const QStringList& filters) override;
+    QString fileSave(const QString& title, const QString& directory,
+                     const QStringList& filters) override;
 };

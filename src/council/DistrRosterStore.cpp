@@ -1,0 +1,106 @@
+#include "council/DistrRosterStore.h"
+
+#include "council/DbTransaction.h"
+#include "council/RostBer.h"
+#include "shell/ElectionDatabase.h"
+
+#include <QHash>
+
+DistrRosterStore::DistrRosterStore(const QString& dbPath)
+    : m_db(std::make_unique<ElectionDatabase>(dbPath))
+{
+}
+
+DistrRosterStore::~DistrRosterStore() = default;
+
+QList<DistrRosterStore::District> DistrRosterStore::districtsByName()
+{
+    DbTransaction t(m_db->database());
+    QSqlQuery q = t.exec(QStringLiteral("SELECT DistrID, DistrNr, DistrNamn FROM Distrikt "
+                                        "ORDER BY DistrNamn "));
+    QList<District> districts;
+    while (q.next()) {
+        District d;
+        d.id = q.value(0).toInt();
+        d.name = q.value(2).isNull() ? QStringLiteral(" ") : q.value(2).toString();
+        districts.append(d);
+    }
+    q.finish();
+    t.commit();
+    return districts;
+}
+
+QList<DistrRosterStore::Votes> DistrRosterStore::votesOf(qint32 districtId)
+{
+    DbTransaction t(m_db->database());
+    QSqlQuery q = t.exec(QStringLiteral("SELECT PartiID, Roster FROM DistrRoster WHERE DistrID = ? "
+                                        "ORDER BY PartiID ASC"),
+                         {districtId});
+    QList<Votes> votes;
+    while (q.next()) {
+        if (q.value(0).isNull())
+            continue;
+        votes.append({q.value(0).toString(), q.value(1).isNull() ? 0 : q.value(1).toInt()});
+    }
+    q.finish();
+    t.commit();
+    return votes;
+}
+
+void DistrRosterStore::store(qint32 districtId, const QList<Votes>& votes)
+{
+    DbTransaction t(m_db->database());
+    for (const Votes& v : votes) {
+        const QString id = v.partiID.trimmed();
+        if (id.isEmpty())
+            continue;
+        t.exec(QStringLiteral("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES (?, ?, ?) "
+                              "ON CONFLICT (PartiID, DistrID) DO UPDATE SET Roster = "
+                              "excluded.Roster"),
+               {id, districtId, v.roster});
+    }
+    t.commit();
+}
+
+QStringList DistrRosterStore::sumIntoTotals(const QStringList& partyIds)
+{
+    DbTransaction t(m_db->database());
+    // Only parties that appear in DistrRoster have a district sum; the others keep
+    // the total the user typed.
+    QHash<QString, qint64> sums;
+    QSqlQuery q = t.exec(QStringLiteral("SELECT PartiID, SUM(COALESCE(Roster, 0)) FROM DistrRoster "
+                                        "WHERE PartiID IS NOT NULL GROUP BY PartiID"));
+    while (q.next())
+        sums.insert(q.value(0).toString().toUpper(), q.value(1).toLongLong());
+    q.finish();
+
+    QStringList replaced;
+    for (const QString& raw : partyIds) {
+        const QString id = raw.trimmed();
+        const auto sum = sums.constFind(id.toUpper());
+        if (id.isEmpty() || sum == sums.constEnd() || replaced.contains(id))
+            continue;
+        t.exec(QStringLiteral("UPDATE Partier SET Roster = ? WHERE PartiID = ?"), {*sum, id});
+        replaced.append(id);
+    }
+    t.commit();
+    return replaced;
+}
+
+void DistrRosterStore::feedDistricts(RostBer& engine)
+{
+    const QList<District> districts = districtsByName();
+    for (const District& d : districts) {
+        engine.setDistrikt(d.name);
+        const QList<Votes> votes = votesOf(d.id);
+        for (const Votes& v : votes) {
+            for (int i = 1; i <= engine.AntPartier(); ++i) {
+                if (engine.partiIdAt(i) == v.partiID) {
+                    engine.setDRoster(i, v.roster);
+                    break;
+                }
+            }
+        }
+        engine.BearbBest1();
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <memory>
+
+class ElectionDatabase;
+class RostBer;
+
+// The votes per district and party (table DistrRoster) as the council calculation
+// needs them: the list of districts, one district's votes, storing the votes typed for
+// a district, summing the districts into the party totals, and the district pass that
+// feeds a calculation's report. Every write is one transaction: it takes effect whole
+// or not at all (DbError is thrown and the database is as it was).
+class DistrRosterStore
+{
+public:
+    struct District
+    {
+        qint32 id = 0;
+        QString name; // " " when the district has no name
+    };
+    struct Votes
+    {
+        QString partiID;
+        qint32 roster = 0;
+    };
+
+    explicit DistrRosterStore(const QString& dbPath); // throws DbError
+    ~DistrRosterStore();
+    DistrRosterStore(const DistrRosterStore&) = delete;
+    DistrRosterStore& operator=(const DistrRosterStore&) = delete;
+
+    // The districts ordered by name (the order of the district choice and the report).
+    QList<District> districtsByName();
+    // The votes stored for one district, by party code; a Null count reads as 0.
+    QList<Votes> votesOf(qint32 districtId);
+    // Stores one district's votes: every row given is written, zeros included.
+    void store(qint32 districtId, const QList<Votes>& votes);
+    // Replaces the total of each listed party that has votes in at least one district by
+    // the sum of its district votes. A party without any district row keeps the total
+    // typed for it. Returns the codes of the parties whose totals were replaced.
+    QStringList sumIntoTotals(const QStringList& partyIds);
+    // For every district by name: its name and its votes into the engine's slots
+    // (matched by party code; other rows are ignored), then BearbBest1.
+    void feedDistricts(RostBer& engine);
+
+private:
+    std::unique_ptr<ElectionDatabase> m_db;
+};

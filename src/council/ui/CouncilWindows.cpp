@@ -1,0 +1,15 @@
+#include "council/ui/CouncilWindows.h"
+
+#include "council/ui/frmED_SkrivUt.h"
+#include "council/ui/frmED_VisaSkrivUt.h"
+#include "council/ui/frmE_PrelRes.h"
+#include "shell/ui/WindowRegistry.h"
+
+void registerCouncilWindows()
+{
+    WindowRegistry& registry = WindowRegistry::instance();
+    registry.registerWindow(QStringLiteral("frmE_PrelRes"), [] { return new frmE_PrelRes; });
+    registry.registerWindow(QStringLiteral("frmED_VisaSkrivUt"),
+                            [] { return new frmED_VisaSkrivUt; });
+    registry.registerWindow(QStringLiteral("frmED_SkrivUt"), [] { return new frmED_SkrivUt; });
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "report/ReportWindow.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QTextEdit;
+class QtRichTextControl;
+class WindowStateRule;
+
+// The council result on screen: every time the window becomes active it empties its
+// rich-text control and has the council engine calculate and write its report into it
+// (with the district lines read from the election database when they are wanted).
+// "Spara som PDF" writes the paper report of the same calculation to a file. Closing
+// the window goes back to the vote entry.
+class frmED_VisaSkrivUt : public QMainWindow, public ReportWindow
+{
+    Q_OBJECT
+public:
+    explicit frmED_VisaSkrivUt(QWidget* parent = nullptr);
+    ~frmED_VisaSkrivUt() override;
+
+    RichTextControl* activeRichText() override;
+
+    void Form_Activate();
+    void mnuExit_Click();
+    void mnuSparaPdf_Click();
+
+    // How many times the report was written (for the tests).
+    int runs() const { return m_runs; }
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLabel* m_lblMsg = nullptr;
+    QTextEdit* m_rtfPInfo = nullptr;
+    std::unique_ptr<QtRichTextControl> m_control;
+    QAction* m_mnuExit = nullptr;
+    QAction* m_mnuSparaPdf = nullptr;
+    WindowStateRule* m_stateRule = nullptr;
+    bool m_busy = false;
+    int m_runs = 0;
+};

@@ -1,0 +1,182 @@
+#include "CouncilSession.h"
+
+#include "committee/ValsitBer.h"
+#include "council/RostBer.h"
+#include "council/ui/CouncilWindows.h"
+#include "council/ui/frmED_SkrivUt.h"
+#include "shell/AppGlobals.h"
+#include "shell/ui/WindowRegistry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QtTest>
+
+namespace {
+
+const char* const connectionName = "councilSessionSql";
+
+QSqlDatabase sql(const QString& path)
+{
+    QSqlDatabase db = QSqlDatabase::contains(connectionName)
+                          ? QSqlDatabase::database(connectionName, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    if (db.databaseName() != path) {
+        db.close();
+        db.setDatabaseName(path);
+    }
+    if (!db.isOpen())
+        db.open();
+    return db;
+}
+
+} // namespace
+
+CouncilSession::CouncilSession() = default;
+
+CouncilSession::~CouncilSession()
+{
+    if (QSqlDatabase::contains(connectionName)) {
+        QSqlDatabase::database(connectionName, false).close();
+        QSqlDatabase::removeDatabase(connectionName);
+    }
+}
+
+void CouncilSession::initTestCase()
+{
+    sandbox = std::make_unique<SettingsSandbox>();
+    AppGlobals::instance().messages = &messages;
+    AppGlobals::instance().clock = &clock;
+    registerCouncilWindows();
+    WindowRegistry::instance().registerWindow(QStringLiteral("frmA_Start"), [] {
+        auto* w = new QWidget;
+        w->setObjectName(QStringLiteral("frmA_Start"));
+        w->resize(200, 100);
+        return w;
+    });
+    frmED_SkrivUt::printerChoice = [this](QWidget*) -> std::unique_ptr<PrinterChoice> {
+        return std::make_unique<FakePrinterChoice>(printScript);
+    };
+}
+
+bool CouncilSession::init()
+{
+    SettingsSandbox::clear();
+    messages.reset();
+    db = std::make_unique<TemplateCopy>();
+    if (!db->isValid())
+        return false;
+    AppGlobals& g = AppGlobals::instance();
+    g.DBKat = db->folder();
+    g.DBNmn = QStringLiteral("Valsit.mdb");
+    g.setDBSokVagFromParts();
+    g.FormLage = 0;
+    g.SkarmOK = true;
+    g.OrgNamn = QStringLiteral("Testkommun");
+    g.BestDatum = QStringLiteral("2026-09-13");
+    g.ValsitBerObj = std::make_unique<ValsitBer>(messages);
+    g.RostBerObj = std::make_unique<RostBer>(messages);
+    g.RostBerObj->setAntValsit(41);
+    printScript = FakePrinterChoice::Script();
+    printScript.pdfPath = db->filePath(QStringLiteral("utskrift.pdf"));
+    WindowRegistry::instance().shown.clear();
+    return true;
+}
+
+void CouncilSession::cleanup()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->inherits("QMenu") && w->isWindow() && w->testAttribute(Qt::WA_DeleteOnClose)) {
+            WindowRegistry::unload(w);
+        }
+    }
+    settle();
+    if (QSqlDatabase::contains(connectionName))
+        QSqlDatabase::database(connectionName, false).close();
+    AppGlobals::instance().RostBerObj.reset();
+    AppGlobals::instance().ValsitBerObj.reset();
+    db.reset();
+}
+
+void CouncilSession::exec(const QString& statement, const QVariantList& values)
+{
+    QSqlQuery q(sql(db->path()));
+    q.prepare(statement);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        qWarning("SQL failed: %s: %s", qPrintable(statement), qPrintable(q.lastError().text()));
+}
+
+QVariant CouncilSession::value(const QString& statement, const QVariantList& values)
+{
+    QSqlQuery q(sql(db->path()));
+    q.prepare(statement);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    if (!q.exec() || !q.next())
+        return QVariant();
+    return q.value(0);
+}
+
+QStringList CouncilSession::column(const QString& statement)
+{
+    QSqlQuery q(sql(db->path()));
+    QStringList result;
+    if (!q.exec(statement))
+        return result;
+    while (q.next())
+        result.append(q.value(0).isNull() ? QStringLiteral("<null>") : q.value(0).toString());
+    return result;
+}
+
+void CouncilSession::setParties(const QStringList& parties)
+{
+    exec(QStringLiteral("DELETE FROM DistrRoster"));
+    exec(QStringLiteral("DELETE FROM Partier"));
+    for (const QString& p : parties) {
+        const QStringList f = p.split(QLatin1Char(':'));
+        exec(QStringLiteral("INSERT INTO Partier (PartiID, PartiNamn, Roster, PartiValRes) "
+                            "VALUES (?, ?, ?, 0)"),
+             {f.value(0), f.value(1),
+              f.value(2).isEmpty() ? QVariant() : QVariant(f.value(2).toInt())});
+    }
+}
+
+void CouncilSession::addDistrict(int id, int nr, const QString& name)
+{
+    exec(QStringLiteral("INSERT INTO Distrikt (DistrID, DistrNr, DistrNamn) VALUES (?, ?, ?)"),
+         {id, nr, name});
+}
+
+QWidget* CouncilSession::show(const QString& name)
+{
+    QWidget* w = WindowRegistry::instance().show(name);
+    if (w && !QTest::qWaitForWindowActive(w))
+        return nullptr;
+    return w;
+}
+
+QWidget* CouncilSession::openWindow(const QString& name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name && w->isVisible() && !WindowRegistry::isUnloadingFromCode(w))
+            return w;
+    }
+    return nullptr;
+}
+
+QAction* CouncilSession::action(QWidget* window, const char* name)
+{
+    return window ? window->findChild<QAction*>(QLatin1String(name)) : nullptr;
+}
+
+void CouncilSession::settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "FakeMessageService.h"
+#include "FakePrinterChoice.h"
+#include "FixedClock.h"
+#include "SettingsSandbox.h"
+#include "TemplateCopy.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+
+class QAction;
+class QMainWindow;
+class QWidget;
+
+// What the council window tests share: isolated settings, a fresh copy of the template
+// database as the working database, the engines as the main window creates them, the
+// council windows registered (the main window as a stand-in unless a test registers
+// the real one), dialogs answered by the fake message service and printouts going to a
+// PDF file. Call initTestCase() once and init()/cleanup() around every test.
+class CouncilSession
+{
+public:
+    CouncilSession();
+    ~CouncilSession();
+
+    void initTestCase();
+    bool init();
+    void cleanup();
+
+    FakeMessageService messages;
+    FixedClock clock;
+    FakePrinterChoice::Script printScript;
+    std::unique_ptr<SettingsSandbox> sandbox;
+    std::unique_ptr<TemplateCopy> db;
+
+    // SQL straight on the working database (outside the windows).
+    void exec(const QString& sql, const QVariantList& values = {});
+    QVariant value(const QString& sql, const QVariantList& values = {});
+    QStringList column(const QString& sql);
+    // Replaces the parties by these "ID:Name:Votes" entries (votes may be empty: Null).
+    void setParties(const QStringList& parties);
+    void addDistrict(int id, int nr, const QString& name);
+
+    // Shows a window by name and waits until it is active; nullptr when it did not come.
+    QWidget* show(const QString& name);
+    // The council window of that name that is open now, if any.
+    static QWidget* openWindow(const QString& name);
+    static QAction* action(QWidget* window, const char* name);
+    // Runs pending deletes and events until the hand-over is complete.
+    static void settle();
+};
