@@ -1,0 +1,89 @@
+// The district votes store on a copy of the template: a district's votes are stored
+// whole or not at all, and the district sums replace only the totals of parties that
+// have district votes.
+#include "CouncilSession.h"
+
+#include "council/DistrRosterStore.h"
+#include "shell/DbError.h"
+
+#include <QtTest>
+
+class TestDistrRosterStore : public QObject
+{
+    Q_OBJECT
+
+private:
+    CouncilSession s;
+
+private Q_SLOTS:
+    void initTestCase() { s.initTestCase(); }
+    void init()
+    {
+        QVERIFY(s.init());
+        s.setParties({"S:Socialdemokraterna:500", "M:Moderaterna:300", "V:Vänsterpartiet:100"});
+        s.addDistrict(1, 1, "Norr");
+        s.addDistrict(2, 2, "Söder");
+    }
+    void cleanup() { s.cleanup(); }
+
+    void storeIsAllOrNothing()
+    {
+        DistrRosterStore store(s.db->path());
+        store.store(1, {{"S", 10}, {"M", 20}});
+        QVERIFY_THROWS_EXCEPTION(DbError, store.store(1, {{"S", 11}, {"??", 5}, {"V", 3}}));
+        QCOMPARE(s.column("SELECT PartiID || '=' || Roster FROM DistrRoster ORDER BY PartiID"),
+                 QStringList({"M=20", "S=10"}));
+        // Stored again: replaced, not doubled.
+        store.store(1, {{"S", 12}, {"M", 0}});
+        QCOMPARE(s.column("SELECT PartiID || '=' || Roster FROM DistrRoster ORDER BY PartiID"),
+                 QStringList({"M=0", "S=12"}));
+    }
+
+    void sums_data()
+    {
+        QTest::addColumn<QString>("rows"); // "party,district,votes;..."
+        QTest::addColumn<QStringList>("totals");
+        QTest::addColumn<QStringList>("replaced");
+        QTest::newRow("no district votes at all")
+            << "" << QStringList({"M=300", "S=500", "V=100"}) << QStringList();
+        QTest::newRow("only some parties")
+            << "S,1,40;S,2,2;M,2,0" << QStringList({"M=0", "S=42", "V=100"})
+            << QStringList({"S", "M"});
+        QTest::newRow("code in other case")
+            << "s,1,7" << QStringList({"M=300", "S=7", "V=100"}) << QStringList({"S"});
+    }
+    void sums()
+    {
+        QFETCH(QString, rows);
+        QFETCH(QStringList, totals);
+        QFETCH(QStringList, replaced);
+        for (const QString& row : rows.split(';', Qt::SkipEmptyParts)) {
+            const QStringList f = row.split(',');
+            s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES (?, ?, ?)",
+                   {f[0], f[1].toInt(), f[2].toInt()});
+        }
+        DistrRosterStore store(s.db->path());
+        QCOMPARE(store.sumIntoTotals({"S", "M", "V", "", " "}), replaced);
+        QCOMPARE(s.column("SELECT PartiID || '=' || Roster FROM Partier ORDER BY PartiID"), totals);
+    }
+
+    void districtsByNameAndVotes()
+    {
+        s.addDistrict(3, 0, "Alby");
+        s.exec("INSERT INTO Distrikt (DistrID, DistrNr) VALUES (4, 9)");
+        DistrRosterStore store(s.db->path());
+        QStringList names;
+        for (const DistrRosterStore::District& d : store.districtsByName())
+            names << QString("%1:%2").arg(d.id).arg(d.name);
+        QCOMPARE(names, QStringList({"4: ", "3:Alby", "1:Norr", "2:Söder"}));
+        s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES ('V', 2, NULL), ('M', 2, "
+               "9)");
+        const QList<DistrRosterStore::Votes> votes = store.votesOf(2);
+        QCOMPARE(votes.size(), 2);
+        QCOMPARE(votes[0].partiID + "=" + QString::number(votes[0].roster), QString("M=9"));
+        QCOMPARE(votes[1].partiID + "=" + QString::number(votes[1].roster), QString("V=0"));
+    }
+};
+
+QTEST_MAIN(TestDistrRosterStore)
+#include "tst_DistrRosterStore.moc"

@@ -1,0 +1,303 @@
+// The council result windows: the report on screen (rebuilt at every activation, with
+// the district lines from the database), saving it as PDF, and the printout with its
+// print dialog, confirmed and cancelled. Printouts go to PDF files read back with
+// pdftotext.
+#include "CouncilSession.h"
+
+#include "../report/PdfReadBack.h"
+
+#include "council/RostBer.h"
+#include "council/ui/frmED_SkrivUt.h"
+#include "council/ui/frmED_VisaSkrivUt.h"
+#include "shell/AppGlobals.h"
+#include "shell/ui/WindowRegistry.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+const QString doneText = QStringLiteral(
+    "* innebär att valsitet har samma jämförelsetal som det följande (dvs skall lottas)    ");
+
+RostBer& engine()
+{
+    return *AppGlobals::instance().RostBerObj;
+}
+
+// Loads the engine as the vote entry does: parties largest first.
+void loadEngine(const QList<QPair<QString, int>>& parties, int seats)
+{
+    RostBer& e = engine();
+    for (int i = 0; i < parties.size(); ++i) {
+        e.setPartiID(i + 1, parties[i].first);
+        e.setPartiNamn(i + 1, "Parti " + parties[i].first);
+        e.setRoster(i + 1, parties[i].second);
+    }
+    e.setAntPartier(int(parties.size()));
+    e.setAntValsit(seats);
+    e.setRubrik1("Provkommun");
+}
+
+} // namespace
+
+class TestCouncilResultWindows : public QObject
+{
+    Q_OBJECT
+
+private:
+    CouncilSession s;
+
+    frmED_VisaSkrivUt* openScreen()
+    {
+        return qobject_cast<frmED_VisaSkrivUt*>(s.show("frmED_VisaSkrivUt"));
+    }
+    static QString report(QWidget* w)
+    {
+        return w->findChild<QTextEdit*>("rtfPInfo")->toPlainText();
+    }
+    static QString status(QWidget* w) { return w->findChild<QLabel*>("lblMsg")->text(); }
+
+    // The print window, shown as the vote entry shows it; gives its last status text.
+    QString runPrintWindow()
+    {
+        QString last;
+        WindowRegistry::instance().registerWindow("frmED_SkrivUt", [&last] {
+            auto* w = new frmED_SkrivUt;
+            QObject::connect(w, &frmED_SkrivUt::finished, [&last](const QString& t) { last = t; });
+            return w;
+        });
+        WindowRegistry::instance().show("frmED_SkrivUt");
+        for (int i = 0; i < 100 && !CouncilSession::openWindow("frmE_PrelRes"); ++i)
+            QTest::qWait(20);
+        CouncilSession::settle();
+        WindowRegistry::instance().registerWindow("frmED_SkrivUt",
+                                                  [] { return new frmED_SkrivUt; });
+        return last;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        s.initTestCase();
+        // The vote entry itself is not the subject: a stand-in shows where a window returns.
+        WindowRegistry::instance().registerWindow("frmE_PrelRes", [] {
+            auto* w = new QWidget;
+            w->setObjectName("frmE_PrelRes");
+            return w;
+        });
+    }
+    void init()
+    {
+        QVERIFY(s.init());
+        loadEngine({{"A", 7000}, {"B", 5000}, {"C", 3000}}, 11);
+    }
+    void cleanup() { s.cleanup(); }
+
+    void reportOnScreen()
+    {
+        engine().setBerTalSW(true);
+        frmED_VisaSkrivUt* w = openScreen();
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("Valsit - Resultatet av valsitfördelningen"));
+        QCOMPARE(status(w), doneText);
+        const QStringList lines = report(w).split('\n');
+        QCOMPARE(lines.value(0),
+                 QString("Testkommun har gjort valsitberäkningsbeställningen 2026-09-13"));
+        QCOMPARE(lines.value(1), QString("för"));
+        QCOMPARE(lines.value(2), QString("Provkommun"));
+        QVERIFY(lines.contains("Parti A\tA\t7000"));
+        QVERIFY(report(w).contains("ValsitNr=(Jämförelsetal)"));
+        // 11 seats by the odd-number method with 1,4; 7000/7 = 5000/5 = 3000/3 for seats 7-9.
+        QVERIFY2(lines.contains("Parti A\t Antal: 5\tValsit: 1\t3\t6\t7*\t10\t"),
+                 qPrintable(report(w)));
+        QVERIFY(lines.contains("Parti B\t Antal: 4\tValsit: 2\t5\t8*\t11\t"));
+        QVERIFY(lines.contains("Parti C\t Antal: 2\tValsit: 4\t9\t"));
+        QVERIFY(lines.contains("1" + QString(87, '-')));
+        QVERIFY(!report(w).contains("Distrikt namn/röster per parti"));
+        QCOMPARE(w->runs(), 1);
+        QCOMPARE(engine().PartiValRes(1), 5);
+    }
+
+    void tiesAreMarked()
+    {
+        // 1400 / 1,4 = 1000 = 3000 / 3: the second and third seats tie.
+        loadEngine({{"A", 3000}, {"B", 1400}}, 5);
+        frmED_VisaSkrivUt* w = openScreen();
+        QVERIFY(w);
+        QVERIFY2(report(w).split('\n').contains("Parti A\t Antal: 3\tValsit: 1\t2*\t4\t"),
+                 qPrintable(report(w)));
+        QVERIFY(report(w).contains("* efter valsitnummer betyder att efterföljande valsit har fått "
+                                   "samma jämförelsetal (dvs lottning skall verkställas)  "));
+    }
+
+    void everyActivationRebuildsTheReport()
+    {
+        frmED_VisaSkrivUt* w = openScreen();
+        QVERIFY(w);
+        const QString first = report(w);
+        auto* other = new QWidget;
+        other->setAttribute(Qt::WA_DeleteOnClose);
+        other->show();
+        other->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(other));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTRY_COMPARE(w->runs(), 2);
+        QCOMPARE(report(w), first); // emptied and written again, not appended
+        other->close();
+    }
+
+    void districtPass_data()
+    {
+        QTest::addColumn<bool>("districts");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("with districts")
+            << true
+            << QStringList({"Distrikt namn/röster per parti\tA\tB\tC", "Norr\t10\t20\t0",
+                            "Söder\t0\t0\t0", "Väster\t5\t0\t7"});
+        QTest::newRow("no districts")
+            << false << QStringList({"Distrikt namn/röster per parti\tA\tB\tC"});
+    }
+    void districtPass()
+    {
+        QFETCH(bool, districts);
+        QFETCH(QStringList, expected);
+        s.setParties({"A:Parti A:7000", "B:Parti B:5000", "C:Parti C:3000", "Z:Utanför:1"});
+        if (districts) {
+            s.addDistrict(1, 3, "Väster");
+            s.addDistrict(2, 1, "Norr");
+            s.addDistrict(3, 2, "Söder");
+            s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES "
+                   "('A', 2, 10), ('B', 2, 20), ('A', 1, 5), ('C', 1, 7), ('Z', 1, 99)");
+        }
+        engine().setVisaDistriktSW(true);
+        frmED_VisaSkrivUt* w = openScreen();
+        QVERIFY(w);
+        const QStringList lines = report(w).split('\n');
+        const int at = int(lines.indexOf(expected.first()));
+        QVERIFY2(at >= 0, qPrintable(report(w)));
+        QCOMPARE(lines.mid(at, expected.size()), expected);
+        QCOMPARE(lines.value(at + int(expected.size())), QString(" ")); // then the tie note
+    }
+
+    void saveAsPdf()
+    {
+        engine().setVisaDistriktSW(true);
+        s.addDistrict(1, 1, "Centrum");
+        s.setParties({"A:Parti A:7000", "B:Parti B:5000", "C:Parti C:3000"});
+        s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES ('B', 1, 4321)");
+        frmED_VisaSkrivUt* w = openScreen();
+        QVERIFY(w);
+        const QString file = s.db->filePath("resultat");
+        s.messages.saveFiles.enqueue(file);
+        CouncilSession::action(w, "mnuSparaPdf")->trigger();
+        QCOMPARE(s.messages.saveDialogs.size(), 1);
+        QCOMPARE(s.messages.saveDialogs.first().filters, QStringList({"PDF-filer (*.pdf)"}));
+        QVERIFY(QFileInfo::exists(file + ".pdf"));
+        QVERIFY(status(w).startsWith("Resultatet är sparat i "));
+        const QString text = PdfReadBack::run("pdftotext", {"-enc", "UTF-8", file + ".pdf", "-"});
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QVERIFY(text.contains("Provkommun"));
+        QVERIFY(text.contains("Centrum"));
+        QVERIFY(text.contains("4321"));
+        QVERIFY(text.contains("Valsit:"));
+        // The screen is as before: the engine is back on the screen.
+        QVERIFY(!engine().SkrivUtSW());
+        QCOMPARE(s.messages.texts(), QStringList());
+    }
+
+    void saveAsPdfCancelled()
+    {
+        frmED_VisaSkrivUt* w = openScreen();
+        QVERIFY(w);
+        CouncilSession::action(w, "mnuSparaPdf")->trigger();
+        QCOMPARE(s.messages.saveDialogs.size(), 1);
+        QCOMPARE(status(w), doneText);
+        QCOMPARE(QDir(s.db->folder()).entryList({"*.pdf"}), QStringList());
+    }
+
+    void saveAsPdfToAFolderThatIsGone()
+    {
+        frmED_VisaSkrivUt* w = openScreen();
+        QVERIFY(w);
+        s.messages.saveFiles.enqueue(s.db->filePath("saknas/resultat.pdf"));
+        CouncilSession::action(w, "mnuSparaPdf")->trigger();
+        QCOMPARE(s.messages.shown.size(), 1);
+        QVERIFY(s.messages.shown.first().text.startsWith("PDF-filen kunde inte sparas. "));
+        QVERIFY(!engine().SkrivUtSW());
+        QVERIFY(CouncilSession::openWindow("frmED_VisaSkrivUt"));
+    }
+
+    void closingGoesBackToTheEntry_data()
+    {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("Avsluta") << true;
+        QTest::newRow("title bar") << false;
+    }
+    void closingGoesBackToTheEntry()
+    {
+        QFETCH(bool, fromMenu);
+        frmED_VisaSkrivUt* w = openScreen();
+        QVERIFY(w);
+        if (fromMenu)
+            CouncilSession::action(w, "mnuExit")->trigger();
+        else
+            QVERIFY(w->close());
+        CouncilSession::settle();
+        QVERIFY(!CouncilSession::openWindow("frmED_VisaSkrivUt"));
+        QVERIFY(CouncilSession::openWindow("frmE_PrelRes"));
+        // The engine writes into no window that is gone.
+        engine().BearbBest();
+        engine().BearbBest2();
+    }
+
+    void rulesAreNamedInTheReport()
+    {
+        engine().setForstaDivisor(1.2);
+        engine().setSparr(4);
+        frmED_VisaSkrivUt* w = openScreen();
+        QVERIFY(w);
+        QVERIFY2(report(w).contains(
+                     QRegularExpression("Beräknat med första divisor 1[.,]2 och spärr 4 % "
+                                        "av rösterna")),
+                 qPrintable(report(w)));
+    }
+
+    void printout_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("printed") << true << "OK! Bearbetning klar";
+        QTest::newRow("cancelled") << false << "Utskriften avbröts. Ingenting skrevs ut.";
+    }
+    void printout()
+    {
+        QFETCH(bool, confirm);
+        QFETCH(QString, status);
+        engine().setSkrivUtSW(true);
+        s.printScript.confirm = confirm;
+        QCOMPARE(runPrintWindow(), status);
+        QCOMPARE(s.printScript.dialogs, 1);
+        QVERIFY(!CouncilSession::openWindow("frmED_SkrivUt"));
+        QCOMPARE(WindowRegistry::instance().shown.last(), QString("frmE_PrelRes"));
+        QCOMPARE(QFileInfo::exists(s.printScript.pdfPath), confirm);
+        QCOMPARE(engine().PartiValRes(1), confirm ? 5 : 0);
+        QCOMPARE(s.messages.texts(), QStringList());
+        if (!confirm)
+            return;
+        const QString text =
+            PdfReadBack::run("pdftotext", {"-enc", "UTF-8", s.printScript.pdfPath, "-"});
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QVERIFY(text.contains("Testkommun har gjort valsitberäkningsbeställningen"));
+        QVERIFY(text.contains("Parti A"));
+    }
+};
+
+QTEST_MAIN(TestCouncilResultWindows)
+#include "tst_frmED_VisaSkrivUt.moc"
