@@ -262,11 +262,6 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path));
         QCOMPARE(int(ElectionDatabase::inspect(path)), int(ElectionDatabase::Missing));
     }
-
-    void templateIsAnElectionDatabase()
-    {
-        QVERIFY(ElectionDatabase::isElectionDatabase(TemplateCopy::templatePath()));
-    }
 };
 
 QTEST_MAIN(TestDataControl)
