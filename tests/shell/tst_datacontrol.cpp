@@ -262,6 +262,45 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path));
         QCOMPARE(int(ElectionDatabase::inspect(path)), int(ElectionDatabase::Missing));
     }
+
+    // A write cut off half way (power failure, crash) leaves the file with a journal.
+    // The database is still accepted, and the first open puts it back as it was before
+    // the write began.
+    void interruptedWriteIsRecovered()
+    {
+        TemplateCopy copy;
+        const QString crashed = copy.filePath("Krasch.mdb");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "writer");
+            db.setDatabaseName(copy.path());
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec("PRAGMA cache_size = 1")); // let the write reach the file early
+            QVERIFY(q.exec("BEGIN"));
+            for (int i = 1; i <= 300; ++i)
+                QVERIFY(q.exec(QString("INSERT INTO Distrikt (DistrID, DistrNr, DistrNamn) "
+                                       "VALUES (%1, %1, '%2')")
+                                   .arg(i)
+                                   .arg(QString(40, 'x'))));
+            QVERIFY(q.exec("UPDATE Partier SET Roster = 99"));
+            QVERIFY(QFile::exists(copy.path() + "-journal"));
+            QVERIFY(QFile::copy(copy.path(), crashed));
+            QVERIFY(QFile::copy(copy.path() + "-journal", crashed + "-journal"));
+            QVERIFY(q.exec("ROLLBACK"));
+            q.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("writer");
+        QVERIFY(fileHash(crashed) != fileHash(copy.path())); // half written
+
+        QCOMPARE(int(ElectionDatabase::inspect(crashed)), int(ElectionDatabase::ElectionFile));
+        DataControl data;
+        data.setDatabaseName(crashed);
+        data.setRecordSource("SELECT DistrID, DistrNr, DistrNamn FROM Distrikt");
+        data.Refresh();
+        QCOMPARE(data.Recordset().RecordCount(), 0);
+        QCOMPARE(storedVotes(crashed, "S"), 0);
+    }
 };
 
 QTEST_MAIN(TestDataControl)
