@@ -153,6 +153,14 @@ ElectionDatabase::WriteResult ElectionDatabase::write(const QString& table, Writ
                           QStringLiteral("Ett eller flera värden hindras av verifieringsregeln "
                                          "för tabellen '%1'.")
                               .arg(table));
+        if (upper.contains(QLatin1String("READONLY")) || upper.contains(QLatin1String("READ-ONLY")))
+            throw DbError(DbError::ReadOnly,
+                          QStringLiteral("Det går inte att uppdatera. Databasen eller objektet är "
+                                         "skrivskyddat."));
+        if (upper.contains(QLatin1String("LOCKED")) || upper.contains(QLatin1String("BUSY")))
+            throw DbError(DbError::Locked,
+                          QStringLiteral("Databasen används just nu av ett annat program eller "
+                                         "fönster. Försök igen om en stund."));
         throw DbError(DbError::EngineFailure,
                       QStringLiteral("Databasen kunde inte ändras: %1").arg(text));
     }

@@ -301,6 +301,40 @@ private Q_SLOTS:
         QCOMPARE(data.Recordset().RecordCount(), 0);
         QCOMPARE(storedVotes(crashed, "S"), 0);
     }
+
+    // A database another program holds locked gives a Swedish refusal once the wait is
+    // over, and the change stays pending for a second try.
+    void lockedFileRefusesWrites()
+    {
+        TemplateCopy copy;
+        DataControl data;
+        data.setDatabaseName(copy.path());
+        data.setRecordSource(partyQuery);
+        data.Refresh();
+        {
+            // Another program holds a write lock for the whole attempt.
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "locker");
+            other.setDatabaseName(copy.path());
+            QVERIFY(other.open());
+            QSqlQuery(other).exec("BEGIN EXCLUSIVE");
+            data.Recordset().Edit();
+            data.Recordset().Fields("Roster").setValue(5);
+            int error = 0;
+            try {
+                data.Recordset().Update();
+            } catch (const DbError& e) {
+                error = e.Number();
+                QVERIFY(e.Description().startsWith("Databasen används just nu"));
+            }
+            QCOMPARE(error, int(DbError::Locked));
+            QCOMPARE(data.Recordset().EditMode(), int(Recordset::dbEditInProgress));
+            QSqlQuery(other).exec("ROLLBACK");
+            other.close();
+        }
+        QSqlDatabase::removeDatabase("locker");
+        data.Recordset().Update(); // the lock has gone: the same change goes through
+        QCOMPARE(storedVotes(copy.path(), "S"), 5);
+    }
 };
 
 QTEST_MAIN(TestDataControl)
