@@ -219,7 +219,7 @@ ElectionDatabase::FileKind ElectionDatabase::inspect(const QString& path)
         return Unreadable;
     const QByteArray head = file.read(100);
     file.close();
-    if (head.mid(4, 15) == "Standard Jet DB" || head.mid(4, 15) == "Standard ACE DB")
+    if (head.mid(4, 15) == "Standard Jet DB")
         return JetFile;
     if (!head.startsWith(QByteArray("SQLite format 3\0", 16)) || head.size() < 100)
         return NotDatabase;
