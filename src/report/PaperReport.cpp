@@ -2,7 +2,6 @@
 
 #include "report/Printer.h"
 #include "report/ReportTexts.h"
-#include "shell/AppGlobals.h"
 #include "shell/EngineError.h"
 
 #include <cmath>
