@@ -29,10 +29,10 @@ QString CalcOptions::usage()
     return QStringLiteral(
         "användning: valsit-calc council --seats N [--districts FIL] [--comparison full|2]\n"
         "                   [--first-divisor 1.4|1.2] [--threshold PROCENT] [--title TEXT]\n"
-        "                   [--org NAMN] [--format text|json] FIL.csv\n"
+        "                   [--org NAMN] [--format text|json] [--pdf FIL.pdf] FIL.csv\n"
         "            valsit-calc committee --seats N [--fixed PAR | --all PAR]\n"
         "                   [--comparison full|2] [--title TEXT] [--org NAMN]\n"
-        "                   [--format text|json] FIL.csv\n");
+        "                   [--format text|json] [--pdf FIL.pdf] FIL.csv\n");
 }
 
 CalcOptions CalcOptions::parse(const QStringList& args)
@@ -99,6 +99,8 @@ CalcOptions CalcOptions::parse(const QStringList& args)
             o.title = takeValue(args, i);
         } else if (a == QLatin1String("--org")) {
             o.org = takeValue(args, i);
+        } else if (a == QLatin1String("--pdf")) {
+            o.pdfFile = takeValue(args, i);
         } else if (a.startsWith(QLatin1String("--"))) {
             throw CalcError(QStringLiteral("okänd flagga %1").arg(a));
         } else {

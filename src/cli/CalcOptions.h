@@ -23,6 +23,7 @@ struct CalcOptions
     Format format = Format::Text;
     QString title;
     QString org;
+    QString pdfFile; // the paper report goes to this PDF instead of the screen report
 
     // Throws CalcError on anything it cannot use.
     static CalcOptions parse(const QStringList& arguments);

@@ -3,10 +3,12 @@
 #include "cli/CalcError.h"
 #include "cli/JsonText.h"
 #include "committee/ValsitBer.h"
+#include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
 
 #include <QTextStream>
+#include <memory>
 
 CommitteeCalc::CommitteeCalc(const CalcOptions& options, MessageService& messages)
     : m_options(options), m_messages(messages)
@@ -146,8 +148,16 @@ void CommitteeCalc::run(QTextStream& out)
     const bool json = m_options.format == CalcOptions::Format::Json;
     engine.setFormName(json ? nullptr : &window);
     prepare(engine);
+    std::unique_ptr<PdfPrinter> pdf;
+    if (!m_options.pdfFile.isEmpty()) {
+        pdf = std::make_unique<PdfPrinter>(m_options.pdfFile, m_options.title);
+        engine.setPrinter(pdf.get());
+        engine.setSkrivUtSW(true);
+    }
     calculate(engine, json ? &out : nullptr);
-    if (!json)
+    if (pdf && !json)
+        out << m_options.pdfFile << ": " << pdf->pageCount() << " sidor\n";
+    else if (!json)
         for (const QString& line : text.lines())
             out << line << '\n';
 }

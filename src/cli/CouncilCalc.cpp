@@ -4,11 +4,13 @@
 #include "cli/CsvTable.h"
 #include "cli/JsonText.h"
 #include "council/RostBer.h"
+#include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
 
 #include <QTextStream>
 #include <algorithm>
+#include <memory>
 
 CouncilCalc::CouncilCalc(const CalcOptions& options, MessageService& messages)
     : m_options(options), m_messages(messages)
@@ -141,9 +143,19 @@ void CouncilCalc::run(QTextStream& out)
     PlainReportWindow window(&text);
     engine.setFormName(&window);
     prepare(engine);
+    std::unique_ptr<PdfPrinter> pdf;
+    if (!m_options.pdfFile.isEmpty()) {
+        pdf = std::make_unique<PdfPrinter>(m_options.pdfFile, m_options.title);
+        engine.setPrinter(pdf.get());
+        engine.setSkrivUtSW(true);
+    }
     calculate(engine);
     if (m_options.format == CalcOptions::Format::Json) {
         writeJson(engine, out);
+        return;
+    }
+    if (pdf) {
+        out << m_options.pdfFile << ": " << pdf->pageCount() << " sidor\n";
         return;
     }
     for (const QString& line : text.lines())

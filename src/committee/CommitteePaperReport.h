@@ -1,23 +1,23 @@
 #pragma once
 
-class Printer;
+#include "report/PaperReport.h"
+
 class ValsitBer;
 
 // The committee report on paper: the input section once per run and one result block
 // per combination, laid out on A4 pages.
-class CommitteePaperReport
+class CommitteePaperReport : public PaperReport
 {
 public:
     explicit CommitteePaperReport(ValsitBer& engine) : m_engine(engine) {}
 
-    void setPrinter(Printer* printer) { m_printer = printer; }
-    Printer* printer() const { return m_printer; }
-
     void SkrivUtIndata();
     void SkrivUtPresentera();
-    void finish();
+
+    // The pair-mark columns: 400 twips apart, squeezed when the parties would not fit
+    // inside the right edge.
+    static int markSpacing(int parties);
 
 private:
     ValsitBer& m_engine;
-    Printer* m_printer = nullptr;
 };

@@ -1,0 +1,104 @@
+#pragma once
+
+// Engines set up for the paper report tests, with a fixed organisation and date.
+
+#include "FakeMessageService.h"
+#include "committee/ValsitBer.h"
+#include "council/RostBer.h"
+#include "shell/AppGlobals.h"
+#include "shell/Clock.h"
+
+#include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+namespace ReportFixtures {
+
+class FixedClock : public Clock
+{
+public:
+    QDate today() const override { return QDate(2026, 9, 14); }
+};
+
+struct Party
+{
+    QString code;
+    QString name;
+    qint32 value; // votes (council) or council seats (committee)
+};
+
+inline void setGlobals(FixedClock& clock)
+{
+    AppGlobals& g = AppGlobals::instance();
+    g.OrgNamn = QStringLiteral("Åby kommun");
+    g.BestDatum = QStringLiteral("2026-09-14");
+    g.clock = &clock;
+}
+
+inline void clearGlobals()
+{
+    AppGlobals& g = AppGlobals::instance();
+    g.OrgNamn.clear();
+    g.BestDatum.clear();
+    g.clock = nullptr;
+}
+
+inline void loadCouncil(RostBer& engine, int seats, const std::vector<Party>& parties,
+                        const QString& heading = QString())
+{
+    engine.setAntValsit(seats);
+    engine.setAntPartier(int(parties.size()));
+    for (int i = 1; i <= int(parties.size()); ++i) {
+        engine.setPartiID(i, parties[i - 1].code);
+        engine.setPartiNamn(i, parties[i - 1].name);
+        engine.setRoster(i, parties[i - 1].value);
+    }
+    engine.setRubrik1(heading);
+}
+
+// The standard calling order; districts as (name, votes per slot).
+inline void runCouncil(RostBer& engine,
+                       const std::vector<std::pair<QString, std::vector<qint32>>>& districts = {})
+{
+    engine.BearbBest();
+    for (const auto& d : districts) {
+        engine.setDistrikt(d.first);
+        for (int i = 0; i < int(d.second.size()); ++i)
+            engine.setDRoster(i + 1, d.second[i]);
+        engine.BearbBest1();
+    }
+    engine.BearbBest2();
+}
+
+inline void loadCommittee(ValsitBer& engine, int seats, const std::vector<Party>& parties,
+                          const QString& heading = QString())
+{
+    engine.setAntValsit(seats);
+    engine.setAntPartier(int(parties.size()));
+    for (int i = 1; i <= int(parties.size()); ++i) {
+        engine.setPartiID(i, parties[i - 1].code);
+        engine.setPartiNamn(i, parties[i - 1].name);
+        engine.setPartiValRes(i, parties[i - 1].value);
+    }
+    engine.setRubrik1(heading);
+    for (int k = 1; k <= engine.MaxSamv(); ++k)
+        engine.setSamvSW(k, 0);
+    engine.setSamvSW(0, 0);
+}
+
+// Mode 1 (fixed) or 2 (all combinations) with the given pairs marked.
+inline void markPairs(ValsitBer& engine, qint16 mode, const std::vector<int>& pairs)
+{
+    for (int k : pairs)
+        engine.setSamvSW(k, 1);
+    engine.setSamvSW(0, mode);
+}
+
+inline void runCommittee(ValsitBer& engine)
+{
+    engine.AntalResultat();
+    engine.BearbBest();
+}
+
+} // namespace ReportFixtures
