@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -21,6 +22,8 @@ int main(int argc, char* argv[])
     // The windows hand over by closing one and opening the next; the window registry
     // ends the program once no window is left.
     QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app,
+                     [] { QTimer::singleShot(0, &WindowRegistry::quitWhenNoWindowIsLeft); });
 
     QtMessageService messages;
     SystemClock clock;

@@ -2,31 +2,16 @@
 
 #include "committee/Omfattning.h"
 #include "report/ProgressIndicator.h"
+#include "report/ReportTexts.h"
 #include "report/TextNumbers.h"
-#include "shell/AppGlobals.h"
-#include "shell/AppInfo.h"
 #include "shell/ClipboardCommands.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
 
 #include <stdexcept>
 
-namespace {
-
-const QString kTieNote =
-    QStringLiteral("* efter valsitnummer betyder att efterföljande valsit har fått samma "
-                   "jämförelsetal (dvs lottning skall verkställas)  ");
-
-QString number(qint64 value)
-{
-    QString text;
-    TextNumbers::appendInt(text, value);
-    return text;
-}
-
-} // namespace
-
-ValsitBer::ValsitBer(MessageService& messages) : m_messages(messages), m_paper(*this)
+ValsitBer::ValsitBer(MessageService& messages)
+    : m_messages(messages), m_corrections(messages), m_paper(*this)
 {
     // The defaults are applied here; that is the same as at the first call of a member.
     m_markText[0] = QString(QChar(0x00A0));
@@ -39,7 +24,7 @@ ValsitBer::ValsitBer(MessageService& messages) : m_messages(messages), m_paper(*
 
 void ValsitBer::message(const QString& text)
 {
-    m_messages.msgBox(text, MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
+    m_corrections.message(text);
 }
 
 void ValsitBer::setFormName(ReportWindow* window)
@@ -49,50 +34,22 @@ void ValsitBer::setFormName(ReportWindow* window)
 
 void ValsitBer::setAntValsit(int value)
 {
-    if (value >= m_minValsit && value <= m_maxValsit) {
-        m_antValsit = value;
-        return;
-    }
-    message(QStringLiteral("'Antal Valsit' måste vara mellan ") + number(m_minValsit) +
-            QStringLiteral(" och ") + number(m_maxValsit));
-    m_antValsit = m_minValsit;
+    m_antValsit = m_corrections.count(value, m_minValsit, m_maxValsit, "Antal Valsit");
 }
 
 void ValsitBer::setAntPartier(int value)
 {
-    if (value >= m_minPartier && value <= m_maxPartier) {
-        m_antPartier = value;
-        return;
-    }
-    message(QStringLiteral("'Antal Partier' måste vara mellan ") + number(m_minPartier) +
-            QStringLiteral(" och ") + number(m_maxPartier));
-    m_antPartier = m_minPartier;
+    m_antPartier = m_corrections.count(value, m_minPartier, m_maxPartier, "Antal Partier");
 }
 
 int ValsitBer::correctedLetSlot(int x, const char* name)
 {
-    if (x < 1) {
-        message(QLatin1String(name) + QStringLiteral(" kan bara lagras med positiva värden"));
-        x = 1;
-    }
-    if (x > m_maxPartier) {
-        message(QLatin1String(name) + QStringLiteral(" kan bara lagras med värde upp till ") +
-                number(m_maxPartier));
-        x = m_maxPartier;
-    }
-    return x;
+    return m_corrections.letSlot(x, 1, 1, m_maxPartier, name);
 }
 
 int ValsitBer::correctedGetSlot(int x, const char* name)
 {
-    if (x > m_maxPartier) {
-        message(QLatin1String(name) + QStringLiteral(" kan bara hämtas med värde upp till ") +
-                number(m_maxPartier));
-        x = m_maxPartier;
-    }
-    if (x < 0)
-        throw std::out_of_range("Index utanför tillåtet intervall");
-    return x;
+    return m_corrections.getSlot(x, m_maxPartier, name);
 }
 
 void ValsitBer::setPartiID(int x, const QString& value)
@@ -128,50 +85,22 @@ qint32 ValsitBer::PartiValRes(int x)
 // The cooperation setters correct a negative slot to the highest one.
 void ValsitBer::setSamvSW(int x, qint16 value)
 {
-    if (x < 0) {
-        message(QStringLiteral("SamvSW kan bara lagras med positiva värden"));
-        x = m_maxSamv;
-    }
-    if (x > m_maxSamv) {
-        message(QStringLiteral("SamvSW kan bara lagras med värde upp till ") + number(m_maxSamv));
-        x = m_maxSamv;
-    }
-    m_samvSW[x] = value;
+    m_samvSW[m_corrections.letSlot(x, 0, m_maxSamv, m_maxSamv, "SamvSW")] = value;
 }
 
 qint16 ValsitBer::SamvSW(int x)
 {
-    if (x > m_maxSamv) {
-        message(QStringLiteral("SamvSW kan bara hämtas med värde upp till ") + number(m_maxSamv));
-        x = m_maxSamv;
-    }
-    if (x < 0)
-        throw std::out_of_range("Index utanför tillåtet intervall");
-    return m_samvSW[x];
+    return m_samvSW[m_corrections.getSlot(x, m_maxSamv, "SamvSW")];
 }
 
 void ValsitBer::setSamvT(int x, const QString& value)
 {
-    if (x < 0) {
-        message(QStringLiteral("SamvT kan bara lagras med positiva värden"));
-        x = m_maxPartier;
-    }
-    if (x > m_maxPartier) {
-        message(QStringLiteral("SamvT kan bara lagras med värde upp till ") + number(m_maxPartier));
-        x = m_maxPartier;
-    }
-    m_samvT[x] = value;
+    m_samvT[m_corrections.letSlot(x, 0, m_maxPartier, m_maxPartier, "SamvT")] = value;
 }
 
 QString ValsitBer::SamvT(int x)
 {
-    if (x > m_maxPartier) {
-        message(QStringLiteral("SamvT kan bara hämtas med värde upp till ") + number(m_maxPartier));
-        x = m_maxPartier;
-    }
-    if (x < 0)
-        throw std::out_of_range("Index utanför tillåtet intervall");
-    return m_samvT[x];
+    return m_samvT[m_corrections.getSlot(x, m_maxPartier, "SamvT")];
 }
 
 const QString& ValsitBer::markText(int pair) const
@@ -510,29 +439,14 @@ void ValsitBer::FordelaPlatser()
 
 void ValsitBer::setResultTabs()
 {
-    const int stops = qMin(qMax(m_antValsit, m_antPartier) + 3, 29);
-    m_screen.setTabCount(stops);
-    m_screen.setTabWidth(1, 40);
-    m_screen.setTabWidth(2, 15);
-    m_screen.setTabWidth(3, 11);
-    for (int i = 4; i < stops; ++i)
-        m_screen.setTabWidth(i, 7);
+    m_screen.setTabTable(qMin(qMax(m_antValsit, m_antPartier) + 3, 29), {40, 15, 11}, 7);
 }
 
 void ValsitBer::VisaIndata()
 {
-    const AppGlobals& globals = AppGlobals::instance();
-    const int stops = qMin(qMax(m_antValsit, m_antPartier) + 3, 29);
-    m_screen.setTabCount(stops);
-    m_screen.setTabWidth(1, 15);
-    m_screen.setTabWidth(2, 40);
-    m_screen.setTabWidth(3, 10);
-    for (int i = 4; i < stops; ++i)
-        m_screen.setTabWidth(i, 6);
+    m_screen.setTabTable(qMin(qMax(m_antValsit, m_antPartier) + 3, 29), {15, 40, 10}, 6);
     m_screen.TextNormal(7);
-    m_screen.LaggTillRad(globals.OrgNamn +
-                         QStringLiteral(" har gjort valsitberäkningsbeställningen ") +
-                         globals.BestDatum);
+    m_screen.LaggTillRad(ReportTexts::headerLine());
     if (m_rubrik1.size() > 1) {
         m_screen.LaggTillRad(QStringLiteral("för"));
         m_screen.TextFet(11);
@@ -560,7 +474,7 @@ void ValsitBer::VisaIndata()
         m_screen.LaggTillRad(m_line);
     }
     m_screen.LaggTillRad(QStringLiteral(" "));
-    m_screen.LaggTillRad(kTieNote);
+    m_screen.LaggTillRad(ReportTexts::tieNote());
 }
 
 void ValsitBer::VisaKomb()

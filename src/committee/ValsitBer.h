@@ -2,6 +2,7 @@
 
 #include "committee/CommitteePaperReport.h"
 #include "report/ScreenReport.h"
+#include "shell/PropertyCorrections.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -143,6 +144,7 @@ private:
     void setResultTabs();
 
     MessageService& m_messages;
+    PropertyCorrections m_corrections;
     ScreenReport m_screen;
     CommitteePaperReport m_paper;
     ProgressIndicator* m_progBar = nullptr;

@@ -1,8 +1,7 @@
 #include "council/RostBer.h"
 
+#include "report/ReportTexts.h"
 #include "report/TextNumbers.h"
-#include "shell/AppGlobals.h"
-#include "shell/AppInfo.h"
 #include "shell/MessageService.h"
 
 #include <cmath>
@@ -10,26 +9,15 @@
 
 namespace {
 
-const QString kTieNote =
-    QStringLiteral("* efter valsitnummer betyder att efterföljande valsit har fått samma "
-                   "jämförelsetal (dvs lottning skall verkställas)  ");
-
 void checkSubscript(int x)
 {
     if (x < 0 || x >= RostBer::Slots)
         throw std::out_of_range("Index utanför tillåtet intervall");
 }
 
-QString number(qint64 value)
-{
-    QString text;
-    TextNumbers::appendInt(text, value);
-    return text;
-}
-
 } // namespace
 
-RostBer::RostBer(MessageService& messages) : m_messages(messages), m_paper(*this)
+RostBer::RostBer(MessageService& messages) : m_corrections(messages), m_paper(*this)
 {
     // The defaults (limits, switches, PartiValRes 0) are those of the members above;
     // applying them here is the same as applying them at the first call.
@@ -39,7 +27,7 @@ RostBer::RostBer(MessageService& messages) : m_messages(messages), m_paper(*this
 
 void RostBer::message(const QString& text)
 {
-    m_messages.msgBox(text, MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
+    m_corrections.message(text);
 }
 
 void RostBer::setFormName(ReportWindow* window)
@@ -49,49 +37,22 @@ void RostBer::setFormName(ReportWindow* window)
 
 void RostBer::setAntValsit(int value)
 {
-    if (value >= m_minValsit && value <= m_maxValsit) {
-        m_antValsit = value;
-        return;
-    }
-    message(QStringLiteral("'Antal Valsit' måste vara mellan ") + number(m_minValsit) +
-            QStringLiteral(" och ") + number(m_maxValsit));
-    m_antValsit = m_minValsit;
+    m_antValsit = m_corrections.count(value, m_minValsit, m_maxValsit, "Antal Valsit");
 }
 
 void RostBer::setAntPartier(int value)
 {
-    if (value >= m_minPartier && value <= m_maxPartier) {
-        m_antPartier = value;
-        return;
-    }
-    message(QStringLiteral("'Antal Partier' måste vara mellan ") + number(m_minPartier) +
-            QStringLiteral(" och ") + number(m_maxPartier));
-    m_antPartier = m_minPartier;
+    m_antPartier = m_corrections.count(value, m_minPartier, m_maxPartier, "Antal Partier");
 }
 
 int RostBer::correctedLetSlot(int x, const char* name)
 {
-    if (x < 1) {
-        message(QLatin1String(name) + QStringLiteral(" kan bara lagras med positiva värden"));
-        x = 1;
-    }
-    if (x > m_maxPartier) {
-        message(QLatin1String(name) + QStringLiteral(" kan bara lagras med värde upp till ") +
-                number(m_maxPartier));
-        x = m_maxPartier;
-    }
-    return x;
+    return m_corrections.letSlot(x, 1, 1, m_maxPartier, name);
 }
 
 int RostBer::correctedGetSlot(int x, const char* name)
 {
-    if (x > m_maxPartier) {
-        message(QLatin1String(name) + QStringLiteral(" kan bara hämtas med värde upp till ") +
-                number(m_maxPartier));
-        x = m_maxPartier;
-    }
-    checkSubscript(x);
-    return x;
+    return m_corrections.getSlot(x, m_maxPartier, name);
 }
 
 void RostBer::setPartiID(int x, const QString& value)
@@ -344,15 +305,9 @@ void RostBer::FordelaPlatser()
 
 void RostBer::VisaIndata()
 {
-    const AppGlobals& globals = AppGlobals::instance();
-    m_screen.setTabCount(3);
-    m_screen.setTabWidth(1, 50);
-    m_screen.setTabWidth(2, 20);
-    m_screen.setTabWidth(3, 30);
+    m_screen.setTabTable(3, {50, 20, 30}, 0);
     m_screen.TextNormal(7);
-    m_screen.LaggTillRad(globals.OrgNamn +
-                         QStringLiteral(" har gjort valsitberäkningsbeställningen ") +
-                         globals.BestDatum);
+    m_screen.LaggTillRad(ReportTexts::headerLine());
     if (m_rubrik1.size() > 1) {
         m_screen.LaggTillRad(QStringLiteral("för"));
         m_screen.TextFet(11);
@@ -382,10 +337,7 @@ void RostBer::writeDistrictHeading()
         return;
     }
     m_screen.LaggTillRad(QStringLiteral(" "));
-    m_screen.setTabCount(10);
-    m_screen.setTabWidth(1, 50);
-    for (int i = 2; i < 10; ++i)
-        m_screen.setTabWidth(i, 12);
+    m_screen.setTabTable(10, {50}, 12);
     QString heading = QStringLiteral("Distrikt namn/röster per parti");
     for (int i = 1; i <= m_antPartier; ++i)
         heading += QLatin1Char('\t') + m_partiID[i];
@@ -417,7 +369,7 @@ void RostBer::writeTieNote()
     }
     m_screen.LaggTillRad(QStringLiteral(" "));
     m_screen.TextNormal(7);
-    m_screen.LaggTillRad(kTieNote);
+    m_screen.LaggTillRad(ReportTexts::tieNote());
 }
 
 void RostBer::VisaResultat()
@@ -428,13 +380,7 @@ void RostBer::VisaResultat()
         m_screen.LaggTillRad(m_lineBuffer);
         m_screen.LaggTillRad(QStringLiteral(" "));
     }
-    const int stops = qMin(qMax(m_antValsit, m_antPartier) + 3, 29);
-    m_screen.setTabCount(stops);
-    m_screen.setTabWidth(1, 40);
-    m_screen.setTabWidth(2, 15);
-    m_screen.setTabWidth(3, 11);
-    for (int i = 4; i < stops; ++i)
-        m_screen.setTabWidth(i, 7);
+    m_screen.setTabTable(qMin(qMax(m_antValsit, m_antPartier) + 3, 29), {40, 15, 11}, 7);
     m_screen.TextNormal(9);
 
     for (int p = 1; p <= m_workCount; ++p) {

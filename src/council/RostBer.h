@@ -2,6 +2,7 @@
 
 #include "council/CouncilPaperReport.h"
 #include "report/ScreenReport.h"
+#include "shell/PropertyCorrections.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -114,7 +115,7 @@ private:
     void writeDistrictLine();
     void writeTieNote();
 
-    MessageService& m_messages;
+    PropertyCorrections m_corrections;
     ScreenReport m_screen;
     CouncilPaperReport m_paper;
 

@@ -1,14 +1,12 @@
 #include "report/PaperReport.h"
 
 #include "report/Printer.h"
-#include "shell/AppGlobals.h"
+#include "report/ReportTexts.h"
 #include "shell/EngineError.h"
 
 #include <cmath>
 
-const QString PaperReport::TieNote =
-    QStringLiteral("* efter valsitnummer betyder att efterföljande valsit har fått samma "
-                   "jämförelsetal (dvs lottning skall verkställas)  ");
+const QString PaperReport::TieNote = ReportTexts::tieNote();
 
 namespace {
 // Whole number, halves to the even neighbour.
@@ -40,10 +38,8 @@ void PaperReport::finish()
 
 void PaperReport::headerLines(const QString& heading)
 {
-    const AppGlobals& globals = AppGlobals::instance();
     m_prt.PrtFet(8);
-    m_prt.PrtRad(globals.OrgNamn + QStringLiteral(" har gjort valsitberäkningsbeställningen ") +
-                 globals.BestDatum);
+    m_prt.PrtRad(ReportTexts::headerLine());
     if (heading.size() > 1) {
         m_prt.PrtRad(QStringLiteral("för"));
         m_prt.PrtFet(11);

@@ -15,6 +15,16 @@ void ScreenReport::setTabWidth(int slot, int widthMm)
         m_tabWidths[slot] = widthMm;
 }
 
+void ScreenReport::setTabTable(int count, std::initializer_list<int> firstWidths, int restWidth)
+{
+    setTabCount(count);
+    int slot = 1;
+    for (int width : firstWidths)
+        setTabWidth(slot++, width);
+    for (; slot < m_tabCount; ++slot)
+        setTabWidth(slot, restWidth);
+}
+
 RichTextControl* ScreenReport::target() const
 {
     return m_form ? m_form->activeRichText() : nullptr;

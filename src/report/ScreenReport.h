@@ -3,6 +3,7 @@
 #include "report/RichTextControl.h"
 
 #include <QString>
+#include <initializer_list>
 
 class ReportWindow;
 
@@ -22,6 +23,9 @@ public:
     void setTabCount(int count);
     void setTabWidth(int slot, int widthMm);
     int tabCount() const { return m_tabCount; }
+    // A whole table: `count` stops, the first widths as given (slots 1, 2, ...) and
+    // `restWidth` for every further slot.
+    void setTabTable(int count, std::initializer_list<int> firstWidths, int restWidth);
 
     void LaggTillRad(const QString& text);
     void TextNormal(int size);

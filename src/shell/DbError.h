@@ -22,6 +22,7 @@ public:
         RecordDeleted = 3167,         // the record has been deleted
         RelatedRecordsExist = 3200,   // other records still refer to this one
         RelatedRecordRequired = 3201, // the record refers to one that does not exist
+        Locked = 3260,                // another connection holds the file
         ItemNotFound = 3265,          // no field of that name
         ValidationRule = 3317,        // a value outside the field's allowed range
         UnrecognisedFormat = 3343,    // the file is not an election database

@@ -20,22 +20,28 @@ QString nextConnectionName(const char* kind)
         .arg(connectionCounter.fetchAndAddOrdered(1));
 }
 
-// Looks for the three tables and their fields on an open connection.
-bool hasElectionTables(QSqlDatabase& db)
+// Looks for the three tables and their fields on an open connection: 1 when they are
+// all there, 0 when one is missing, -1 when the file could not be read.
+int electionTables(QSqlDatabase& db)
 {
     for (const QString& table : ElectionDatabase::requiredTables()) {
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)))
-            return false;
+            return -1;
         QStringList found;
         while (q.next())
             found.append(q.value(1).toString().toLower());
         for (const QString& field : ElectionDatabase::requiredFields(table)) {
             if (!found.contains(field.toLower()))
-                return false;
+                return 0;
         }
     }
-    return true;
+    return 1;
+}
+
+bool hasElectionTables(QSqlDatabase& db)
+{
+    return electionTables(db) == 1;
 }
 
 QString messageOf(const QSqlError& error)
@@ -66,6 +72,14 @@ ElectionDatabase::ElectionDatabase(const QString& path) : m_path(path)
         QSqlDatabase::removeDatabase(m_connection);
         throw DbError(DbError::EngineFailure,
                       QStringLiteral("Databasen '%1' kunde inte öppnas: %2").arg(path, why));
+    }
+    // A file left by an interrupted write is made whole by this first read-write open;
+    // only then can its tables be checked (see inspect()).
+    if (!hasElectionTables(db)) {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connection);
+        throw DbError(DbError::UnrecognisedFormat, refusalText(WrongTables, path));
     }
     // The related-records rule (a party or district with votes cannot go) lives in the
     // foreign keys, which SQLite only enforces when asked on every connection.
@@ -139,6 +153,14 @@ ElectionDatabase::WriteResult ElectionDatabase::write(const QString& table, Writ
                           QStringLiteral("Ett eller flera värden hindras av verifieringsregeln "
                                          "för tabellen '%1'.")
                               .arg(table));
+        if (upper.contains(QLatin1String("READONLY")) || upper.contains(QLatin1String("READ-ONLY")))
+            throw DbError(DbError::ReadOnly,
+                          QStringLiteral("Det går inte att uppdatera. Databasen eller objektet är "
+                                         "skrivskyddat."));
+        if (upper.contains(QLatin1String("LOCKED")) || upper.contains(QLatin1String("BUSY")))
+            throw DbError(DbError::Locked,
+                          QStringLiteral("Databasen används just nu av ett annat program eller "
+                                         "fönster. Försök igen om en stund."));
         throw DbError(DbError::EngineFailure,
                       QStringLiteral("Databasen kunde inte ändras: %1").arg(text));
     }
@@ -197,7 +219,7 @@ ElectionDatabase::FileKind ElectionDatabase::inspect(const QString& path)
         return Unreadable;
     const QByteArray head = file.read(100);
     file.close();
-    if (head.mid(4, 15) == "Standard Jet DB" || head.mid(4, 15) == "Standard ACE DB")
+    if (head.mid(4, 15) == "Standard Jet DB")
         return JetFile;
     if (!head.startsWith(QByteArray("SQLite format 3\0", 16)) || head.size() < 100)
         return NotDatabase;
@@ -209,10 +231,17 @@ ElectionDatabase::FileKind ElectionDatabase::inspect(const QString& path)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (!db.open())
-            kind = Unreadable;
-        else if (hasElectionTables(db))
+        const int tables = db.open() ? electionTables(db) : -1;
+        if (tables == 1) {
             kind = ElectionFile;
+        } else if (tables < 0) {
+            // After a crash in the middle of a write the file has a journal that a
+            // read-only connection may not roll back. It is an SQLite file of ours all the
+            // same: the first real open restores it and then checks its tables.
+            const bool interrupted = QFileInfo::exists(path + QStringLiteral("-journal")) ||
+                                     QFileInfo::exists(path + QStringLiteral("-wal"));
+            kind = interrupted ? ElectionFile : Unreadable;
+        }
         db.close();
     }
     QSqlDatabase::removeDatabase(name);

@@ -19,7 +19,7 @@ class ElectionDatabase
 public:
     // What a file on disk is, found without writing to it.
     enum FileKind {
-        ElectionFile, // SQLite with the three election tables
+        ElectionFile, // SQLite with the three election tables (or left mid-write, see inspect)
         Missing,
         EmptyFile,
         JetFile,     // a database of the older program generation

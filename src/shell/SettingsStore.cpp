@@ -42,7 +42,10 @@ QStringList SettingsStore::keys()
 QString SettingsStore::value(const QString& key) const
 {
     const std::unique_ptr<QSettings> settings(openStore());
-    return settings->value(key, defaultValue(key)).toString().trimmed();
+    const QString stored = settings->value(key).toString().trimmed();
+    // No key is ever meant to be empty: an empty value (say, a heading wiped by hand,
+    // which would switch its menu item off) reads as the default.
+    return stored.isEmpty() ? defaultValue(key) : stored;
 }
 
 void SettingsStore::setValue(const QString& key, const QString& value)

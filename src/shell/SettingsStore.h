@@ -5,7 +5,7 @@
 
 // The per-user settings store: organisation "Tovrelia", application "Valsit", every key
 // in the section "Valsit". Values are strings, trimmed when read and when written; a
-// missing key reads as its default.
+// missing or empty key reads as its default.
 //
 // Keys: ValsitKat, ValsitNmn ("0" = the program's folder / "Valsit.mdb"), MndFullm (41),
 // MndNmnd (11), ChkNmnd ("0" committee, anything else council), ForHeader ("för RUBRIK"),

@@ -263,9 +263,77 @@ private Q_SLOTS:
         QCOMPARE(int(ElectionDatabase::inspect(path)), int(ElectionDatabase::Missing));
     }
 
-    void templateIsAnElectionDatabase()
+    // A write cut off half way (power failure, crash) leaves the file with a journal.
+    // The database is still accepted, and the first open puts it back as it was before
+    // the write began.
+    void interruptedWriteIsRecovered()
     {
-        QVERIFY(ElectionDatabase::isElectionDatabase(TemplateCopy::templatePath()));
+        TemplateCopy copy;
+        const QString crashed = copy.filePath("Krasch.mdb");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "writer");
+            db.setDatabaseName(copy.path());
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec("PRAGMA cache_size = 1")); // let the write reach the file early
+            QVERIFY(q.exec("BEGIN"));
+            for (int i = 1; i <= 300; ++i)
+                QVERIFY(q.exec(QString("INSERT INTO Distrikt (DistrID, DistrNr, DistrNamn) "
+                                       "VALUES (%1, %1, '%2')")
+                                   .arg(i)
+                                   .arg(QString(40, 'x'))));
+            QVERIFY(q.exec("UPDATE Partier SET Roster = 99"));
+            QVERIFY(QFile::exists(copy.path() + "-journal"));
+            QVERIFY(QFile::copy(copy.path(), crashed));
+            QVERIFY(QFile::copy(copy.path() + "-journal", crashed + "-journal"));
+            QVERIFY(q.exec("ROLLBACK"));
+            q.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("writer");
+        QVERIFY(fileHash(crashed) != fileHash(copy.path())); // half written
+
+        QCOMPARE(int(ElectionDatabase::inspect(crashed)), int(ElectionDatabase::ElectionFile));
+        DataControl data;
+        data.setDatabaseName(crashed);
+        data.setRecordSource("SELECT DistrID, DistrNr, DistrNamn FROM Distrikt");
+        data.Refresh();
+        QCOMPARE(data.Recordset().RecordCount(), 0);
+        QCOMPARE(storedVotes(crashed, "S"), 0);
+    }
+
+    // A database another program holds locked gives a Swedish refusal once the wait is
+    // over, and the change stays pending for a second try.
+    void lockedFileRefusesWrites()
+    {
+        TemplateCopy copy;
+        DataControl data;
+        data.setDatabaseName(copy.path());
+        data.setRecordSource(partyQuery);
+        data.Refresh();
+        {
+            // Another program holds a write lock for the whole attempt.
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "locker");
+            other.setDatabaseName(copy.path());
+            QVERIFY(other.open());
+            QSqlQuery(other).exec("BEGIN EXCLUSIVE");
+            data.Recordset().Edit();
+            data.Recordset().Fields("Roster").setValue(5);
+            int error = 0;
+            try {
+                data.Recordset().Update();
+            } catch (const DbError& e) {
+                error = e.Number();
+                QVERIFY(e.Description().startsWith("Databasen används just nu"));
+            }
+            QCOMPARE(error, int(DbError::Locked));
+            QCOMPARE(data.Recordset().EditMode(), int(Recordset::dbEditInProgress));
+            QSqlQuery(other).exec("ROLLBACK");
+            other.close();
+        }
+        QSqlDatabase::removeDatabase("locker");
+        data.Recordset().Update(); // the lock has gone: the same change goes through
+        QCOMPARE(storedVotes(copy.path(), "S"), 5);
     }
 };
 

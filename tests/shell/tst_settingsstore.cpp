@@ -61,6 +61,8 @@ private Q_SLOTS:
     {
         SettingsSandbox::setRaw("ForHeader", "  för Kiruna \t");
         QCOMPARE(SettingsStore().value("ForHeader"), QString("för Kiruna"));
+        SettingsSandbox::setRaw("ForHeader", "   ");
+        QCOMPARE(SettingsStore().value("ForHeader"), QString("för RUBRIK"));
         SettingsStore().setValue("ValsitNmn", " Kiruna.mdb  ");
         QSettings raw(QSettings::NativeFormat, QSettings::UserScope, "Tovrelia", "Valsit");
         QCOMPARE(raw.value("Valsit/ValsitNmn").toString(), QString("Kiruna.mdb"));

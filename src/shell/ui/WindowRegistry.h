@@ -40,11 +40,14 @@ public:
     // being closed by the user, which is left to finish its own close.
     static bool exitProgram(QWidget* closing = nullptr);
 
+    // Ends the program when no window is visible any more. Run it deferred (after a
+    // hand-over has shown the next window); main.cpp also runs it when Qt reports that the
+    // last window was closed, so windows shown without the registry count too.
+    static void quitWhenNoWindowIsLeft();
+
     // Names of the windows shown, in order.
     QStringList shown;
 
 private:
-    static void quitWhenNoWindowIsLeft();
-
     std::map<QString, Creator> m_creators;
 };

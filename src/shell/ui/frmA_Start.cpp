@@ -91,6 +91,7 @@ void frmA_Start::buildControls()
     m_lblDisclaimer = new QLabel(central);
     m_lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     m_lblDisclaimer->setWordWrap(true);
+    m_lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lblDisclaimer->setText(QStringLiteral(
         "Valsit räknar fram en preliminär fördelning av mandaten i fullmäktige och av "
         "valsiten i nämnder. Kontrollera alltid resultatet mot det fastställda valresultatet "

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Texts both reports, on screen and on paper, print the same.
+namespace ReportTexts {
+
+// "* efter valsitnummer ..." explaining the tie mark (two blanks at the end).
+const QString& tieNote();
+
+// The organisation, " har gjort valsitberäkningsbeställningen " and the date.
+QString headerLine();
+
+} // namespace ReportTexts

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class MessageService;
+
+// How the engines' properties correct what they are given: an out-of-range count or slot
+// becomes the nearest allowed one after a message (OK, no icon, the program's title);
+// the caller is never refused. A read below slot 0 has no correction and throws
+// std::out_of_range.
+class PropertyCorrections
+{
+public:
+    explicit PropertyCorrections(MessageService& messages) : m_messages(messages) {}
+
+    void message(const QString& text);
+
+    // value when min <= value <= max, else min after "'label' måste vara mellan min och max".
+    int count(int value, int min, int max, const char* label);
+    // The slot to store in: below `lowest` it becomes `lowTo`, above `highest` it becomes
+    // `highest`, each after its message.
+    int letSlot(int x, int lowest, int lowTo, int highest, const char* name);
+    // The slot to read: above `highest` it becomes `highest` after a message.
+    int getSlot(int x, int highest, const char* name);
+
+private:
+    MessageService& m_messages;
+};
