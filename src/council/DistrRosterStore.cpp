@@ -70,11 +70,20 @@ QStringList DistrRosterStore::sumIntoTotals(const QStringList& partyIds)
     QHash<QString, qint64> sums;
     QSqlQuery q = t.exec(QStringLiteral("SELECT PartiID, SUM(COALESCE(Roster, 0)) FROM DistrRoster "
                                         "WHERE PartiID IS NOT NULL GROUP BY PartiID"));
-    while (q.next())
+    qint64 all = 0;
+    while (q.next()) {
         sums.insert(q.value(0).toString().toUpper(), q.value(1).toLongLong());
+        all += q.value(1).toLongLong();
+    }
     q.finish();
 
     QStringList replaced;
+    // Looking at a district stores its rows, zeros included: rows with nothing but zeros
+    // are no district count, and must not turn the typed totals into zeros.
+    if (all == 0) {
+        t.commit();
+        return replaced;
+    }
     for (const QString& raw : partyIds) {
         const QString id = raw.trimmed();
         const auto sum = sums.constFind(id.toUpper());

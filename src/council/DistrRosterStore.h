@@ -40,9 +40,10 @@ public:
     QList<Votes> votesOf(qint32 districtId);
     // Stores one district's votes: every row given is written, zeros included.
     void store(qint32 districtId, const QList<Votes>& votes);
-    // Replaces the total of each listed party that has votes in at least one district by
-    // the sum of its district votes. A party without any district row keeps the total
-    // typed for it. Returns the codes of the parties whose totals were replaced.
+    // Replaces the total of each listed party that has a row in at least one district by
+    // the sum of its district votes, provided any district holds votes at all (rows of
+    // zeros only are left by merely looking at a district). A party without any district
+    // row keeps the total typed for it. Returns the codes of the parties replaced.
     QStringList sumIntoTotals(const QStringList& partyIds);
     // For every district by name: its name and its votes into the engine's slots
     // (matched by party code; other rows are ignored), then BearbBest1.

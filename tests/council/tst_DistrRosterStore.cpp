@@ -49,6 +49,8 @@ private Q_SLOTS:
         QTest::newRow("only some parties")
             << "S,1,40;S,2,2;M,2,0" << QStringList({"M=0", "S=42", "V=100"})
             << QStringList({"S", "M"});
+        QTest::newRow("zeros only") << "S,1,0;M,1,0;V,1,0;S,2,0"
+                                    << QStringList({"M=300", "S=500", "V=100"}) << QStringList();
         QTest::newRow("code in other case")
             << "s,1,7" << QStringList({"M=300", "S=7", "V=100"}) << QStringList({"S"});
     }

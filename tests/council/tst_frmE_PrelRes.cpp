@@ -33,7 +33,8 @@ RostBer& engine()
 void typeInto(QLineEdit* box, const QString& text)
 {
     box->setFocus();
-    box->clear(); // the key filters let no Backspace through
+    box->clear();     // the key filters let no Backspace through
+    box->selectAll(); // a vote cell shows "0" when emptied; typing replaces it
     for (const QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
@@ -556,8 +557,16 @@ private Q_SLOTS:
 
     // ---- districts ----
 
+    void totalsSurviveADistrictVisitWithoutDistrictVotes_data()
+    {
+        QTest::addColumn<bool>("lookAtADistrict");
+        QTest::newRow("no district chosen") << false;
+        QTest::newRow("a district looked at") << true;
+    }
     void totalsSurviveADistrictVisitWithoutDistrictVotes()
     {
+        QFETCH(bool, lookAtADistrict);
+        s.addDistrict(1, 1, "Norra");
         frmE_PrelRes* w = open();
         QVERIFY(w);
         toDistricts(w);
@@ -566,7 +575,10 @@ private Q_SLOTS:
         QCOMPARE(menuTitle(w, "mnuUpdDistrRost"), QString("Lagra Röster"));
         QVERIFY(find(w, "Frame5")->isVisible());
         QVERIFY(!find(w, "Frame7")->isVisible());
+        if (lookAtADistrict)
+            chooseDistrict(w, "Norra");
         toTotals(w);
+        QCOMPARE(s.value("SELECT COUNT(*) FROM DistrRoster").toInt(), lookAtADistrict ? 4 : 0);
         QCOMPARE(menuTitle(w, "mnuExit"), QString("Avsluta"));
         QVERIFY(!find(w, "Frame5")->isVisible());
         QCOMPARE(s.column("SELECT Roster FROM Partier ORDER BY PartiID"),
@@ -591,7 +603,10 @@ private Q_SLOTS:
             QCOMPARE(box(w, QString("Text3(%1)").arg(i))->text(), QString("0"));
         QVERIFY(!box(w, "Text3(5)")->isVisible());
         QCOMPARE(box(w, "Text4(1)")->text(), QString("Socialdemokraterna"));
+        typeVotes(w, rowOf(w, "S"), "12345678");
+        QCOMPARE(find<QLabel>(w, "lblMsg1")->text(), QString("Fältet får bara innehålla 7 tecken"));
         typeVotes(w, rowOf(w, "S"), "100");
+        QCOMPARE(find<QLabel>(w, "lblMsg1")->text(), QString("3"));
         typeVotes(w, rowOf(w, "M"), "40");
         // Emptying a cell shows 0.
         box(w, QString("Text3(%1)").arg(rowOf(w, "V")))->clear();
@@ -612,6 +627,30 @@ private Q_SLOTS:
         QCOMPARE(gridColumn(w, "MSFlexGrid1", 0), QStringList({"S", "M", "X", "V"}));
         QCOMPARE(box(w, "Text1(3)")->text(), QString("107"));
         QCOMPARE(s.messages.texts(), QStringList());
+    }
+
+    void votesTooLargeAreNotStored()
+    {
+        s.addDistrict(1, 1, "Enda");
+        frmE_PrelRes* w = open();
+        QVERIFY(w);
+        toDistricts(w);
+        chooseDistrict(w, "Enda");
+        typeVotes(w, rowOf(w, "M"), "3000000000");
+        toTotals(w);
+        QCOMPARE(
+            s.messages.texts(),
+            QStringList({"Antal röster för 'M' är inget giltigt tal. Rösterna har inte lagrats."}));
+        // Still in district mode with the figures on screen, nothing stored or summed.
+        QCOMPARE(menuTitle(w, "mnuExit"), QString(" "));
+        QVERIFY(find(w, "Frame7")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), box(w, QString("Text3(%1)").arg(rowOf(w, "M"))));
+        QCOMPARE(s.value("SELECT COUNT(*) FROM DistrRoster").toInt(), 0);
+        QCOMPARE(roster("M"), 3000);
+        typeVotes(w, rowOf(w, "M"), "30");
+        toTotals(w);
+        QCOMPARE(roster("M"), 30);
+        QCOMPARE(roster("S"), 0);
     }
 
     void aPartyAddedLaterGetsAVisibleRow()

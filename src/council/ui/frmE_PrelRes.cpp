@@ -332,6 +332,7 @@ QGroupBox* frmE_PrelRes::buildRegisterPanel()
     position->addWidget(m_progressBar2, 1);
     layout->addLayout(position);
     m_grid2 = recordList(QStringLiteral("MSFlexGrid2"), frame);
+    m_grid2->horizontalHeader()->setMinimumSectionSize(1); // the id column is all but hidden
     layout->addWidget(m_grid2, 1);
     m_grid2->viewport()->installEventFilter(this);
     m_grid2->horizontalHeader()->installEventFilter(this);
