@@ -56,9 +56,15 @@ bool frmED_SkrivUt::event(QEvent* event)
     const bool result = QMainWindow::event(event);
     // All the work is done at the first activation; the print dialog's closing gives the
     // window its activation back, which must not print again.
-    if (event->type() == QEvent::WindowActivate && !m_activated) {
+    // The first show starts the work as well, for a window the platform does not
+    // activate at once.
+    if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) &&
+        !m_activated) {
         m_activated = true;
-        Form_Activate();
+        if (event->type() == QEvent::WindowActivate)
+            Form_Activate();
+        else
+            QTimer::singleShot(0, this, &frmED_SkrivUt::Form_Activate);
     }
     return result;
 }

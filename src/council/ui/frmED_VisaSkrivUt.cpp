@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -86,8 +87,19 @@ bool frmED_VisaSkrivUt::event(QEvent* event)
     const bool result = QMainWindow::event(event);
     // A run's own message boxes and the file dialog of "Spara som PDF" give the window its
     // activation back; the report is rebuilt only when the user comes back to it.
-    if (event->type() == QEvent::WindowActivate && !m_busy)
-        Form_Activate();
+    if (event->type() == QEvent::Show && m_runs == 0) {
+        // Shown but perhaps not activated by the platform: the report is written anyway.
+        QTimer::singleShot(0, this, [this] {
+            if (m_runs == 0)
+                Form_Activate();
+        });
+    } else if (event->type() == QEvent::WindowActivate) {
+        // The first activation comes while the report of the show is written, or right
+        // after it: that report is the fresh one.
+        const bool first = m_activations++ == 0;
+        if (!m_busy && !(first && m_runs > 0))
+            Form_Activate();
+    }
     return result;
 }
 

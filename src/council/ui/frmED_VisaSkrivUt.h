@@ -47,4 +47,5 @@ private:
     WindowStateRule* m_stateRule = nullptr;
     bool m_busy = false;
     int m_runs = 0;
+    int m_activations = 0;
 };

@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -420,9 +421,15 @@ bool frmE_PrelRes::event(QEvent* event)
     const bool result = QMainWindow::event(event);
     // The window is built afresh for every visit, so its activation runs once: later
     // activations come from its own message boxes and must not reset what the user does.
-    if (event->type() == QEvent::WindowActivate && !m_activated) {
+    // A window the platform does not activate at once (focus-stealing prevention, no
+    // window manager) is still filled: the first show runs the activation too.
+    if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) &&
+        !m_activated) {
         m_activated = true;
-        Form_Activate();
+        if (event->type() == QEvent::WindowActivate)
+            Form_Activate();
+        else
+            QTimer::singleShot(0, this, &frmE_PrelRes::Form_Activate);
     }
     return result;
 }
