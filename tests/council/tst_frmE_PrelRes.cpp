@@ -461,6 +461,32 @@ private Q_SLOTS:
         QCOMPARE(find<QLabel>(w, "lblMsg1")->text(), shown);
     }
 
+    void pendingChangesAreFinishedFirst_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Fortsätt") << "cmdNext";
+        QTest::newRow("Distrikt") << "mnuDistrikt";
+    }
+    void pendingChangesAreFinishedFirst()
+    {
+        QFETCH(QString, command);
+        frmE_PrelRes* w = open();
+        QVERIFY(w);
+        click(w, "cmdButt1(5)");
+        typeInto(box(w, "Text1(3)"), "9999");
+        if (command == "cmdNext")
+            click(w, command);
+        else
+            CouncilSession::action(w, qPrintable(command))->trigger();
+        CouncilSession::settle();
+        QCOMPARE(s.messages.texts(), QStringList({"Du måste avsluta den påbörjade förändringen"}));
+        QVERIFY(CouncilSession::openWindow("frmE_PrelRes"));
+        QCOMPARE(menuTitle(w, "mnuDistrTot"), QString("TOTALT"));
+        QCOMPARE(box(w, "Text1(3)")->text(), QString("9999"));
+        click(w, "cmdButt1(6)");
+        QCOMPARE(roster("S"), 9999);
+    }
+
     void keyFilters()
     {
         frmE_PrelRes* w = open();

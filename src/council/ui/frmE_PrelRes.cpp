@@ -706,6 +706,10 @@ bool frmE_PrelRes::readRules(double* sparr)
 
 void frmE_PrelRes::cmdNext_Click()
 {
+    // A party change not yet saved would be left out of the calculation and lost with
+    // the window: the user finishes it first.
+    if (m_nav1 && !m_nav1->EndDBC())
+        return;
     RostBer& rost = engine();
     const QString seats = m_text1[4]->text();
     if (seats.size() < 1 || seats.size() > 3) {
@@ -774,6 +778,9 @@ void frmE_PrelRes::mnuDistrikt_Click()
 {
     if (!menuOn(m_mnuDistrTot->title()))
         return;
+    // The party list is read again on the way back: a change pending in it would be lost.
+    if (m_nav1 && !m_nav1->EndDBC())
+        return;
     m_mnuUpdDistrRost->setTitle(QStringLiteral("Lagra Röster"));
     m_mnuDistrikt->setChecked(true);
     m_mnuTotalt->setChecked(false);
@@ -811,6 +818,9 @@ void frmE_PrelRes::mnuTotalt_Click()
 
 void frmE_PrelRes::mnuUpdRost_Click()
 {
+    // The register is read again by name: a district change pending in it would be lost.
+    if (m_nav2 && !m_nav2->EndDBC())
+        return;
     LaddaDistrikt();
     m_mnuUpdRost->setChecked(true);
     m_mnuUpdDistr->setChecked(false);
