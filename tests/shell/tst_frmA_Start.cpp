@@ -14,6 +14,7 @@
 #include "shell/ui/frmA_Start.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -59,6 +60,13 @@ private:
             QCoreApplication::sendEvent(window, &activate);
         }
     }
+};
+
+// A window with a change pending, which refuses to close.
+class StubbornWindow : public QWidget
+{
+protected:
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 
 } // namespace
@@ -567,6 +575,22 @@ private Q_SLOTS:
         flushDeletes();
         QVERIFY(info.isNull() || !info->isVisible());
         QVERIFY(main.isNull() || !main->isVisible());
+    }
+
+    void exitStopsAtAWindowThatWillNotClose()
+    {
+        QPointer<frmA_Start> main(load());
+        QVERIFY(main);
+        registry().registerWindow("frmB_Valresultat", [] { return new StubbornWindow; });
+        QPointer<QWidget> stubborn = registry().show("frmB_Valresultat");
+        click(main, "mnuExit");
+        flushDeletes();
+        registerShellWindowsForTest();
+        QVERIFY(!stubborn.isNull() && stubborn->isVisible()); // the program runs on
+        if (main)
+            WindowRegistry::unload(main);
+        stubborn->hide();
+        stubborn->deleteLater();
     }
 
     void proceedingLeavesOtherWindowsOpen()
