@@ -1,6 +1,7 @@
 #include "cli/CalcOptions.h"
 
 #include "cli/CalcError.h"
+#include "shell/SeatEngineBase.h"
 
 namespace {
 
@@ -125,4 +126,12 @@ CalcOptions CalcOptions::parse(const QStringList& args)
     if (o.command == Command::Council && o.cooperation != Cooperation::None)
         throw CalcError(QStringLiteral("--fixed och --all gäller bara committee"));
     return o;
+}
+
+void CalcOptions::applyTo(SeatEngineBase& engine) const
+{
+    engine.setAntValsit(seats);
+    engine.setRubrik1(title);
+    engine.setBerTalSW(comparison != Comparison::None);
+    engine.setBerTalAntDec(comparison == Comparison::Full ? 0 : 1);
 }

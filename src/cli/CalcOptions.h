@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class SeatEngineBase;
+
 // The command line of valsit-calc, parsed and checked.
 struct CalcOptions
 {
@@ -24,6 +26,9 @@ struct CalcOptions
     QString title;
     QString org;
     QString pdfFile; // the paper report goes to this PDF instead of the screen report
+
+    // Seats, heading and comparison-number switches, the same for both engines.
+    void applyTo(SeatEngineBase& engine) const;
 
     // Throws CalcError on anything it cannot use.
     static CalcOptions parse(const QStringList& arguments);

@@ -72,18 +72,10 @@ void CommitteeCalc::load()
 
 void CommitteeCalc::prepare(ValsitBer& engine) const
 {
-    const int n = int(m_parties.parties.size());
-    engine.setAntValsit(m_options.seats);
-    engine.setAntPartier(n);
-    for (int i = 1; i <= n; ++i) {
-        const PartyTable::Party& p = m_parties.parties.at(i - 1);
-        engine.setPartiID(i, p.code);
-        engine.setPartiNamn(i, p.name);
-        engine.setPartiValRes(i, p.value);
-    }
-    engine.setRubrik1(m_options.title);
-    engine.setBerTalSW(m_options.comparison != CalcOptions::Comparison::None);
-    engine.setBerTalAntDec(m_options.comparison == CalcOptions::Comparison::Full ? 0 : 1);
+    m_options.applyTo(engine);
+    m_parties.loadInto(engine);
+    for (int i = 1; i <= m_parties.parties.size(); ++i)
+        engine.setPartiValRes(i, m_parties.parties.at(i - 1).value);
     for (int k = 1; k <= engine.MaxSamv(); ++k)
         engine.setSamvSW(k, 0);
     for (int k : m_pairs)

@@ -80,18 +80,10 @@ void CouncilCalc::loadDistricts()
 
 void CouncilCalc::prepare(RostBer& engine) const
 {
-    const int n = int(m_parties.parties.size());
-    engine.setAntValsit(m_options.seats);
-    engine.setAntPartier(n);
-    for (int i = 1; i <= n; ++i) {
-        const PartyTable::Party& p = m_parties.parties.at(i - 1);
-        engine.setPartiID(i, p.code);
-        engine.setPartiNamn(i, p.name);
-        engine.setRoster(i, p.value);
-    }
-    engine.setRubrik1(m_options.title);
-    engine.setBerTalSW(m_options.comparison != CalcOptions::Comparison::None);
-    engine.setBerTalAntDec(m_options.comparison == CalcOptions::Comparison::Full ? 0 : 1);
+    m_options.applyTo(engine);
+    m_parties.loadInto(engine);
+    for (int i = 1; i <= m_parties.parties.size(); ++i)
+        engine.setRoster(i, m_parties.parties.at(i - 1).value);
     engine.setVisaDistriktSW(!m_districts.isEmpty());
     engine.setForstaDivisor(m_options.firstDivisor);
     engine.setSparr(m_options.threshold);

@@ -11,75 +11,13 @@
 #include <stdexcept>
 
 ValsitBer::ValsitBer(MessageService& messages)
-    : m_messages(messages), m_corrections(messages), m_paper(*this)
+    : SeatEngineBase(messages), m_messages(messages), m_paper(*this)
 {
     // The defaults are applied here; that is the same as at the first call of a member.
     m_markText[0] = QString(QChar(0x00A0));
     m_markText[1] = QStringLiteral("X");
     for (int i = 0; i <= 16; ++i)
         m_samvT[i] = QStringLiteral(" ");
-    m_lineBuffer.reserve(1024);
-    m_line.reserve(256);
-}
-
-void ValsitBer::message(const QString& text)
-{
-    m_corrections.message(text);
-}
-
-void ValsitBer::setFormName(ReportWindow* window)
-{
-    m_screen.setFormName(window);
-}
-
-void ValsitBer::setAntValsit(int value)
-{
-    m_antValsit = m_corrections.count(value, m_minValsit, m_maxValsit, "Antal Valsit");
-}
-
-void ValsitBer::setAntPartier(int value)
-{
-    m_antPartier = m_corrections.count(value, m_minPartier, m_maxPartier, "Antal Partier");
-}
-
-int ValsitBer::correctedLetSlot(int x, const char* name)
-{
-    return m_corrections.letSlot(x, 1, 1, m_maxPartier, name);
-}
-
-int ValsitBer::correctedGetSlot(int x, const char* name)
-{
-    return m_corrections.getSlot(x, m_maxPartier, name);
-}
-
-void ValsitBer::setPartiID(int x, const QString& value)
-{
-    m_partiID[correctedLetSlot(x, "PartiID")] = value;
-}
-
-QString ValsitBer::PartiID(int x)
-{
-    return m_partiID[correctedGetSlot(x, "PartiID")];
-}
-
-void ValsitBer::setPartiNamn(int x, const QString& value)
-{
-    m_partiNamn[correctedLetSlot(x, "PartiNamn")] = value;
-}
-
-QString ValsitBer::PartiNamn(int x)
-{
-    return m_partiNamn[correctedGetSlot(x, "PartiNamn")];
-}
-
-void ValsitBer::setPartiValRes(int x, qint32 value)
-{
-    m_partiValRes[correctedLetSlot(x, "PartiValRes")] = value;
-}
-
-qint32 ValsitBer::PartiValRes(int x)
-{
-    return m_partiValRes[correctedGetSlot(x, "PartiValRes")];
 }
 
 // The cooperation setters correct a negative slot to the highest one.
@@ -390,10 +328,8 @@ void ValsitBer::FordelaPlatser()
     for (int row = 0; row <= qMax(m_antPartier, n) && row < ListSlots; ++row)
         for (int k = 0; k <= m_antValsit && k <= MaxSeats; ++k)
             m_seats[row][k] = 0;
-    if (m_berTalSW) {
-        m_lineBuffer.resize(0);
-        m_lineBuffer.append(QStringLiteral("ValsitNr=(Jämförelsetal)"));
-    }
+    if (m_berTalSW)
+        startComparisonList();
     if (n < 1)
         return;
 
@@ -416,16 +352,8 @@ void ValsitBer::FordelaPlatser()
         const double value = double(m_listValue[winner]) / double(held + 1);
         m_winningNumber[s] = value;
         m_winningList[s] = winner;
-        if (m_berTalSW) {
-            m_lineBuffer.append(QLatin1String(", "));
-            TextNumbers::appendInt(m_lineBuffer, s);
-            m_lineBuffer.append(QLatin1String("=("));
-            if (m_berTalAntDec != 0)
-                TextNumbers::appendFixed2(m_lineBuffer, value, point);
-            else
-                TextNumbers::appendGeneral(m_lineBuffer, value, point);
-            m_lineBuffer.append(QLatin1Char(')'));
-        }
+        if (m_berTalSW)
+            appendComparison(s, value, point);
         const int count = held + 1;
         m_seats[winner][0] = count;
         m_seats[winner][count] = s;
@@ -445,14 +373,7 @@ void ValsitBer::setResultTabs()
 void ValsitBer::VisaIndata()
 {
     m_screen.setTabTable(qMin(qMax(m_antValsit, m_antPartier) + 3, 29), {15, 40, 10}, 6);
-    m_screen.TextNormal(7);
-    m_screen.LaggTillRad(ReportTexts::headerLine());
-    if (m_rubrik1.size() > 1) {
-        m_screen.LaggTillRad(QStringLiteral("för"));
-        m_screen.TextFet(11);
-        m_screen.LaggTillRad(m_rubrik1);
-    }
-    m_screen.LaggTillRad(QStringLiteral(" "));
+    writeReportHeading();
     m_screen.TextFet(7);
     const int run = nextRunNumber();
     m_screen.LaggTillRad(QStringLiteral("Fullmäktige\t\tValsamverkan - ") + runLetterText(run));
@@ -487,31 +408,9 @@ void ValsitBer::VisaKomb()
     }
     setResultTabs();
     m_screen.TextNormal(9);
-    for (int list = 1; list <= m_listCount; ++list) {
-        m_line.resize(0);
-        m_line.append(m_listName[list]);
-        m_line.append(QLatin1String("\t Antal: "));
-        const int count = m_seats[list][0];
-        TextNumbers::appendInt(m_line, count);
-        m_line.append(QLatin1String("\tValsit: "));
-        for (int m = 1; m <= count; ++m) {
-            TextNumbers::appendInt(m_line, m_seats[list][m]);
-            if (m_ties[list][m])
-                m_line.append(QLatin1Char('*'));
-            m_line.append(QLatin1Char('\t'));
-            if (m % 10 == 0) {
-                m_screen.LaggTillRad(m_line);
-                m_line.resize(0);
-                m_line.append(QLatin1String("\t\t\t"));
-            }
-        }
-        m_screen.LaggTillRad(m_line);
-    }
-    m_line.resize(0);
-    TextNumbers::appendInt(m_line, m_resultCounter);
-    m_line.append(QLatin1String("---------------------------------------------------------------"
-                                "------------------------"));
-    m_screen.LaggTillRad(m_line);
+    for (int list = 1; list <= m_listCount; ++list)
+        writeSeatLines(m_listName[list], m_seats[list], m_ties[list]);
+    writeCounterLine(m_resultCounter);
 }
 
 // --- Paper report -------------------------------------------------------------------

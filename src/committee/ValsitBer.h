@@ -1,8 +1,7 @@
 #pragma once
 
 #include "committee/CommitteePaperReport.h"
-#include "report/ScreenReport.h"
-#include "shell/PropertyCorrections.h"
+#include "shell/SeatEngineBase.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -26,11 +25,9 @@ class TextBoxAccess;
 // std::out_of_range, leaving the engine unchanged; a run that cannot be made (a label
 // that names no party and no group, more than 9 parties for all combinations) throws
 // EngineError.
-class ValsitBer
+class ValsitBer : public SeatEngineBase
 {
 public:
-    static constexpr int Slots = 18;     // party slots 0..17
-    static constexpr int MaxSeats = 350; // seat columns 1..350
     static constexpr int PairSlots = 122;
     static constexpr int ListSlots = 25;
     // Group numbers 1..17: BildaSamvGrupper opens at most one number per party, so even
@@ -40,32 +37,9 @@ public:
 
     explicit ValsitBer(MessageService& messages);
 
-    void setFormName(ReportWindow* window);
     void setProgBar(ProgressIndicator* bar) { m_progBar = bar; }
 
-    int AntValsit() const { return m_antValsit; }
-    void setAntValsit(int value);
-    int MaxValsit() const { return m_maxValsit; }
-    int MinValsit() const { return m_minValsit; }
-    int AntPartier() const { return m_antPartier; }
-    void setAntPartier(int value);
     int MaxPartier() const { return m_maxPartier; }
-    int MinPartier() const { return m_minPartier; }
-
-    void setPartiID(int x, const QString& value);
-    QString PartiID(int x);
-    void setPartiNamn(int x, const QString& value);
-    QString PartiNamn(int x);
-    void setPartiValRes(int x, qint32 value);
-    qint32 PartiValRes(int x);
-    void setRubrik1(const QString& value) { m_rubrik1 = value; }
-
-    bool BerTalSW() const { return m_berTalSW; }
-    void setBerTalSW(bool on) { m_berTalSW = on; }
-    qint16 BerTalAntDec() const { return m_berTalAntDec; }
-    void setBerTalAntDec(qint16 value) { m_berTalAntDec = value; }
-    bool SkrivUtSW() const { return m_skrivUtSW; }
-    void setSkrivUtSW(bool on) { m_skrivUtSW = on; }
 
     int MaxSamv() const { return m_maxSamv; }
     void setSamvSW(int x, qint16 value);
@@ -103,9 +77,6 @@ public:
     static int pairNumber(int i, int j) { return (j - 1) * (j - 2) / 2 + i; }
 
     // Read-outs for the reports and the tools.
-    const QString& Rubrik1() const { return m_rubrik1; }
-    QString partiIdAt(int x) const { return m_partiID[x]; }
-    QString partiNamnAt(int x) const { return m_partiNamn[x]; }
     qint32 partiValResAt(int x) const { return m_partiValRes[x]; }
     // The mark shown for a pair in the input table: "X" when marked, else a no-break space.
     const QString& markText(int pair) const;
@@ -119,7 +90,6 @@ public:
     bool seatTied(int list, int m) const { return m_ties[list][m] != 0; }
     double winningNumber(int s) const { return m_winningNumber[s]; }
     int winningList(int s) const { return m_winningList[s]; }
-    const QString& comparisonList() const { return m_lineBuffer; }
     int resultCounter() const { return m_resultCounter; }
     int runNumber() const { return m_runCounter; }
     // Advances the run letter: one input section, one run.
@@ -128,10 +98,6 @@ public:
     static QString runLetterText(int run);
 
 private:
-    void message(const QString& text);
-    int correctedLetSlot(int x, const char* name);
-    int correctedGetSlot(int x, const char* name);
-
     void BildaSamvGrupper();
     void BerOmfattning();
     void BearbFastSamv();
@@ -144,8 +110,6 @@ private:
     void setResultTabs();
 
     MessageService& m_messages;
-    PropertyCorrections m_corrections;
-    ScreenReport m_screen;
     CommitteePaperReport m_paper;
     ProgressIndicator* m_progBar = nullptr;
     std::function<void()> m_observer;
@@ -154,19 +118,6 @@ private:
 
     int m_runCounter = 0;
     int m_resultCounter = 0;
-    bool m_berTalSW = false;
-    qint16 m_berTalAntDec = 1;
-    bool m_skrivUtSW = false;
-    int m_antValsit = 0;
-    int m_maxValsit = MaxSeats;
-    int m_minValsit = 5;
-    int m_antPartier = 0;
-    int m_maxPartier = 16;
-    int m_minPartier = 2;
-    QString m_partiID[Slots];
-    QString m_partiNamn[Slots];
-    qint32 m_partiValRes[Slots] = {};
-    QString m_rubrik1;
     QString m_markText[3];
     int m_maxSamv = 120;
     qint16 m_samvSW[PairSlots] = {};
@@ -192,6 +143,4 @@ private:
     qint16 m_ties[ListSlots][MaxSeats + 1] = {};
     double m_winningNumber[MaxSeats + 1] = {};
     int m_winningList[MaxSeats + 1] = {};
-    QString m_lineBuffer;
-    QString m_line;
 };

@@ -17,63 +17,7 @@ void checkSubscript(int x)
 
 } // namespace
 
-RostBer::RostBer(MessageService& messages) : m_corrections(messages), m_paper(*this)
-{
-    // The defaults (limits, switches, PartiValRes 0) are those of the members above;
-    // applying them here is the same as applying them at the first call.
-    m_lineBuffer.reserve(1024);
-    m_line.reserve(256);
-}
-
-void RostBer::message(const QString& text)
-{
-    m_corrections.message(text);
-}
-
-void RostBer::setFormName(ReportWindow* window)
-{
-    m_screen.setFormName(window);
-}
-
-void RostBer::setAntValsit(int value)
-{
-    m_antValsit = m_corrections.count(value, m_minValsit, m_maxValsit, "Antal Valsit");
-}
-
-void RostBer::setAntPartier(int value)
-{
-    m_antPartier = m_corrections.count(value, m_minPartier, m_maxPartier, "Antal Partier");
-}
-
-int RostBer::correctedLetSlot(int x, const char* name)
-{
-    return m_corrections.letSlot(x, 1, 1, m_maxPartier, name);
-}
-
-int RostBer::correctedGetSlot(int x, const char* name)
-{
-    return m_corrections.getSlot(x, m_maxPartier, name);
-}
-
-void RostBer::setPartiID(int x, const QString& value)
-{
-    m_partiID[correctedLetSlot(x, "PartiID")] = value;
-}
-
-QString RostBer::PartiID(int x)
-{
-    return m_partiID[correctedGetSlot(x, "PartiID")];
-}
-
-void RostBer::setPartiNamn(int x, const QString& value)
-{
-    m_partiNamn[correctedLetSlot(x, "PartiNamn")] = value;
-}
-
-QString RostBer::PartiNamn(int x)
-{
-    return m_partiNamn[correctedGetSlot(x, "PartiNamn")];
-}
+RostBer::RostBer(MessageService& messages) : SeatEngineBase(messages), m_paper(*this) {}
 
 void RostBer::setRoster(int x, qint32 value)
 {
@@ -105,16 +49,6 @@ qint32 RostBer::DRoster(int x) const
 {
     checkSubscript(x);
     return m_dRoster[x];
-}
-
-void RostBer::setPartiValRes(int x, qint32 value)
-{
-    m_partiValRes[correctedLetSlot(x, "PartiValRes")] = value;
-}
-
-qint32 RostBer::PartiValRes(int x)
-{
-    return m_partiValRes[correctedGetSlot(x, "PartiValRes")];
 }
 
 void RostBer::setForstaDivisor(double value)
@@ -221,10 +155,8 @@ void RostBer::FordelaPlatser()
     for (int row = 0; row <= m_antPartier && row < Slots; ++row)
         for (int k = 0; k <= m_antValsit && k <= MaxSeats; ++k)
             m_seats[row][k] = 0;
-    if (m_berTalSW) {
-        m_lineBuffer.resize(0);
-        m_lineBuffer.append(QStringLiteral("ValsitNr=(Jämförelsetal)"));
-    }
+    if (m_berTalSW)
+        startComparisonList();
     if (n < 1)
         return;
 
@@ -280,16 +212,8 @@ void RostBer::FordelaPlatser()
         const double value = m_workVotes[winner] / (m == 0 ? firstDivisor : double(2 * m + 1));
         m_winningNumber[s] = value;
         m_winningRow[s] = winner;
-        if (m_berTalSW) {
-            m_lineBuffer.append(QLatin1String(", "));
-            TextNumbers::appendInt(m_lineBuffer, s);
-            m_lineBuffer.append(QLatin1String("=("));
-            if (m_berTalAntDec != 0)
-                TextNumbers::appendFixed2(m_lineBuffer, value, point);
-            else
-                TextNumbers::appendGeneral(m_lineBuffer, value, point);
-            m_lineBuffer.append(QLatin1Char(')'));
-        }
+        if (m_berTalSW)
+            appendComparison(s, value, point);
         const int count = ++m_seats[winner][0];
         m_seats[winner][count] = s;
         m_ties[winner][count] = tie ? 1 : 0;
@@ -306,14 +230,7 @@ void RostBer::FordelaPlatser()
 void RostBer::VisaIndata()
 {
     m_screen.setTabTable(3, {50, 20, 30}, 0);
-    m_screen.TextNormal(7);
-    m_screen.LaggTillRad(ReportTexts::headerLine());
-    if (m_rubrik1.size() > 1) {
-        m_screen.LaggTillRad(QStringLiteral("för"));
-        m_screen.TextFet(11);
-        m_screen.LaggTillRad(m_rubrik1);
-    }
-    m_screen.LaggTillRad(QStringLiteral(" "));
+    writeReportHeading();
     m_screen.TextFet(7);
     m_screen.LaggTillRad(QStringLiteral("Partinamn\tPartiID\tAntal röster"));
     m_screen.TextNormal(7);
@@ -383,30 +300,9 @@ void RostBer::VisaResultat()
     m_screen.setTabTable(qMin(qMax(m_antValsit, m_antPartier) + 3, 29), {40, 15, 11}, 7);
     m_screen.TextNormal(9);
 
-    for (int p = 1; p <= m_workCount; ++p) {
-        m_line.resize(0);
-        m_line.append(m_workName[p]);
-        m_line.append(QLatin1String("\t Antal: "));
-        TextNumbers::appendInt(m_line, m_seats[p][0]);
-        m_line.append(QLatin1String("\tValsit: "));
-        const int count = m_seats[p][0];
-        for (int k = 1; k <= count; ++k) {
-            TextNumbers::appendInt(m_line, m_seats[p][k]);
-            if (m_ties[p][k])
-                m_line.append(QLatin1Char('*'));
-            m_line.append(QLatin1Char('\t'));
-            if (k % 10 == 0) {
-                m_screen.LaggTillRad(m_line);
-                m_line.resize(0);
-                m_line.append(QLatin1String("\t\t\t"));
-            }
-        }
-        m_screen.LaggTillRad(m_line);
-    }
-    m_line.resize(0);
-    TextNumbers::appendInt(m_line, m_calcCounter);
-    m_line.append(QString(87, QLatin1Char('-')));
-    m_screen.LaggTillRad(m_line);
+    for (int p = 1; p <= m_workCount; ++p)
+        writeSeatLines(m_workName[p], m_seats[p], m_ties[p]);
+    writeCounterLine(m_calcCounter);
 }
 
 // --- Paper report -------------------------------------------------------------------

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "council/CouncilPaperReport.h"
-#include "report/ScreenReport.h"
-#include "shell/PropertyCorrections.h"
+#include "shell/SeatEngineBase.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -19,46 +18,20 @@ class ReportWindow;
 // Properties never refuse a value: an out-of-range count or slot is corrected after a
 // message. A slot that no check corrects and that lies outside the tables throws
 // std::out_of_range, leaving the engine unchanged.
-class RostBer
+class RostBer : public SeatEngineBase
 {
 public:
-    static constexpr int Slots = 18;     // party slots 0..17; parties in 1..AntPartier
-    static constexpr int MaxSeats = 350; // seat columns 1..350
-
     explicit RostBer(MessageService& messages);
 
-    void setFormName(ReportWindow* window);
-
-    int AntValsit() const { return m_antValsit; }
-    void setAntValsit(int value);
-    int MaxValsit() const { return m_maxValsit; }
-    int MinValsit() const { return m_minValsit; }
-
-    int AntPartier() const { return m_antPartier; }
-    void setAntPartier(int value);
     int MaxPartierF() const { return m_maxPartier; }
-    int MinPartier() const { return m_minPartier; }
 
-    void setPartiID(int x, const QString& value);
-    QString PartiID(int x);
-    void setPartiNamn(int x, const QString& value);
-    QString PartiNamn(int x);
     void setRoster(int x, qint32 value);
     qint32 Roster(int x) const;
     void setDistrikt(const QString& value) { m_distrikt = value; }
     void setDRoster(int x, qint32 value);
-    void setRubrik1(const QString& value) { m_rubrik1 = value; }
-    void setPartiValRes(int x, qint32 value);
-    qint32 PartiValRes(int x);
 
-    bool BerTalSW() const { return m_berTalSW; }
-    void setBerTalSW(bool on) { m_berTalSW = on; }
-    qint16 BerTalAntDec() const { return m_berTalAntDec; }
-    void setBerTalAntDec(qint16 value) { m_berTalAntDec = value; }
     bool VisaDistriktSW() const { return m_visaDistriktSW; }
     void setVisaDistriktSW(bool on) { m_visaDistriktSW = on; }
-    bool SkrivUtSW() const { return m_skrivUtSW; }
-    void setSkrivUtSW(bool on) { m_skrivUtSW = on; }
 
     // Current Swedish rules beyond the classic method: the first divisor (1.4 or 1.2)
     // and a threshold in percent of all votes entered (0 = none).
@@ -82,11 +55,8 @@ public:
     void setPrinter(Printer* printer) { m_paper.setPrinter(printer); }
 
     // Read-outs of the last calculation, for the reports and the tools.
-    const QString& Rubrik1() const { return m_rubrik1; }
     const QString& Distrikt() const { return m_distrikt; }
     qint32 DRoster(int x) const;
-    QString partiIdAt(int x) const { return m_partiID[x]; }
-    QString partiNamnAt(int x) const { return m_partiNamn[x]; }
     int workCount() const { return m_workCount; }
     const QString& workName(int i) const { return m_workName[i]; }
     qint32 workVotes(int i) const { return m_workVotes[i]; }
@@ -97,16 +67,11 @@ public:
     // The comparison number that won seat s (1..AntValsit), and its party row.
     double winningNumber(int s) const { return m_winningNumber[s]; }
     int winningRow(int s) const { return m_winningRow[s]; }
-    const QString& comparisonList() const { return m_lineBuffer; }
     int calcCounter() const { return m_calcCounter; }
     // A line saying which rule was used, when it is not the classic one (else empty).
     QString rulesText() const;
 
 private:
-    void message(const QString& text);
-    int correctedLetSlot(int x, const char* name);
-    int correctedGetSlot(int x, const char* name);
-
     void HamtaArbetslista();
     void BeraknaOchVisa();
     void FordelaPlatser();
@@ -115,28 +80,12 @@ private:
     void writeDistrictLine();
     void writeTieNote();
 
-    PropertyCorrections m_corrections;
-    ScreenReport m_screen;
     CouncilPaperReport m_paper;
 
-    int m_maxValsit = MaxSeats;
-    int m_minValsit = 5;
-    int m_maxPartier = 16;
-    int m_minPartier = 2;
-
-    QString m_partiID[Slots];
-    QString m_partiNamn[Slots];
     qint32 m_roster[Slots] = {};
     qint32 m_dRoster[Slots] = {};
-    qint32 m_partiValRes[Slots] = {};
-    int m_antValsit = 0;
-    int m_antPartier = 0;
     QString m_distrikt;
-    QString m_rubrik1;
-    bool m_berTalSW = false;
-    qint16 m_berTalAntDec = 1;
     bool m_visaDistriktSW = false;
-    bool m_skrivUtSW = false;
     int m_firstDivisorTenths = 14;
     int m_thresholdHundredths = 0;
 
@@ -150,7 +99,5 @@ private:
     qint16 m_ties[Slots][MaxSeats + 1] = {};
     double m_winningNumber[MaxSeats + 1] = {};
     int m_winningRow[MaxSeats + 1] = {};
-    QString m_lineBuffer;
-    QString m_line;
     int m_calcCounter = 0;
 };

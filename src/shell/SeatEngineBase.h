@@ -1,0 +1,92 @@
+#pragma once
+
+#include "report/ScreenReport.h"
+#include "shell/PropertyCorrections.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class MessageService;
+class ReportWindow;
+
+// What the council and the committee engines have in common: the party table with its
+// corrected properties, the report switches, and the pieces of the screen report both
+// write the same way (heading, comparison-number list, seat lines, counter line).
+class SeatEngineBase
+{
+public:
+    static constexpr int Slots = 18;     // party slots 0..17; parties in 1..AntPartier
+    static constexpr int MaxSeats = 350; // seat columns 1..350
+
+    void setFormName(ReportWindow* window) { m_screen.setFormName(window); }
+
+    int AntValsit() const { return m_antValsit; }
+    void setAntValsit(int value);
+    int MaxValsit() const { return m_maxValsit; }
+    int MinValsit() const { return m_minValsit; }
+
+    int AntPartier() const { return m_antPartier; }
+    void setAntPartier(int value);
+    int MinPartier() const { return m_minPartier; }
+
+    void setPartiID(int x, const QString& value);
+    QString PartiID(int x);
+    void setPartiNamn(int x, const QString& value);
+    QString PartiNamn(int x);
+    void setPartiValRes(int x, qint32 value);
+    qint32 PartiValRes(int x);
+    void setRubrik1(const QString& value) { m_rubrik1 = value; }
+
+    bool BerTalSW() const { return m_berTalSW; }
+    void setBerTalSW(bool on) { m_berTalSW = on; }
+    qint16 BerTalAntDec() const { return m_berTalAntDec; }
+    void setBerTalAntDec(qint16 value) { m_berTalAntDec = value; }
+    bool SkrivUtSW() const { return m_skrivUtSW; }
+    void setSkrivUtSW(bool on) { m_skrivUtSW = on; }
+
+    // Read-outs for the reports and the tools.
+    const QString& Rubrik1() const { return m_rubrik1; }
+    QString partiIdAt(int x) const { return m_partiID[x]; }
+    QString partiNamnAt(int x) const { return m_partiNamn[x]; }
+    const QString& comparisonList() const { return m_lineBuffer; }
+
+protected:
+    explicit SeatEngineBase(MessageService& messages);
+    ~SeatEngineBase() = default;
+
+    void message(const QString& text) { m_corrections.message(text); }
+
+    // The comparison-number list: "ValsitNr=(Jämförelsetal)", then ", s=(number)" per
+    // seat, with two decimals or in full as BerTalAntDec says.
+    void startComparisonList();
+    void appendComparison(int seat, double value, QChar decimalPoint);
+
+    // Header line, "för" and the heading when there is one, then a blank line.
+    void writeReportHeading();
+    // A party's or list's line: name, count and seat numbers ("*" when tied), ten to a
+    // line, further lines starting with three TABs.
+    void writeSeatLines(const QString& name, const qint32* seats, const qint16* ties);
+    // The counter directly followed by 87 dashes.
+    void writeCounterLine(int counter);
+
+    PropertyCorrections m_corrections;
+    ScreenReport m_screen;
+
+    int m_maxValsit = MaxSeats;
+    int m_minValsit = 5;
+    int m_maxPartier = 16;
+    int m_minPartier = 2;
+
+    QString m_partiID[Slots];
+    QString m_partiNamn[Slots];
+    qint32 m_partiValRes[Slots] = {};
+    int m_antValsit = 0;
+    int m_antPartier = 0;
+    QString m_rubrik1;
+    bool m_berTalSW = false;
+    qint16 m_berTalAntDec = 1;
+    bool m_skrivUtSW = false;
+
+    QString m_lineBuffer;
+    QString m_line;
+};
