@@ -727,6 +727,10 @@ private Q_SLOTS:
         s.addDistrict(6, 1, "Beta");
         frmE_PrelRes* w = open();
         QVERIFY(w);
+        // The blank district menu of totals mode is switched off.
+        CouncilSession::action(w, "mnuUpdDistr")->trigger();
+        QVERIFY(!find(w, "Frame4")->isVisible());
+        QCOMPARE(menuTitle(w, "mnuExit"), QString("Avsluta"));
         toDistricts(w);
         w->cboDistr_Click(-1);
         QCOMPARE(s.messages.texts(), QStringList({"Du har inte valt distrikt"}));

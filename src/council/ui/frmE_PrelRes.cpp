@@ -818,6 +818,9 @@ void frmE_PrelRes::mnuTotalt_Click()
 
 void frmE_PrelRes::mnuUpdRost_Click()
 {
+    // Its menu is blank, and so switched off, in totals mode.
+    if (!menuOn(m_mnuUpdDistrRost->title()))
+        return;
     // The register is read again by name: a district change pending in it would be lost.
     if (m_nav2 && !m_nav2->EndDBC())
         return;
@@ -833,6 +836,8 @@ void frmE_PrelRes::mnuUpdRost_Click()
 
 void frmE_PrelRes::mnuUpdDistr_Click()
 {
+    if (!menuOn(m_mnuUpdDistrRost->title()))
+        return;
     if (m_frame5->frame7()->isVisibleTo(m_frame5)) {
         if (!LagraDistrRoster())
             return;
