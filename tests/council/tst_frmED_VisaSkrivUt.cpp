@@ -10,9 +10,11 @@
 #include "council/ui/frmED_SkrivUt.h"
 #include "council/ui/frmED_VisaSkrivUt.h"
 #include "shell/AppGlobals.h"
+#include "shell/ui/QtMessageService.h"
 #include "shell/ui/WindowRegistry.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTextEdit>
@@ -231,6 +233,38 @@ private Q_SLOTS:
         QVERIFY(s.messages.shown.first().text.startsWith("PDF-filen kunde inte sparas. "));
         QVERIFY(!engine().SkrivUtSW());
         QVERIFY(CouncilSession::openWindow("frmED_VisaSkrivUt"));
+    }
+
+    // The save dialog of the real message service: a save dialog in Swedish that
+    // proposes the given file and gives back the chosen path, or nothing when cancelled.
+    void qtSaveDialog_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("saved") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void qtSaveDialog()
+    {
+        QFETCH(bool, accept);
+        const QString proposed = s.db->filePath("Valsit.pdf");
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen = box->acceptMode() == QFileDialog::AcceptSave &&
+                   box->labelText(QFileDialog::Accept) == "Spara" &&
+                   box->selectedFiles().value(0) == proposed;
+            if (accept)
+                static_cast<QDialog*>(box)->accept();
+            else
+                box->reject();
+        });
+        QtMessageService service;
+        const QString chosen =
+            service.fileSave("Spara resultatet som PDF", proposed, {"PDF-filer (*.pdf)"});
+        QVERIFY(seen);
+        QCOMPARE(chosen, accept ? proposed : QString());
     }
 
     void closingGoesBackToTheEntry_data()
