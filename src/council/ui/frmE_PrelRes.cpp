@@ -449,7 +449,8 @@ void frmE_PrelRes::Form_Activate()
     m_cboForstaDivisor->setCurrentIndex(std::lround(rules.forstaDivisor * 10) == 12 ? 1 : 0);
     m_txtSparr->setText(CouncilRules::sparrText(rules.sparr));
 
-    buildNavigators();
+    if (!m_nav1)
+        buildNavigators();
     m_nav1->StartDBC(0);
     m_lblMsg1->setText(QStringLiteral(" "));
     cmdButt1_Click(0);
