@@ -108,11 +108,11 @@ void CommitteeCalc::calculate(ValsitBer& engine, QTextStream* json) const
                     first = false;
                 }
                 out << "], \"councilSeats\": " << engine.listValue(l)
-                    << ", \"seatCount\": " << engine.seatCount(l) << ", \"seats\": [";
-                for (int m = 1; m <= engine.seatCount(l); ++m)
-                    out << (m > 1 ? ", " : "") << "{\"number\": " << engine.seatNumber(l, m)
-                        << ", \"tie\": " << (engine.seatTied(l, m) ? "true" : "false") << "}";
-                out << "]}";
+                    << ", \"seatCount\": " << engine.seatCount(l) << ", \"seats\": "
+                    << JsonText::seats(
+                           engine.seatCount(l), [&](int m) { return engine.seatNumber(l, m); },
+                           [&](int m) { return engine.seatTied(l, m); })
+                    << "}";
             }
             out << "\n    ], \"comparisonNumbers\": [";
             for (int s = 1; s <= engine.AntValsit(); ++s)

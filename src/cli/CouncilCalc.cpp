@@ -113,11 +113,11 @@ void CouncilCalc::writeJson(const RostBer& engine, QTextStream& out) const
             << ", \"name\": " << JsonText::quote(engine.workName(p))
             << ", \"votes\": " << engine.workVotes(p)
             << ", \"eligible\": " << (engine.workEligible(p) ? "true" : "false")
-            << ", \"seatCount\": " << engine.seatCount(p) << ", \"seats\": [";
-        for (int k = 1; k <= engine.seatCount(p); ++k)
-            out << (k > 1 ? ", " : "") << "{\"number\": " << engine.seatNumber(p, k)
-                << ", \"tie\": " << (engine.seatTied(p, k) ? "true" : "false") << "}";
-        out << "]}";
+            << ", \"seatCount\": " << engine.seatCount(p) << ", \"seats\": "
+            << JsonText::seats(
+                   engine.seatCount(p), [&](int k) { return engine.seatNumber(p, k); },
+                   [&](int k) { return engine.seatTied(p, k); })
+            << "}";
     }
     out << "\n  ],\n  \"comparisonNumbers\": [";
     for (int s = 1; s <= engine.AntValsit(); ++s)

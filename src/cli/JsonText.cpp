@@ -47,4 +47,16 @@ QString number(double value)
     return QString::fromLatin1(buffer);
 }
 
+QString seats(int count, const std::function<int(int)>& number,
+              const std::function<bool(int)>& tied)
+{
+    QString out = QStringLiteral("[");
+    for (int k = 1; k <= count; ++k)
+        out += QStringLiteral("%1{\"number\": %2, \"tie\": %3}")
+                   .arg(k > 1 ? QStringLiteral(", ") : QString())
+                   .arg(number(k))
+                   .arg(tied(k) ? QStringLiteral("true") : QStringLiteral("false"));
+    return out + QLatin1Char(']');
+}
+
 } // namespace JsonText

@@ -58,20 +58,19 @@ bool frmED_SkrivUt::event(QEvent* event)
     // window its activation back, which must not print again.
     // The first show starts the work as well, for a window the platform does not
     // activate at once.
-    if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) &&
-        !m_activated) {
-        m_activated = true;
-        if (event->type() == QEvent::WindowActivate)
-            Form_Activate();
-        else
+    bool deferred = false;
+    if (m_firstActivation.starts(event, &deferred)) {
+        if (deferred)
             QTimer::singleShot(0, this, &frmED_SkrivUt::Form_Activate);
+        else
+            Form_Activate();
     }
     return result;
 }
 
 void frmED_SkrivUt::Form_Activate()
 {
-    m_activated = true;
+    m_firstActivation.markDone();
     AppGlobals& globals = AppGlobals::instance();
     RostBer* engine = globals.RostBerObj.get();
     m_lblMsg->setText(QStringLiteral(" "));

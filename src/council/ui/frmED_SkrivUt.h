@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/ui/FirstActivation.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -43,5 +45,5 @@ private:
     QLabel* m_lblMsg = nullptr;
     QAction* m_mnuExit = nullptr;
     WindowStateRule* m_stateRule = nullptr;
-    bool m_activated = false;
+    FirstActivation m_firstActivation;
 };

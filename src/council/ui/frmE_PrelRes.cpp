@@ -423,20 +423,19 @@ bool frmE_PrelRes::event(QEvent* event)
     // activations come from its own message boxes and must not reset what the user does.
     // A window the platform does not activate at once (focus-stealing prevention, no
     // window manager) is still filled: the first show runs the activation too.
-    if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) &&
-        !m_activated) {
-        m_activated = true;
-        if (event->type() == QEvent::WindowActivate)
-            Form_Activate();
-        else
+    bool deferred = false;
+    if (m_firstActivation.starts(event, &deferred)) {
+        if (deferred)
             QTimer::singleShot(0, this, &frmE_PrelRes::Form_Activate);
+        else
+            Form_Activate();
     }
     return result;
 }
 
 void frmE_PrelRes::Form_Activate()
 {
-    m_activated = true;
+    m_firstActivation.markDone();
     RostBer& rost = engine();
     m_valideringOK = true;
     m_text1[4]->setText(QString::number(rost.AntValsit()).trimmed());

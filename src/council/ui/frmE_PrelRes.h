@@ -2,6 +2,8 @@
 
 #include "editing/Key2TextBox.h"
 
+#include "shell/ui/FirstActivation.h"
+
 #include <QMainWindow>
 #include <QString>
 #include <QtGlobal>
@@ -142,7 +144,7 @@ private:
     bool m_valideringOK = true;
     qint32 m_aktDistrID = 0;
     qint32 m_valtDistrID = 0;
-    bool m_activated = false;
+    FirstActivation m_firstActivation;
     // Set while the rows of the vote panel hold the parties loaded for district entry,
     // so that returning to totals mode sums only after district mode was entered.
     bool m_rowsLoaded = false;
