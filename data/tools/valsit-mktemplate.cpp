@@ -1,7 +1,7 @@
 // Build step: makes the template election database from the schema file.
 //   valsit-mktemplate SCHEMA.sql OUTPUT.mdb
 // An existing OUTPUT is replaced; the copy next to the program is handled by the build.
-#include "shell/ElectionDatabase.h"
+#include "data/ElectionDatabase.h"
 
 #include <QCoreApplication>
 #include <QFile>

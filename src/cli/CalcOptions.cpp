@@ -1,7 +1,7 @@
 #include "cli/CalcOptions.h"
 
 #include "cli/CalcError.h"
-#include "shell/SeatEngineBase.h"
+#include "seats/SeatEngineBase.h"
 
 namespace {
 

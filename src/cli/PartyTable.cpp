@@ -2,7 +2,7 @@
 
 #include "cli/CalcError.h"
 #include "cli/CsvTable.h"
-#include "shell/SeatEngineBase.h"
+#include "seats/SeatEngineBase.h"
 
 PartyTable PartyTable::read(const QString& path, const QString& valueColumn, const QString& what)
 {

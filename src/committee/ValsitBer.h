@@ -1,7 +1,7 @@
 #pragma once
 
 #include "committee/CommitteePaperReport.h"
-#include "shell/SeatEngineBase.h"
+#include "seats/SeatEngineBase.h"
 
 #include <QString>
 #include <QtGlobal>

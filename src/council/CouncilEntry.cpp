@@ -1,10 +1,10 @@
 #include "council/CouncilEntry.h"
 
-#include "council/DbTransaction.h"
+#include "data/DbTransaction.h"
 #include "council/RostBer.h"
-#include "shell/ElectionDatabase.h"
+#include "data/ElectionDatabase.h"
 #include "shell/MessageService.h"
-#include "shell/Recordset.h"
+#include "data/Recordset.h"
 
 QString CouncilEntry::HamtaRubrik(const QString& forHeader)
 {

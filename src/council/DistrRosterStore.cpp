@@ -1,8 +1,8 @@
 #include "council/DistrRosterStore.h"
 
-#include "council/DbTransaction.h"
+#include "data/DbTransaction.h"
 #include "council/RostBer.h"
-#include "shell/ElectionDatabase.h"
+#include "data/ElectionDatabase.h"
 
 #include <QHash>
 

@@ -2,8 +2,8 @@
 
 #include "editing/HmtaNyttID.h"
 #include "shell/AppInfo.h"
-#include "shell/DataControl.h"
-#include "shell/DbError.h"
+#include "data/DataControl.h"
+#include "data/DbError.h"
 #include "shell/MessageService.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Recordset.h"
+#include "data/Recordset.h"
 
 #include <QObject>
 #include <QPointer>

@@ -4,7 +4,7 @@
 #include "CouncilSession.h"
 
 #include "council/DistrRosterStore.h"
-#include "shell/DbError.h"
+#include "data/DbError.h"
 
 #include <QtTest>
 

@@ -5,8 +5,8 @@
 #include "TemplateCopy.h"
 
 #include "editing/DAOdataCtl.h"
-#include "shell/DataControl.h"
-#include "shell/ElectionDatabase.h"
+#include "data/DataControl.h"
+#include "data/ElectionDatabase.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "council/PrinterChoice.h"
+#include "report/PrinterChoice.h"
 #include "report/PdfPrinter.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "NavigatorWindow.h"
 
 #include "editing/DAOdataCtl.h"
-#include "shell/DataControl.h"
+#include "data/DataControl.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include "council/RostBer.h"
 #include "report/ui/QtRichTextControl.h"
 #include "shell/AppGlobals.h"
-#include "shell/DbError.h"
+#include "data/DbError.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
 #include "shell/ui/WindowRegistry.h"

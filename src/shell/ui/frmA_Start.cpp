@@ -5,7 +5,7 @@
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/Clock.h"
-#include "shell/DatabaseChooser.h"
+#include "data/DatabaseChooser.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/WindowRegistry.h"

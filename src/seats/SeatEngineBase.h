@@ -1,7 +1,7 @@
 #pragma once
 
 #include "report/ScreenReport.h"
-#include "shell/PropertyCorrections.h"
+#include "seats/PropertyCorrections.h"
 
 #include <QString>
 #include <QtGlobal>

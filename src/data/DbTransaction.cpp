@@ -1,6 +1,6 @@
-#include "council/DbTransaction.h"
+#include "data/DbTransaction.h"
 
-#include "shell/DbError.h"
+#include "data/DbError.h"
 
 #include <QSqlError>
 

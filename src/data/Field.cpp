@@ -1,6 +1,6 @@
-#include "shell/Field.h"
+#include "data/Field.h"
 
-#include "shell/Recordset.h"
+#include "data/Recordset.h"
 
 QString Field::Name() const
 {

@@ -1,7 +1,7 @@
-#include "shell/DatabaseChooser.h"
+#include "data/DatabaseChooser.h"
 
 #include "shell/AppGlobals.h"
-#include "shell/ElectionDatabase.h"
+#include "data/ElectionDatabase.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 

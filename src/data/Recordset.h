@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Field.h"
+#include "data/Field.h"
 
 #include <QString>
 #include <QStringList>

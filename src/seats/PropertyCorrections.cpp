@@ -1,4 +1,4 @@
-#include "shell/PropertyCorrections.h"
+#include "seats/PropertyCorrections.h"
 
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"

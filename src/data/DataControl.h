@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/Recordset.h"
-#include "shell/RecordsetListener.h"
+#include "data/Recordset.h"
+#include "data/RecordsetListener.h"
 
 #include <QList>
 #include <QObject>

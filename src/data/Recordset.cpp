@@ -1,8 +1,8 @@
-#include "shell/Recordset.h"
+#include "data/Recordset.h"
 
-#include "shell/DbError.h"
-#include "shell/ElectionDatabase.h"
-#include "shell/RecordsetListener.h"
+#include "data/DbError.h"
+#include "data/ElectionDatabase.h"
+#include "data/RecordsetListener.h"
 
 #include <QRegularExpression>
 #include <QSqlError>

@@ -2,9 +2,9 @@
 // the files it refuses to open.
 #include "TemplateCopy.h"
 
-#include "shell/DataControl.h"
-#include "shell/DbError.h"
-#include "shell/ElectionDatabase.h"
+#include "data/DataControl.h"
+#include "data/DbError.h"
+#include "data/ElectionDatabase.h"
 
 #include <QCheckBox>
 #include <QCryptographicHash>

@@ -1,4 +1,4 @@
-#include "shell/SeatEngineBase.h"
+#include "seats/SeatEngineBase.h"
 
 #include "report/ReportTexts.h"
 #include "report/TextNumbers.h"

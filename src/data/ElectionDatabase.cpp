@@ -1,6 +1,6 @@
-#include "shell/ElectionDatabase.h"
+#include "data/ElectionDatabase.h"
 
-#include "shell/DbError.h"
+#include "data/DbError.h"
 
 #include <QAtomicInt>
 #include <QFile>

@@ -2,9 +2,9 @@
 // adding, changing and deleting, Null, and the refusals the program reacts to.
 #include "TemplateCopy.h"
 
-#include "shell/DbError.h"
-#include "shell/ElectionDatabase.h"
-#include "shell/Recordset.h"
+#include "data/DbError.h"
+#include "data/ElectionDatabase.h"
+#include "data/Recordset.h"
 
 #include <QSqlQuery>
 #include <QtTest>

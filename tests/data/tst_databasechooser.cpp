@@ -5,9 +5,9 @@
 #include "TemplateCopy.h"
 
 #include "shell/AppGlobals.h"
-#include "shell/DataControl.h"
-#include "shell/DatabaseChooser.h"
-#include "shell/ElectionDatabase.h"
+#include "data/DataControl.h"
+#include "data/DatabaseChooser.h"
+#include "data/ElectionDatabase.h"
 #include "shell/SettingsStore.h"
 
 #include <QCryptographicHash>

@@ -1,7 +1,7 @@
-#include "shell/DataControl.h"
+#include "data/DataControl.h"
 
-#include "shell/DbError.h"
-#include "shell/ElectionDatabase.h"
+#include "data/DbError.h"
+#include "data/ElectionDatabase.h"
 
 #include <QMetaProperty>
 
