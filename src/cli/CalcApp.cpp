@@ -5,11 +5,8 @@
 #include "cli/CliMessageService.h"
 #include "cli/CommitteeCalc.h"
 #include "cli/CouncilCalc.h"
-#include "shell/AppGlobals.h"
 #include "shell/EngineError.h"
 
-#include <QDate>
-#include <QLocale>
 #include <QTextStream>
 
 int CalcApp::run(const QStringList& arguments)
@@ -22,9 +19,6 @@ int CalcApp::run(const QStringList& arguments)
     CliMessageService messages(m_err);
     try {
         const CalcOptions options = CalcOptions::parse(arguments);
-        AppGlobals& globals = AppGlobals::instance();
-        globals.OrgNamn = options.org;
-        globals.BestDatum = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
         if (options.command == CalcOptions::Command::Council) {
             CouncilCalc calc(options, messages);
             calc.run(m_out);

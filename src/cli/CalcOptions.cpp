@@ -1,7 +1,10 @@
 #include "cli/CalcOptions.h"
 
 #include "cli/CalcError.h"
+#include "report/ReportHeader.h"
 #include "seats/SeatEngineBase.h"
+
+#include <QDate>
 
 namespace {
 
@@ -130,6 +133,7 @@ CalcOptions CalcOptions::parse(const QStringList& args)
 
 void CalcOptions::applyTo(SeatEngineBase& engine) const
 {
+    engine.setReportHeader(ReportHeader::of(org, QDate::currentDate()));
     engine.setAntValsit(seats);
     engine.setRubrik1(title);
     engine.setBerTalSW(comparison != Comparison::None);

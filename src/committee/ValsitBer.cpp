@@ -417,6 +417,7 @@ void ValsitBer::VisaKomb()
 
 void ValsitBer::SkrivUtIndata()
 {
+    m_paper.setHeader(m_header);
     m_paper.SkrivUtIndata();
 }
 

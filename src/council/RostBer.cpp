@@ -309,6 +309,7 @@ void RostBer::VisaResultat()
 
 void RostBer::SkrivUtIndata()
 {
+    m_paper.setHeader(m_header);
     m_paper.SkrivUtIndata();
 }
 

@@ -39,7 +39,7 @@ void PaperReport::finish()
 void PaperReport::headerLines(const QString& heading)
 {
     m_prt.PrtFet(8);
-    m_prt.PrtRad(ReportTexts::headerLine());
+    m_prt.PrtRad(m_frame.header().orderLine());
     if (heading.size() > 1) {
         m_prt.PrtRad(QStringLiteral("för"));
         m_prt.PrtFet(11);

@@ -21,6 +21,8 @@ public:
     static const QString TieNote;
 
     void setPrinter(Printer* printer);
+    // The organisation and date of the header line and of every page's footer.
+    void setHeader(const ReportHeader& header) { m_frame.setHeader(header); }
     Printer* printer() const { return m_printer; }
     const xxPrt& layout() const { return m_prt; }
 

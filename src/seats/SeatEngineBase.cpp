@@ -1,6 +1,5 @@
 #include "seats/SeatEngineBase.h"
 
-#include "report/ReportTexts.h"
 #include "report/TextNumbers.h"
 
 SeatEngineBase::SeatEngineBase(MessageService& messages) : m_corrections(messages)
@@ -72,7 +71,7 @@ void SeatEngineBase::appendComparison(int seat, double value, QChar decimalPoint
 void SeatEngineBase::writeReportHeading()
 {
     m_screen.TextNormal(7);
-    m_screen.LaggTillRad(ReportTexts::headerLine());
+    m_screen.LaggTillRad(m_header.orderLine());
     if (m_rubrik1.size() > 1) {
         m_screen.LaggTillRad(QStringLiteral("för"));
         m_screen.TextFet(11);

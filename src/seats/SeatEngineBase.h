@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/ReportHeader.h"
 #include "report/ScreenReport.h"
 #include "seats/PropertyCorrections.h"
 
@@ -36,6 +37,10 @@ public:
     void setPartiValRes(int x, qint32 value);
     qint32 PartiValRes(int x);
     void setRubrik1(const QString& value) { m_rubrik1 = value; }
+    // Who ordered the calculation and when, for the first line of the report and the
+    // footers of its pages; given by whoever starts the run.
+    void setReportHeader(const ReportHeader& header) { m_header = header; }
+    const ReportHeader& reportHeader() const { return m_header; }
 
     bool BerTalSW() const { return m_berTalSW; }
     void setBerTalSW(bool on) { m_berTalSW = on; }
@@ -83,6 +88,7 @@ protected:
     int m_antValsit = 0;
     int m_antPartier = 0;
     QString m_rubrik1;
+    ReportHeader m_header;
     bool m_berTalSW = false;
     qint16 m_berTalAntDec = 1;
     bool m_skrivUtSW = false;
