@@ -4,7 +4,6 @@
 #include "report/xxPrt.h"
 
 #include <QString>
-#include <functional>
 
 class Printer;
 
@@ -58,8 +57,8 @@ protected:
     void breakBeforeLists(int listHeight);
     // One list: name, " Antal: " and the count, "Valsit: ", then the seat numbers ten
     // to a line, each with "*" when it was tied with the next.
-    void seatList(const QString& name, int count, const std::function<int(int)>& seat,
-                  const std::function<bool(int)>& tied);
+    // seats[1..count] and tied[1..count].
+    void seatList(const QString& name, int count, const qint32* seats, const bool* tied);
     // The counter in bold 8 at the margin, and a rule under the block.
     void counterAndRule(int counter);
 
