@@ -6,6 +6,7 @@
 #include "cli/CommitteeCalc.h"
 #include "cli/CouncilCalc.h"
 #include "shell/EngineError.h"
+#include "shell/SettingsStore.h"
 
 #include <QTextStream>
 
@@ -18,7 +19,10 @@ int CalcApp::run(const QStringList& arguments)
     }
     CliMessageService messages(m_err);
     try {
-        const CalcOptions options = CalcOptions::parse(arguments);
+        CalcOptions options = CalcOptions::parse(arguments);
+        // Without --org the report names the organisation the program is set up for.
+        if (options.org.trimmed().isEmpty())
+            options.org = SettingsStore().value(QStringLiteral("OrgNamn"));
         if (options.command == CalcOptions::Command::Council) {
             CouncilCalc calc(options, messages);
             calc.run(m_out);
