@@ -5,24 +5,20 @@
 #include "council/DistrRosterStore.h"
 #include "council/RostBer.h"
 #include "council/ui/DistrVotePanel.h"
+#include "data/DataControl.h"
+#include "data/DbError.h"
 #include "editing/DAOdataCtl.h"
 #include "editing/MarkeraOnFocus.h"
 #include "editing/RedigeraMenu.h"
 #include "editing/StyraFlexGrid.h"
 #include "shell/AppGlobals.h"
-#include "shell/AppInfo.h"
-#include "data/DataControl.h"
-#include "data/DbError.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/WindowStateRule.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,27 +33,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-// A menu whose caption is a single blank counts as switched off.
-bool menuOn(const QString& caption)
-{
-    return caption.size() >= 3;
-}
-
 RostBer& engine()
 {
     return *AppGlobals::instance().RostBerObj;
-}
-
-int twips(int t)
-{
-    return WindowStateRule::toPixels(t);
 }
 
 QLineEdit* textBox(const QString& name, QWidget* parent)
@@ -97,10 +81,10 @@ QString lengthText(int length, int limit)
 
 } // namespace
 
-frmE_PrelRes::frmE_PrelRes(QWidget* parent) : QMainWindow(parent)
+frmE_PrelRes::frmE_PrelRes(QWidget* parent)
+    : WindowBase(QStringLiteral("frmE_PrelRes"), QStringLiteral("Valsit - Preliminär Fullmäktige"),
+                 FirstActivationOnly, parent)
 {
-    setObjectName(QStringLiteral("frmE_PrelRes"));
-    setWindowTitle(QStringLiteral("Valsit - Preliminär Fullmäktige"));
     m_grid = std::make_unique<StyraFlexGrid>(messages());
     m_grid->setFormName(this);
     m_keys.setFormName(this);
@@ -127,22 +111,17 @@ frmE_PrelRes::frmE_PrelRes(QWidget* parent) : QMainWindow(parent)
         QLineEdit* votes = m_frame5->roster(i);
         m_keys.hook(votes, &Key2TextBox::txt0_9);
         MarkeraOnFocus::attach(votes, m_keys);
-        connect(votes, &QLineEdit::textChanged, this, [this, i] { Text3_Change(i); });
+        connectGuarded(votes, &QLineEdit::textChanged, [this, i] { Text3_Change(i); });
     }
     connect(m_frame5->cboDistr(), qOverload<int>(&QComboBox::activated), this,
-            &frmE_PrelRes::cboDistr_Click);
+            [this](int listIndex) { guard([&] { cboDistr_Click(listIndex); }); });
+    setReturnWindow(QStringLiteral("frmA_Start"));
 
-    m_stateRule = new WindowStateRule(this, 7240, 6000);
-    resize(m_stateRule->minimumPixels().expandedTo(QSize(760, 620)));
-    m_stateRule->applyOnLoad();
+    setDesignSize(7240, 6000);
+    applyWindowState(QSize(760, 620));
 }
 
 frmE_PrelRes::~frmE_PrelRes() = default;
-
-MessageService& frmE_PrelRes::messages() const
-{
-    return *AppGlobals::instance().messages;
-}
 
 // ---- Building the window ----------------------------------------------------------
 
@@ -161,7 +140,7 @@ QWidget* frmE_PrelRes::buildButtonRow(const QString& name, QWidget* parent,
         auto* button = new QPushButton(captions[i], row);
         button->setObjectName(name + QStringLiteral("(%1)").arg(i));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, handler, i] { (this->*handler)(i); });
+        connectGuarded(button, &QPushButton::clicked, [this, handler, i] { (this->*handler)(i); });
         layout->addWidget(button);
     }
     return row;
@@ -224,7 +203,7 @@ QGroupBox* frmE_PrelRes::buildPartyPanel()
     jmf->addWidget(m_antDec[0]);
     jmf->addWidget(m_antDec[1]);
     for (int i = 0; i < 2; ++i)
-        connect(m_antDec[i], &QRadioButton::clicked, this, [this, i] { AntDec_Click(i); });
+        connectGuarded(m_antDec[i], &QRadioButton::clicked, [this, i] { AntDec_Click(i); });
     bottom->addWidget(fRedJmf);
 
     auto* middle = new QVBoxLayout;
@@ -277,7 +256,7 @@ QGroupBox* frmE_PrelRes::buildPartyPanel()
     m_cmdNext = new QPushButton(QStringLiteral("&Fortsätt"), frame);
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
     m_cmdNext->setAutoDefault(false);
-    connect(m_cmdNext, &QPushButton::clicked, this, &frmE_PrelRes::cmdNext_Click);
+    onClicked(m_cmdNext, &frmE_PrelRes::cmdNext_Click);
     bottom->addWidget(m_cmdNext, 0, Qt::AlignBottom);
     layout->addLayout(bottom);
 
@@ -294,7 +273,7 @@ QGroupBox* frmE_PrelRes::buildPartyPanel()
     m_keys.hook(m_text1[4], &Key2TextBox::txt0_9);
     for (int i = 1; i <= 4; ++i) {
         MarkeraOnFocus::attach(m_text1[i], m_keys);
-        connect(m_text1[i], &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
+        connectGuarded(m_text1[i], &QLineEdit::textChanged, [this, i] { Text1_Change(i); });
     }
     return frame;
 }
@@ -313,7 +292,7 @@ QGroupBox* frmE_PrelRes::buildRegisterPanel()
         DAOdataCtl::setControlTag(m_text2[i], QStringLiteral("2"));
         fields->addWidget(label(captions[i], frame), 0, i - 1);
         fields->addWidget(m_text2[i], 1, i - 1);
-        connect(m_text2[i], &QLineEdit::textChanged, this, [this, i] { Text2_Change(i); });
+        connectGuarded(m_text2[i], &QLineEdit::textChanged, [this, i] { Text2_Change(i); });
         MarkeraOnFocus::attach(m_text2[i], m_keys);
     }
     m_text2[1]->setMaximumWidth(twips(1100));
@@ -354,9 +333,9 @@ void frmE_PrelRes::buildMenus()
         return action;
     };
     m_mnuExit = named(bar->addAction(QStringLiteral("Avsluta")), "mnuExit");
-    connect(m_mnuExit, &QAction::triggered, this, &frmE_PrelRes::mnuExit_Click);
+    onTriggered(m_mnuExit, &frmE_PrelRes::mnuExit_Click);
     m_mnuUpdMnd = named(bar->addAction(QStringLiteral(" ")), "mnuUpdMnd");
-    connect(m_mnuUpdMnd, &QAction::triggered, this, &frmE_PrelRes::mnuUpdMnd_Click);
+    onTriggered(m_mnuUpdMnd, &frmE_PrelRes::mnuUpdMnd_Click);
 
     m_mnuDistrTot = bar->addMenu(QStringLiteral("TOTALT"));
     m_mnuDistrTot->setObjectName(QStringLiteral("mnuDistrTot"));
@@ -366,8 +345,8 @@ void frmE_PrelRes::buildMenus()
     m_mnuTotalt->setCheckable(true);
     m_mnuDistrikt->setCheckable(true);
     m_mnuTotalt->setChecked(true);
-    connect(m_mnuTotalt, &QAction::triggered, this, &frmE_PrelRes::mnuTotalt_Click);
-    connect(m_mnuDistrikt, &QAction::triggered, this, &frmE_PrelRes::mnuDistrikt_Click);
+    onTriggered(m_mnuTotalt, &frmE_PrelRes::mnuTotalt_Click);
+    onTriggered(m_mnuDistrikt, &frmE_PrelRes::mnuDistrikt_Click);
 
     m_mnuUpdDistrRost = bar->addMenu(QStringLiteral(" "));
     m_mnuUpdDistrRost->setObjectName(QStringLiteral("mnuUpdDistrRost"));
@@ -379,8 +358,8 @@ void frmE_PrelRes::buildMenus()
     m_mnuUpdRost->setCheckable(true);
     m_mnuUpdDistr->setCheckable(true);
     m_mnuUpdRost->setChecked(true);
-    connect(m_mnuUpdRost, &QAction::triggered, this, &frmE_PrelRes::mnuUpdRost_Click);
-    connect(m_mnuUpdDistr, &QAction::triggered, this, &frmE_PrelRes::mnuUpdDistr_Click);
+    onTriggered(m_mnuUpdRost, &frmE_PrelRes::mnuUpdRost_Click);
+    onTriggered(m_mnuUpdDistr, &frmE_PrelRes::mnuUpdDistr_Click);
 
     RedigeraMenu* edit = RedigeraMenu::addTo(bar);
     edit->setObjectName(QStringLiteral("mnuEdit"));
@@ -416,26 +395,8 @@ void frmE_PrelRes::buildNavigators()
 
 // ---- Activation and leaving ---------------------------------------------------------
 
-bool frmE_PrelRes::event(QEvent* event)
+void frmE_PrelRes::onActivate()
 {
-    const bool result = QMainWindow::event(event);
-    // The window is built afresh for every visit, so its activation runs once: later
-    // activations come from its own message boxes and must not reset what the user does.
-    // A window the platform does not activate at once (focus-stealing prevention, no
-    // window manager) is still filled: the first show runs the activation too.
-    bool deferred = false;
-    if (m_firstActivation.starts(event, &deferred)) {
-        if (deferred)
-            QTimer::singleShot(0, this, &frmE_PrelRes::Form_Activate);
-        else
-            Form_Activate();
-    }
-    return result;
-}
-
-void frmE_PrelRes::Form_Activate()
-{
-    m_firstActivation.markDone();
     RostBer& rost = engine();
     m_valideringOK = true;
     m_text1[4]->setText(QString::number(rost.AntValsit()).trimmed());
@@ -473,24 +434,14 @@ void frmE_PrelRes::mnuExit_Click()
         return;
     if (m_nav2 && !m_nav2->EndDBC())
         return;
-    WindowRegistry::instance().handOver(this, QStringLiteral("frmA_Start"));
+    handOverBack();
 }
 
-void frmE_PrelRes::closeEvent(QCloseEvent* event)
+bool frmE_PrelRes::queryUnload()
 {
-    if (WindowRegistry::isUnloadingFromCode(this)) {
-        QMainWindow::closeEvent(event);
-        return;
-    }
-    const bool mayLeave =
-        menuOn(m_mnuExit->text()) && (!m_nav1 || m_nav1->EndDBC()) && (!m_nav2 || m_nav2->EndDBC());
-    if (!mayLeave) {
-        event->ignore();
-        return;
-    }
     // Closed by the user from the title bar: the same as "Avsluta".
-    QMainWindow::closeEvent(event);
-    WindowRegistry::instance().show(QStringLiteral("frmA_Start"));
+    return menuOn(m_mnuExit->text()) && (!m_nav1 || m_nav1->EndDBC()) &&
+           (!m_nav2 || m_nav2->EndDBC());
 }
 
 // ---- The party panel ----------------------------------------------------------------
@@ -498,9 +449,8 @@ void frmE_PrelRes::closeEvent(QCloseEvent* event)
 void frmE_PrelRes::cmdButt1_Click(int Index)
 {
     if (Index == 7 && m_data1->isOpen() && m_data1->Recordset().RecordCount() < 2) {
-        messages().msgBox(QStringLiteral("Du kan inte ta bort alla poster.") + crlf +
-                              QStringLiteral("Gör ändring i stället"),
-                          MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
+        notice(QStringLiteral("Du kan inte ta bort alla poster.") + crlf +
+               QStringLiteral("Gör ändring i stället"));
         return;
     }
     m_text1[3]->setFocus();
@@ -633,28 +583,28 @@ void frmE_PrelRes::Ref_MSFlexGrid1()
     }
 }
 
-bool frmE_PrelRes::eventFilter(QObject* watched, QEvent* event)
+bool frmE_PrelRes::filterEvent(QObject* watched, QEvent* event)
 {
     const bool press = event->type() == QEvent::MouseButtonPress;
     const bool release = event->type() == QEvent::MouseButtonRelease;
     if (!press && !release)
-        return QMainWindow::eventFilter(watched, event);
+        return WindowBase::filterEvent(watched, event);
     if (release) {
         unsetCursor();
-        return QMainWindow::eventFilter(watched, event);
+        return WindowBase::filterEvent(watched, event);
     }
     for (QTableWidget* grid : {m_grid1, m_grid2}) {
         if (watched == grid->horizontalHeader()) {
             // The heading row: the pointer shows that the columns can be sized.
             setCursor(Qt::SizeHorCursor);
-            return QMainWindow::eventFilter(watched, event);
+            return WindowBase::filterEvent(watched, event);
         }
         if (watched == grid->viewport()) {
             gridMouseDown(grid, grid == m_grid1, static_cast<QMouseEvent*>(event)->pos());
             return true;
         }
     }
-    return QMainWindow::eventFilter(watched, event);
+    return WindowBase::filterEvent(watched, event);
 }
 
 void frmE_PrelRes::gridMouseDown(QTableWidget* grid, bool partyList, const QPoint& pos)
@@ -752,11 +702,7 @@ void frmE_PrelRes::cmdNext_Click()
 
     const QString next =
         rost.SkrivUtSW() ? QStringLiteral("frmED_SkrivUt") : QStringLiteral("frmED_VisaSkrivUt");
-    if (!WindowRegistry::instance().contains(next)) {
-        programError(QStringLiteral("Programfel: fönstret '") + next + QStringLiteral("' saknas."));
-        return;
-    }
-    WindowRegistry::instance().handOver(this, next);
+    handOver(next);
 }
 
 void frmE_PrelRes::mnuUpdMnd_Click()
@@ -923,8 +869,7 @@ bool frmE_PrelRes::LaddaDistrikt()
 void frmE_PrelRes::cboDistr_Click(int listIndex)
 {
     if (listIndex < 0) {
-        messages().msgBox(QStringLiteral("Du har inte valt distrikt"), MessageService::Ok,
-                          MessageService::NoIcon, AppInfo::appNamn());
+        notice(QStringLiteral("Du har inte valt distrikt"));
         return;
     }
     QGroupBox* frame7 = m_frame5->frame7();
@@ -988,11 +933,11 @@ bool frmE_PrelRes::SummeraDistrRoster()
         codes.append(m_frame5->partiID(i)->text());
     try {
         DistrRosterStore(AppGlobals::instance().DBSokVag).sumIntoTotals(codes);
+        m_data1->Refresh();
     } catch (const DbError& e) {
         dbError(QStringLiteral("Partiernas totala röster kunde inte summeras. ") + e.Description());
         return false;
     }
-    m_data1->Refresh();
     cmdButt1_Click(0);
     return true;
 }
@@ -1000,9 +945,8 @@ bool frmE_PrelRes::SummeraDistrRoster()
 void frmE_PrelRes::cmdButt2_Click(int Index)
 {
     if (Index == 7 && m_data2->isOpen() && m_data2->Recordset().RecordCount() < 2) {
-        messages().msgBox(QStringLiteral("Du kan inte ta bort alla poster.") + crlf +
-                              QStringLiteral("Gör ändring i stället"),
-                          MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
+        notice(QStringLiteral("Du kan inte ta bort alla poster.") + crlf +
+               QStringLiteral("Gör ändring i stället"));
         return;
     }
     m_text2[1]->setFocus();
@@ -1081,24 +1025,4 @@ void frmE_PrelRes::Text3_Change(int Index)
         return;
     }
     m_lblMsg1->setText(lengthText(int(box->text().size()), 7));
-}
-
-// ---- Messages -------------------------------------------------------------------------
-
-void frmE_PrelRes::info(const QString& text)
-{
-    messages().msgBox(text, MessageService::Ok, MessageService::Information,
-                      AppGlobals::instance().AppNamn);
-}
-
-void frmE_PrelRes::dbError(const QString& text)
-{
-    messages().msgBox(text, MessageService::Ok, MessageService::Critical,
-                      AppGlobals::instance().AppNamn);
-}
-
-void frmE_PrelRes::programError(const QString& text)
-{
-    messages().msgBox(text, MessageService::Ok, MessageService::Exclamation,
-                      AppInfo::productName() + QStringLiteral(" Version ") + AppInfo::version());
 }

@@ -2,9 +2,8 @@
 
 #include "editing/Key2TextBox.h"
 
-#include "shell/ui/FirstActivation.h"
+#include "shell/ui/WindowBase.h"
 
-#include <QMainWindow>
 #include <QString>
 #include <QtGlobal>
 
@@ -13,7 +12,6 @@
 class DAOdataCtl;
 class DataControl;
 class DistrVotePanel;
-class MessageService;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -27,7 +25,6 @@ class QPushButton;
 class QRadioButton;
 class QTableWidget;
 class StyraFlexGrid;
-class WindowStateRule;
 
 // The entry window of the preliminary council calculation: the parties and their votes
 // (totals mode, "TOTALT"), the districts and the votes per district (district mode,
@@ -35,15 +32,12 @@ class WindowStateRule;
 // count, the rules and report choices, and "&Fortsätt", which loads the parties with
 // votes into the council engine and opens the result window. The window only moves
 // figures between its controls, the database layer and the engine.
-class frmE_PrelRes : public QMainWindow
+class frmE_PrelRes : public WindowBase
 {
     Q_OBJECT
 public:
     explicit frmE_PrelRes(QWidget* parent = nullptr);
     ~frmE_PrelRes() override;
-
-    // Runs once, when the freshly loaded window first becomes active.
-    void Form_Activate();
 
     // Control events, public so that they can be run as the user would.
     void cmdButt1_Click(int Index);
@@ -64,9 +58,10 @@ public:
     bool validationPassed() const { return m_valideringOK; }
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Runs once, when the freshly loaded window first becomes active.
+    void onActivate() override;
+    bool queryUnload() override;
+    bool filterEvent(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -91,11 +86,6 @@ private:
     bool LagraDistrRoster();
     bool SummeraDistrRoster();
     bool readRules(double* sparr);
-
-    void programError(const QString& text);
-    void dbError(const QString& text);
-    void info(const QString& text);
-    MessageService& messages() const;
 
     // Party panel (Frame1)
     QGroupBox* m_frame1 = nullptr;
@@ -134,7 +124,6 @@ private:
     QAction* m_mnuUpdRost = nullptr;
     QAction* m_mnuUpdDistr = nullptr;
 
-    WindowStateRule* m_stateRule = nullptr;
     Key2TextBox m_keys;
     std::unique_ptr<StyraFlexGrid> m_grid;
     DAOdataCtl* m_nav1 = nullptr;
@@ -144,7 +133,6 @@ private:
     bool m_valideringOK = true;
     qint32 m_aktDistrID = 0;
     qint32 m_valtDistrID = 0;
-    FirstActivation m_firstActivation;
     // Set while the rows of the vote panel hold the parties loaded for district entry,
     // so that returning to totals mode sums only after district mode was entered.
     bool m_rowsLoaded = false;
