@@ -4,6 +4,7 @@
 #include "council/RostBer.h"
 #include "data/DbError.h"
 #include "report/PrinterChoice.h"
+#include "report/ui/AppReportHeader.h"
 #include "report/ui/QtPrinterChoice.h"
 #include "shell/AppGlobals.h"
 #include "shell/EngineError.h"
@@ -66,7 +67,8 @@ void frmED_SkrivUt::onActivate()
         m_lblMsg->setText(QStringLiteral("Utskriften avbröts. Ingenting skrevs ut."));
     } else {
         try {
-            CouncilRun::runOnPaper(*engine, globals.DBSokVag, *choice->printer());
+            CouncilRun::runOnPaper(*engine, globals.DBSokVag, appReportHeader(),
+                                   *choice->printer());
             m_lblMsg->setText(QStringLiteral("OK! Bearbetning klar"));
         } catch (const EngineError& e) {
             m_lblMsg->setText(QStringLiteral("Utskriften misslyckades."));

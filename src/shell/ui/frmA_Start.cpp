@@ -3,6 +3,7 @@
 #include "committee/ValsitBer.h"
 #include "council/RostBer.h"
 #include "data/DatabaseChooser.h"
+#include "report/ReportHeader.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/Clock.h"
@@ -146,9 +147,8 @@ void frmA_Start::Form_Load()
     applyWindowState();
 
     globals.OrgNamn = settings.value(QStringLiteral("OrgNamn"));
-    globals.BestDatum = globals.clock
-                            ? globals.clock->today().toString(QStringLiteral("yyyy-MM-dd"))
-                            : QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    globals.BestDatum =
+        ReportHeader::dateText(globals.clock ? globals.clock->today() : QDate::currentDate());
     m_lblTitle->setText(AppInfo::productName());
     m_lblVersion->setText(QStringLiteral("Version ") + AppInfo::version());
 
