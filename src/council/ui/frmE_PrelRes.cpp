@@ -62,6 +62,11 @@ frmE_PrelRes::frmE_PrelRes(QWidget* parent)
     for (int i = 0; i < 2; ++i)
         connectGuarded(m_frame1->antDec(i), &QRadioButton::clicked,
                        [i] { engine().setBerTalAntDec(i == 0 ? 0 : 1); });
+    // The panels' own handlers run inside the window's guard.
+    const auto guarded = [this](const std::function<void()>& handler) { guard(handler); };
+    m_frame1->setGuard(guarded);
+    m_frame4->setGuard(guarded);
+    m_frame5->setGuard(guarded);
     setReturnWindow(QStringLiteral("frmA_Start"));
 
     setDesignSize(7240, 6000);
@@ -390,8 +395,7 @@ bool frmE_PrelRes::LaddaDistrikt()
         return true;
     }
     // The register lists the districts by name from now on, as the choice does.
-    const QString byName = QStringLiteral("SELECT DistrID, DistrNr, DistrNamn FROM Distrikt "
-                                          "ORDER BY DistrNamn ");
+    const DataSource byName = CouncilEntry::districtQuery(QStringLiteral("DistrNamn"));
     m_frame4->navigator().setRecordSource(byName);
     m_frame4->data().setRecordSource(byName);
     try {
