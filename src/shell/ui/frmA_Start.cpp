@@ -2,10 +2,10 @@
 
 #include "committee/ValsitBer.h"
 #include "council/RostBer.h"
+#include "data/DatabaseChooser.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/Clock.h"
-#include "data/DatabaseChooser.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/WindowRegistry.h"
@@ -41,6 +41,18 @@ bool menuOn(const QAction* item)
 MessageService& messages()
 {
     return *AppGlobals::instance().messages;
+}
+
+// A caption shows a heading or a path as typed: a lone "&" would mark a shortcut letter
+// and vanish ("Bygg & Miljö").
+void setCaption(QAction* item, QString text)
+{
+    item->setText(text.replace(QLatin1Char('&'), QLatin1String("&&")));
+}
+
+QString caption(const QAction* item)
+{
+    return item->text().replace(QLatin1String("&&"), QLatin1String("&"));
 }
 
 } // namespace
@@ -188,7 +200,7 @@ void frmA_Start::Form_Load()
     m_antFullm = settings.number(QStringLiteral("MndFullm"));
     m_antNmnd = settings.number(QStringLiteral("MndNmnd"));
     m_chkNmnd = settings.value(QStringLiteral("ChkNmnd"));
-    m_mnuForHeader->setText(settings.value(QStringLiteral("ForHeader")));
+    setCaption(m_mnuForHeader, settings.value(QStringLiteral("ForHeader")));
 }
 
 bool frmA_Start::event(QEvent* event)
@@ -232,9 +244,9 @@ void frmA_Start::Form_Activate()
             return;
         }
         if (!heading.isEmpty())
-            m_mnuForHeader->setText(heading);
+            setCaption(m_mnuForHeader, heading);
     }
-    m_mnuRecentFile->setText(globals.DBSokVag);
+    setCaption(m_mnuRecentFile, globals.DBSokVag);
     if (m_chkNmnd == QLatin1String("0"))
         mnuNmndmnd_Click();
     else
@@ -272,8 +284,8 @@ void frmA_Start::mnuHmtaNyLnk_Click()
     if (!DatabaseChooser(AppGlobals::instance(), messages(), settings).ValjDatabas(&heading))
         return;
     if (!heading.isEmpty())
-        m_mnuForHeader->setText(heading);
-    m_mnuRecentFile->setText(AppGlobals::instance().DBSokVag);
+        setCaption(m_mnuForHeader, heading);
+    setCaption(m_mnuRecentFile, AppGlobals::instance().DBSokVag);
     Form_Activate();
 }
 
@@ -286,8 +298,8 @@ void frmA_Start::mnuSkapaNyDB_Click()
     QString heading;
     if (!DatabaseChooser(AppGlobals::instance(), messages(), settings).SkapaNyDB(&heading))
         return;
-    m_mnuRecentFile->setText(AppGlobals::instance().DBSokVag);
-    m_mnuForHeader->setText(heading);
+    setCaption(m_mnuRecentFile, AppGlobals::instance().DBSokVag);
+    setCaption(m_mnuForHeader, heading);
     Form_Activate();
 }
 
@@ -295,7 +307,7 @@ void frmA_Start::mnuRecentFile_Click()
 {
     if (!menuOn(m_mnuRecentFile))
         return;
-    m_mnuRecentFile->setText(AppGlobals::instance().DBSokVag);
+    setCaption(m_mnuRecentFile, AppGlobals::instance().DBSokVag);
 }
 
 void frmA_Start::mnuForHeader_Click()
@@ -303,19 +315,22 @@ void frmA_Start::mnuForHeader_Click()
     const CommandScope command(this);
     if (!menuOn(m_mnuForHeader))
         return;
-    QString proposed = m_mnuForHeader->text();
+    QString proposed = caption(m_mnuForHeader);
     const int at = proposed.indexOf(QStringLiteral("för "));
     if (at >= 0)
         proposed = proposed.mid(at + 4);
     proposed = proposed.trimmed();
 
+    bool accepted = false;
     QString answer = messages().inputBox(
         QStringLiteral("Ange rubrik på utskriften för beräkningen. T ex Zuveride-Dod"),
-        QStringLiteral("Valsitberäkning för"), proposed);
+        QStringLiteral("Valsitberäkning för"), proposed, &accepted);
+    if (!accepted)
+        return; // cancelled: the heading stays
     if (answer.size() < 2)
         answer = QStringLiteral("Rubrik");
-    m_mnuForHeader->setText(QStringLiteral("för ") + answer);
-    SettingsStore().setValue(QStringLiteral("ForHeader"), m_mnuForHeader->text().trimmed());
+    setCaption(m_mnuForHeader, QStringLiteral("för ") + answer);
+    SettingsStore().setValue(QStringLiteral("ForHeader"), caption(m_mnuForHeader).trimmed());
 }
 
 void frmA_Start::mnuOrgNamn_Click()
