@@ -192,9 +192,9 @@ private Q_SLOTS:
 
     void councilText()
     {
-        const Result r = run({"council", "--seats", "5", "--districts",
-                              m_dir.filePath("districts.csv"), "--comparison", "2", "--title",
-                              "Kommunfullmäktige", m_dir.filePath("council.csv")});
+        const Result r = run({"council", "--seats", "5", "--first-divisor", "1.4", "--threshold",
+                              "0", "--districts", m_dir.filePath("districts.csv"), "--comparison",
+                              "2", "--title", "Kommunfullmäktige", m_dir.filePath("council.csv")});
         QCOMPARE(r.status, 0);
         QVERIFY(r.err.isEmpty());
         const QStringList lines = r.out.split('\n');
@@ -211,8 +211,8 @@ private Q_SLOTS:
 
     void councilJson()
     {
-        const QJsonObject json =
-            runJson({"council", "--seats", "5", m_dir.filePath("council.csv")});
+        const QJsonObject json = runJson({"council", "--seats", "5", "--first-divisor", "1.4",
+                                          "--threshold", "0", m_dir.filePath("council.csv")});
         QCOMPARE(json["kind"].toString(), QString("council"));
         const QJsonArray parties = json["parties"].toArray();
         QCOMPARE(parties.size(), 2);
@@ -228,7 +228,11 @@ private Q_SLOTS:
     void councilRules()
     {
         const QString path = file("small.csv", "code,name,votes\nA,A,1000\nB,B,40\n");
-        QJsonObject json = runJson({"council", "--seats", "30", "--threshold", "4", path});
+        // Nothing chosen: the rules in force since 2018.
+        QJsonObject json = runJson({"council", "--seats", "30", path});
+        QCOMPARE(json["firstDivisor"].toDouble(), 1.2);
+        QCOMPARE(json["threshold"].toDouble(), 2.0);
+        json = runJson({"council", "--seats", "30", "--threshold", "4", path});
         QCOMPARE(json["parties"].toArray()[1].toObject()["seatCount"].toInt(), 0);
         QCOMPARE(json["parties"].toArray()[1].toObject()["eligible"].toBool(), false);
         json = runJson({"council", "--seats", "30", "--threshold", "3,5", path});
