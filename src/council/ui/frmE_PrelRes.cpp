@@ -5,14 +5,14 @@
 #include "council/DistrRosterStore.h"
 #include "council/RostBer.h"
 #include "council/ui/DistrVotePanel.h"
+#include "data/DataControl.h"
+#include "data/DbError.h"
 #include "editing/DAOdataCtl.h"
 #include "editing/MarkeraOnFocus.h"
 #include "editing/RedigeraMenu.h"
 #include "editing/StyraFlexGrid.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
-#include "data/DataControl.h"
-#include "data/DbError.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/WindowRegistry.h"
@@ -128,6 +128,9 @@ frmE_PrelRes::frmE_PrelRes(QWidget* parent) : QMainWindow(parent)
         m_keys.hook(votes, &Key2TextBox::txt0_9);
         MarkeraOnFocus::attach(votes, m_keys);
         connect(votes, &QLineEdit::textChanged, this, [this, i] { Text3_Change(i); });
+        // Only the cells the user types in are stored: merely looking at a district must
+        // not make every party a party with a district count.
+        connect(votes, &QLineEdit::textEdited, this, [this, i] { m_typedRows.insert(i); });
     }
     connect(m_frame5->cboDistr(), qOverload<int>(&QComboBox::activated), this,
             &frmE_PrelRes::cboDistr_Click);
@@ -248,6 +251,14 @@ QGroupBox* frmE_PrelRes::buildPartyPanel()
     auto* fRegler = new QGroupBox(QStringLiteral("Regler"), frame);
     fRegler->setObjectName(QStringLiteral("fRegler"));
     auto* rules = new QGridLayout(fRegler);
+    // The rules by name; only "Egna värden" lets the user set the two values.
+    m_cboRegler = new QComboBox(fRegler);
+    m_cboRegler->setObjectName(QStringLiteral("cboRegler"));
+    for (CouncilRules::Named named : {CouncilRules::Today, CouncilRules::Older, CouncilRules::Own})
+        m_cboRegler->addItem(CouncilRules::namedText(named));
+    connect(m_cboRegler, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &frmE_PrelRes::cboRegler_Change);
+    rules->addWidget(m_cboRegler, 0, 0, 1, 2);
     m_cboForstaDivisor = new QComboBox(fRegler);
     m_cboForstaDivisor->setObjectName(QStringLiteral("cboForstaDivisor"));
     m_cboForstaDivisor->addItem(QStringLiteral("1,4"));
@@ -255,10 +266,10 @@ QGroupBox* frmE_PrelRes::buildPartyPanel()
     m_txtSparr = textBox(QStringLiteral("txtSparr"), fRegler);
     m_txtSparr->setMaximumWidth(twips(900));
     m_txtSparr->setAlignment(Qt::AlignRight);
-    rules->addWidget(label(QStringLiteral("Första divisor"), fRegler), 0, 0);
-    rules->addWidget(m_cboForstaDivisor, 0, 1);
-    rules->addWidget(label(QStringLiteral("Spärr i procent (0 = ingen)"), fRegler), 1, 0);
-    rules->addWidget(m_txtSparr, 1, 1);
+    rules->addWidget(label(QStringLiteral("Första divisor"), fRegler), 1, 0);
+    rules->addWidget(m_cboForstaDivisor, 1, 1);
+    rules->addWidget(label(QStringLiteral("Spärr i procent (0 = ingen)"), fRegler), 2, 0);
+    rules->addWidget(m_txtSparr, 2, 1);
     bottom->addWidget(fRegler);
 
     auto* frame3 = new QGroupBox(frame);
@@ -317,7 +328,9 @@ QGroupBox* frmE_PrelRes::buildRegisterPanel()
         MarkeraOnFocus::attach(m_text2[i], m_keys);
     }
     m_text2[1]->setMaximumWidth(twips(1100));
-    m_keys.hook(m_text2[1], &Key2TextBox::txtAlphaNum);
+    // The district number is a number in the database: letters would only be refused
+    // later, as a program error.
+    m_keys.hook(m_text2[1], &Key2TextBox::txt0_9);
     fields->setColumnStretch(1, 1);
     m_lblMsg2 = label(QStringLiteral(" "), frame, QStringLiteral("lblMsg2"));
     fields->addWidget(m_lblMsg2, 1, 2);
@@ -447,6 +460,8 @@ void frmE_PrelRes::Form_Activate()
     const CouncilRules rules = CouncilRules::load(SettingsStore());
     m_cboForstaDivisor->setCurrentIndex(std::lround(rules.forstaDivisor * 10) == 12 ? 1 : 0);
     m_txtSparr->setText(CouncilRules::sparrText(rules.sparr));
+    m_cboRegler->setCurrentIndex(rules.named());
+    cboRegler_Change(rules.named());
 
     if (!m_nav1)
         buildNavigators();
@@ -693,6 +708,18 @@ void frmE_PrelRes::gridMouseDown(QTableWidget* grid, bool partyList, const QPoin
 
 // ---- Proceed and stored seats ---------------------------------------------------------
 
+void frmE_PrelRes::cboRegler_Change(int Index)
+{
+    const auto named = static_cast<CouncilRules::Named>(Index);
+    if (named != CouncilRules::Own) {
+        const CouncilRules rules = CouncilRules::of(named);
+        m_cboForstaDivisor->setCurrentIndex(std::lround(rules.forstaDivisor * 10) == 12 ? 1 : 0);
+        m_txtSparr->setText(CouncilRules::sparrText(rules.sparr));
+    }
+    m_cboForstaDivisor->setEnabled(named == CouncilRules::Own);
+    m_txtSparr->setEnabled(named == CouncilRules::Own);
+}
+
 bool frmE_PrelRes::readRules(double* sparr)
 {
     if (!CouncilRules::parseSparr(m_txtSparr->text(), sparr)) {
@@ -900,7 +927,7 @@ bool frmE_PrelRes::LaddaDistrikt()
     }
     // The register lists the districts by name from now on, as the choice does.
     const QString byName = QStringLiteral("SELECT DistrID, DistrNr, DistrNamn FROM Distrikt "
-                                          "ORDER BY DistrNamn ");
+                                          "ORDER BY DistrNamn COLLATE SVENSKA");
     m_nav2->setRecordSource(byName);
     m_data2->setRecordSource(byName);
     try {
@@ -928,21 +955,29 @@ void frmE_PrelRes::cboDistr_Click(int listIndex)
         return;
     }
     QGroupBox* frame7 = m_frame5->frame7();
-    if (frame7->isVisibleTo(m_frame5)) {
-        if (!LagraDistrRoster())
-            return;
-    } else {
-        frame7->show();
+    const bool shown = frame7->isVisibleTo(m_frame5);
+    // The list goes back to the district on screen when the new one cannot be shown.
+    const auto stayOnShown = [this, shown] {
+        m_frame5->cboDistr()->setCurrentIndex(
+            shown ? m_frame5->cboDistrID()->findText(QString::number(m_valtDistrID)) : -1);
+    };
+    if (shown && !LagraDistrRoster()) {
+        stayOnShown();
+        return;
     }
-    m_frame5->cboDistrID()->setCurrentIndex(listIndex);
-    m_valtDistrID = m_frame5->cboDistrID()->itemText(listIndex).toInt();
-
+    const qint32 chosenID = m_frame5->cboDistrID()->itemText(listIndex).toInt();
     QList<DistrRosterStore::Votes> votes;
     try {
-        votes = DistrRosterStore(AppGlobals::instance().DBSokVag).votesOf(m_valtDistrID);
+        votes = DistrRosterStore(AppGlobals::instance().DBSokVag).votesOf(chosenID);
     } catch (const DbError& e) {
+        // Zeros on screen would be stored over the real votes later.
         dbError(QStringLiteral("Distriktets röster kunde inte läsas. ") + e.Description());
+        stayOnShown();
+        return;
     }
+    frame7->show();
+    m_frame5->cboDistrID()->setCurrentIndex(listIndex);
+    m_valtDistrID = chosenID;
     for (int i = 1; i <= DistrVotePanel::Rows; ++i)
         m_frame5->roster(i)->setText(QStringLiteral("0"));
     for (const DistrRosterStore::Votes& v : votes) {
@@ -953,6 +988,7 @@ void frmE_PrelRes::cboDistr_Click(int listIndex)
             }
         }
     }
+    m_typedRows.clear();
     m_frame5->roster(1)->setFocus();
 }
 
@@ -960,6 +996,8 @@ bool frmE_PrelRes::LagraDistrRoster()
 {
     QList<DistrRosterStore::Votes> votes;
     for (int i = 1; i <= m_frame5->shownRows(); ++i) {
+        if (!m_typedRows.contains(i))
+            continue;
         bool ok = false;
         const qint32 roster = m_frame5->roster(i)->text().trimmed().toInt(&ok);
         if (!ok) {
@@ -970,12 +1008,15 @@ bool frmE_PrelRes::LagraDistrRoster()
         }
         votes.append({m_frame5->partiID(i)->text(), roster});
     }
+    if (votes.isEmpty())
+        return true; // nothing typed: nothing to store
     try {
         DistrRosterStore(AppGlobals::instance().DBSokVag).store(m_valtDistrID, votes);
     } catch (const DbError& e) {
         dbError(QStringLiteral("Distriktets röster kunde inte lagras. ") + e.Description());
         return false;
     }
+    m_typedRows.clear();
     return true;
 }
 
@@ -987,7 +1028,22 @@ bool frmE_PrelRes::SummeraDistrRoster()
     for (int i = 1; i <= m_frame5->shownRows(); ++i)
         codes.append(m_frame5->partiID(i)->text());
     try {
-        DistrRosterStore(AppGlobals::instance().DBSokVag).sumIntoTotals(codes);
+        DistrRosterStore store(AppGlobals::instance().DBSokVag);
+        const QList<DistrRosterStore::TotalChange> changes = store.totalChanges(codes);
+        // A total typed or corrected by hand is replaced only when the user agrees.
+        if (!changes.isEmpty()) {
+            QString text = QStringLiteral("Distriktens summor skiljer sig från partiernas "
+                                          "totala röster:");
+            for (const DistrRosterStore::TotalChange& c : changes)
+                text += crlf + c.partiID + QStringLiteral(": ") + QString::number(c.total) +
+                        QStringLiteral(" blir ") + QString::number(c.sum);
+            text += crlf + QStringLiteral("Vill du ersätta de totala rösterna med distriktens "
+                                          "summor?");
+            if (messages().msgBox(text, MessageService::YesNo, MessageService::Question,
+                                  AppGlobals::instance().AppNamn,
+                                  MessageService::SecondButton) == MessageService::AnswerYes)
+                store.replaceTotals(changes);
+        }
     } catch (const DbError& e) {
         dbError(QStringLiteral("Partiernas totala röster kunde inte summeras. ") + e.Description());
         return false;

@@ -5,6 +5,7 @@
 #include "shell/ui/FirstActivation.h"
 
 #include <QMainWindow>
+#include <QSet>
 #include <QString>
 #include <QtGlobal>
 
@@ -81,6 +82,7 @@ private:
     void Text2_Change(int Index);
     void Text3_Change(int Index);
     void AntDec_Click(int Index);
+    void cboRegler_Change(int Index);
     void Ref_MSFlexGrid1();
     void Ref_MSFlexGrid2();
     void gridMouseDown(QTableWidget* grid, bool partyList, const QPoint& pos);
@@ -108,6 +110,7 @@ private:
     QCheckBox* m_check2 = nullptr;
     QRadioButton* m_antDec[2] = {};
     QRadioButton* m_option1[2] = {};
+    QComboBox* m_cboRegler = nullptr;
     QComboBox* m_cboForstaDivisor = nullptr;
     QLineEdit* m_txtSparr = nullptr;
     QPushButton* m_cmdNext = nullptr;
@@ -148,4 +151,6 @@ private:
     // Set while the rows of the vote panel hold the parties loaded for district entry,
     // so that returning to totals mode sums only after district mode was entered.
     bool m_rowsLoaded = false;
+    // Rows of the vote panel the user has typed in since the district was shown.
+    QSet<int> m_typedRows;
 };
