@@ -1,11 +1,11 @@
 #include "council/ui/frmED_SkrivUt.h"
 
 #include "council/CouncilRun.h"
-#include "report/PrinterChoice.h"
 #include "council/RostBer.h"
+#include "data/DbError.h"
+#include "report/PrinterChoice.h"
 #include "report/ui/QtPrinterChoice.h"
 #include "shell/AppGlobals.h"
-#include "data/DbError.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
 #include "shell/ui/WindowRegistry.h"
@@ -74,30 +74,42 @@ void frmED_SkrivUt::Form_Activate()
     AppGlobals& globals = AppGlobals::instance();
     RostBer* engine = globals.RostBerObj.get();
     m_lblMsg->setText(QStringLiteral(" "));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_lblMsg->setText(QStringLiteral("VÄNTA! Bearbetning pågår ...."));
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
+    // The print dialog waits for the user: no hourglass over it.
     std::unique_ptr<PrinterChoice> choice = printerChoice(this);
     if (!engine || !choice || !choice->choosePrinter()) {
-        // Cancel means no printout.
+        // Cancel means no printout. The window closes at once, so the user reads it in a
+        // box that waits.
         m_lblMsg->setText(QStringLiteral("Utskriften avbröts. Ingenting skrevs ut."));
+        globals.messages->msgBox(m_lblMsg->text(), MessageService::Ok, MessageService::Information,
+                                 globals.AppNamn);
     } else {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_lblMsg->setText(QStringLiteral("VÄNTA! Bearbetning pågår ...."));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QString failure;
+        bool rehearsed = false;
         try {
+            // A run that fails must not leave half a printout: the report is made whole once
+            // without a printer, and only then goes to the printer.
+            CouncilRun::rehearse(*engine, globals.DBSokVag);
+            rehearsed = true;
             CouncilRun::runOnPaper(*engine, globals.DBSokVag, *choice->printer());
             m_lblMsg->setText(QStringLiteral("OK! Bearbetning klar"));
         } catch (const EngineError& e) {
-            m_lblMsg->setText(QStringLiteral("Utskriften misslyckades."));
-            globals.messages->msgBox(QStringLiteral("Utskriften misslyckades. ") + e.message(),
-                                     MessageService::Ok, MessageService::Critical, globals.AppNamn);
+            failure = e.message();
         } catch (const DbError& e) {
+            failure = QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description();
+        }
+        QApplication::restoreOverrideCursor();
+        if (!failure.isEmpty()) {
             m_lblMsg->setText(QStringLiteral("Utskriften misslyckades."));
-            globals.messages->msgBox(QStringLiteral("Distriktens röster kunde inte läsas. ") +
-                                         e.Description(),
-                                     MessageService::Ok, MessageService::Critical, globals.AppNamn);
+            globals.messages->msgBox(
+                QStringLiteral("Utskriften misslyckades. ") +
+                    (rehearsed ? QString() : QStringLiteral("Ingenting skrevs ut. ")) + failure,
+                MessageService::Ok, MessageService::Critical, globals.AppNamn);
         }
     }
-    QApplication::restoreOverrideCursor();
     const QString text = m_lblMsg->text();
     Q_EMIT finished(text);
     // The window closes itself once the status has been painted.

@@ -1,12 +1,15 @@
 #include "council/ui/frmED_VisaSkrivUt.h"
 
+#include "council/CouncilEntry.h"
 #include "council/CouncilRun.h"
 #include "council/RostBer.h"
+#include "data/DbError.h"
 #include "report/ui/QtRichTextControl.h"
 #include "shell/AppGlobals.h"
-#include "data/DbError.h"
+#include "shell/Clock.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
+#include "shell/SettingsStore.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/WindowStateRule.h"
 
@@ -17,6 +20,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -111,6 +117,7 @@ void frmED_VisaSkrivUt::Form_Activate()
     m_busy = true;
     m_lblMsg->setText(QStringLiteral(" "));
     m_control->clear();
+    QString failure;
     {
         const WaitCursor hourglass;
         m_lblMsg->setText(busyText);
@@ -123,11 +130,13 @@ void frmED_VisaSkrivUt::Form_Activate()
             m_lblMsg->setText(doneText);
         } catch (const DbError& e) {
             m_lblMsg->setText(QStringLiteral(" "));
-            AppGlobals::instance().messages->msgBox(
-                QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description(),
-                MessageService::Ok, MessageService::Critical, AppGlobals::instance().AppNamn);
+            failure = QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description();
         }
     }
+    // The message comes after the hourglass: it waits for the user, not the program.
+    if (!failure.isEmpty())
+        AppGlobals::instance().messages->msgBox(
+            failure, MessageService::Ok, MessageService::Critical, AppGlobals::instance().AppNamn);
     m_control->flush();
     m_rtfPInfo->moveCursor(QTextCursor::Start);
     m_busy = false;
@@ -140,8 +149,7 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
         return;
     AppGlobals& globals = AppGlobals::instance();
     m_busy = true;
-    const QString proposed =
-        QDir(QFileInfo(globals.DBSokVag).absolutePath()).filePath(QStringLiteral("Valsit.pdf"));
+    const QString proposed = QDir(pdfFolder()).filePath(pdfName());
     QString file = globals.messages->fileSave(QStringLiteral("Spara resultatet som PDF"), proposed,
                                               {QStringLiteral("PDF-filer (*.pdf)")});
     if (file.isEmpty()) {
@@ -150,6 +158,7 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
     }
     if (QFileInfo(file).suffix().isEmpty())
         file += QStringLiteral(".pdf");
+    QString failure;
     {
         const WaitCursor hourglass;
         m_lblMsg->setText(busyText);
@@ -157,20 +166,51 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
         try {
             CouncilRun::saveAsPdf(*engine, globals.DBSokVag, file,
                                   QStringLiteral("Valsit - Preliminär Fullmäktige"));
-            m_lblMsg->setText(QStringLiteral("Resultatet är sparat i ") +
-                              QDir::toNativeSeparators(file));
+            SettingsStore().setValue(pdfFolderKey(), QFileInfo(file).absolutePath());
         } catch (const EngineError& e) {
-            m_lblMsg->setText(doneText);
-            globals.messages->msgBox(QStringLiteral("PDF-filen kunde inte sparas. ") + e.message(),
-                                     MessageService::Ok, MessageService::Critical, globals.AppNamn);
+            failure = e.message();
         } catch (const DbError& e) {
-            m_lblMsg->setText(doneText);
-            globals.messages->msgBox(QStringLiteral("PDF-filen kunde inte sparas. ") +
-                                         e.Description(),
-                                     MessageService::Ok, MessageService::Critical, globals.AppNamn);
+            failure = e.Description();
         }
     }
+    // The "*" note stays: it explains the report still on screen.
+    m_lblMsg->setText(doneText);
+    if (failure.isEmpty()) {
+        statusBar()->showMessage(QStringLiteral("Resultatet är sparat i ") +
+                                 QDir::toNativeSeparators(file));
+    } else {
+        statusBar()->showMessage(QStringLiteral("PDF-filen sparades inte."));
+        globals.messages->msgBox(QStringLiteral("PDF-filen kunde inte sparas. ") + failure,
+                                 MessageService::Ok, MessageService::Critical, globals.AppNamn);
+    }
     m_busy = false;
+}
+
+QString frmED_VisaSkrivUt::pdfFolder()
+{
+    // Where the user saved last, else the documents folder: never the program's folder.
+    const QString last = SettingsStore().value(pdfFolderKey());
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+QString frmED_VisaSkrivUt::pdfName()
+{
+    // The heading and the date: "Valsit Uppsala 2026-09-13.pdf".
+    const AppGlobals& globals = AppGlobals::instance();
+    QString heading = CouncilEntry::HamtaRubrik(SettingsStore().value(QStringLiteral("ForHeader")));
+    static const QRegularExpression notInNames(QStringLiteral("[\\\\/:*?\"<>|]"));
+    heading.replace(notInNames, QStringLiteral(" "));
+    heading = heading.simplified();
+    const QDate today = globals.clock ? globals.clock->today() : QDate::currentDate();
+    QString name = QStringLiteral("Valsit ");
+    if (!heading.isEmpty() && heading != QLatin1String("RUBRIK"))
+        name += heading + QLatin1Char(' ');
+    return name + today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".pdf");
 }
 
 void frmED_VisaSkrivUt::mnuExit_Click()

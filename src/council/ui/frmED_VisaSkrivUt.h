@@ -3,6 +3,7 @@
 #include "report/ReportWindow.h"
 
 #include <QMainWindow>
+#include <QString>
 
 #include <memory>
 
@@ -32,6 +33,12 @@ public:
 
     // How many times the report was written (for the tests).
     int runs() const { return m_runs; }
+
+    // The setting that keeps the folder a PDF was last saved in.
+    static QString pdfFolderKey() { return QStringLiteral("PdfMapp"); }
+    // Where "Spara som PDF" proposes to save, and the name it proposes.
+    static QString pdfFolder();
+    static QString pdfName();
 
 protected:
     bool event(QEvent* event) override;
