@@ -9,15 +9,17 @@
 #include <QDir>
 #include <QSaveFile>
 
-void CouncilRun::run(RostBer& engine, const QString& dbPath)
+void CouncilRun::run(RostBer& engine, const QString& dbPath, const ReportHeader& header)
 {
+    engine.setReportHeader(header);
     engine.BearbBest();
     if (engine.VisaDistriktSW())
         DistrRosterStore(dbPath).feedDistricts(engine);
     engine.BearbBest2();
 }
 
-void CouncilRun::runOnPaper(RostBer& engine, const QString& dbPath, Printer& printer)
+void CouncilRun::runOnPaper(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+                            Printer& printer)
 {
     const bool wasOnPaper = engine.SkrivUtSW();
     // Whatever happens, the engine goes back to its own medium and lets go of the
@@ -34,11 +36,11 @@ void CouncilRun::runOnPaper(RostBer& engine, const QString& dbPath, Printer& pri
     } restore{engine, wasOnPaper};
     engine.setSkrivUtSW(true);
     engine.setPrinter(&printer);
-    run(engine, dbPath);
+    run(engine, dbPath, header);
 }
 
-void CouncilRun::saveAsPdf(RostBer& engine, const QString& dbPath, const QString& fileName,
-                           const QString& title)
+void CouncilRun::saveAsPdf(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+                           const QString& fileName, const QString& title)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
@@ -46,7 +48,7 @@ void CouncilRun::saveAsPdf(RostBer& engine, const QString& dbPath, const QString
                               .arg(QDir::toNativeSeparators(fileName), file.errorString()));
     {
         PdfPrinter pdf(&file, title);
-        runOnPaper(engine, dbPath, pdf); // on failure the file is dropped unwritten
+        runOnPaper(engine, dbPath, header, pdf); // on failure the file is dropped unwritten
         pdf.endDoc();
     }
     if (!file.commit())
@@ -54,10 +56,10 @@ void CouncilRun::saveAsPdf(RostBer& engine, const QString& dbPath, const QString
                               .arg(QDir::toNativeSeparators(fileName), file.errorString()));
 }
 
-void CouncilRun::rehearse(RostBer& engine, const QString& dbPath)
+void CouncilRun::rehearse(RostBer& engine, const QString& dbPath, const ReportHeader& header)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     PdfPrinter pdf(&buffer);
-    runOnPaper(engine, dbPath, pdf);
+    runOnPaper(engine, dbPath, header, pdf);
 }

@@ -53,8 +53,8 @@ bool hasElectionTables(QSqlDatabase& db)
 int compareSwedish(void*, int lengthA, const void* a, int lengthB, const void* b)
 {
     return SwedishOrder::compare(
-        QStringView(static_cast<const QChar*>(a), lengthA / qsizetype(sizeof(QChar))),
-        QStringView(static_cast<const QChar*>(b), lengthB / qsizetype(sizeof(QChar))));
+        QString::fromRawData(static_cast<const QChar*>(a), lengthA / qsizetype(sizeof(QChar))),
+        QString::fromRawData(static_cast<const QChar*>(b), lengthB / qsizetype(sizeof(QChar))));
 }
 
 void registerSwedishCollation(QSqlDatabase& db)

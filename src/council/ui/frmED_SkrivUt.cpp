@@ -4,6 +4,7 @@
 #include "council/RostBer.h"
 #include "data/DbError.h"
 #include "report/PrinterChoice.h"
+#include "report/ui/AppReportHeader.h"
 #include "report/ui/QtPrinterChoice.h"
 #include "shell/AppGlobals.h"
 #include "shell/EngineError.h"
@@ -92,9 +93,10 @@ void frmED_SkrivUt::Form_Activate()
         try {
             // A run that fails must not leave half a printout: the report is made whole once
             // without a printer, and only then goes to the printer.
-            CouncilRun::rehearse(*engine, globals.DBSokVag);
+            const ReportHeader header = appReportHeader();
+            CouncilRun::rehearse(*engine, globals.DBSokVag, header);
             rehearsed = true;
-            CouncilRun::runOnPaper(*engine, globals.DBSokVag, *choice->printer());
+            CouncilRun::runOnPaper(*engine, globals.DBSokVag, header, *choice->printer());
             m_lblMsg->setText(QStringLiteral("OK! Bearbetning klar"));
         } catch (const EngineError& e) {
             failure = e.message();

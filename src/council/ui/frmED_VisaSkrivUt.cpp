@@ -4,6 +4,7 @@
 #include "council/CouncilRun.h"
 #include "council/RostBer.h"
 #include "data/DbError.h"
+#include "report/ui/AppReportHeader.h"
 #include "report/ui/QtRichTextControl.h"
 #include "shell/AppGlobals.h"
 #include "shell/Clock.h"
@@ -125,7 +126,7 @@ void frmED_VisaSkrivUt::Form_Activate()
         engine->setFormName(this);
         m_rtfPInfo->setFocus();
         try {
-            CouncilRun::run(*engine, AppGlobals::instance().DBSokVag);
+            CouncilRun::run(*engine, AppGlobals::instance().DBSokVag, appReportHeader());
             ++m_runs;
             m_lblMsg->setText(doneText);
         } catch (const DbError& e) {
@@ -164,7 +165,7 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
         m_lblMsg->setText(busyText);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         try {
-            CouncilRun::saveAsPdf(*engine, globals.DBSokVag, file,
+            CouncilRun::saveAsPdf(*engine, globals.DBSokVag, appReportHeader(), file,
                                   QStringLiteral("Valsit - Preliminär Fullmäktige"));
             SettingsStore().setValue(pdfFolderKey(), QFileInfo(file).absolutePath());
         } catch (const EngineError& e) {

@@ -6,6 +6,7 @@
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/Clock.h"
+#include "report/ReportHeader.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/WindowRegistry.h"
@@ -184,9 +185,8 @@ void frmA_Start::Form_Load()
     m_stateRule->applyOnLoad();
 
     globals.OrgNamn = settings.value(QStringLiteral("OrgNamn"));
-    globals.BestDatum = globals.clock
-                            ? globals.clock->today().toString(QStringLiteral("yyyy-MM-dd"))
-                            : QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    globals.BestDatum =
+        ReportHeader::dateText(globals.clock ? globals.clock->today() : QDate::currentDate());
     setWindowTitle(AppInfo::productName());
     m_lblTitle->setText(AppInfo::productName());
     m_lblVersion->setText(QStringLiteral("Version ") + AppInfo::version());
