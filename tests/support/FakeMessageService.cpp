@@ -2,11 +2,17 @@
 
 #include <QGuiApplication>
 
+#include <stdexcept>
+
 MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons buttons, Icon icon,
                                                   const QString& title, DefaultButton defaultButton)
 {
     shown.append(
         {text, buttons, icon, title, defaultButton, QGuiApplication::overrideCursor() != nullptr});
+    if (failNextMessage) {
+        failNextMessage = false;
+        throw std::runtime_error("Testfel");
+    }
     if (!answers.isEmpty())
         return answers.dequeue();
     switch (buttons) {
@@ -69,4 +75,5 @@ void FakeMessageService::reset()
     files.clear();
     saveDialogs.clear();
     saveFiles.clear();
+    failNextMessage = false;
 }

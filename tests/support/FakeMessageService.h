@@ -51,6 +51,9 @@ public:
     QQueue<std::optional<QString>> inputs; // std::nullopt: the user cancels the box
     QQueue<QString> files;
     QQueue<QString> saveFiles; // answers of the file-save dialog
+    // The next message box is recorded, then fails with an exception (a fault in the
+    // middle of a handler).
+    bool failNextMessage = false;
 
     QStringList texts() const;
     void reset();
