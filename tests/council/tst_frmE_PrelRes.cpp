@@ -748,6 +748,7 @@ private Q_SLOTS:
         toDistricts(w);
         chooseDistrict(w, "Enda");
         typeVotes(w, rowOf(w, "S"), "70");
+        typeVotes(w, rowOf(w, "M"), "3");
         box(w, QString("Text3(%1)").arg(rowOf(w, "M")))->setText("3x"); // pasted, say
         s.messages.failNextMessage = true; // the refusal of "3x" fails half-way
         toTotals(w);
@@ -765,6 +766,7 @@ private Q_SLOTS:
         QCOMPARE(roster("S"), 5000);
         // The user mends the figure and carries on.
         typeVotes(w, rowOf(w, "M"), "30");
+        s.messages.answers.enqueue(MessageService::AnswerYes); // the district sums replace
         toTotals(w);
         QCOMPARE(menuTitle(w, "mnuDistrTot"), QString("TOTALT"));
         QCOMPARE(roster("S"), 70);

@@ -8,6 +8,7 @@
 #include "council/ui/DistrVotePanel.h"
 #include "council/ui/PartyPanel.h"
 #include "data/DataControl.h"
+#include "shell/MessageService.h"
 #include "data/DbError.h"
 #include "editing/DAOdataCtl.h"
 #include "editing/RedigeraMenu.h"
