@@ -5,6 +5,7 @@
 #include "shell/ui/ShellWindows.h"
 #include "shell/ui/WindowRegistry.h"
 
+#include "committee/ui/CommitteeWindows.h"
 #include "council/ui/CouncilWindows.h"
 
 #include "committee/ValsitBer.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
 
     registerShellWindows();
     registerCouncilWindows();
+    registerCommitteeWindows();
 
     WindowRegistry::instance().show(QStringLiteral("frmA_Start"));
     const int status = QApplication::exec();

@@ -82,3 +82,11 @@ void CommitteePaperReport::SkrivUtPresentera()
     }
     counterAndRule(m_engine.resultCounter());
 }
+
+void CommitteePaperReport::closingLine(const QString& text)
+{
+    m_prt.PrtNed(220);
+    m_prt.PrtFet(9);
+    m_frame.breakBeforeLine();
+    m_prt.PrtRad(text);
+}

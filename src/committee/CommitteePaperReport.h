@@ -13,6 +13,8 @@ public:
 
     void SkrivUtIndata();
     void SkrivUtPresentera();
+    // A line of its own in bold at the margin, below the last result block.
+    void closingLine(const QString& text);
 
     // The pair-mark columns: 400 twips apart, squeezed when the parties would not fit
     // inside the right edge.

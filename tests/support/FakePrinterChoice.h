@@ -1,8 +1,9 @@
 #pragma once
 
-#include "report/PrinterChoice.h"
 #include "report/PdfPrinter.h"
+#include "report/PrinterChoice.h"
 
+#include <QFile>
 #include <QString>
 
 #include <memory>
@@ -17,6 +18,7 @@ public:
         bool confirm = true;
         QString pdfPath;
         int dialogs = 0;
+        int discarded = 0;
     };
 
     explicit FakePrinterChoice(Script& script) : m_script(script) {}
@@ -29,6 +31,13 @@ public:
         return m_script.confirm;
     }
     Printer* printer() override { return m_pdf.get(); }
+    bool discard() override
+    {
+        ++m_script.discarded;
+        m_pdf.reset();
+        QFile::remove(m_script.pdfPath);
+        return true;
+    }
 
 private:
     Script& m_script;
