@@ -1,53 +1,34 @@
 #include "editing/DAOdataCtl.h"
 
-#include "editing/HmtaNyttID.h"
-#include "shell/AppInfo.h"
-#include "data/DataControl.h"
-#include "data/DbError.h"
-#include "shell/MessageService.h"
-
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTextEdit>
-#include <QWidget>
-#include <exception>
 
 namespace {
-const char* const tagProperty = "Tag";
-const QString crlf = QStringLiteral("\r\n");
 const QColor lockedBackground(255, 255, 255);
 const QColor unlockedBackground(255, 255, 0);
-
-// Up to this many records a record is found again by walking from the first one; above
-// it, by a search.
-const int walkLimit = 10;
-
-QString executableName()
-{
-    return QCoreApplication::applicationName();
-}
-
-QString versionTitle()
-{
-    return AppInfo::productName() + QStringLiteral(" Version ") + AppInfo::version();
-}
 } // namespace
 
 DAOdataCtl::DAOdataCtl(MessageService& messages, QObject* parent)
-    : QObject(parent), m_messages(messages)
+    : RecordNavigator(messages, parent)
 {
+    setView(this);
 }
 
-void DAOdataCtl::setDAOCtl(DataControl* control)
+void DAOdataCtl::setButtons(const QList<QAbstractButton*>& buttons)
 {
-    m_ctl = control;
-    if (control)
-        control->setRecordsetType(1);
+    m_buttons.clear();
+    for (QAbstractButton* b : buttons)
+        m_buttons.append(b);
+}
+
+void DAOdataCtl::setLabelToUpdate(QLabel* label)
+{
+    m_label = label;
 }
 
 void DAOdataCtl::setProgressBar(QProgressBar* bar)
@@ -55,538 +36,40 @@ void DAOdataCtl::setProgressBar(QProgressBar* bar)
     m_progressBar = bar;
 }
 
-void DAOdataCtl::setNyttIDLngd(qint16 length)
+void DAOdataCtl::setEntryControls(const QList<QWidget*>& controls)
 {
-    if (length < 1 || length > 10) {
-        m_messages.msgBox(QStringLiteral("Värdet får bara vara mellan 1-10"), MessageService::Ok,
-                          MessageService::NoIcon, AppInfo::appNamn());
-        length = 4;
-    }
-    m_nyttIDLngd = length;
+    m_entries.clear();
+    for (QWidget* w : controls)
+        m_entries.append(w);
 }
 
-void DAOdataCtl::setNyttIDTyp(const QString& kind)
+void DAOdataCtl::enableButtons(NavButtons enabled)
 {
-    if (kind != QLatin1String("A") && kind != QLatin1String("N") && kind != QLatin1String("E")) {
-        m_messages.msgBox(QStringLiteral("Värdet får bara vara 'A', 'N' eller 'E'"),
-                          MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
-        m_nyttIDTyp = QStringLiteral("A");
-        return;
-    }
-    m_nyttIDTyp = kind;
-}
-
-void DAOdataCtl::setControlTag(QWidget* control, const QString& tag)
-{
-    control->setProperty(tagProperty, tag);
-}
-
-QString DAOdataCtl::controlTag(const QWidget* control)
-{
-    return control->property(tagProperty).toString();
-}
-
-// ---- Properties of the current id ----
-
-QString DAOdataCtl::AktIDA()
-{
-    if (m_idKind != IdText) {
-        m_messages.msgBox(QStringLiteral("Denna property kan inte användas") + crlf +
-                              QStringLiteral("eftersom ID-fältet inte är String.") + crlf +
-                              QStringLiteral("Försök med property 'AktIDN' i stället"),
-                          MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
-        return QString();
-    }
-    return m_aktIDA;
-}
-
-void DAOdataCtl::setAktIDA(const QString& id)
-{
-    if (m_idKind != IdText) {
-        AktIDA(); // the same message as a read
-        return;
-    }
-    m_aktIDA = id;
-    if (m_ctl)
-        guarded([this] { goBackToCurrentId(); });
-}
-
-qint32 DAOdataCtl::AktIDN()
-{
-    if (m_idKind != IdNumeric) {
-        m_messages.msgBox(QStringLiteral("Denna property kan inte användas") + crlf +
-                              QStringLiteral("eftersom ID-fältet inte är Long.") + crlf +
-                              QStringLiteral("Försök med property 'AktIDA' i stället"),
-                          MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
-        return 0;
-    }
-    return m_aktIDN;
-}
-
-void DAOdataCtl::setAktIDN(qint32 id)
-{
-    if (m_idKind != IdNumeric) {
-        AktIDN();
-        return;
-    }
-    m_aktIDN = id;
-    if (m_ctl)
-        guarded([this] { goBackToCurrentId(); });
-}
-
-// ---- Error handling ----
-
-template <typename Body> bool DAOdataCtl::guarded(Body body)
-{
-    try {
-        body();
-        return true;
-    } catch (const DbError& e) {
-        reportError(e.Number(), e.Description());
-    } catch (const std::exception& e) {
-        reportError(0, QString::fromUtf8(e.what()));
-    }
-    return false;
-}
-
-void DAOdataCtl::reportError(int number, const QString& description)
-{
-    const QString head = QStringLiteral("Fel nummer: ") + QString::number(number) + crlf;
-    if (number == DbError::RelatedRecordsExist || number == DbError::DuplicateKey) {
-        // The two refusals a user causes and can mend: said plainly.
-        m_messages.msgBox(head + description, MessageService::Ok, MessageService::NoIcon,
-                          AppInfo::appNamn());
-        return;
-    }
-    m_messages.msgBox(head + QStringLiteral("Högsta ID= Num (") + QString::number(m_highestN) +
-                          QStringLiteral(") / Alphanum (") + m_highestA + QStringLiteral(")") +
-                          crlf + QStringLiteral("Aktuellt ID= Num (") + QString::number(m_aktIDN) +
-                          QStringLiteral(") / Alphanum (") + m_aktIDA + QStringLiteral(")") + crlf +
-                          description,
-                      MessageService::Ok, MessageService::Exclamation, versionTitle());
-}
-
-// ---- Actions ----
-
-Recordset& DAOdataCtl::rs()
-{
-    return m_ctl->Recordset();
-}
-
-bool DAOdataCtl::pending()
-{
-    return m_ctl && rs().EditMode() != Recordset::dbEditNone;
-}
-
-void DAOdataCtl::StartDBC(int Index)
-{
-    guarded([this, Index] {
-        if ((!m_opened || !m_ctl) && !open())
-            return;
-        act(Index);
-    });
-}
-
-bool DAOdataCtl::open()
-{
-    if (!m_ctl) {
-        m_messages.msgBox(QStringLiteral("'DBName'-property är inte korrekt"), MessageService::Ok,
-                          MessageService::NoIcon, AppInfo::appNamn());
-        return false;
-    }
-    m_ctl->setDatabaseName(m_dbName);
-    m_ctl->setRecordSource(m_recordSource);
-    m_ctl->Refresh();
-    m_recordCount = rs().RecordCount();
-
-    // The id's kind comes from the table's definition, not from a record, so that the
-    // first "Ny" in an empty table works as every later one.
-    const int column = rs().fieldIndex(m_idField);
-    if (column >= 0) {
-        const int type = rs().fieldType(column);
-        if (type >= Recordset::dbInteger && type <= Recordset::dbDouble) {
-            m_idKind = IdNumeric;
-        } else if (type == Recordset::dbText) {
-            m_idKind = IdText;
-        } else {
-            m_messages.msgBox(QStringLiteral("'IDField' är varken Long eller String") +
-                                  QStringLiteral("'IDField' är: ") + QString::number(type),
-                              MessageService::Ok, MessageService::Critical, executableName());
-        }
-    }
-
-    m_opened = true;
-    if (m_idKind == IdUnknown) {
-        m_messages.msgBox(QStringLiteral("'ID Fält' är inte definierat"), MessageService::Ok,
-                          MessageService::NoIcon, AppInfo::appNamn());
-        return false;
-    }
-    scanHighestId();
-    return true;
-}
-
-void DAOdataCtl::scanHighestId()
-{
-    // Read row by row without moving, so the scan raises no events in the window; the
-    // first record stays current.
-    const int column = rs().fieldIndex(m_idField);
-    bool currentMet = false;
-    if (m_idKind == IdNumeric) {
-        qint32 highest = 0;
-        for (int row = 0; row < rs().RecordCount(); ++row) {
-            const QVariant v = rs().valueAt(row, column);
-            if (!v.isValid())
-                continue;
-            highest = qMax(highest, qint32(v.toLongLong()));
-            currentMet = currentMet || qint32(v.toLongLong()) == m_aktIDN;
-        }
-        m_highestN = highest;
-        m_previousHighestN = highest;
-        if (!currentMet)
-            m_aktIDN = highest;
-    } else {
-        QString highest = QStringLiteral(" ");
-        for (int row = 0; row < rs().RecordCount(); ++row) {
-            const QVariant v = rs().valueAt(row, column);
-            if (!v.isValid())
-                continue;
-            const QString id = v.toString();
-            if (id > highest)
-                highest = id;
-            currentMet = currentMet || id == m_aktIDA;
-        }
-        m_highestA = highest;
-        m_previousHighestA = highest;
-        if (!currentMet)
-            m_aktIDA = highest;
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        if (m_buttons[i])
+            m_buttons[i]->setEnabled(enabled.isEnabled(i));
     }
 }
 
-void DAOdataCtl::act(int index)
+void DAOdataCtl::showPosition(const QString& text)
 {
-    switch (index) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-        moveAction(index);
-        break;
-    case 4:
-        addAction();
-        break;
-    case 5:
-        changeAction();
-        break;
-    case 6:
-        saveAction();
-        break;
-    case 7:
-        deleteAction();
-        break;
-    case 8:
-        undoAction();
-        break;
-    default:
-        break;
-    }
+    if (m_label)
+        m_label->setText(text);
 }
 
-void DAOdataCtl::moveAction(int index)
+void DAOdataCtl::showProgress(int value, int maximum)
 {
-    // Over an empty result set there is nowhere to go; the window still calls "|<<" when
-    // it opens, so that must not be an error.
-    if (rs().RecordCount() > 0) {
-        switch (index) {
-        case 0:
-            rs().MoveFirst();
-            break;
-        case 1:
-            rs().MovePrevious();
-            if (rs().Bof())
-                rs().MoveFirst();
-            break;
-        case 2:
-            rs().MoveNext();
-            if (rs().Eof())
-                rs().MoveLast();
-            break;
-        default:
-            rs().MoveLast();
-            break;
-        }
-        takeCurrentId();
-    }
-    refreshState();
-}
-
-void DAOdataCtl::addAction()
-{
-    if (pending())
-        return;
-    m_savedPosition.reset();
-    if (m_recordCount > 0 && rs().AbsolutePosition() >= 0)
-        m_savedPosition = rs().Bookmark();
-    rs().AddNew();
-    m_previousHighestN = m_highestN;
-    m_previousHighestA = m_highestA;
-    if (m_idKind == IdNumeric) {
-        const qint32 id = m_highestN + 1;
-        m_highestN = id;
-        rs().Fields(m_idField).setValue(id);
-        m_aktIDN = id;
-    } else if (m_nyttIDTyp != QLatin1String("E")) {
-        const QString id = HmtaNyttID(m_messages, m_highestA, m_nyttIDLngd, m_nyttIDTyp);
-        m_highestA = id;
-        rs().Fields(m_idField).setValue(id);
-        m_aktIDA = id;
-    }
-    refreshState();
-    setLabel(QStringLiteral("Lägger till ny rad"));
-}
-
-void DAOdataCtl::changeAction()
-{
-    if (pending())
-        return;
-    m_savedPosition = rs().Bookmark();
-    rs().Edit();
-    refreshState();
-    setLabel(QStringLiteral("Ändring"));
-}
-
-void DAOdataCtl::saveAction()
-{
-    if (pending()) {
-        const bool adding = rs().EditMode() == Recordset::dbEditAdd;
-        rs().Update();
-        if (pending())
-            return; // the window's validation refused the record: it stays as typed
-        m_recordCount = rs().RecordCount();
-        if (adding)
-            rs().MoveLast();
-        else
-            rs().Move(0);
-        refreshState(true);
-    } else if (rs().AbsolutePosition() >= 0) {
-        rs().Move(0);
-    }
-    if (rs().AbsolutePosition() >= 0)
-        takeCurrentId();
-    m_ctl->Refresh();
-    m_recordCount = rs().RecordCount();
-    refreshState(true);
-    goBackToCurrentId();
-}
-
-void DAOdataCtl::deleteAction()
-{
-    // Default on "Nej": a slip of the Enter key must not delete a party.
-    const MessageService::Answer answer = m_messages.msgBox(
-        QStringLiteral("Vill du fullfölja borttaget av raden?"), MessageService::YesNo,
-        MessageService::Question, AppInfo::appNamn(), MessageService::SecondButton);
-    if (answer == MessageService::AnswerYes) {
-        const bool wasFirst = rs().AbsolutePosition() <= 0;
-        rs().Delete();
-        m_recordCount = rs().RecordCount();
-        if (m_recordCount > 0) {
-            if (wasFirst)
-                rs().MoveFirst();
-            else
-                rs().MovePrevious();
-            takeCurrentId();
-        } else {
-            clearCurrentId();
-        }
-    }
-    m_ctl->Refresh();
-    m_recordCount = rs().RecordCount();
-    refreshState();
-    goBackToCurrentId();
-}
-
-void DAOdataCtl::undoAction()
-{
-    bool droppedAddition = false;
-    if (pending()) {
-        droppedAddition = rs().EditMode() == Recordset::dbEditAdd;
-        rs().CancelUpdate();
-        if (m_savedPosition)
-            rs().setBookmark(*m_savedPosition);
-    } else if (rs().AbsolutePosition() >= 0) {
-        rs().Move(0);
-    }
-    if (rs().AbsolutePosition() >= 0)
-        takeCurrentId();
-    else if (m_recordCount == 0)
-        clearCurrentId();
-    refreshState(true);
-    // Only an abandoned addition gives its id back. Undoing a change must keep the
-    // highest id: it may belong to a record added and saved since, and handing it out
-    // again would make the next addition a duplicate.
-    if (droppedAddition) {
-        m_highestN = m_previousHighestN;
-        m_highestA = m_previousHighestA;
-    }
-}
-
-// ---- The current id ----
-
-void DAOdataCtl::takeCurrentId()
-{
-    const QVariant v = rs().Fields(m_idField).Value();
-    if (m_idKind == IdNumeric)
-        m_aktIDN = v.isValid() ? qint32(v.toLongLong()) : 0;
-    else if (m_idKind == IdText)
-        m_aktIDA = v.isValid() ? v.toString() : QString();
-}
-
-void DAOdataCtl::clearCurrentId()
-{
-    if (m_idKind == IdNumeric)
-        m_aktIDN = 0;
-    else
-        m_aktIDA = QStringLiteral(" ");
-}
-
-QVariant DAOdataCtl::currentIdValue() const
-{
-    return m_idKind == IdNumeric ? QVariant(m_aktIDN) : QVariant(m_aktIDA);
-}
-
-bool DAOdataCtl::currentIdMatches(const QVariant& value) const
-{
-    if (!value.isValid())
-        return false;
-    if (m_idKind == IdNumeric)
-        return qint32(value.toLongLong()) == m_aktIDN;
-    // Party codes are unique without regard to case, as the search finds them.
-    return value.toString().compare(m_aktIDA, Qt::CaseInsensitive) == 0;
-}
-
-void DAOdataCtl::goBackToCurrentId()
-{
-    const int count = rs().RecordCount();
-    if (count > walkLimit) {
-        rs().FindFirst(m_idField, currentIdValue());
-        if (rs().NoMatch())
-            rs().MoveFirst();
-        takeCurrentId();
-    } else if (count > 0) {
-        rs().MoveFirst();
-        while (!rs().Eof() && !currentIdMatches(rs().Fields(m_idField).Value()))
-            rs().MoveNext();
-        if (rs().Eof())
-            rs().MoveFirst();
-        takeCurrentId();
-    } else {
-        clearCurrentId();
-    }
-    refreshState();
-}
-
-bool DAOdataCtl::FindIDN(qint32 xID)
-{
-    return find(QVariant(xID), QString::number(xID));
-}
-
-bool DAOdataCtl::FindIDA(const QString& xID)
-{
-    return find(QVariant(xID), xID);
-}
-
-bool DAOdataCtl::find(const QVariant& id, const QString& shown)
-{
-    bool found = false;
-    guarded([&] {
-        if ((!m_opened || !m_ctl) && !open())
-            return;
-        rs().FindFirst(m_idField, id);
-        if (rs().NoMatch()) {
-            m_messages.msgBox(m_idField + QStringLiteral(" = ") + shown + QStringLiteral(" saknas"),
-                              MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
-            return;
-        }
-        // The found record is the current one from now on, for save, delete and undo.
-        takeCurrentId();
-        refreshState();
-        found = true;
-    });
-    return found;
-}
-
-bool DAOdataCtl::EndDBC()
-{
-    if (pending()) {
-        m_messages.msgBox(QStringLiteral("Du måste avsluta den påbörjade förändringen"),
-                          MessageService::Ok, MessageService::Information, executableName());
-        return false;
-    }
-    return true;
-}
-
-// ---- The state display ----
-
-QString DAOdataCtl::patternFor(int recordCount, int position, bool isPending)
-{
-    if (isPending)
-        return QStringLiteral("000000101");
-    if (recordCount <= 0)
-        return QStringLiteral("000010000");
-    if (recordCount == 1)
-        return QStringLiteral("000011010");
-    if (position <= 0)
-        return QStringLiteral("001111010");
-    if (position >= recordCount - 1)
-        return QStringLiteral("110011010");
-    return QStringLiteral("111111010");
-}
-
-void DAOdataCtl::refreshState(std::optional<bool> lock)
-{
-    const int count = rs().RecordCount();
-    int position = rs().AbsolutePosition();
-    if (!pending()) {
-        // Past the end counts as the last record, before the start as the first.
-        const int shownPosition = rs().Eof() && count > 0 ? count - 1 : position;
-        navigateButtons(patternFor(count, shownPosition, false));
-        if (lock)
-            lockControls(*lock);
-    } else {
-        lockControls(false);
-        navigateButtons(patternFor(count, position, true));
-    }
     if (m_progressBar) {
-        // An empty set gives a bar at 0 of 1, not the busy bar of a maximum of 0.
-        m_progressBar->setRange(0, qMax(count, 1));
-        m_progressBar->setValue(qBound(0, position + 1, qMax(count, 1)));
+        m_progressBar->setRange(0, maximum);
+        m_progressBar->setValue(value);
     }
-    setLabel(QStringLiteral("%1 (%2)").arg(position + 1).arg(count));
 }
 
-void DAOdataCtl::navigateButtons(const QString& sButtonString)
+void DAOdataCtl::lockEntries(bool lock)
 {
-    const QString pattern = sButtonString.trimmed();
-    if (m_form) {
-        for (int i = 0; i < pattern.size(); ++i) {
-            auto* button =
-                m_form->findChild<QAbstractButton*>(QStringLiteral("%1(%2)").arg(m_buttons).arg(i));
-            if (button)
-                button->setEnabled(pattern.at(i) == QLatin1Char('1'));
-        }
-    }
-    // Let the buttons repaint before the window goes on; no user input is taken here, so
-    // no second click can arrive in the middle of an action.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-void DAOdataCtl::lockControls(bool lock)
-{
-    if (!m_form)
-        return;
     const QColor background = lock ? lockedBackground : unlockedBackground;
-    const QList<QWidget*> controls = m_form->findChildren<QWidget*>();
-    for (QWidget* w : controls) {
-        if (controlTag(w) != m_tag || m_tag.isEmpty())
+    for (QWidget* w : m_entries) {
+        if (!w)
             continue;
         QPalette palette = w->palette();
         if (auto* box = qobject_cast<QLineEdit*>(w)) {
@@ -607,17 +90,4 @@ void DAOdataCtl::lockControls(bool lock)
         palette.setColor(QPalette::Base, background);
         w->setPalette(palette);
     }
-}
-
-void DAOdataCtl::setLabel(const QString& text)
-{
-    if (!m_form || m_labelToUpdate.isEmpty())
-        return;
-    const QList<QWidget*> controls = m_form->findChildren<QWidget*>(m_labelToUpdate);
-    if (controls.isEmpty())
-        return;
-    if (auto* label = qobject_cast<QLabel*>(controls.first()))
-        label->setText(text);
-    else
-        controls.first()->setProperty("text", text);
 }

@@ -19,7 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -70,15 +70,15 @@ private:
     }
     static QStringList gridColumn(QWidget* w, const char* grid, int column)
     {
-        auto* g = w->findChild<QTableWidget*>(QLatin1String(grid));
+        const QAbstractItemModel* m = w->findChild<QTableView*>(QLatin1String(grid))->model();
         QStringList values;
-        for (int r = 0; r < g->rowCount(); ++r)
-            values.append(g->item(r, column)->text());
+        for (int r = 0; r < m->rowCount(); ++r)
+            values.append(m->index(r, column).data().toString());
         return values;
     }
     static int markedRow(QWidget* w, const char* grid)
     {
-        auto* g = w->findChild<QTableWidget*>(QLatin1String(grid));
+        auto* g = w->findChild<QTableView*>(QLatin1String(grid));
         const QModelIndexList rows = g->selectionModel()->selectedRows();
         return rows.size() == 1 ? rows.first().row() + 1 : -1;
     }
@@ -416,7 +416,7 @@ private Q_SLOTS:
     {
         frmE_PrelRes* w = open();
         QVERIFY(w);
-        auto* grid = find<QTableWidget>(w, "MSFlexGrid1");
+        auto* grid = find<QTableView>(w, "MSFlexGrid1");
         const QRect cell = grid->visualRect(grid->model()->index(2, 2));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(w->currentPartyCode(), QString("V"));

@@ -4,9 +4,9 @@
 #include "NavigatorWindow.h"
 #include "TemplateCopy.h"
 
-#include "editing/DAOdataCtl.h"
 #include "data/DataControl.h"
 #include "data/ElectionDatabase.h"
+#include "editing/DAOdataCtl.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -109,6 +110,7 @@ private Q_SLOTS:
     void endDBC();
     void propertyRefusals();
     void otherErrorsShowTheirDetails();
+    void actionsLetNoTimerRun();
 
 private:
     std::unique_ptr<NavigatorWindow> makeWindow(const QString& source, const QString& idField,
@@ -676,6 +678,20 @@ void tst_DAOdataCtl::otherErrorsShowTheirDetails()
     QCOMPARE(m_messages.shown[0].icon, MessageService::Exclamation);
     QCOMPARE(m_messages.shown[0].title, QStringLiteral("Valsit Version " VALSIT_VERSION));
     QVERIFY(QFile::exists(m_db->filePath("Saknas.mdb")) == false);
+}
+
+void tst_DAOdataCtl::actionsLetNoTimerRun()
+{
+    // An action runs to its end: nothing queued (a timer, a second window's work) may run
+    // in the middle of one.
+    addDistricts(m_db->path(), 3);
+    auto w = makeWindow(districtQuery, "DistrID", districtFields);
+    bool fired = false;
+    QTimer::singleShot(0, w.get(), [&fired] { fired = true; });
+    for (int index : {0, 2, 5, 6, 4, 8, 3})
+        w->navigator().StartDBC(index);
+    QVERIFY(!fired);
+    QTRY_VERIFY(fired);
 }
 
 QTEST_MAIN(tst_DAOdataCtl)

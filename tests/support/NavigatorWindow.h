@@ -11,12 +11,13 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class RecordPanel;
 
-// A small entry window for the tests: one record navigator over a table of an election
+// A small entry window for the tests: one record panel over a table of an election
 // database, with the button array "cmdButt1(0)" ... "cmdButt1(8)", the position label
-// "lblButt1", the progress bar "ProgressBar1" and one text box "Text1(i)" per field,
-// bound to the data control and tagged "1". A check box "Check1" also carries the tag;
-// "Text1(9)" carries the tag "2" and belongs to no navigator.
+// "lblButt1", the progress bar "ProgressBar1", the list "MSFlexGrid1" and one text box
+// "Text1(i)" per field, bound to the data control. A check box "Check1" is locked and
+// unlocked with the fields; "Text1(9)" belongs to no navigator.
 //
 // Saving is refused (as the entry windows refuse it) while the field named by
 // requiredField is empty.
@@ -28,13 +29,14 @@ public:
                     const QString& idField, const QStringList& fields,
                     const QString& nyttIDTyp = QStringLiteral("A"));
 
-    DAOdataCtl& navigator() { return *m_navigator; }
-    DataControl& data() { return *m_data; }
+    DAOdataCtl& navigator();
+    DataControl& data();
+    RecordPanel* panel() const { return m_panel; }
 
     QPushButton* button(int index) const;
     QLineEdit* field(int index) const; // 1-based, as Text1(i)
-    QLabel* label() const { return m_label; }
-    QProgressBar* progressBar() const { return m_progress; }
+    QLabel* label() const;
+    QProgressBar* progressBar() const;
     QCheckBox* checkBox() const { return m_check; }
     QLineEdit* otherField() const { return m_other; }
 
@@ -48,13 +50,9 @@ public:
     int repositions = 0;
 
 private:
-    DataControl* m_data;
-    DAOdataCtl* m_navigator;
-    QList<QPushButton*> m_buttons;
+    RecordPanel* m_panel;
     QList<QLineEdit*> m_fields;
     QStringList m_fieldNames;
-    QLabel* m_label;
-    QProgressBar* m_progress;
     QCheckBox* m_check;
     QLineEdit* m_other;
 };

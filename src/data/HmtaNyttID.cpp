@@ -1,4 +1,4 @@
-#include "editing/HmtaNyttID.h"
+#include "data/HmtaNyttID.h"
 
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"

@@ -1,5 +1,5 @@
 #include "FakeMessageService.h"
-#include "editing/HmtaNyttID.h"
+#include "data/HmtaNyttID.h"
 
 #include <QtTest>
 
