@@ -6,18 +6,11 @@
 #include <QMainWindow>
 #include <QString>
 
-#include <memory>
-
-class DAOdataCtl;
-class DataControl;
 class MessageService;
 class QCheckBox;
-class QLabel;
 class QLineEdit;
-class QProgressBar;
 class QRadioButton;
-class QTableWidget;
-class StyraFlexGrid;
+class RecordPanel;
 class WindowStateRule;
 
 // The entry window of the committee calculation: the parties and their council seats,
@@ -37,37 +30,26 @@ public:
     void cmdNext_Click();
     void mnuExit_Click();
 
-    QString currentPartyCode() const { return m_aktPartiID; }
+    QString currentPartyCode() const;
 
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* buildButtonRow(QWidget* parent);
+    void buildChoices(QWidget* parent, class QVBoxLayout* layout);
     void Data1_Validate(int& Action, int& Save);
-    void Text1_Change(int Index);
-    void Ref_MSFlexGrid1();
-    void gridMouseDown(const QPoint& pos);
     void info(const QString& text, QLineEdit* focus);
     MessageService& messages() const;
 
+    RecordPanel* m_frame1 = nullptr;
     QLineEdit* m_text1[5] = {};
-    QLabel* m_lblMsg = nullptr;
-    QLabel* m_lblButt1 = nullptr;
-    QProgressBar* m_progressBar1 = nullptr;
-    QTableWidget* m_grid1 = nullptr;
     QCheckBox* m_check1 = nullptr;
     QCheckBox* m_check2 = nullptr;
     QRadioButton* m_antDec[2] = {};
     QRadioButton* m_option1[2] = {};
-    DataControl* m_data1 = nullptr;
-    DAOdataCtl* m_nav = nullptr;
     WindowStateRule* m_stateRule = nullptr;
     Key2TextBox m_keys;
-    std::unique_ptr<StyraFlexGrid> m_grid;
     FirstActivation m_firstActivation;
-    QString m_aktPartiID;
-    bool m_valideringOK = true;
+    bool m_sourceSet = false;
 };
