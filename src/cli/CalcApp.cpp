@@ -5,11 +5,9 @@
 #include "cli/CliMessageService.h"
 #include "cli/CommitteeCalc.h"
 #include "cli/CouncilCalc.h"
-#include "shell/AppGlobals.h"
 #include "shell/EngineError.h"
+#include "shell/SettingsStore.h"
 
-#include <QDate>
-#include <QLocale>
 #include <QTextStream>
 
 int CalcApp::run(const QStringList& arguments)
@@ -21,10 +19,10 @@ int CalcApp::run(const QStringList& arguments)
     }
     CliMessageService messages(m_err);
     try {
-        const CalcOptions options = CalcOptions::parse(arguments);
-        AppGlobals& globals = AppGlobals::instance();
-        globals.OrgNamn = options.org;
-        globals.BestDatum = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+        CalcOptions options = CalcOptions::parse(arguments);
+        // Without --org the report names the organisation the program is set up for.
+        if (options.org.trimmed().isEmpty())
+            options.org = SettingsStore().value(QStringLiteral("OrgNamn"));
         if (options.command == CalcOptions::Command::Council) {
             CouncilCalc calc(options, messages);
             calc.run(m_out);

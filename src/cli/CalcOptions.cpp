@@ -1,16 +1,13 @@
 #include "cli/CalcOptions.h"
 
 #include "cli/CalcError.h"
+#include "report/ReportHeader.h"
 #include "seats/SeatEngineBase.h"
 
-namespace {
+#include <QCommandLineParser>
+#include <QDate>
 
-QString takeValue(const QStringList& args, int& i)
-{
-    if (i + 1 >= args.size())
-        throw CalcError(QStringLiteral("%1 saknar värde").arg(args.at(i)));
-    return args.at(++i);
-}
+namespace {
 
 double parseDecimal(const QString& text, const QString& option)
 {
@@ -21,6 +18,24 @@ double parseDecimal(const QString& text, const QString& option)
     if (!ok)
         throw CalcError(QStringLiteral("%1 \"%2\" är inget tal").arg(option, text));
     return value;
+}
+
+QCommandLineOption valueOption(const char* name)
+{
+    return QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("värde"));
+}
+
+// The argument as the user typed it for an option Qt's parser did not know.
+QString typedOption(const QStringList& args, const QString& name)
+{
+    for (const QString& a : args) {
+        QString bare = a;
+        while (bare.startsWith(QLatin1Char('-')))
+            bare.remove(0, 1);
+        if (bare == name || bare.startsWith(name + QLatin1Char('=')))
+            return a.section(QLatin1Char('='), 0, 0);
+    }
+    return QStringLiteral("--") + name;
 }
 
 } // namespace
@@ -49,70 +64,90 @@ CalcOptions CalcOptions::parse(const QStringList& args)
         throw CalcError(QStringLiteral("okänt kommando \"%1\": ange council eller committee")
                             .arg(args.first()));
 
-    bool seatsGiven = false;
-    bool divisorGiven = false;
-    bool thresholdGiven = false;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& a = args.at(i);
-        if (a == QLatin1String("--seats")) {
-            const QString value = takeValue(args, i);
-            bool ok = false;
-            o.seats = value.toInt(&ok);
-            if (!ok)
-                throw CalcError(QStringLiteral("--seats \"%1\" är inget heltal").arg(value));
-            seatsGiven = true;
-        } else if (a == QLatin1String("--districts")) {
-            o.districtsFile = takeValue(args, i);
-        } else if (a == QLatin1String("--comparison")) {
-            const QString value = takeValue(args, i);
-            if (value == QLatin1String("full"))
-                o.comparison = Comparison::Full;
-            else if (value == QLatin1String("2"))
-                o.comparison = Comparison::TwoDecimals;
-            else
-                throw CalcError(
-                    QStringLiteral("--comparison ska vara full eller 2, inte \"%1\"").arg(value));
-        } else if (a == QLatin1String("--first-divisor")) {
-            o.firstDivisor = parseDecimal(takeValue(args, i), a);
-            if (o.firstDivisor != 1.4 && o.firstDivisor != 1.2)
-                throw CalcError(QStringLiteral("--first-divisor ska vara 1.4 eller 1.2"));
-            divisorGiven = true;
-        } else if (a == QLatin1String("--threshold")) {
-            o.threshold = parseDecimal(takeValue(args, i), a);
-            if (!(o.threshold >= 0.0 && o.threshold <= 100.0))
-                throw CalcError(QStringLiteral("--threshold ska vara mellan 0 och 100 procent"));
-            thresholdGiven = true;
-        } else if (a == QLatin1String("--fixed") || a == QLatin1String("--all")) {
-            if (o.cooperation != Cooperation::None)
-                throw CalcError(QStringLiteral("ange bara en av --fixed och --all"));
-            o.cooperation = a == QLatin1String("--fixed") ? Cooperation::Fixed : Cooperation::All;
-            o.pairs = takeValue(args, i);
-        } else if (a == QLatin1String("--format")) {
-            const QString value = takeValue(args, i);
-            if (value == QLatin1String("text"))
-                o.format = Format::Text;
-            else if (value == QLatin1String("json"))
-                o.format = Format::Json;
-            else
-                throw CalcError(
-                    QStringLiteral("--format ska vara text eller json, inte \"%1\"").arg(value));
-        } else if (a == QLatin1String("--title")) {
-            o.title = takeValue(args, i);
-        } else if (a == QLatin1String("--org")) {
-            o.org = takeValue(args, i);
-        } else if (a == QLatin1String("--pdf")) {
-            o.pdfFile = takeValue(args, i);
-        } else if (a.startsWith(QLatin1String("--"))) {
-            throw CalcError(QStringLiteral("okänd flagga %1").arg(a));
-        } else {
-            if (!o.inputFile.isEmpty())
-                throw CalcError(
-                    QStringLiteral("bara en indatafil, inte både %1 och %2").arg(o.inputFile, a));
-            o.inputFile = a;
-        }
+    const QCommandLineOption seats = valueOption("seats");
+    const QCommandLineOption districts = valueOption("districts");
+    const QCommandLineOption comparison = valueOption("comparison");
+    const QCommandLineOption firstDivisor = valueOption("first-divisor");
+    const QCommandLineOption threshold = valueOption("threshold");
+    const QCommandLineOption fixed = valueOption("fixed");
+    const QCommandLineOption all = valueOption("all");
+    const QCommandLineOption format = valueOption("format");
+    const QCommandLineOption title = valueOption("title");
+    const QCommandLineOption org = valueOption("org");
+    const QCommandLineOption pdf = valueOption("pdf");
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({seats, districts, comparison, firstDivisor, threshold, fixed, all, format,
+                       title, org, pdf});
+    // The parser skips the program's name, which the command stands in for.
+    if (!parser.parse(args)) {
+        if (!parser.unknownOptionNames().isEmpty())
+            throw CalcError(QStringLiteral("okänd flagga %1")
+                                .arg(typedOption(args, parser.unknownOptionNames().first())));
+        // Only an option at the very end lacks its value.
+        throw CalcError(QStringLiteral("%1 saknar värde").arg(args.last()));
     }
+    // An option given twice counts once, the last one, as a program's options do; two
+    // cooperation modes are a contradiction.
+    auto last = [&parser](const QCommandLineOption& option) { return parser.value(option); };
 
-    if (!seatsGiven)
+    if (parser.isSet(seats)) {
+        const QString value = last(seats);
+        bool ok = false;
+        o.seats = value.toInt(&ok);
+        if (!ok)
+            throw CalcError(QStringLiteral("--seats \"%1\" är inget heltal").arg(value));
+    }
+    o.districtsFile = last(districts);
+    if (parser.isSet(comparison)) {
+        const QString value = last(comparison);
+        if (value == QLatin1String("full"))
+            o.comparison = Comparison::Full;
+        else if (value == QLatin1String("2"))
+            o.comparison = Comparison::TwoDecimals;
+        else
+            throw CalcError(
+                QStringLiteral("--comparison ska vara full eller 2, inte \"%1\"").arg(value));
+    }
+    if (parser.isSet(firstDivisor)) {
+        o.firstDivisor = parseDecimal(last(firstDivisor), QStringLiteral("--first-divisor"));
+        if (o.firstDivisor != 1.4 && o.firstDivisor != 1.2)
+            throw CalcError(QStringLiteral("--first-divisor ska vara 1.4 eller 1.2"));
+    }
+    if (parser.isSet(threshold)) {
+        o.threshold = parseDecimal(last(threshold), QStringLiteral("--threshold"));
+        if (!(o.threshold >= 0.0 && o.threshold <= 100.0))
+            throw CalcError(QStringLiteral("--threshold ska vara mellan 0 och 100 procent"));
+    }
+    if (parser.values(fixed).size() + parser.values(all).size() > 1)
+        throw CalcError(QStringLiteral("ange bara en av --fixed och --all"));
+    if (parser.isSet(fixed)) {
+        o.cooperation = Cooperation::Fixed;
+        o.pairs = last(fixed);
+    } else if (parser.isSet(all)) {
+        o.cooperation = Cooperation::All;
+        o.pairs = last(all);
+    }
+    if (parser.isSet(format)) {
+        const QString value = last(format);
+        if (value == QLatin1String("text"))
+            o.format = Format::Text;
+        else if (value == QLatin1String("json"))
+            o.format = Format::Json;
+        else
+            throw CalcError(
+                QStringLiteral("--format ska vara text eller json, inte \"%1\"").arg(value));
+    }
+    o.title = last(title);
+    o.org = last(org);
+    o.pdfFile = last(pdf);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        throw CalcError(
+            QStringLiteral("bara en indatafil, inte både %1 och %2").arg(files.at(0), files.at(1)));
+    o.inputFile = files.value(0);
+
+    if (!parser.isSet(seats))
         throw CalcError(QStringLiteral("--seats saknas"));
     if (o.seats < 5 || o.seats > 350)
         throw CalcError(
@@ -120,7 +155,7 @@ CalcOptions CalcOptions::parse(const QStringList& args)
     if (o.inputFile.isEmpty())
         throw CalcError(QStringLiteral("indatafilen saknas"));
     if (o.command == Command::Committee &&
-        (!o.districtsFile.isEmpty() || divisorGiven || thresholdGiven))
+        (parser.isSet(districts) || parser.isSet(firstDivisor) || parser.isSet(threshold)))
         throw CalcError(QStringLiteral("--districts, --first-divisor och --threshold gäller bara "
                                        "council"));
     if (o.command == Command::Council && o.cooperation != Cooperation::None)
@@ -130,6 +165,7 @@ CalcOptions CalcOptions::parse(const QStringList& args)
 
 void CalcOptions::applyTo(SeatEngineBase& engine) const
 {
+    engine.setReportHeader(ReportHeader::of(org, QDate::currentDate()));
     engine.setAntValsit(seats);
     engine.setRubrik1(title);
     engine.setBerTalSW(comparison != Comparison::None);

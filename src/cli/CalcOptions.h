@@ -27,7 +27,8 @@ struct CalcOptions
     QString org;
     QString pdfFile; // the paper report goes to this PDF instead of the screen report
 
-    // Seats, heading and comparison-number switches, the same for both engines.
+    // Report header (organisation, today), seats, heading and comparison-number
+    // switches, the same for both engines.
     void applyTo(SeatEngineBase& engine) const;
 
     // Throws CalcError on anything it cannot use.

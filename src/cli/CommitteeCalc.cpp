@@ -1,12 +1,13 @@
 #include "cli/CommitteeCalc.h"
 
 #include "cli/CalcError.h"
-#include "cli/JsonText.h"
+#include "cli/ResultJson.h"
 #include "committee/ValsitBer.h"
 #include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
 
+#include <QJsonDocument>
 #include <QTextStream>
 #include <memory>
 
@@ -89,43 +90,22 @@ void CommitteeCalc::prepare(ValsitBer& engine) const
 void CommitteeCalc::calculate(ValsitBer& engine, QTextStream* json) const
 {
     if (json) {
+        // Every combination is written as it is made: all combinations of nine parties
+        // would not fit in memory as one document.
         QTextStream& out = *json;
         const char* mode = engine.SamvSW(0) == 0 ? "none" : engine.SamvSW(0) == 2 ? "all" : "fixed";
-        out << "{\n  \"kind\": \"committee\",\n  \"seats\": " << engine.AntValsit()
-            << ",\n  \"mode\": \"" << mode << "\",\n  \"combinations\": [";
+        out << "{\n    \"kind\": \"committee\",\n    \"seats\": " << engine.AntValsit()
+            << ",\n    \"mode\": \"" << mode << "\",\n    \"combinations\": [";
         engine.setResultObserver([&engine, &out]() {
-            out << (engine.resultCounter() > 1 ? ",\n" : "\n")
-                << "    {\"number\": " << engine.resultCounter() << ", \"lists\": [";
-            for (int l = 1; l <= engine.listCount(); ++l) {
-                out << (l > 1 ? ",\n" : "\n")
-                    << "      {\"name\": " << JsonText::quote(engine.listName(l).trimmed())
-                    << ", \"parties\": [";
-                bool first = true;
-                for (int p = 1; p <= engine.AntPartier(); ++p) {
-                    if (engine.partyList(p) != l)
-                        continue;
-                    out << (first ? "" : ", ") << JsonText::quote(engine.partiIdAt(p));
-                    first = false;
-                }
-                out << "], \"councilSeats\": " << engine.listValue(l)
-                    << ", \"seatCount\": " << engine.seatCount(l) << ", \"seats\": "
-                    << JsonText::seats(
-                           engine.seatCount(l), [&](int m) { return engine.seatNumber(l, m); },
-                           [&](int m) { return engine.seatTied(l, m); })
-                    << "}";
-            }
-            out << "\n    ], \"comparisonNumbers\": [";
-            for (int s = 1; s <= engine.AntValsit(); ++s)
-                out << (s > 1 ? ", " : "") << "{\"seat\": " << s
-                    << ", \"list\": " << engine.winningList(s)
-                    << ", \"value\": " << JsonText::number(engine.winningNumber(s)) << "}";
-            out << "]}";
+            out << (engine.resultCounter() > 1 ? ",\n        " : "\n        ")
+                << QJsonDocument(ResultJson::combination(engine.result()))
+                       .toJson(QJsonDocument::Compact);
         });
     }
     engine.AntalResultat(); // the estimate sets the progress maximum, as the windows do
     engine.BearbBest();
     if (json) {
-        *json << "\n  ]\n}\n";
+        *json << "\n    ]\n}\n";
         engine.setResultObserver(nullptr);
     }
 }

@@ -2,12 +2,14 @@
 
 #include "cli/CalcError.h"
 #include "cli/CsvTable.h"
-#include "cli/JsonText.h"
+#include "cli/ResultJson.h"
 #include "council/RostBer.h"
 #include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
+#include "shell/SwedishOrder.h"
 
+#include <QJsonDocument>
 #include <QTextStream>
 #include <algorithm>
 #include <memory>
@@ -71,10 +73,10 @@ void CouncilCalc::loadDistricts()
                     .arg(sum)
                     .arg(p.value));
     }
-    // The districts are written in the order of their names.
+    // The districts are written in the Swedish order of their names, as in the program.
     std::stable_sort(m_districts.begin(), m_districts.end(),
                      [](const District& a, const District& b) {
-                         return QString::localeAwareCompare(a.name, b.name) < 0;
+                         return SwedishOrder::lessThan(a.name, b.name);
                      });
 }
 
@@ -105,26 +107,7 @@ void CouncilCalc::calculate(RostBer& engine) const
 
 void CouncilCalc::writeJson(const RostBer& engine, QTextStream& out) const
 {
-    out << "{\n  \"kind\": \"council\",\n  \"seats\": " << engine.AntValsit()
-        << ",\n  \"firstDivisor\": " << JsonText::number(engine.ForstaDivisor())
-        << ",\n  \"threshold\": " << JsonText::number(engine.Sparr()) << ",\n  \"parties\": [";
-    for (int p = 1; p <= engine.workCount(); ++p) {
-        out << (p > 1 ? ",\n" : "\n") << "    {\"code\": " << JsonText::quote(engine.partiIdAt(p))
-            << ", \"name\": " << JsonText::quote(engine.workName(p))
-            << ", \"votes\": " << engine.workVotes(p)
-            << ", \"eligible\": " << (engine.workEligible(p) ? "true" : "false")
-            << ", \"seatCount\": " << engine.seatCount(p) << ", \"seats\": "
-            << JsonText::seats(
-                   engine.seatCount(p), [&](int k) { return engine.seatNumber(p, k); },
-                   [&](int k) { return engine.seatTied(p, k); })
-            << "}";
-    }
-    out << "\n  ],\n  \"comparisonNumbers\": [";
-    for (int s = 1; s <= engine.AntValsit(); ++s)
-        out << (s > 1 ? ",\n" : "\n") << "    {\"seat\": " << s
-            << ", \"code\": " << JsonText::quote(engine.partiIdAt(engine.winningRow(s)))
-            << ", \"value\": " << JsonText::number(engine.winningNumber(s)) << "}";
-    out << "\n  ]\n}\n";
+    out << QJsonDocument(ResultJson::council(engine.result())).toJson(QJsonDocument::Indented);
 }
 
 void CouncilCalc::run(QTextStream& out)

@@ -4,8 +4,44 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace {
+
+// Windows-1252 where it differs from Latin-1: 0x80..0x9F (0 where the code page has no
+// character).
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// A file from Swedish Excel is Windows-1252 unless saved as UTF-8 (with a byte-order
+// mark). Anything that is valid UTF-8 is read as such, anything else as Windows-1252;
+// a byte that is neither is refused rather than turned into a replacement character.
+QString decodeText(const QString& path, const QByteArray& bytes)
+{
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(bom ? bytes.mid(3) : bytes);
+    if (!utf8.hasError())
+        return text;
+    if (bom)
+        throw CalcError(
+            QStringLiteral("filen %1 är märkt som UTF-8 men innehåller ogiltiga tecken").arg(path));
+    QString latin;
+    latin.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const uchar b = uchar(byte);
+        const char16_t c = b >= 0x80 && b < 0xA0 ? Cp1252High[b - 0x80] : char16_t(b);
+        if (c == 0)
+            throw CalcError(
+                QStringLiteral("filen %1 är varken UTF-8 eller Windows-1252 (byte 0x%2)")
+                    .arg(path)
+                    .arg(b, 2, 16, QLatin1Char('0')));
+        latin.append(QChar(c));
+    }
+    return latin;
+}
 
 QStringList splitLine(const QString& line, QChar separator, bool* ok)
 {
@@ -52,11 +88,7 @@ CsvTable CsvTable::read(const QString& path, const QStringList& columns)
     if (!file.open(QIODevice::ReadOnly))
         throw CalcError(
             QStringLiteral("filen %1 kan inte läsas: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return parse(path, text, columns);
+    return parse(path, decodeText(path, file.readAll()), columns);
 }
 
 CsvTable CsvTable::parse(const QString& name, const QString& text, const QStringList& columns)

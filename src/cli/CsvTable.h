@@ -5,7 +5,8 @@
 #include <QVector>
 
 // A CSV file with a header row: comma or semicolon separated (as the header shows),
-// UTF-8, fields optionally in double quotes. Blank lines are skipped.
+// UTF-8 (with or without a byte-order mark) or, when it is not valid UTF-8, Windows-1252;
+// fields optionally in double quotes. Blank lines are skipped.
 class CsvTable
 {
 public:

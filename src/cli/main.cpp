@@ -3,10 +3,26 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <cstdlib>
 #include <memory>
+
+namespace {
+
+// Qt's own diagnostics (a missing runtime folder, fonts, the platform plugin) are not
+// for the user of a command-line tool: standard error carries only valsit-calc's errors.
+void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        QTextStream(stderr) << "valsit-calc: " << message << Qt::endl;
+        std::abort();
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    qInstallMessageHandler(quietHandler);
     // Only a paper report (PDF) measures text and so needs the GUI layer; it runs without
     // a display on the offscreen platform.
     bool paper = false;

@@ -1,7 +1,5 @@
 #include "committee/CommitteePaperReport.h"
 
-#include "committee/ValsitBer.h"
-
 namespace {
 constexpr int FirstMarkColumn = 4800;
 constexpr int MarkSpacing = 400;
@@ -15,9 +13,10 @@ int CommitteePaperReport::markSpacing(int parties)
     return room < MarkSpacing ? room : MarkSpacing;
 }
 
-void CommitteePaperReport::SkrivUtIndata()
+void CommitteePaperReport::SkrivUtIndata(const SeatResult& run, const QString& runLetter,
+                                         const QStringList& marks)
 {
-    const int n = m_engine.AntPartier();
+    const int n = run.partyCount;
     beginPrintout();
     m_prt.PrtPosNoll();
     m_prt.PrtPosLagg(600);
@@ -27,14 +26,12 @@ void CommitteePaperReport::SkrivUtIndata()
     const int spacing = markSpacing(n);
     for (int i = 2; i <= n; ++i)
         m_prt.PrtPosLagg(FirstMarkColumn + spacing * (i - 1));
-    headerLines(m_engine.Rubrik1());
+    headerLines(run.heading);
 
     beginLine();
     m_prt.PrtVanster(1, QStringLiteral("Fullmäktige"));
     nextItem();
-    // One input section, one run: the letter goes up whichever medium the run is on.
-    const int run = m_engine.nextRunNumber();
-    m_prt.PrtVanster(3, QStringLiteral("Valsamverkan - ") + ValsitBer::runLetterText(run));
+    m_prt.PrtVanster(3, QStringLiteral("Valsamverkan - ") + runLetter);
 
     beginLine();
     m_prt.PrtMitt(1, QStringLiteral("Valsit"));
@@ -44,19 +41,21 @@ void CommitteePaperReport::SkrivUtIndata()
     m_prt.PrtVanster(3, QStringLiteral("PartiID"));
 
     m_prt.PrtNormalStr(8);
+    int pair = 0; // row i's marks are those of pairs (1, i) .. (i - 1, i): the next numbers
     for (int i = 1; i <= n; ++i) {
+        const SeatResult::Party& party = run.parties[i];
         beginLine();
-        m_prt.PrtMitt(1, QString::number(m_engine.partiValResAt(i)));
+        m_prt.PrtMitt(1, QString::number(party.value));
         nextItem();
-        m_prt.PrtVanster(2, m_engine.partiNamnAt(i));
+        m_prt.PrtVanster(2, party.name);
         nextItem();
-        m_prt.PrtMitt(3, m_engine.partiIdAt(i));
+        m_prt.PrtMitt(3, party.code);
         for (int j = 1; j < i; ++j) {
             nextItem();
-            m_prt.PrtMitt(j + 3, m_engine.markText(ValsitBer::pairNumber(j, i)));
+            m_prt.PrtMitt(j + 3, marks.value(++pair));
         }
         nextItem();
-        m_prt.PrtMitt(i + 3, m_engine.partiIdAt(i));
+        m_prt.PrtMitt(i + 3, party.code);
     }
 
     m_prt.PrtNed(220);
@@ -66,21 +65,19 @@ void CommitteePaperReport::SkrivUtIndata()
     resultPositions();
 }
 
-void CommitteePaperReport::SkrivUtPresentera()
+void CommitteePaperReport::SkrivUtPresentera(const SeatResult& result)
 {
     m_prt.PrtNormalStr(11);
-    const int height = estimatedListHeight(m_engine.listCount(), m_engine.AntValsit());
+    const int height = estimatedListHeight(result.listCount, result.seats);
     m_prt.PrtNed(220);
-    if (m_engine.BerTalSW())
-        comparisonList(m_engine.comparisonList(), 8, height);
+    if (result.hasComparisonText)
+        comparisonList(result.comparisonText, 8, height);
     breakBeforeLists(height);
-    for (int list = 1; list <= m_engine.listCount(); ++list) {
-        seatList(
-            m_engine.listName(list), m_engine.seatCount(list),
-            [&](int m) { return m_engine.seatNumber(list, m); },
-            [&](int m) { return m_engine.seatTied(list, m); });
+    for (int p = 1; p <= result.listCount; ++p) {
+        const SeatResult::List& list = result.lists[p];
+        seatList(list.name, list.seatCount, list.seat, list.tied);
     }
-    counterAndRule(m_engine.resultCounter());
+    counterAndRule(result.counter);
 }
 
 void CommitteePaperReport::closingLine(const QString& text)

@@ -11,8 +11,7 @@
 
 #include <stdexcept>
 
-ValsitBer::ValsitBer(MessageService& messages)
-    : SeatEngineBase(messages), m_messages(messages), m_paper(*this)
+ValsitBer::ValsitBer(MessageService& messages) : SeatEngineBase(messages), m_messages(messages)
 {
     // The defaults are applied here; that is the same as at the first call of a member.
     m_markText[0] = QString(QChar(0x00A0));
@@ -98,7 +97,11 @@ QString ValsitBer::stoppedLine(int done, int total)
 
 void ValsitBer::BearbBest()
 {
-    m_resultCounter = 0;
+    m_result.counter = 0;
+    m_result.rule = SeatResult::Rule();
+    m_result.rule.method = SeatResult::Method::DHondt;
+    m_result.rule.firstDivisorTenths = 10;
+    startResult(m_partiValRes);
     m_stopped = false;
     if (m_progBar)
         m_progBar->setMaximum(m_antalResultat);
@@ -120,7 +123,7 @@ void ValsitBer::BearbBest()
 
     if (m_stopped) {
         const QString line =
-            stoppedLine(m_resultCounter, Kombinationer::antal(m_antPartier, m_samvSW));
+            stoppedLine(m_result.counter, Kombinationer::antal(m_antPartier, m_samvSW));
         if (m_skrivUtSW) {
             m_paper.closingLine(line);
         } else {
@@ -255,11 +258,11 @@ void ValsitBer::BearbAllaKomb()
         if (admissible) {
             for (int p = 1; p <= n; ++p)
                 m_partyGroup[p] = groupOf[p][choice[p]];
-            const int before = m_resultCounter;
+            const int before = m_result.counter;
             BearbKomb();
-            if (m_resultCounter != before && m_stopCheck && m_stopCheck()) {
+            if (m_result.counter != before && m_stopCheck && m_stopCheck()) {
                 // Stopped after the last combination is no stop at all.
-                m_stopped = m_resultCounter < Kombinationer::antal(n, m_samvSW);
+                m_stopped = m_result.counter < Kombinationer::antal(n, m_samvSW);
                 return;
             }
         }
@@ -276,11 +279,11 @@ void ValsitBer::BearbKomb()
 {
     if (!BildaListor())
         return;
-    ++m_resultCounter;
+    const int counter = ++m_result.counter;
     if (m_progBar) {
-        if (m_progBar->maximum() < m_resultCounter)
-            m_progBar->setMaximum(m_resultCounter);
-        m_progBar->setValue(m_resultCounter);
+        if (m_progBar->maximum() < counter)
+            m_progBar->setMaximum(counter);
+        m_progBar->setValue(counter);
     }
     FordelaPlatser();
     if (m_skrivUtSW)
@@ -304,14 +307,17 @@ bool ValsitBer::BildaListor()
         m_groupName[g].resize(0);
         m_groupName[g].append(QLatin1Char(' '));
     }
-    m_listCount = 0;
+    SeatResult::List* lists = m_result.lists;
+    int& count = m_result.listCount;
+    count = 0;
     for (int i = 1; i <= m_antPartier; ++i) {
         const int g = m_partyGroup[i];
         if (g == 0) {
-            ++m_listCount;
-            m_listName[m_listCount] = m_partiNamn[i];
-            m_listValue[m_listCount] = m_partiValRes[i];
-            m_partyList[i] = m_listCount;
+            SeatResult::List& list = lists[++count];
+            list.name = m_partiNamn[i];
+            list.code = m_partiID[i];
+            list.value = m_partiValRes[i];
+            m_result.parties[i].list = count;
             continue;
         }
         if (!m_groupUsed[g])
@@ -324,14 +330,15 @@ bool ValsitBer::BildaListor()
     for (int g = 1; g < GroupSlots; ++g) {
         if (!m_groupUsed[g])
             continue;
-        ++m_listCount;
-        m_listName[m_listCount] = m_groupName[g];
-        m_listValue[m_listCount] = m_groupSum[g];
-        m_groupList[g] = m_listCount;
+        SeatResult::List& list = lists[++count];
+        list.name = m_groupName[g];
+        list.code = QString();
+        list.value = m_groupSum[g];
+        m_groupList[g] = count;
     }
     for (int i = 1; i <= m_antPartier; ++i)
         if (m_partyGroup[i] != 0)
-            m_partyList[i] = m_groupList[m_partyGroup[i]];
+            m_result.parties[i].list = m_groupList[m_partyGroup[i]];
 
     // Member strings of groups are their slot digits in ascending order and never share
     // a digit, so comparing them is comparing the groups' lowest parties.
@@ -350,12 +357,11 @@ bool ValsitBer::BildaListor()
 // va·(mb + 1) > vb·(ma + 1).
 void ValsitBer::FordelaPlatser()
 {
-    const int n = m_listCount;
+    SeatResult::List* lists = m_result.lists;
+    const int n = m_result.listCount;
     for (int row = 0; row <= qMax(m_antPartier, n) && row < ListSlots; ++row)
-        for (int k = 0; k <= m_antValsit && k <= MaxSeats; ++k)
-            m_seats[row][k] = 0;
-    if (m_berTalSW)
-        startComparisonList();
+        lists[row].seatCount = 0;
+    startComparisonList();
     if (n < 1)
         return;
 
@@ -365,8 +371,8 @@ void ValsitBer::FordelaPlatser()
         int winner = 1;
         bool tie = false;
         for (int j = 2; j <= n; ++j) {
-            const qint64 mine = m_listValue[j] * (m_seats[winner][0] + 1);
-            const qint64 best = m_listValue[winner] * (m_seats[j][0] + 1);
+            const qint64 mine = lists[j].value * (lists[winner].seatCount + 1);
+            const qint64 best = lists[winner].value * (lists[j].seatCount + 1);
             if (mine == best) {
                 tie = true;
             } else if (mine > best) {
@@ -374,16 +380,17 @@ void ValsitBer::FordelaPlatser()
                 tie = false;
             }
         }
-        const int held = m_seats[winner][0];
-        const double value = double(m_listValue[winner]) / double(held + 1);
-        m_winningNumber[s] = value;
-        m_winningList[s] = winner;
+        SeatResult::List& won = lists[winner];
+        const int held = won.seatCount;
+        const double value = double(won.value) / double(held + 1);
+        m_result.winningNumber[s] = value;
+        m_result.winningList[s] = winner;
         if (m_berTalSW)
             appendComparison(s, value, point);
         const int count = held + 1;
-        m_seats[winner][0] = count;
-        m_seats[winner][count] = s;
-        m_ties[winner][count] = tie ? 1 : 0;
+        won.seatCount = count;
+        won.seat[count] = s;
+        won.tied[count] = tie;
         if (s >= seatsToGive)
             return;
     }
@@ -391,9 +398,12 @@ void ValsitBer::FordelaPlatser()
 
 // --- Screen report ------------------------------------------------------------------
 
-void ValsitBer::setResultTabs()
+QStringList ValsitBer::pairMarks() const
 {
-    m_screen.setTabTable(qMin(qMax(m_antValsit, m_antPartier) + 3, 29), {40, 15, 11}, 7);
+    QStringList marks;
+    for (int pair = 0; pair < PairSlots; ++pair)
+        marks.append(markText(pair));
+    return marks;
 }
 
 void ValsitBer::VisaIndata()
@@ -405,19 +415,20 @@ void ValsitBer::VisaIndata()
     m_screen.LaggTillRad(QStringLiteral("Fullmäktige\t\tValsamverkan - ") + runLetterText(run));
     m_screen.LaggTillRad(QStringLiteral("Valsit\tPartinamn\tPartiID"));
     m_screen.TextNormal(7);
-    for (int i = 1; i <= m_antPartier; ++i) {
+    for (int i = 1; i <= m_result.partyCount; ++i) {
+        const SeatResult::Party& party = m_result.parties[i];
         m_line.resize(0);
-        TextNumbers::appendInt(m_line, m_partiValRes[i]);
+        TextNumbers::appendInt(m_line, party.value);
         m_line.append(QLatin1Char('\t'));
-        m_line.append(m_partiNamn[i]);
+        m_line.append(party.name);
         m_line.append(QLatin1Char('\t'));
-        m_line.append(m_partiID[i]);
+        m_line.append(party.code);
         m_line.append(QLatin1Char('\t'));
         for (int j = 1; j < i; ++j) {
             m_line.append(markText(pairNumber(j, i)));
             m_line.append(QLatin1Char('\t'));
         }
-        m_line.append(m_partiID[i]);
+        m_line.append(party.code);
         m_screen.LaggTillRad(m_line);
     }
     m_screen.LaggTillRad(QStringLiteral(" "));
@@ -426,29 +437,21 @@ void ValsitBer::VisaIndata()
 
 void ValsitBer::VisaKomb()
 {
-    m_screen.TextNormal(9);
-    m_screen.LaggTillRad(QStringLiteral(" "));
-    if (m_berTalSW) {
-        m_screen.LaggTillRad(m_lineBuffer);
-        m_screen.LaggTillRad(QStringLiteral(" "));
-    }
-    setResultTabs();
-    m_screen.TextNormal(9);
-    for (int list = 1; list <= m_listCount; ++list)
-        writeSeatLines(m_listName[list], m_seats[list], m_ties[list]);
-    writeCounterLine(m_resultCounter);
+    writeResult(9);
 }
 
 // --- Paper report -------------------------------------------------------------------
 
 void ValsitBer::SkrivUtIndata()
 {
-    m_paper.SkrivUtIndata();
+    m_paper.setHeader(m_header);
+    // One input section, one run: the letter goes up whichever medium the run is on.
+    m_paper.SkrivUtIndata(m_result, runLetterText(nextRunNumber()), pairMarks());
 }
 
 void ValsitBer::SkrivUtPresentera()
 {
-    m_paper.SkrivUtPresentera();
+    m_paper.SkrivUtPresentera(m_result);
 }
 
 void ValsitBer::CB_Copy()

@@ -4,6 +4,7 @@
 #include "seats/SeatEngineBase.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <functional>
 
@@ -29,7 +30,7 @@ class ValsitBer : public SeatEngineBase
 {
 public:
     static constexpr int PairSlots = 122;
-    static constexpr int ListSlots = 25;
+    static constexpr int ListSlots = SeatResult::MaxLists + 1;
     // Group numbers 1..17: BildaSamvGrupper opens at most one number per party, so even
     // an incomplete marking of 16 parties stays inside the table.
     static constexpr int GroupSlots = 18;
@@ -86,17 +87,18 @@ public:
     qint32 partiValResAt(int x) const { return m_partiValRes[x]; }
     // The mark shown for a pair in the input table: "X" when marked, else a no-break space.
     const QString& markText(int pair) const;
-    int listCount() const { return m_listCount; }
+    // The combination under way or last made (the same as result()).
+    int listCount() const { return m_result.listCount; }
     // The list party x stands in, in the combination under way.
-    int partyList(int x) const { return m_partyList[x]; }
-    const QString& listName(int list) const { return m_listName[list]; }
-    qint64 listValue(int list) const { return m_listValue[list]; }
-    int seatCount(int list) const { return m_seats[list][0]; }
-    int seatNumber(int list, int m) const { return m_seats[list][m]; }
-    bool seatTied(int list, int m) const { return m_ties[list][m] != 0; }
-    double winningNumber(int s) const { return m_winningNumber[s]; }
-    int winningList(int s) const { return m_winningList[s]; }
-    int resultCounter() const { return m_resultCounter; }
+    int partyList(int x) const { return m_result.parties[x].list; }
+    const QString& listName(int list) const { return m_result.lists[list].name; }
+    qint64 listValue(int list) const { return m_result.lists[list].value; }
+    int seatCount(int list) const { return m_result.lists[list].seatCount; }
+    int seatNumber(int list, int m) const { return m_result.lists[list].seat[m]; }
+    bool seatTied(int list, int m) const { return m_result.lists[list].tied[m]; }
+    double winningNumber(int s) const { return m_result.winningNumber[s]; }
+    int winningList(int s) const { return m_result.winningList[s]; }
+    int resultCounter() const { return m_result.counter; }
     int runNumber() const { return m_runCounter; }
     // Advances the run letter: one input section, one run.
     int nextRunNumber() { return ++m_runCounter; }
@@ -116,7 +118,7 @@ private:
     void FordelaPlatser();
     void VisaKomb();
     void resolveLabels();
-    void setResultTabs();
+    QStringList pairMarks() const;
 
     MessageService& m_messages;
     CommitteePaperReport m_paper;
@@ -128,7 +130,6 @@ private:
     ClipboardAccess* m_clipboard = nullptr;
 
     int m_runCounter = 0;
-    int m_resultCounter = 0;
     QString m_markText[3];
     int m_maxSamv = 120;
     qint16 m_samvSW[PairSlots] = {};
@@ -145,13 +146,4 @@ private:
     int m_groupLowest[GroupSlots] = {};
     QString m_groupName[GroupSlots];
     int m_groupList[GroupSlots] = {};
-    int m_partyList[Slots] = {};
-    int m_listCount = 0;
-    QString m_listName[ListSlots];
-    qint64 m_listValue[ListSlots] = {};
-
-    qint32 m_seats[ListSlots][MaxSeats + 1] = {};
-    qint16 m_ties[ListSlots][MaxSeats + 1] = {};
-    double m_winningNumber[MaxSeats + 1] = {};
-    int m_winningList[MaxSeats + 1] = {};
 };

@@ -1,20 +1,18 @@
 #include "council/CouncilPaperReport.h"
 
-#include "council/RostBer.h"
-
 namespace {
 constexpr int FirstDistrictColumn = 3600;
 constexpr int DistrictSpacing = 900;
 } // namespace
 
-void CouncilPaperReport::SkrivUtIndata()
+void CouncilPaperReport::SkrivUtIndata(const SeatResult& run)
 {
     beginPrintout();
     m_prt.PrtPosNoll();
     m_prt.PrtPosLagg(200);
     m_prt.PrtPosLagg(4400);
     m_prt.PrtPosLagg(6200);
-    headerLines(m_engine.Rubrik1());
+    headerLines(run.heading);
 
     beginLine();
     m_prt.PrtVanster(1, QStringLiteral("Partinamn"));
@@ -24,19 +22,19 @@ void CouncilPaperReport::SkrivUtIndata()
     m_prt.PrtHoger(3, QStringLiteral("Antal röster"));
 
     m_prt.PrtNormalStr(11);
-    for (int i = 1; i <= m_engine.AntPartier(); ++i) {
+    for (int i = 1; i <= run.partyCount; ++i) {
+        const SeatResult::Party& party = run.parties[i];
         beginLine();
-        m_prt.PrtVanster(1, m_engine.partiNamnAt(i));
+        m_prt.PrtVanster(1, party.name);
         nextItem();
-        m_prt.PrtMitt(2, m_engine.partiIdAt(i));
+        m_prt.PrtMitt(2, party.code);
         nextItem();
-        m_prt.PrtHoger(3, QString::number(m_engine.Roster(i)));
+        m_prt.PrtHoger(3, QString::number(party.value));
     }
     // A calculation on other rules than the classic ones says so, as on screen.
-    const QString rules = m_engine.rulesText();
-    if (!rules.isEmpty()) {
+    if (!run.rule.text.isEmpty()) {
         m_frame.breakBeforeLine();
-        m_prt.PrtRad(rules);
+        m_prt.PrtRad(run.rule.text);
     }
 }
 
@@ -48,9 +46,9 @@ int CouncilPaperReport::districtSpacing(int parties)
     return room < DistrictSpacing ? room : DistrictSpacing;
 }
 
-void CouncilPaperReport::districtHeading()
+void CouncilPaperReport::districtHeading(const SeatResult& run)
 {
-    const int n = m_engine.AntPartier();
+    const int n = run.partyCount;
     const int spacing = districtSpacing(n);
     // Squeezed columns take the votes in 8 point, so five digits still fit between them.
     m_districtSize = spacing < DistrictSpacing ? 8 : 11;
@@ -65,19 +63,19 @@ void CouncilPaperReport::districtHeading()
     m_prt.PrtVanster(1, QStringLiteral("Distrikt namn/röster per parti"));
     for (int i = 1; i <= n; ++i) {
         nextItem();
-        m_prt.PrtHoger(i + 1, m_engine.partiIdAt(i));
+        m_prt.PrtHoger(i + 1, run.parties[i].code);
     }
     m_prt.PrtNormalStr(m_districtSize);
 }
 
-void CouncilPaperReport::districtLine()
+void CouncilPaperReport::districtLine(const QString& district, const qint32* votes, int parties)
 {
     // The style and positions are those the heading set.
     beginLine();
-    m_prt.PrtVanster(1, m_engine.Distrikt());
-    for (int i = 1; i <= m_engine.AntPartier(); ++i) {
+    m_prt.PrtVanster(1, district);
+    for (int i = 1; i <= parties; ++i) {
         nextItem();
-        m_prt.PrtHoger(i + 1, QString::number(m_engine.DRoster(i)));
+        m_prt.PrtHoger(i + 1, QString::number(votes[i]));
     }
 }
 
@@ -89,20 +87,18 @@ void CouncilPaperReport::tieNote()
     m_prt.PrtRad(TieNote);
 }
 
-void CouncilPaperReport::SkrivUtPresentera()
+void CouncilPaperReport::SkrivUtPresentera(const SeatResult& result)
 {
     resultPositions();
     m_prt.PrtNormalStr(11);
-    const int height = estimatedListHeight(m_engine.workCount(), m_engine.AntValsit());
+    const int height = estimatedListHeight(result.listCount, result.seats);
     m_prt.PrtNed(220);
-    if (m_engine.BerTalSW())
-        comparisonList(m_engine.comparisonList(), 9, height);
+    if (result.hasComparisonText)
+        comparisonList(result.comparisonText, 9, height);
     breakBeforeLists(height);
-    for (int p = 1; p <= m_engine.workCount(); ++p) {
-        seatList(
-            m_engine.workName(p), m_engine.seatCount(p),
-            [&](int k) { return m_engine.seatNumber(p, k); },
-            [&](int k) { return m_engine.seatTied(p, k); });
+    for (int p = 1; p <= result.listCount; ++p) {
+        const SeatResult::List& list = result.lists[p];
+        seatList(list.name, list.seatCount, list.seat, list.tied);
     }
-    counterAndRule(m_engine.calcCounter());
+    counterAndRule(result.counter);
 }

@@ -4,15 +4,17 @@
 #include "council/RostBer.h"
 #include "report/PdfPrinter.h"
 
-void CouncilRun::run(RostBer& engine, const QString& dbPath)
+void CouncilRun::run(RostBer& engine, const QString& dbPath, const ReportHeader& header)
 {
+    engine.setReportHeader(header);
     engine.BearbBest();
     if (engine.VisaDistriktSW())
         DistrRosterStore(dbPath).feedDistricts(engine);
     engine.BearbBest2();
 }
 
-void CouncilRun::runOnPaper(RostBer& engine, const QString& dbPath, Printer& printer)
+void CouncilRun::runOnPaper(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+                            Printer& printer)
 {
     const bool wasOnPaper = engine.SkrivUtSW();
     // Whatever happens, the engine goes back to its own medium and lets go of the
@@ -29,12 +31,12 @@ void CouncilRun::runOnPaper(RostBer& engine, const QString& dbPath, Printer& pri
     } restore{engine, wasOnPaper};
     engine.setSkrivUtSW(true);
     engine.setPrinter(&printer);
-    run(engine, dbPath);
+    run(engine, dbPath, header);
 }
 
-void CouncilRun::saveAsPdf(RostBer& engine, const QString& dbPath, const QString& fileName,
-                           const QString& title)
+void CouncilRun::saveAsPdf(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+                           const QString& fileName, const QString& title)
 {
     PdfPrinter pdf(fileName, title);
-    runOnPaper(engine, dbPath, pdf);
+    runOnPaper(engine, dbPath, header, pdf);
 }

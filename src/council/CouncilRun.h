@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/ReportHeader.h"
+
 #include <QString>
 
 class Printer;
@@ -8,17 +10,18 @@ class RostBer;
 // One calculation of the council engine with its report, as the result windows make it:
 // the input section, the district lines from the election database when the engine is
 // to show them (the database is not touched otherwise), then the allocation and the
-// result list. Errors of the database (DbError) and of the printer (EngineError) reach
-// the caller.
+// result list, under the given header. Errors of the database (DbError) and of the printer
+// (EngineError) reach the caller.
 class CouncilRun
 {
 public:
     // On the medium the engine is set to (screen or its printer).
-    static void run(RostBer& engine, const QString& dbPath);
+    static void run(RostBer& engine, const QString& dbPath, const ReportHeader& header);
     // On paper on the given printer, whatever the engine is set to; the engine's medium
     // and printer are as before afterwards.
-    static void runOnPaper(RostBer& engine, const QString& dbPath, Printer& printer);
+    static void runOnPaper(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+                           Printer& printer);
     // The paper report as a PDF file.
-    static void saveAsPdf(RostBer& engine, const QString& dbPath, const QString& fileName,
-                          const QString& title);
+    static void saveAsPdf(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+                          const QString& fileName, const QString& title);
 };

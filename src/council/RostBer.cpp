@@ -17,7 +17,7 @@ void checkSubscript(int x)
 
 } // namespace
 
-RostBer::RostBer(MessageService& messages) : SeatEngineBase(messages), m_paper(*this) {}
+RostBer::RostBer(MessageService& messages) : SeatEngineBase(messages) {}
 
 void RostBer::setRoster(int x, qint32 value)
 {
@@ -92,9 +92,20 @@ QString RostBer::rulesText() const
 
 // --- The calculation ----------------------------------------------------------------
 
+void RostBer::setResultRule()
+{
+    SeatResult::Rule& rule = m_result.rule;
+    rule.method = SeatResult::Method::ModifiedOddNumber;
+    rule.firstDivisorTenths = m_firstDivisorTenths;
+    rule.thresholdHundredths = m_thresholdHundredths;
+    rule.text = rulesText();
+}
+
 void RostBer::BearbBest()
 {
-    m_calcCounter = 0;
+    m_result.counter = 0;
+    startResult(m_roster);
+    setResultRule();
     for (int i = 0; i <= m_antPartier; ++i)
         m_dRoster[i] = 0;
     if (!m_skrivUtSW)
@@ -125,7 +136,7 @@ void RostBer::BearbBest2()
 void RostBer::BeraknaOchVisa()
 {
     HamtaArbetslista();
-    ++m_calcCounter;
+    ++m_result.counter;
     FordelaPlatser();
     if (!m_skrivUtSW)
         VisaResultat();
@@ -133,16 +144,21 @@ void RostBer::BeraknaOchVisa()
         SkrivUtPresentera();
 }
 
+// Every party stands as a list of its own, in slot order.
 void RostBer::HamtaArbetslista()
 {
-    m_workCount = 0;
+    startResult(m_roster);
+    setResultRule();
+    m_result.listCount = 0;
     if (m_antPartier < 1)
         return;
     for (int i = 1; i <= m_antPartier; ++i) {
-        m_workName[i] = m_partiNamn[i];
-        m_workVotes[i] = m_roster[i];
+        SeatResult::List& list = m_result.lists[i];
+        list.name = m_partiNamn[i];
+        list.code = m_partiID[i];
+        list.value = m_roster[i];
     }
-    m_workCount = m_antPartier;
+    m_result.listCount = m_antPartier;
 }
 
 // Comparison numbers are compared exactly: a party with v votes and m seats has the
@@ -151,12 +167,11 @@ void RostBer::HamtaArbetslista()
 // would, for example, make 700 / 1.4 a hair larger than 1500 / 3 and miss the tie.
 void RostBer::FordelaPlatser()
 {
-    const int n = m_workCount;
+    SeatResult::List* lists = m_result.lists;
+    const int n = m_result.listCount;
     for (int row = 0; row <= m_antPartier && row < Slots; ++row)
-        for (int k = 0; k <= m_antValsit && k <= MaxSeats; ++k)
-            m_seats[row][k] = 0;
-    if (m_berTalSW)
-        startComparisonList();
+        lists[row].seatCount = 0;
+    startComparisonList();
     if (n < 1)
         return;
 
@@ -164,16 +179,16 @@ void RostBer::FordelaPlatser()
     // (no votes at all), every party stays in, so the seats are still given out.
     qint64 total = 0;
     for (int i = 1; i <= n; ++i)
-        total += m_workVotes[i];
+        total += lists[i].value;
     bool anyEligible = false;
     for (int i = 1; i <= n; ++i) {
-        m_workEligible[i] = m_thresholdHundredths == 0 ||
-                            qint64(m_workVotes[i]) * 10000 >= qint64(m_thresholdHundredths) * total;
-        anyEligible = anyEligible || m_workEligible[i];
+        lists[i].eligible = m_thresholdHundredths == 0 ||
+                            lists[i].value * 10000 >= qint64(m_thresholdHundredths) * total;
+        anyEligible = anyEligible || lists[i].eligible;
     }
     if (!anyEligible)
         for (int i = 1; i <= n; ++i)
-            m_workEligible[i] = true;
+            lists[i].eligible = true;
 
     const qint64 firstNum = m_firstDivisorTenths / 2; // 1.4 = 7/5, 1.2 = 6/5
     const qint64 firstDen = 5;
@@ -186,9 +201,9 @@ void RostBer::FordelaPlatser()
         qint64 winNum = 1, winDen = 1;
         bool tie = false;
         for (int j = 1; j <= n; ++j) {
-            if (!m_workEligible[j])
+            if (!lists[j].eligible)
                 continue;
-            const int m = m_seats[j][0];
+            const int m = lists[j].seatCount;
             const qint64 num = m == 0 ? firstNum : 2 * qint64(m) + 1;
             const qint64 den = m == 0 ? firstDen : 1;
             if (winner == 0) {
@@ -197,8 +212,8 @@ void RostBer::FordelaPlatser()
                 winDen = den;
                 continue;
             }
-            const qint64 mine = qint64(m_workVotes[j]) * den * winNum;
-            const qint64 best = qint64(m_workVotes[winner]) * winDen * num;
+            const qint64 mine = lists[j].value * den * winNum;
+            const qint64 best = lists[winner].value * winDen * num;
             if (mine == best) {
                 tie = true;
             } else if (mine > best) {
@@ -208,18 +223,19 @@ void RostBer::FordelaPlatser()
                 tie = false;
             }
         }
-        const int m = m_seats[winner][0];
-        const double value = m_workVotes[winner] / (m == 0 ? firstDivisor : double(2 * m + 1));
-        m_winningNumber[s] = value;
-        m_winningRow[s] = winner;
+        SeatResult::List& won = lists[winner];
+        const int m = won.seatCount;
+        const double value = double(won.value) / (m == 0 ? firstDivisor : double(2 * m + 1));
+        m_result.winningNumber[s] = value;
+        m_result.winningList[s] = winner;
         if (m_berTalSW)
             appendComparison(s, value, point);
-        const int count = ++m_seats[winner][0];
-        m_seats[winner][count] = s;
-        m_ties[winner][count] = tie ? 1 : 0;
+        const int count = ++won.seatCount;
+        won.seat[count] = s;
+        won.tied[count] = tie;
         if (s >= seatsToGive) {
             for (int i = 1; i <= n; ++i)
-                m_partiValRes[i] = m_seats[i][0];
+                m_partiValRes[i] = lists[i].seatCount;
             return;
         }
     }
@@ -234,23 +250,24 @@ void RostBer::VisaIndata()
     m_screen.TextFet(7);
     m_screen.LaggTillRad(QStringLiteral("Partinamn\tPartiID\tAntal röster"));
     m_screen.TextNormal(7);
-    for (int i = 1; i <= m_antPartier; ++i) {
+    for (int i = 1; i <= m_result.partyCount; ++i) {
+        const SeatResult::Party& party = m_result.parties[i];
         m_line.resize(0);
-        m_line.append(m_partiNamn[i]);
+        m_line.append(party.name);
         m_line.append(QLatin1Char('\t'));
-        m_line.append(m_partiID[i]);
+        m_line.append(party.code);
         m_line.append(QLatin1Char('\t'));
-        TextNumbers::appendInt(m_line, m_roster[i]);
+        TextNumbers::appendInt(m_line, party.value);
         m_screen.LaggTillRad(m_line);
     }
-    if (!hasDefaultRules())
-        m_screen.LaggTillRad(rulesText());
+    if (!m_result.rule.text.isEmpty())
+        m_screen.LaggTillRad(m_result.rule.text);
 }
 
 void RostBer::writeDistrictHeading()
 {
     if (m_skrivUtSW) {
-        m_paper.districtHeading();
+        m_paper.districtHeading(m_result);
         return;
     }
     m_screen.LaggTillRad(QStringLiteral(" "));
@@ -266,7 +283,7 @@ void RostBer::writeDistrictHeading()
 void RostBer::writeDistrictLine()
 {
     if (m_skrivUtSW) {
-        m_paper.districtLine();
+        m_paper.districtLine(m_distrikt, m_dRoster, m_antPartier);
         return;
     }
     m_line.resize(0);
@@ -291,28 +308,18 @@ void RostBer::writeTieNote()
 
 void RostBer::VisaResultat()
 {
-    m_screen.TextNormal(8);
-    m_screen.LaggTillRad(QStringLiteral(" "));
-    if (m_berTalSW) {
-        m_screen.LaggTillRad(m_lineBuffer);
-        m_screen.LaggTillRad(QStringLiteral(" "));
-    }
-    m_screen.setTabTable(qMin(qMax(m_antValsit, m_antPartier) + 3, 29), {40, 15, 11}, 7);
-    m_screen.TextNormal(9);
-
-    for (int p = 1; p <= m_workCount; ++p)
-        writeSeatLines(m_workName[p], m_seats[p], m_ties[p]);
-    writeCounterLine(m_calcCounter);
+    writeResult(8);
 }
 
 // --- Paper report -------------------------------------------------------------------
 
 void RostBer::SkrivUtIndata()
 {
-    m_paper.SkrivUtIndata();
+    m_paper.setHeader(m_header);
+    m_paper.SkrivUtIndata(m_result);
 }
 
 void RostBer::SkrivUtPresentera()
 {
-    m_paper.SkrivUtPresentera();
+    m_paper.SkrivUtPresentera(m_result);
 }

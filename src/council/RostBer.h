@@ -54,20 +54,21 @@ public:
     // The printer used when SkrivUtSW is on.
     void setPrinter(Printer* printer) { m_paper.setPrinter(printer); }
 
-    // Read-outs of the last calculation, for the reports and the tools.
+    // Read-outs of the last calculation, for the reports and the tools (the same as
+    // result()).
     const QString& Distrikt() const { return m_distrikt; }
     qint32 DRoster(int x) const;
-    int workCount() const { return m_workCount; }
-    const QString& workName(int i) const { return m_workName[i]; }
-    qint32 workVotes(int i) const { return m_workVotes[i]; }
-    bool workEligible(int i) const { return m_workEligible[i]; }
-    int seatCount(int row) const { return m_seats[row][0]; }
-    int seatNumber(int row, int k) const { return m_seats[row][k]; }
-    bool seatTied(int row, int k) const { return m_ties[row][k] != 0; }
+    int workCount() const { return m_result.listCount; }
+    const QString& workName(int i) const { return m_result.lists[i].name; }
+    qint32 workVotes(int i) const { return qint32(m_result.lists[i].value); }
+    bool workEligible(int i) const { return m_result.lists[i].eligible; }
+    int seatCount(int row) const { return m_result.lists[row].seatCount; }
+    int seatNumber(int row, int k) const { return m_result.lists[row].seat[k]; }
+    bool seatTied(int row, int k) const { return m_result.lists[row].tied[k]; }
     // The comparison number that won seat s (1..AntValsit), and its party row.
-    double winningNumber(int s) const { return m_winningNumber[s]; }
-    int winningRow(int s) const { return m_winningRow[s]; }
-    int calcCounter() const { return m_calcCounter; }
+    double winningNumber(int s) const { return m_result.winningNumber[s]; }
+    int winningRow(int s) const { return m_result.winningList[s]; }
+    int calcCounter() const { return m_result.counter; }
     // A line saying which rule was used, when it is not the classic one (else empty).
     QString rulesText() const;
 
@@ -79,6 +80,7 @@ private:
     void writeDistrictHeading();
     void writeDistrictLine();
     void writeTieNote();
+    void setResultRule();
 
     CouncilPaperReport m_paper;
 
@@ -88,16 +90,4 @@ private:
     bool m_visaDistriktSW = false;
     int m_firstDivisorTenths = 14;
     int m_thresholdHundredths = 0;
-
-    // Work list of the calculation under way (slots 1..m_workCount).
-    int m_workCount = 0;
-    QString m_workName[Slots];
-    qint32 m_workVotes[Slots] = {};
-    bool m_workEligible[Slots] = {};
-
-    qint32 m_seats[Slots][MaxSeats + 1] = {};
-    qint16 m_ties[Slots][MaxSeats + 1] = {};
-    double m_winningNumber[MaxSeats + 1] = {};
-    int m_winningRow[MaxSeats + 1] = {};
-    int m_calcCounter = 0;
 };

@@ -2,10 +2,6 @@
 
 #include "report/Printer.h"
 #include "report/xxPrt.h"
-#include "shell/AppGlobals.h"
-#include "shell/Clock.h"
-
-#include <QLocale>
 
 void PageFrame::SkrivarInit()
 {
@@ -39,26 +35,18 @@ void PageFrame::SidFot()
 {
     m_prt.PrtLinje(m_prt.bottomLimit + 200);
 
-    const AppGlobals& globals = AppGlobals::instance();
     m_prt.PrtFotText();
     m_prt.PrtVanstermarg();
     m_prt.printer()->setCurrentY(m_prt.bottomLimit + 360);
-    m_prt.PrtRad(QLatin1Char(' ') + globals.OrgNamn + QLatin1Char(' '));
+    m_prt.PrtRad(QLatin1Char(' ') + m_header.organisation + QLatin1Char(' '));
 
     // The date on the same line as the organisation, flush right.
     m_prt.PrtFotText();
     m_prt.printer()->setCurrentY(m_prt.bottomLimit + 360);
-    m_prt.PrtHogerMarg(QLatin1Char(' ') + footerDate());
+    m_prt.PrtHogerMarg(QLatin1Char(' ') + m_header.orderDate);
 
     m_prt.PrtNormal();
     m_prt.PrtHogerMarg(QStringLiteral("Sida ") + QString::number(m_prt.pageNumber));
-}
-
-QString PageFrame::footerDate()
-{
-    const Clock* clock = AppGlobals::instance().clock;
-    const QDate today = clock ? clock->today() : QDate::currentDate();
-    return QLocale().toString(today, QLocale::ShortFormat);
 }
 
 bool PageFrame::breakBefore(double height)

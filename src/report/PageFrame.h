@@ -1,13 +1,15 @@
 #pragma once
 
+#include "report/ReportHeader.h"
+
 #include <QString>
 
 class xxPrt;
 
 // The frame of every printed page, the same for both engines: setting up a printout
 // (SkrivarInit), starting a page with its footer (SidStart), the footer itself (SidFot)
-// and page breaks (NySida). The footer carries the organisation's name and today's
-// date from the application globals and the page number.
+// and page breaks (NySida). The footer carries the organisation's name and the order
+// date of the report header it was given, and the page number.
 class PageFrame
 {
 public:
@@ -25,10 +27,10 @@ public:
     // The same for one line of the current font.
     bool breakBeforeLine();
 
-    // The footer's date: today by the application's clock, in the short date format
-    // of the user's locale.
-    static QString footerDate();
+    void setHeader(const ReportHeader& header) { m_header = header; }
+    const ReportHeader& header() const { return m_header; }
 
 private:
     xxPrt& m_prt;
+    ReportHeader m_header;
 };

@@ -39,7 +39,7 @@ void PaperReport::finish()
 void PaperReport::headerLines(const QString& heading)
 {
     m_prt.PrtFet(8);
-    m_prt.PrtRad(ReportTexts::headerLine());
+    m_prt.PrtRad(m_frame.header().orderLine());
     if (heading.size() > 1) {
         m_prt.PrtRad(QStringLiteral("för"));
         m_prt.PrtFet(11);
@@ -99,8 +99,7 @@ void PaperReport::breakBeforeLists(int listHeight)
     }
 }
 
-void PaperReport::seatList(const QString& name, int count, const std::function<int(int)>& seat,
-                           const std::function<bool(int)>& tied)
+void PaperReport::seatList(const QString& name, int count, const qint32* seats, const bool* tied)
 {
     beginLine();
     m_prt.PrtVanster(1, name.trimmed());
@@ -119,8 +118,8 @@ void PaperReport::seatList(const QString& name, int count, const std::function<i
             nextItem();
         }
         m_text.resize(0);
-        m_text.append(QString::number(seat(k)));
-        if (tied(k))
+        m_text.append(QString::number(seats[k]));
+        if (tied[k])
             m_text.append(QLatin1Char('*'));
         m_prt.PrtMitt(column, m_text);
         ++column;

@@ -4,7 +4,6 @@
 #include "report/xxPrt.h"
 
 #include <QString>
-#include <functional>
 
 class Printer;
 
@@ -21,6 +20,8 @@ public:
     static const QString TieNote;
 
     void setPrinter(Printer* printer);
+    // The organisation and date of the header line and of every page's footer.
+    void setHeader(const ReportHeader& header) { m_frame.setHeader(header); }
     Printer* printer() const { return m_printer; }
     const xxPrt& layout() const { return m_prt; }
 
@@ -56,8 +57,8 @@ protected:
     void breakBeforeLists(int listHeight);
     // One list: name, " Antal: " and the count, "Valsit: ", then the seat numbers ten
     // to a line, each with "*" when it was tied with the next.
-    void seatList(const QString& name, int count, const std::function<int(int)>& seat,
-                  const std::function<bool(int)>& tied);
+    // seats[1..count] and tied[1..count].
+    void seatList(const QString& name, int count, const qint32* seats, const bool* tied);
     // The counter in bold 8 at the margin, and a rule under the block.
     void counterAndRule(int counter);
 

@@ -1,7 +1,5 @@
 #include "report/ReportTexts.h"
 
-#include "shell/AppGlobals.h"
-
 namespace ReportTexts {
 
 const QString& tieNote()
@@ -10,13 +8,6 @@ const QString& tieNote()
         QStringLiteral("* efter valsitnummer betyder att efterföljande valsit har fått samma "
                        "jämförelsetal (dvs lottning skall verkställas)  ");
     return note;
-}
-
-QString headerLine()
-{
-    const AppGlobals& globals = AppGlobals::instance();
-    return globals.OrgNamn + QStringLiteral(" har gjort valsitberäkningsbeställningen ") +
-           globals.BestDatum;
 }
 
 } // namespace ReportTexts

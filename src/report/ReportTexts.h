@@ -8,7 +8,4 @@ namespace ReportTexts {
 // "* efter valsitnummer ..." explaining the tie mark (two blanks at the end).
 const QString& tieNote();
 
-// The organisation, " har gjort valsitberäkningsbeställningen " and the date.
-QString headerLine();
-
 } // namespace ReportTexts

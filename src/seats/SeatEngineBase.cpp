@@ -1,13 +1,12 @@
 #include "seats/SeatEngineBase.h"
 
-#include "report/ReportTexts.h"
 #include "report/TextNumbers.h"
 
 SeatEngineBase::SeatEngineBase(MessageService& messages) : m_corrections(messages)
 {
     // The defaults are those of the members; applying them here is the same as applying
     // them at the first call of a member. The buffers are grown once, not per line.
-    m_lineBuffer.reserve(1024);
+    m_result.comparisonText.reserve(1024);
     m_line.reserve(256);
 }
 
@@ -51,28 +50,45 @@ qint32 SeatEngineBase::PartiValRes(int x)
     return m_partiValRes[m_corrections.getSlot(x, m_maxPartier, "PartiValRes")];
 }
 
+void SeatEngineBase::startResult(const qint32* values)
+{
+    m_result.heading = m_rubrik1;
+    m_result.seats = m_antValsit;
+    m_result.partyCount = m_antPartier;
+    for (int i = 1; i <= m_antPartier; ++i) {
+        SeatResult::Party& party = m_result.parties[i];
+        party.code = m_partiID[i];
+        party.name = m_partiNamn[i];
+        party.value = values[i];
+        party.list = i;
+    }
+}
+
 void SeatEngineBase::startComparisonList()
 {
-    m_lineBuffer.resize(0);
-    m_lineBuffer.append(QStringLiteral("ValsitNr=(Jämförelsetal)"));
+    m_result.hasComparisonText = m_berTalSW;
+    m_result.comparisonText.resize(0);
+    if (m_berTalSW)
+        m_result.comparisonText.append(QStringLiteral("ValsitNr=(Jämförelsetal)"));
 }
 
 void SeatEngineBase::appendComparison(int seat, double value, QChar decimalPoint)
 {
-    m_lineBuffer.append(QLatin1String(", "));
-    TextNumbers::appendInt(m_lineBuffer, seat);
-    m_lineBuffer.append(QLatin1String("=("));
+    QString& text = m_result.comparisonText;
+    text.append(QLatin1String(", "));
+    TextNumbers::appendInt(text, seat);
+    text.append(QLatin1String("=("));
     if (m_berTalAntDec != 0)
-        TextNumbers::appendFixed2(m_lineBuffer, value, decimalPoint);
+        TextNumbers::appendFixed2(text, value, decimalPoint);
     else
-        TextNumbers::appendGeneral(m_lineBuffer, value, decimalPoint);
-    m_lineBuffer.append(QLatin1Char(')'));
+        TextNumbers::appendGeneral(text, value, decimalPoint);
+    text.append(QLatin1Char(')'));
 }
 
 void SeatEngineBase::writeReportHeading()
 {
     m_screen.TextNormal(7);
-    m_screen.LaggTillRad(ReportTexts::headerLine());
+    m_screen.LaggTillRad(m_header.orderLine());
     if (m_rubrik1.size() > 1) {
         m_screen.LaggTillRad(QStringLiteral("för"));
         m_screen.TextFet(11);
@@ -81,17 +97,17 @@ void SeatEngineBase::writeReportHeading()
     m_screen.LaggTillRad(QStringLiteral(" "));
 }
 
-void SeatEngineBase::writeSeatLines(const QString& name, const qint32* seats, const qint16* ties)
+void SeatEngineBase::writeSeatLines(const SeatResult::List& list)
 {
-    const int count = seats[0];
+    const int count = list.seatCount;
     m_line.resize(0);
-    m_line.append(name);
+    m_line.append(list.name);
     m_line.append(QLatin1String("\t Antal: "));
     TextNumbers::appendInt(m_line, count);
     m_line.append(QLatin1String("\tValsit: "));
     for (int k = 1; k <= count; ++k) {
-        TextNumbers::appendInt(m_line, seats[k]);
-        if (ties[k])
+        TextNumbers::appendInt(m_line, list.seat[k]);
+        if (list.tied[k])
             m_line.append(QLatin1Char('*'));
         m_line.append(QLatin1Char('\t'));
         if (k % 10 == 0) {
@@ -110,4 +126,19 @@ void SeatEngineBase::writeCounterLine(int counter)
     m_line.append(QLatin1String("-------------------------------------------------------------"
                                 "--------------------------"));
     m_screen.LaggTillRad(m_line);
+}
+
+void SeatEngineBase::writeResult(int blankLineSize)
+{
+    m_screen.TextNormal(blankLineSize);
+    m_screen.LaggTillRad(QStringLiteral(" "));
+    if (m_berTalSW) {
+        m_screen.LaggTillRad(m_result.comparisonText);
+        m_screen.LaggTillRad(QStringLiteral(" "));
+    }
+    m_screen.setTabTable(qMin(qMax(m_antValsit, m_antPartier) + 3, 29), {40, 15, 11}, 7);
+    m_screen.TextNormal(9);
+    for (int list = 1; list <= m_result.listCount; ++list)
+        writeSeatLines(m_result.lists[list]);
+    writeCounterLine(m_result.counter);
 }

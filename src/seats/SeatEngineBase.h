@@ -1,7 +1,9 @@
 #pragma once
 
+#include "report/ReportHeader.h"
 #include "report/ScreenReport.h"
 #include "seats/PropertyCorrections.h"
+#include "seats/SeatResult.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -15,8 +17,8 @@ class ReportWindow;
 class SeatEngineBase
 {
 public:
-    static constexpr int Slots = 18;     // party slots 0..17; parties in 1..AntPartier
-    static constexpr int MaxSeats = 350; // seat columns 1..350
+    static constexpr int Slots = SeatResult::MaxParties + 1; // party slots 0..17
+    static constexpr int MaxSeats = SeatResult::MaxSeats;    // seat columns 1..350
 
     void setFormName(ReportWindow* window) { m_screen.setFormName(window); }
 
@@ -36,6 +38,10 @@ public:
     void setPartiValRes(int x, qint32 value);
     qint32 PartiValRes(int x);
     void setRubrik1(const QString& value) { m_rubrik1 = value; }
+    // Who ordered the calculation and when, for the first line of the report and the
+    // footers of its pages; given by whoever starts the run.
+    void setReportHeader(const ReportHeader& header) { m_header = header; }
+    const ReportHeader& reportHeader() const { return m_header; }
 
     bool BerTalSW() const { return m_berTalSW; }
     void setBerTalSW(bool on) { m_berTalSW = on; }
@@ -44,11 +50,14 @@ public:
     bool SkrivUtSW() const { return m_skrivUtSW; }
     void setSkrivUtSW(bool on) { m_skrivUtSW = on; }
 
+    // The last calculation, as the reports and the tools read it.
+    const SeatResult& result() const { return m_result; }
+
     // Read-outs for the reports and the tools.
     const QString& Rubrik1() const { return m_rubrik1; }
     QString partiIdAt(int x) const { return m_partiID[x]; }
     QString partiNamnAt(int x) const { return m_partiNamn[x]; }
-    const QString& comparisonList() const { return m_lineBuffer; }
+    const QString& comparisonList() const { return m_result.comparisonText; }
 
 protected:
     explicit SeatEngineBase(MessageService& messages);
@@ -56,16 +65,24 @@ protected:
 
     void message(const QString& text) { m_corrections.message(text); }
 
-    // The comparison-number list: "ValsitNr=(Jämförelsetal)", then ", s=(number)" per
-    // seat, with two decimals or in full as BerTalAntDec says.
+    // The result's run data: heading, seats to share and the parties with the given
+    // values (votes or council seats), each standing as the list of its own slot.
+    void startResult(const qint32* values);
+
+    // The comparison-number list when BerTalSW asks for it (else none):
+    // "ValsitNr=(Jämförelsetal)", then ", s=(number)" per seat, with two decimals or in
+    // full as BerTalAntDec says.
     void startComparisonList();
     void appendComparison(int seat, double value, QChar decimalPoint);
 
     // Header line, "för" and the heading when there is one, then a blank line.
     void writeReportHeading();
-    // A party's or list's line: name, count and seat numbers ("*" when tied), ten to a
-    // line, further lines starting with three TABs.
-    void writeSeatLines(const QString& name, const qint32* seats, const qint16* ties);
+    // A list's line: name, count and seat numbers ("*" when tied), ten to a line, further
+    // lines starting with three TABs.
+    void writeSeatLines(const SeatResult::List& list);
+    // The result block: a blank line in the given size, the comparison-number list when
+    // asked for, every list's lines and the counter line.
+    void writeResult(int blankLineSize);
     // The counter directly followed by 87 dashes.
     void writeCounterLine(int counter);
 
@@ -83,10 +100,11 @@ protected:
     int m_antValsit = 0;
     int m_antPartier = 0;
     QString m_rubrik1;
+    ReportHeader m_header;
     bool m_berTalSW = false;
     qint16 m_berTalAntDec = 1;
     bool m_skrivUtSW = false;
 
-    QString m_lineBuffer;
+    SeatResult m_result;
     QString m_line;
 };

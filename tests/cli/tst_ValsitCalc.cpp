@@ -1,8 +1,12 @@
 #include "cli/CalcApp.h"
+#include "report/ReportHeader.h"
+#include "shell/SettingsStore.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
@@ -55,6 +59,37 @@ private:
         return doc.object();
     }
 
+    // The built tool beside this test, run as a user runs it.
+    Result runTool(const QStringList& args, const QProcessEnvironment& env)
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(env);
+        tool.start(QCoreApplication::applicationDirPath() + "/valsit-calc", args);
+        if (!tool.waitForFinished(120000))
+            qWarning() << "valsit-calc did not finish" << tool.errorString();
+        return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
+                QString::fromUtf8(tool.readAllStandardError())};
+    }
+
+    // Makes sv_SE.UTF-8 usable in env: installed, or generated into the scratch folder.
+    bool swedishLocale(QProcessEnvironment& env)
+    {
+        QProcess list;
+        list.start("locale", {"-a"});
+        list.waitForFinished();
+        if (QString::fromLocal8Bit(list.readAllStandardOutput()).contains("sv_SE.utf8"))
+            return true;
+        const QString folder = m_dir.filePath("locales");
+        QDir().mkpath(folder);
+        QProcess make;
+        make.start("localedef", {"-i", "sv_SE", "-f", "UTF-8", folder + "/sv_SE.UTF-8"});
+        if (!make.waitForFinished(120000) || make.exitStatus() != QProcess::NormalExit ||
+            make.exitCode() != 0)
+            return false;
+        env.insert("LOCPATH", folder);
+        return true;
+    }
+
     static QString seatsOf(const QJsonObject& party)
     {
         QStringList seats;
@@ -67,6 +102,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
+        QStandardPaths::setTestModeEnabled(true);
         QLocale::setDefault(QLocale::c());
         file("council.csv", "code,name,votes\nS,Socialdemokraterna,1500\nM,Moderaterna,700\n");
         file("committee4.csv", "code,name,council_seats\nS,S-partiet,5\nM,M-partiet,2\n"
@@ -266,13 +302,100 @@ private Q_SLOTS:
         QVERIFY(byNumber.out.contains("Fullmäktige\t\tValsamverkan - A"));
     }
 
-    void semicolonSeparatedFiles()
+    void fileEncodings_data()
     {
-        const QString path =
-            file("semi.csv", "code;name;votes\r\nS;\"Soc, dem\";1000\r\nM;M;1000\r\n");
-        const Result r = run({"council", "--seats", "5", path});
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected"); // a report line, or the error
+        QTest::newRow("UTF-8 with BOM, semicolons")
+            << QByteArray("\xEF\xBB\xBF"
+                          "code;name;votes\r\nS;\"Soc, dem\";1000\r\nM;M;1000\r\n")
+            << "Soc, dem\t Antal: 3\tValsit: 1*\t3*\t5*\t";
+        QTest::newRow("Windows-1252 from Excel")
+            << QByteArray("code;name;votes\r\nV;V\xE4nsterpartiet;1000\r\nM;M\x96M;900\r\n")
+            << "Vänsterpartiet\t Antal: 3\tValsit: 1\t3\t5\t";
+        QTest::newRow("neither") << QByteArray("code,name,votes\nV,V\x81n,10\nM,M,9\n")
+                                 << "valsit-calc: filen " + m_dir.filePath("enc.csv") +
+                                        " är varken UTF-8 eller Windows-1252 (byte 0x81)\n";
+    }
+
+    void fileEncodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QFile f(m_dir.filePath("enc.csv"));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        const Result r = run({"council", "--seats", "5", f.fileName()});
+        if (expected.startsWith("valsit-calc: ")) {
+            QCOMPARE(r.status, 2);
+            QCOMPARE(r.err, expected);
+        } else {
+            QCOMPARE(r.status, 0);
+            QVERIFY2(r.out.split('\n').contains(expected), qPrintable(r.out));
+        }
+    }
+
+    void districtsInSwedishOrder()
+    {
+        const QString districts =
+            file("sv.csv", "district,code,votes\nÖstra,S,100\nÄrla,S,100\nZeta,S,100\n"
+                           "ängby,S,100\nÅby,S,100\nalby,S,1000\nalby,M,700\n");
+        const Result r = run(
+            {"council", "--seats", "5", "--districts", districts, m_dir.filePath("council.csv")});
         QCOMPARE(r.status, 0);
-        QVERIFY(r.out.contains("Soc, dem\t Antal: 3\tValsit: 1*\t3*\t5*\t"));
+        QStringList names;
+        for (const QString& line : r.out.split('\n'))
+            if (line.contains('\t') && line.section('\t', 1, 1).toInt() > 0 &&
+                !line.contains("Antal"))
+                names.append(line.section('\t', 0, 0));
+        QCOMPARE(names, (QStringList{"alby", "Zeta", "Åby", "ängby", "Ärla", "Östra"}));
+    }
+
+    void organisationFromSettings()
+    {
+        const QStringList args{"council", "--seats", "5", m_dir.filePath("council.csv")};
+        const QString order = " har gjort valsitberäkningsbeställningen " +
+                              ReportHeader::dateText(QDate::currentDate());
+        QCOMPARE(run(args).out.section('\n', 0, 0), "Kommunen" + order);
+        SettingsStore().setValue("OrgNamn", "Åby kommun");
+        QCOMPARE(run(args).out.section('\n', 0, 0), "Åby kommun" + order);
+        QCOMPARE(run(args + QStringList{"--org", "Mora"}).out.section('\n', 0, 0), "Mora" + order);
+        SettingsStore().setValue("OrgNamn", QString());
+    }
+
+    void jsonNumbersUnderSwedishLocale()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!swedishLocale(env))
+            QSKIP("sv_SE.UTF-8 is neither installed nor can localedef make it");
+        env.insert("LC_ALL", "sv_SE.UTF-8");
+        const QString path = m_dir.filePath("council.csv");
+        // The screen report is Swedish, decimal commas and all ...
+        const Result text = runTool({"council", "--seats", "5", "--comparison", "2", path}, env);
+        QVERIFY2(text.out.contains("1=(1071,43)"), qPrintable(text.out + text.err));
+        // ... JSON is JSON.
+        const Result r = runTool(
+            {"council", "--seats", "5", "--first-divisor", "1,2", "--format", "json", path}, env);
+        QCOMPARE(r.status, 0);
+        QJsonParseError error;
+        const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(r.out));
+        QCOMPARE(json["firstDivisor"].toDouble(), 1.2);
+        QCOMPARE(json["comparisonNumbers"].toArray()[1].toObject()["value"].toDouble(), 700 / 1.2);
+    }
+
+    void onlyTheErrorOnStandardError()
+    {
+        // Without a runtime folder, Qt's platform layer (a PDF needs it) would complain.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("XDG_RUNTIME_DIR");
+        env.remove("QT_QPA_PLATFORM");
+        const Result r = runTool({"council", "--seats", "4", "--pdf", m_dir.filePath("x.pdf"),
+                                  m_dir.filePath("council.csv")},
+                                 env);
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.err, QString("valsit-calc: --seats måste vara mellan 5 och 350, inte 4\n"));
     }
 };
 

@@ -3,7 +3,6 @@
 #include "committee/ValsitBer.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
-#include "shell/AppGlobals.h"
 
 #include <QLocale>
 #include <QtTest>
@@ -28,6 +27,7 @@ private:
             engine.setPartiValRes(i, seats[i - 1]);
         }
         engine.setAntValsit(5);
+        engine.setReportHeader({QStringLiteral("Tovrelia kommun"), QStringLiteral("2026-12-06")});
     }
 
     static QString tieNote()
@@ -37,12 +37,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale::c());
-        AppGlobals::instance().OrgNamn = QStringLiteral("Tovrelia kommun");
-        AppGlobals::instance().BestDatum = QStringLiteral("2026-12-06");
-    }
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void fixedCooperationReport()
     {

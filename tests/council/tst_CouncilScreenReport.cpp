@@ -3,7 +3,6 @@
 #include "council/RostBer.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
-#include "shell/AppGlobals.h"
 
 #include <QLocale>
 #include <QtTest>
@@ -26,6 +25,7 @@ private:
             engine.setRoster(i + 1, parties.at(i).second);
         }
         engine.setAntValsit(seats);
+        engine.setReportHeader({QStringLiteral("Tovrelia kommun"), QStringLiteral("2026-12-06")});
     }
 
     static const QString tieNote()
@@ -36,12 +36,7 @@ private:
     static QString dashes(int counter) { return QString::number(counter) + QString(87, '-'); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale::c());
-        AppGlobals::instance().OrgNamn = QStringLiteral("Tovrelia kommun");
-        AppGlobals::instance().BestDatum = QStringLiteral("2026-12-06");
-    }
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void wholeReportWithDistricts()
     {

@@ -1,12 +1,11 @@
 #pragma once
 
-// Engines set up for the paper report tests, with a fixed organisation and date.
+// Engines set up for the paper report tests, with a fixed report header.
 
 #include "FakeMessageService.h"
 #include "committee/ValsitBer.h"
 #include "council/RostBer.h"
-#include "shell/AppGlobals.h"
-#include "shell/Clock.h"
+#include "report/ReportHeader.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,12 +14,6 @@
 
 namespace ReportFixtures {
 
-class FixedClock : public Clock
-{
-public:
-    QDate today() const override { return QDate(2026, 9, 14); }
-};
-
 struct Party
 {
     QString code;
@@ -28,25 +21,15 @@ struct Party
     qint32 value; // votes (council) or council seats (committee)
 };
 
-inline void setGlobals(FixedClock& clock)
+inline ReportHeader header()
 {
-    AppGlobals& g = AppGlobals::instance();
-    g.OrgNamn = QStringLiteral("Åby kommun");
-    g.BestDatum = QStringLiteral("2026-09-14");
-    g.clock = &clock;
-}
-
-inline void clearGlobals()
-{
-    AppGlobals& g = AppGlobals::instance();
-    g.OrgNamn.clear();
-    g.BestDatum.clear();
-    g.clock = nullptr;
+    return {QStringLiteral("Åby kommun"), QStringLiteral("2026-09-14")};
 }
 
 inline void loadCouncil(RostBer& engine, int seats, const std::vector<Party>& parties,
                         const QString& heading = QString())
 {
+    engine.setReportHeader(header());
     engine.setAntValsit(seats);
     engine.setAntPartier(int(parties.size()));
     for (int i = 1; i <= int(parties.size()); ++i) {
@@ -74,6 +57,7 @@ inline void runCouncil(RostBer& engine,
 inline void loadCommittee(ValsitBer& engine, int seats, const std::vector<Party>& parties,
                           const QString& heading = QString())
 {
+    engine.setReportHeader(header());
     engine.setAntValsit(seats);
     engine.setAntPartier(int(parties.size()));
     for (int i = 1; i <= int(parties.size()); ++i) {

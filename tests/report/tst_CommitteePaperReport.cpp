@@ -13,8 +13,6 @@ class tst_CommitteePaperReport : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { setGlobals(m_clock); }
-    void cleanup() { clearGlobals(); }
     void layout_data();
     void layout();
     void runLetterAdvancesPerRun();
@@ -40,7 +38,6 @@ private:
         loadCommittee(engine, 5, {{"P", "Pelle", 5}, {"Q", "Qvist", 2}, {"R", "Rask", 4}});
         markPairs(engine, 1, {1});
     }
-    FixedClock m_clock;
 };
 
 void tst_CommitteePaperReport::layout_data()

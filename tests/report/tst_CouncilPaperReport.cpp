@@ -15,8 +15,6 @@ class tst_CouncilPaperReport : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { setGlobals(m_clock); }
-    void cleanup() { clearGlobals(); }
     void layout_data();
     void layout();
     void withoutHeading();
@@ -40,7 +38,6 @@ private:
             engine.setSkrivUtSW(true);
         }
     };
-    FixedClock m_clock;
 };
 
 void tst_CouncilPaperReport::layout_data()

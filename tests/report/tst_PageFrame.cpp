@@ -1,19 +1,7 @@
 #include "RecordingPrinter.h"
 #include "report/PageFrame.h"
 #include "report/xxPrt.h"
-#include "shell/AppGlobals.h"
-#include "shell/Clock.h"
-
-#include <QLocale>
 #include <QtTest>
-
-namespace {
-class FixedClock : public Clock
-{
-public:
-    QDate today() const override { return QDate(2026, 9, 14); }
-};
-} // namespace
 
 // The page frame: set-up, footer and page breaks, with the recording printer's
 // hand-countable metrics (a character size × 10 twips wide, a line size × 25 high).
@@ -22,35 +10,19 @@ class tst_PageFrame : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
     void firstPage();
     void secondPageFooter();
     void breakBefore_data();
     void breakBefore();
     void setUpAgain();
-
-private:
-    FixedClock m_clock;
 };
-
-void tst_PageFrame::init()
-{
-    AppGlobals::instance().OrgNamn = QStringLiteral("Kommunen Åby");
-    AppGlobals::instance().clock = &m_clock;
-}
-
-void tst_PageFrame::cleanup()
-{
-    AppGlobals::instance().OrgNamn.clear();
-    AppGlobals::instance().clock = nullptr;
-}
 
 void tst_PageFrame::firstPage()
 {
     RecordingPrinter printer;
     xxPrt prt(&printer);
     PageFrame frame(prt);
+    frame.setHeader({QStringLiteral("Kommunen Åby"), QStringLiteral("2026-09-14")});
     prt.bottomLimit = 1; // set-up puts the page's own metrics back
     prt.rightEdge = 1;
     frame.SkrivarInit();
@@ -66,7 +38,7 @@ void tst_PageFrame::firstPage()
     QCOMPARE(printer.lines()[0].y1, 14400.0);
     QCOMPARE(printer.lines()[0].x2, 9900.0);
 
-    const QString date = QLocale().toString(QDate(2026, 9, 14), QLocale::ShortFormat);
+    const QString date = QStringLiteral("2026-09-14");
     const auto& t = printer.texts();
     QCOMPARE(t.size(), std::size_t(3));
     // The organisation at the left margin and the date flush right on one line ...
@@ -97,6 +69,7 @@ void tst_PageFrame::secondPageFooter()
     RecordingPrinter printer;
     xxPrt prt(&printer);
     PageFrame frame(prt);
+    frame.setHeader({QStringLiteral("Kommunen Åby"), QStringLiteral("2026-09-14")});
     frame.SkrivarInit();
     frame.SidStart();
     prt.PrtNormal();
@@ -128,6 +101,7 @@ void tst_PageFrame::breakBefore()
     RecordingPrinter printer;
     xxPrt prt(&printer);
     PageFrame frame(prt);
+    frame.setHeader({QStringLiteral("Kommunen Åby"), QStringLiteral("2026-09-14")});
     frame.SkrivarInit();
     frame.SidStart();
     prt.PrtFet(8);
@@ -153,6 +127,7 @@ void tst_PageFrame::setUpAgain()
     RecordingPrinter printer;
     xxPrt prt(&printer);
     PageFrame frame(prt);
+    frame.setHeader({QStringLiteral("Kommunen Åby"), QStringLiteral("2026-09-14")});
     frame.SkrivarInit();
     frame.SidStart();
     frame.NySida();

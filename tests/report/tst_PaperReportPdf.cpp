@@ -20,8 +20,6 @@ class tst_PaperReportPdf : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void init() { setGlobals(m_clock); }
-    void cleanup() { clearGlobals(); }
     void council350SeatsWithComparisonNumbers();
     void committeeAllCombinationsOfFourParties();
 
@@ -34,7 +32,6 @@ private:
                                            const QString& start, double x, double y, double slack);
 
     QTemporaryDir m_dir;
-    FixedClock m_clock;
 };
 
 void tst_PaperReportPdf::initTestCase()

@@ -2,7 +2,6 @@
 #include "report/PageFrame.h"
 #include "report/PdfPrinter.h"
 #include "report/xxPrt.h"
-#include "shell/AppGlobals.h"
 #include "shell/EngineError.h"
 
 #include <QTemporaryDir>
@@ -71,11 +70,11 @@ void tst_PdfPrinter::metricsAreTheNamedFonts()
 void tst_PdfPrinter::pagesAndPositions()
 {
     const QString file = m_dir.filePath("pages.pdf");
-    AppGlobals::instance().OrgNamn = QStringLiteral("Åby kommun");
     {
         PdfPrinter printer(file);
         xxPrt prt(&printer);
         PageFrame frame(prt);
+        frame.setHeader({QStringLiteral("Åby kommun"), QString()});
         frame.SkrivarInit();
         frame.SidStart();
         prt.PrtNormal();
@@ -91,7 +90,6 @@ void tst_PdfPrinter::pagesAndPositions()
         prt.PrtSlut();
         QCOMPARE(printer.pageCount(), 2);
     }
-    AppGlobals::instance().OrgNamn.clear();
 
     QVector<PdfReadBack::Page> sizes;
     const auto words = PdfReadBack::words(file, &sizes);

@@ -21,8 +21,6 @@ class tst_QtRichTextControl : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { setGlobals(m_clock); }
-    void cleanup() { clearGlobals(); }
     void stylesAndTabStops();
     void appendContinuesExistingText();
     void clearAndLength();
@@ -37,7 +35,6 @@ private:
             result << qRound(tab.position * 25.4 / edit.logicalDpiX() * 100) / 100.0;
         return result;
     }
-    FixedClock m_clock;
 };
 
 void tst_QtRichTextControl::stylesAndTabStops()

@@ -3,6 +3,7 @@
 #include "committee/CommitteeRun.h"
 #include "committee/ValsitBer.h"
 #include "report/PrinterChoice.h"
+#include "report/ui/AppReportHeader.h"
 #include "report/ui/QtPrinterChoice.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
@@ -132,6 +133,7 @@ void frmD_SkrivUt::print()
         m_lblMsg->setText(QStringLiteral("Utskriften avbröts. Ingenting skrevs ut."));
         return;
     }
+    e.setReportHeader(appReportHeader());
     e.setProgBar(&m_progress);
     e.setStopCheck([this] { return m_progress.stopRequested(); });
     m_cmdStopp->setEnabled(true);

@@ -2,6 +2,7 @@
 
 #include "committee/CommitteeRun.h"
 #include "committee/ValsitBer.h"
+#include "report/ui/AppReportHeader.h"
 #include "report/ui/QtRichTextControl.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
@@ -153,6 +154,7 @@ bool frmD_VisaSkrivUt::runEngine(const std::function<void()>& body, const QStrin
     const WaitCursor hourglass;
     m_lblMsg->setText(busyText);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    e.setReportHeader(appReportHeader());
     e.setFormName(this);
     e.setProgBar(&m_progress);
     e.setStopCheck([this] { return m_progress.stopRequested(); });

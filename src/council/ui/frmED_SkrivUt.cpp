@@ -1,11 +1,12 @@
 #include "council/ui/frmED_SkrivUt.h"
 
 #include "council/CouncilRun.h"
-#include "report/PrinterChoice.h"
 #include "council/RostBer.h"
+#include "data/DbError.h"
+#include "report/PrinterChoice.h"
+#include "report/ui/AppReportHeader.h"
 #include "report/ui/QtPrinterChoice.h"
 #include "shell/AppGlobals.h"
-#include "data/DbError.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
 #include "shell/ui/WindowRegistry.h"
@@ -84,7 +85,8 @@ void frmED_SkrivUt::Form_Activate()
         m_lblMsg->setText(QStringLiteral("Utskriften avbröts. Ingenting skrevs ut."));
     } else {
         try {
-            CouncilRun::runOnPaper(*engine, globals.DBSokVag, *choice->printer());
+            CouncilRun::runOnPaper(*engine, globals.DBSokVag, appReportHeader(),
+                                   *choice->printer());
             m_lblMsg->setText(QStringLiteral("OK! Bearbetning klar"));
         } catch (const EngineError& e) {
             m_lblMsg->setText(QStringLiteral("Utskriften misslyckades."));

@@ -2,9 +2,10 @@
 
 #include "council/CouncilRun.h"
 #include "council/RostBer.h"
+#include "data/DbError.h"
+#include "report/ui/AppReportHeader.h"
 #include "report/ui/QtRichTextControl.h"
 #include "shell/AppGlobals.h"
-#include "data/DbError.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
 #include "shell/ui/WindowRegistry.h"
@@ -118,7 +119,7 @@ void frmED_VisaSkrivUt::Form_Activate()
         engine->setFormName(this);
         m_rtfPInfo->setFocus();
         try {
-            CouncilRun::run(*engine, AppGlobals::instance().DBSokVag);
+            CouncilRun::run(*engine, AppGlobals::instance().DBSokVag, appReportHeader());
             ++m_runs;
             m_lblMsg->setText(doneText);
         } catch (const DbError& e) {
@@ -155,7 +156,7 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
         m_lblMsg->setText(busyText);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         try {
-            CouncilRun::saveAsPdf(*engine, globals.DBSokVag, file,
+            CouncilRun::saveAsPdf(*engine, globals.DBSokVag, appReportHeader(), file,
                                   QStringLiteral("Valsit - Preliminär Fullmäktige"));
             m_lblMsg->setText(QStringLiteral("Resultatet är sparat i ") +
                               QDir::toNativeSeparators(file));

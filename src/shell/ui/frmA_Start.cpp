@@ -6,6 +6,7 @@
 #include "shell/AppInfo.h"
 #include "shell/Clock.h"
 #include "data/DatabaseChooser.h"
+#include "report/ReportHeader.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/WindowRegistry.h"
@@ -172,9 +173,8 @@ void frmA_Start::Form_Load()
     m_stateRule->applyOnLoad();
 
     globals.OrgNamn = settings.value(QStringLiteral("OrgNamn"));
-    globals.BestDatum = globals.clock
-                            ? globals.clock->today().toString(QStringLiteral("yyyy-MM-dd"))
-                            : QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    globals.BestDatum =
+        ReportHeader::dateText(globals.clock ? globals.clock->today() : QDate::currentDate());
     setWindowTitle(AppInfo::productName());
     m_lblTitle->setText(AppInfo::productName());
     m_lblVersion->setText(QStringLiteral("Version ") + AppInfo::version());

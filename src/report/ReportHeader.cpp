@@ -1,0 +1,11 @@
+#include "report/ReportHeader.h"
+
+QString ReportHeader::dateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+QString ReportHeader::orderLine() const
+{
+    return organisation + QStringLiteral(" har gjort valsitberäkningsbeställningen ") + orderDate;
+}

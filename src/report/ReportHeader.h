@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// Who ordered a calculation and when: the first line of every report, on screen and on
+// paper, and the footer of every printed page. The one who starts a run hands it to the
+// engine (the windows from the organisation setting and the day the program was started,
+// valsit-calc from --org or the same setting); the reports never read globals for it.
+struct ReportHeader
+{
+    QString organisation;
+    QString orderDate; // as dateText() writes it
+
+    // The one date format of the reports, in the program and in valsit-calc: the Swedish
+    // standard form 2026-09-14, whatever the user's locale.
+    static QString dateText(const QDate& date);
+    static ReportHeader of(const QString& organisation, const QDate& orderDate)
+    {
+        return {organisation, dateText(orderDate)};
+    }
+
+    // "<organisation> har gjort valsitberäkningsbeställningen <date>".
+    QString orderLine() const;
+};
