@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DataSource.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,15 +16,20 @@ class CouncilEntry
 {
 public:
     // The party list of the entry window, largest first.
-    static QString partyQuery()
+    static DataSource partyQuery()
     {
-        return QStringLiteral("SELECT PartiID, Roster, PartiNamn, PartiValRes FROM Partier "
-                              "ORDER BY Roster DESC");
+        return DataSource::table(QStringLiteral("Partier"),
+                                 {QStringLiteral("PartiID"), QStringLiteral("Roster"),
+                                  QStringLiteral("PartiNamn"), QStringLiteral("PartiValRes")},
+                                 QStringLiteral("Roster DESC"));
     }
-    static QString districtQuery()
+    static DataSource
+    districtQuery(const QString& orderBy = QStringLiteral("DistrNr, DistrNamn ASC"))
     {
-        return QStringLiteral("SELECT DistrID, DistrNr, DistrNamn FROM Distrikt "
-                              "ORDER BY DistrNr, DistrNamn ASC");
+        return DataSource::table(
+            QStringLiteral("Distrikt"),
+            {QStringLiteral("DistrID"), QStringLiteral("DistrNr"), QStringLiteral("DistrNamn")},
+            orderBy);
     }
 
     // The heading for the engine from the stored heading "för <heading>": the words

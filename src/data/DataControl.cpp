@@ -21,7 +21,7 @@ void DataControl::setDatabaseName(const QString& path)
     m_databaseName = path;
 }
 
-void DataControl::setRecordSource(const QString& source)
+void DataControl::setRecordSource(const DataSource& source)
 {
     m_recordSource = source;
 }

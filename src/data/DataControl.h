@@ -38,8 +38,9 @@ public:
 
     void setDatabaseName(const QString& path);
     QString DatabaseName() const { return m_databaseName; }
-    void setRecordSource(const QString& source);
-    QString RecordSource() const { return m_recordSource; }
+    // A table source (DataSource::table) can be edited; a query is read-only.
+    void setRecordSource(const DataSource& source);
+    const DataSource& RecordSource() const { return m_recordSource; }
     // 1 (an updatable result set) is the only kind the program uses; kept for the record.
     void setRecordsetType(int type) { m_recordsetType = type; }
     int RecordsetType() const { return m_recordsetType; }
@@ -81,7 +82,7 @@ private:
     static QByteArray userProperty(const QObject* control);
 
     QString m_databaseName;
-    QString m_recordSource;
+    DataSource m_recordSource;
     int m_recordsetType = 1;
     std::shared_ptr<ElectionDatabase> m_database;
     ::Recordset m_recordset;

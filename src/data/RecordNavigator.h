@@ -34,7 +34,7 @@ public:
     void setView(NavigatorView* view) { m_view = view; }
     void setDAOCtl(DataControl* control);
     void setDBName(const QString& path) { m_dbName = path; }
-    void setRecordSource(const QString& source) { m_recordSource = source; }
+    void setRecordSource(const DataSource& source) { m_recordSource = source; }
     void setIDField(const QString& field) { m_idField = field; }
     QString IDField() const { return m_idField; }
     // 1 to 10; anything else is refused with a message and 4 is taken.
@@ -95,7 +95,7 @@ private:
     NavigatorView* m_view = nullptr;
     QPointer<DataControl> m_ctl;
     QString m_dbName;
-    QString m_recordSource;
+    DataSource m_recordSource;
     QString m_idField;
     qint16 m_nyttIDLngd = 4;
     QString m_nyttIDTyp = QStringLiteral("A");

@@ -2,14 +2,14 @@
 
 #include "data/DbError.h"
 #include "data/ElectionDatabase.h"
+#include "data/FieldValue.h"
 #include "data/RecordsetListener.h"
+#include "data/TableSchema.h"
 
-#include <QRegularExpression>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
-
-#include <limits>
 
 namespace {
 
@@ -18,43 +18,6 @@ QString quoted(const QString& identifier)
     QString inner = identifier;
     inner.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + inner + QLatin1Char('"');
-}
-
-int typeOfDeclaration(const QString& declared)
-{
-    const QString upper = declared.toUpper();
-    if (upper.contains(QLatin1String("SMALLINT")))
-        return Recordset::dbInteger;
-    if (upper.contains(QLatin1String("INT")))
-        return Recordset::dbLong;
-    if (upper.contains(QLatin1String("CURRENCY")) || upper.contains(QLatin1String("MONEY")))
-        return Recordset::dbCurrency;
-    if (upper.contains(QLatin1String("REAL")) || upper.contains(QLatin1String("FLOA")) ||
-        upper.contains(QLatin1String("DOUB")))
-        return Recordset::dbDouble;
-    return Recordset::dbText;
-}
-
-int maxLengthOfDeclaration(const QString& declared)
-{
-    static const QRegularExpression size(QStringLiteral("CHAR\\s*\\(\\s*(\\d+)\\s*\\)"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = size.match(declared);
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
-
-bool isNumericType(int type)
-{
-    return type >= Recordset::dbInteger && type <= Recordset::dbDouble;
-}
-
-bool sameValue(const QVariant& a, const QVariant& b)
-{
-    if (!a.isValid() || !b.isValid())
-        return a.isValid() == b.isValid();
-    if (a.typeId() == QMetaType::QString || b.typeId() == QMetaType::QString)
-        return a.toString() == b.toString();
-    return a == b;
 }
 
 DbError noCurrentRecord()
@@ -68,101 +31,60 @@ Recordset::Recordset() = default;
 
 Recordset::~Recordset() = default;
 
-void Recordset::open(std::shared_ptr<ElectionDatabase> database, const QString& source)
+void Recordset::open(std::shared_ptr<ElectionDatabase> database, const DataSource& source)
 {
     close();
-    const QString trimmed = source.trimmed();
-    static const QRegularExpression bareName(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    static const QRegularExpression simpleSelect(
-        QStringLiteral("^SELECT\\s+(.+?)\\s+FROM\\s+([A-Za-z_][A-Za-z0-9_]*)"
-                       "(\\s+(WHERE|ORDER)\\b.*)?$"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-
-    QString sql = source;
-    QString table;
-    bool plainColumns = false;
-    if (bareName.match(trimmed).hasMatch()) {
-        table = trimmed;
-        sql = QStringLiteral("SELECT * FROM ") + quoted(trimmed);
-        plainColumns = true;
-    } else if (const QRegularExpressionMatch m = simpleSelect.match(trimmed); m.hasMatch()) {
-        table = m.captured(2);
-        const QString columns = m.captured(1);
-        // Expressions, aliases and DISTINCT make fields that cannot be written back.
-        static const QRegularExpression complex(QStringLiteral("[()]|\\bAS\\b|\\bDISTINCT\\b|\\*"),
-                                                QRegularExpression::CaseInsensitiveOption);
-        plainColumns = !complex.match(columns).hasMatch();
-    }
-
+    const QString sql = source.sql();
     QSqlQuery q(database->database());
     q.setForwardOnly(true);
     if (!q.exec(sql))
         throw DbError(DbError::EngineFailure, QStringLiteral("Frågan kunde inte köras: %1\n%2")
-                                                  .arg(q.lastError().databaseText(), source));
+                                                  .arg(q.lastError().databaseText(), sql));
 
     const QSqlRecord record = q.record();
     QStringList names;
     for (int i = 0; i < record.count(); ++i)
         names.append(record.fieldName(i));
 
-    // What the base table says about each column: type, size, default and key.
-    struct ColumnInfo
-    {
-        int type = dbText;
-        int maxLength = 0;
-        QVariant defaultValue;
-        bool key = false;
-    };
-    QHash<QString, ColumnInfo> tableColumns;
-    if (!table.isEmpty()) {
-        QSqlQuery info(database->database());
-        info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(table)));
-        while (info.next()) {
-            ColumnInfo c;
-            const QString declared = info.value(2).toString();
-            c.type = typeOfDeclaration(declared);
-            c.maxLength = maxLengthOfDeclaration(declared);
-            QString dflt = info.value(4).toString().trimmed();
-            if (dflt.size() >= 2 && dflt.startsWith(QLatin1Char('\'')) &&
-                dflt.endsWith(QLatin1Char('\'')))
-                dflt = dflt.mid(1, dflt.size() - 2);
-            if (!info.value(4).isNull())
-                c.defaultValue = dflt;
-            c.key = info.value(5).toInt() > 0;
-            tableColumns.insert(info.value(1).toString().toLower(), c);
-        }
-    }
-
+    // What the table says about each column: type, size, default and key. A query is
+    // read-only; its columns are typed as the file declares them.
+    const TableSchema schema = source.isTable()
+                                   ? TableSchema::read(database->database(), source.tableName())
+                                   : TableSchema();
     m_names = names;
     m_types.fill(dbText, names.size());
     m_maxLengths.fill(0, names.size());
     m_defaults.fill(QVariant(), names.size());
-    bool allInTable = !tableColumns.isEmpty();
+    bool allInTable = !schema.columns().isEmpty();
     for (int i = 0; i < names.size(); ++i) {
-        const auto it = tableColumns.constFind(names[i].toLower());
-        if (it == tableColumns.constEnd()) {
+        const TableSchema::Column* column = schema.find(names[i]);
+        if (!column) {
             allInTable = false;
+            // A query's column: numbers where the file's declared type says so.
+            const int id = record.field(i).metaType().id();
+            if (id == QMetaType::Int || id == QMetaType::LongLong)
+                m_types[i] = dbLong;
+            else if (id == QMetaType::Double)
+                m_types[i] = dbDouble;
             continue;
         }
-        m_types[i] = it->type;
-        m_maxLengths[i] = it->maxLength;
-        if (it->key)
+        m_types[i] = column->type;
+        m_maxLengths[i] = column->maxLength;
+        if (column->key)
             m_keyColumns.append(i);
     }
-    int keysInTable = 0;
-    for (const ColumnInfo& c : tableColumns)
-        keysInTable += c.key ? 1 : 0;
+    const int keysInTable = schema.keyCount();
     m_updatable =
-        plainColumns && allInTable && keysInTable > 0 && m_keyColumns.size() == keysInTable;
-    m_table = table;
+        source.isTable() && allInTable && keysInTable > 0 && m_keyColumns.size() == keysInTable;
+    m_table = source.tableName();
     m_source = source;
     m_database = std::move(database);
 
     for (int i = 0; i < names.size(); ++i) {
-        const auto it = tableColumns.constFind(names[i].toLower());
-        if (it != tableColumns.constEnd() && it->defaultValue.isValid()) {
+        const TableSchema::Column* column = schema.find(names[i]);
+        if (column && column->defaultValue.isValid()) {
             try {
-                m_defaults[i] = convert(i, it->defaultValue);
+                m_defaults[i] = convert(i, column->defaultValue);
             } catch (const DbError&) {
                 // A default that does not fit its own field is left out; the file still
                 // applies it when the record is stored.
@@ -196,7 +118,7 @@ void Recordset::open(std::shared_ptr<ElectionDatabase> database, const QString& 
 void Recordset::close()
 {
     m_database.reset();
-    m_source.clear();
+    m_source = DataSource();
     m_table.clear();
     m_updatable = false;
     m_names.clear();
@@ -514,7 +436,7 @@ void Recordset::writePending()
     QStringList assignments;
     QVariantList values;
     for (int i = 0; i < m_names.size(); ++i) {
-        if (sameValue(m_buffer[i], stored.values[i]))
+        if (FieldValue::same(m_buffer[i], stored.values[i]))
             continue;
         assignments.append(quoted(m_names[i]) + QStringLiteral(" = ?"));
         values.append(m_buffer[i]);
@@ -584,48 +506,7 @@ QVector<QVariant> Recordset::reread(const QStringList& whereColumns,
 
 QVariant Recordset::convert(int column, const QVariant& value) const
 {
-    if (!value.isValid() || value.isNull())
-        return QVariant();
-    const int type = m_types[column];
-    const bool isText = value.typeId() == QMetaType::QString;
-    if (!isNumericType(type)) {
-        const QString text = value.toString();
-        if (text.isEmpty())
-            return QVariant();
-        if (m_maxLengths[column] > 0 && text.size() > m_maxLengths[column])
-            throw DbError(DbError::FieldTooSmall,
-                          QStringLiteral("Fältet är för litet för den mängd data du försöker "
-                                         "lägga till. Försök att infoga eller klistra in "
-                                         "mindre data."));
-        return text;
-    }
-
-    const DbError conversion(DbError::TypeConversion, QStringLiteral("Datatypkonverteringsfel."));
-    double number = 0;
-    if (isText) {
-        QString text = value.toString().trimmed();
-        if (text.isEmpty())
-            return QVariant();
-        text.replace(QLatin1Char(','), QLatin1Char('.'));
-        bool ok = false;
-        number = text.toDouble(&ok);
-        if (!ok)
-            throw conversion;
-    } else if (value.typeId() == QMetaType::Bool) {
-        number = value.toBool() ? 1 : 0;
-    } else {
-        bool ok = false;
-        number = value.toDouble(&ok);
-        if (!ok)
-            throw conversion;
-    }
-    if (type == dbDouble || type == dbSingle || type == dbCurrency)
-        return number;
-    const double rounded = qRound64(number);
-    const double limit = type == dbInteger ? 32767.0 : double(std::numeric_limits<int>::max());
-    if (rounded > limit || rounded < -limit - 1)
-        throw conversion;
-    return int(rounded);
+    return FieldValue::convert(m_types[column], m_maxLengths[column], value);
 }
 
 int Recordset::fieldIndex(const QString& name) const

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "data/DataSource.h"
 #include "data/Field.h"
+#include "data/FieldValue.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,19 +27,19 @@ class RecordsetListener;
 //
 // Failures are thrown as DbError. Eof/Bof are named so because EOF is a C macro.
 //
-// A query is updatable when it reads plain fields of one table and includes the table's
-// primary key; any other record source is read-only (DbError 3027 on a write).
+// A table source (DataSource::table) is updatable when its columns include the table's
+// primary key; a query is read-only (DbError 3027 on a write).
 class Recordset
 {
 public:
     enum EditModeValue { dbEditNone = 0, dbEditInProgress = 1, dbEditAdd = 2 };
     enum FieldType {
-        dbInteger = 3,
-        dbLong = 4,
-        dbCurrency = 5,
-        dbSingle = 6,
-        dbDouble = 7,
-        dbText = 10
+        dbInteger = FieldValue::Integer,
+        dbLong = FieldValue::Long,
+        dbCurrency = FieldValue::Currency,
+        dbSingle = FieldValue::Single,
+        dbDouble = FieldValue::Double,
+        dbText = FieldValue::Text
     };
     // Validate action codes, as the data control passes them to its handlers.
     enum Action {
@@ -59,13 +61,13 @@ public:
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
-    // Runs the record source (a table name or a SELECT, run as given) and makes the
-    // first record current. Drops whatever was pending. Throws DbError.
-    void open(std::shared_ptr<ElectionDatabase> database, const QString& source);
+    // Runs the record source and makes the first record current. Drops whatever was
+    // pending. Throws DbError.
+    void open(std::shared_ptr<ElectionDatabase> database, const DataSource& source);
     void close();
     bool isOpen() const { return m_database != nullptr; }
     bool isUpdatable() const { return m_updatable; }
-    QString source() const { return m_source; }
+    const DataSource& source() const { return m_source; }
     QString baseTable() const { return m_table; }
 
     void setListener(RecordsetListener* listener) { m_listener = listener; }
@@ -134,7 +136,7 @@ private:
     void checkColumn(int column) const;
 
     std::shared_ptr<ElectionDatabase> m_database;
-    QString m_source;
+    DataSource m_source;
     QString m_table;
     bool m_updatable = false;
     QStringList m_names;

@@ -140,7 +140,7 @@ void RecordPanel::setList(const QStringList& fields, const QList<int>& widthsTwi
     m_widths = widthsTwips;
 }
 
-void RecordPanel::setSource(const QString& dbPath, const QString& source, const QString& idField,
+void RecordPanel::setSource(const QString& dbPath, const DataSource& source, const QString& idField,
                             const QString& nyttIDTyp)
 {
     m_data->setDatabaseName(dbPath);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DataSource.h"
 #include "editing/StyraFlexGrid.h"
 
 #include <QGroupBox>
@@ -63,7 +64,7 @@ public:
     void setList(const QStringList& fields, const QList<int>& widthsTwips,
                  const QList<Qt::Alignment>& alignments);
     // The navigator's source. Nothing is read until the first action.
-    void setSource(const QString& dbPath, const QString& source, const QString& idField,
+    void setSource(const QString& dbPath, const DataSource& source, const QString& idField,
                    const QString& nyttIDTyp);
 
     // Takes the focus before every action (the field the user most likely types in).

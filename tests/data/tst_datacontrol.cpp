@@ -2,6 +2,7 @@
 // the files it refuses to open.
 #include "TemplateCopy.h"
 
+#include "council/CouncilEntry.h"
 #include "data/DataControl.h"
 #include "data/DbError.h"
 #include "data/ElectionDatabase.h"
@@ -14,8 +15,7 @@
 
 namespace {
 
-const QString partyQuery = QStringLiteral(
-    "SELECT PartiID, Roster, PartiNamn, PartiValRes FROM Partier ORDER BY Roster DESC");
+const DataSource partyQuery = CouncilEntry::partyQuery();
 
 QByteArray fileHash(const QString& path)
 {

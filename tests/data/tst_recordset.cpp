@@ -2,6 +2,7 @@
 // adding, changing and deleting, Null, and the refusals the program reacts to.
 #include "TemplateCopy.h"
 
+#include "council/CouncilEntry.h"
 #include "data/DbError.h"
 #include "data/ElectionDatabase.h"
 #include "data/Recordset.h"
@@ -14,8 +15,12 @@
 
 namespace {
 
-const QString partyQuery = QStringLiteral(
-    "SELECT PartiID, Roster, PartiNamn, PartiValRes FROM Partier ORDER BY Roster DESC");
+const DataSource partyQuery = CouncilEntry::partyQuery();
+const DataSource districtQuery = CouncilEntry::districtQuery();
+const DataSource voteRows = DataSource::table(
+    QStringLiteral("DistrRoster"),
+    {QStringLiteral("PartiID"), QStringLiteral("DistrID"), QStringLiteral("Roster")},
+    QStringLiteral("DistrID, PartiID ASC"));
 
 int errorOf(const std::function<void()>& action)
 {
@@ -38,6 +43,8 @@ QVariant readBack(const QString& path, const QString& sql)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(DataSource)
 
 class TestRecordset : public QObject
 {
@@ -93,44 +100,32 @@ private Q_SLOTS:
 
     void everyQueryOfTheWindowsRuns_data()
     {
-        QTest::addColumn<QString>("query");
+        QTest::addColumn<DataSource>("source");
         QTest::addColumn<int>("records");
         QTest::addColumn<bool>("updatable");
         QTest::newRow("committee")
-            << "SELECT PartiID, PartiValRes, PartiNamn FROM Partier ORDER BY PartiValRes DESC" << 8
-            << true;
+            << DataSource::table("Partier", {"PartiID", "PartiValRes", "PartiNamn"},
+                                 "PartiValRes DESC")
+            << 8 << true;
         QTest::newRow("council") << partyQuery << 8 << true;
-        QTest::newRow("districts")
-            << "SELECT DistrID, DistrNr, DistrNamn FROM Distrikt ORDER BY DistrNr, DistrNamn ASC"
-            << 2 << true;
-        QTest::newRow("district votes")
-            << "SELECT PartiID, DistrID, Roster FROM DistrRoster ORDER BY DistrID, PartiID ASC" << 2
-            << true;
-        QTest::newRow("one district") << "SELECT PartiID, DistrID, Roster FROM DistrRoster WHERE "
-                                         "DistrID=1 ORDER BY DistrID, PartiID ASC"
-                                      << 2 << true;
-        QTest::newRow("other district") << "SELECT PartiID, DistrID, Roster FROM DistrRoster WHERE "
-                                           "DistrID=2 ORDER BY DistrID, PartiID ASC"
-                                        << 0 << true;
-        QTest::newRow("summing") << "SELECT PartiID, Roster FROM DistrRoster ORDER BY PartiID ASC"
-                                 << 2 << false;
-        QTest::newRow("by name") << QString("SELECT ") + "DistrID, " + "DistrNr, " + "DistrNamn " +
-                                        "FROM Distrikt " + "ORDER BY DistrNamn "
-                                 << 2 << true;
-        QTest::newRow("breakdown") << "SELECT PartiID, DistrID, Roster FROM DistrRoster WHERE "
-                                      "DistrID=1 ORDER BY PartiID ASC"
-                                   << 2 << true;
-        QTest::newRow("table") << "Partier" << 8 << true;
+        QTest::newRow("districts") << districtQuery << 2 << true;
+        QTest::newRow("by name") << CouncilEntry::districtQuery("DistrNamn") << 2 << true;
+        QTest::newRow("district votes") << voteRows << 2 << true;
+        QTest::newRow("without the whole key")
+            << DataSource::table("DistrRoster", {"PartiID", "Roster"}, "PartiID ASC") << 2 << false;
+        QTest::newRow("table") << DataSource("Partier") << 8 << true;
+        // Written as a query, even of plain fields with the key, it is only read.
+        QTest::newRow("query") << DataSource("SELECT PartiID, Roster FROM Partier") << 8 << false;
     }
 
     void everyQueryOfTheWindowsRuns()
     {
-        QFETCH(QString, query);
+        QFETCH(DataSource, source);
         QFETCH(int, records);
         QFETCH(bool, updatable);
         addDistrictVotes();
         Recordset rs;
-        rs.open(m_db, query);
+        rs.open(m_db, source);
         QCOMPARE(rs.RecordCount(), records);
         QCOMPARE(rs.isUpdatable(), updatable);
         QCOMPARE(rs.AbsolutePosition(), records > 0 ? 0 : -1);
@@ -169,7 +164,7 @@ private Q_SLOTS:
     void emptyResultSet()
     {
         Recordset rs;
-        rs.open(m_db, QStringLiteral("SELECT DistrID, DistrNr, DistrNamn FROM Distrikt"));
+        rs.open(m_db, districtQuery);
         QVERIFY(rs.Eof() && rs.Bof());
         QCOMPARE(rs.RecordCount(), 0);
         QCOMPARE(rs.AbsolutePosition(), -1);
@@ -388,16 +383,14 @@ private Q_SLOTS:
     // then from the same record set) goes through.
     void refusals_data()
     {
-        QTest::addColumn<QString>("source");
+        QTest::addColumn<DataSource>("source");
         QTest::addColumn<QString>("find");   // PartiID or DistrID of the record to act on
         QTest::addColumn<QString>("action"); // add, change, delete
         QTest::addColumn<QString>("field");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<int>("error");
-        const QString districts =
-            "SELECT DistrID, DistrNr, DistrNamn FROM Distrikt ORDER BY DistrNr, DistrNamn ASC";
-        const QString votes =
-            "SELECT PartiID, DistrID, Roster FROM DistrRoster ORDER BY DistrID, PartiID ASC";
+        const DataSource districts = districtQuery;
+        const DataSource votes = voteRows;
 
         QTest::newRow("new party with a code in use")
             << partyQuery << ""
@@ -446,7 +439,7 @@ private Q_SLOTS:
 
     void refusals()
     {
-        QFETCH(QString, source);
+        QFETCH(DataSource, source);
         QFETCH(QString, find);
         QFETCH(QString, action);
         QFETCH(QString, field);

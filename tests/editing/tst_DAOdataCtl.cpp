@@ -4,6 +4,7 @@
 #include "NavigatorWindow.h"
 #include "TemplateCopy.h"
 
+#include "council/CouncilEntry.h"
 #include "data/DataControl.h"
 #include "data/ElectionDatabase.h"
 #include "editing/DAOdataCtl.h"
@@ -18,10 +19,8 @@
 #include <QtTest>
 
 namespace {
-const QString districtQuery = QStringLiteral(
-    "SELECT DistrID, DistrNr, DistrNamn FROM Distrikt ORDER BY DistrNr, DistrNamn ASC");
-const QString partyQuery = QStringLiteral(
-    "SELECT PartiID, Roster, PartiNamn, PartiValRes FROM Partier ORDER BY Roster DESC");
+const DataSource districtQuery = CouncilEntry::districtQuery();
+const DataSource partyQuery = CouncilEntry::partyQuery();
 const QStringList districtFields = {"DistrID", "DistrNr", "DistrNamn"};
 const QStringList partyFields = {"PartiID", "Roster", "PartiNamn"};
 
@@ -113,7 +112,7 @@ private Q_SLOTS:
     void actionsLetNoTimerRun();
 
 private:
-    std::unique_ptr<NavigatorWindow> makeWindow(const QString& source, const QString& idField,
+    std::unique_ptr<NavigatorWindow> makeWindow(const DataSource& source, const QString& idField,
                                                 const QStringList& fields,
                                                 const QString& kind = QStringLiteral("A"));
 
@@ -133,7 +132,7 @@ void tst_DAOdataCtl::cleanup()
     m_db.reset();
 }
 
-std::unique_ptr<NavigatorWindow> tst_DAOdataCtl::makeWindow(const QString& source,
+std::unique_ptr<NavigatorWindow> tst_DAOdataCtl::makeWindow(const DataSource& source,
                                                             const QString& idField,
                                                             const QStringList& fields,
                                                             const QString& kind)

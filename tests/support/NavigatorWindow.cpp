@@ -13,7 +13,7 @@
 #include <QtTest>
 
 NavigatorWindow::NavigatorWindow(MessageService& messages, const QString& dbPath,
-                                 const QString& recordSource, const QString& idField,
+                                 const DataSource& recordSource, const QString& idField,
                                  const QStringList& fields, const QString& nyttIDTyp)
     : m_fieldNames(fields)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DataSource.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -25,7 +27,7 @@ class NavigatorWindow : public QWidget
 {
     Q_OBJECT
 public:
-    NavigatorWindow(MessageService& messages, const QString& dbPath, const QString& recordSource,
+    NavigatorWindow(MessageService& messages, const QString& dbPath, const DataSource& recordSource,
                     const QString& idField, const QStringList& fields,
                     const QString& nyttIDTyp = QStringLiteral("A"));
 

@@ -49,6 +49,8 @@ DistrVotePanel::DistrVotePanel(MessageService& messages, const Key2TextBox& keys
     m_cboDistrID->hide();
     choice->addWidget(m_cboDistr);
     choice->addStretch(1);
+    // The choice keeps its height while the votes are hidden; the room below stays empty.
+    frame6->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(frame6);
 
     m_frame7 = new QGroupBox(QStringLiteral("Ange röster per parti för distriktet"), this);
@@ -82,6 +84,7 @@ DistrVotePanel::DistrVotePanel(MessageService& messages, const Key2TextBox& keys
     scroll->setWidget(rows);
     frameLayout->addWidget(scroll);
     layout->addWidget(m_frame7, 1);
+    layout->addStretch(0);
     connect(m_cboDistr, qOverload<int>(&QComboBox::activated), this, [this](int listIndex) {
         if (m_guard)
             m_guard([this, listIndex] { choose(listIndex); });

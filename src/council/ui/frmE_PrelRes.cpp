@@ -440,8 +440,7 @@ bool frmE_PrelRes::LaddaDistrikt()
         return true;
     }
     // The register lists the districts by name from now on, as the choice does.
-    const QString byName = QStringLiteral("SELECT DistrID, DistrNr, DistrNamn FROM Distrikt "
-                                          "ORDER BY DistrNamn ");
+    const DataSource byName = CouncilEntry::districtQuery(QStringLiteral("DistrNamn"));
     m_frame4->navigator().setRecordSource(byName);
     m_frame4->data().setRecordSource(byName);
     try {
