@@ -132,7 +132,8 @@ void ValsitBer::BearbBest()
             m_screen.LaggTillRad(line);
         }
     }
-    if (m_progBar)
+    // A stopped run's bar stays where it stopped.
+    if (m_progBar && !m_stopped)
         m_progBar->setValue(m_progBar->maximum());
     if (m_skrivUtSW)
         m_paper.finish();
