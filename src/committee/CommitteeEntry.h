@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DataSource.h"
+
 #include <QString>
 
 class MessageService;
@@ -12,11 +14,13 @@ class ValsitBer;
 class CommitteeEntry
 {
 public:
-    // The parties, most council seats first.
-    static QString partyQuery()
+    // The parties, most council seats first; written back through the entry window.
+    static DataSource partyQuery()
     {
-        return QStringLiteral(
-            "SELECT PartiID, PartiValRes, PartiNamn FROM Partier ORDER BY PartiValRes DESC");
+        return DataSource::table(QStringLiteral("Partier"),
+                                 {QStringLiteral("PartiID"), QStringLiteral("PartiValRes"),
+                                  QStringLiteral("PartiNamn")},
+                                 QStringLiteral("PartiValRes DESC"));
     }
 
     // The heading for the engine from the stored heading "för <heading>": the words after
