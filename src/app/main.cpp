@@ -1,4 +1,5 @@
 // Valsit: starts the main window on the working election database.
+#include "data/ProgramFolder.h"
 #include "shell/AppGlobals.h"
 #include "shell/SystemClock.h"
 #include "shell/ui/QtMessageService.h"
@@ -31,7 +32,13 @@ int main(int argc, char* argv[])
     AppGlobals& globals = AppGlobals::instance();
     globals.messages = &messages;
     globals.clock = &clock;
-    globals.programKat = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    const ProgramFolder::Folders folders = ProgramFolder::resolve(
+        QCoreApplication::applicationDirPath(), ProgramFolder::defaultUserDir());
+    globals.programKat = folders.working;
+    globals.shareKat = folders.shipped;
+    if (!folders.problem.isEmpty())
+        messages.msgBox(folders.problem, MessageService::Ok, MessageService::Exclamation,
+                        globals.AppNamn);
 
     registerShellWindows();
     registerCouncilWindows();

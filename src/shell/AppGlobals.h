@@ -31,6 +31,9 @@ public:
     // The program's folder: where the template "Valsit.mdb" stands. Set by main; tests
     // point it at a scratch folder.
     QString programKat;
+    // The files shipped with the program that it only reads (the product document): the
+    // program's folder in a build, share/valsit when installed.
+    QString shareKat;
 
     QString AppNamn = QStringLiteral("Valsit");
     // Window state shared by every window: 0 normal, 1 minimised, 2 maximised.
