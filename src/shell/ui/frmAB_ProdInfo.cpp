@@ -42,7 +42,10 @@ frmAB_ProdInfo::frmAB_ProdInfo(QWidget* parent) : QMainWindow(parent)
 
 QString frmAB_ProdInfo::documentPath()
 {
-    return AppGlobals::joinPath(AppGlobals::instance().programKat, QStringLiteral("XDInfoSV.rtf"));
+    // Shipped with the program: beside it in a build, in the shared folder when installed.
+    const AppGlobals& globals = AppGlobals::instance();
+    const QString folder = globals.shareKat.isEmpty() ? globals.programKat : globals.shareKat;
+    return AppGlobals::joinPath(folder, QStringLiteral("XDInfoSV.rtf"));
 }
 
 bool frmAB_ProdInfo::event(QEvent* event)
