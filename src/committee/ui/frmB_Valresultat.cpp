@@ -11,12 +11,8 @@
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/WindowStateRule.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,7 +20,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,17 +32,15 @@ ValsitBer& engine()
     return *AppGlobals::instance().ValsitBerObj;
 }
 
-int twips(int t)
-{
-    return WindowStateRule::toPixels(t);
-}
-
 } // namespace
 
-frmB_Valresultat::frmB_Valresultat(QWidget* parent) : QMainWindow(parent)
+// Built afresh for every visit, so the activation runs once: later activations come from
+// the window's own message boxes and must not reset what the user does.
+frmB_Valresultat::frmB_Valresultat(QWidget* parent)
+    : WindowBase(QStringLiteral("frmB_Valresultat"),
+                 QStringLiteral("Valsit - Valresultat (Valsit i Fullmäktige)"), FirstActivationOnly,
+                 parent)
 {
-    setObjectName(QStringLiteral("frmB_Valresultat"));
-    setWindowTitle(QStringLiteral("Valsit - Valresultat (Valsit i Fullmäktige)"));
     m_keys.setFormName(this);
 
     auto* central = new QWidget(this);
@@ -65,6 +58,7 @@ frmB_Valresultat::frmB_Valresultat(QWidget* parent) : QMainWindow(parent)
     m_text1[3] = m_frame1->addField(QStringLiteral("Text1(3)"), QStringLiteral("Antal valsit"),
                                     QStringLiteral("PartiValRes"), limits[3], 1100);
     m_text1[3]->setAlignment(Qt::AlignRight);
+    m_frame1->setGuard([this](const std::function<void()>& handler) { guard(handler); });
     m_frame1->setKeyField(m_text1[1]);
     m_frame1->setFocusField(m_text1[3]);
     m_frame1->setKeepsLastRecord(true);
@@ -76,9 +70,7 @@ frmB_Valresultat::frmB_Valresultat(QWidget* parent) : QMainWindow(parent)
     buildChoices(central, outer);
     setCentralWidget(central);
 
-    QAction* exit = menuBar()->addAction(QStringLiteral("Avsluta"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &frmB_Valresultat::mnuExit_Click);
+    addMenuItem(menuBar(), QStringLiteral("Avsluta"), "mnuExit", &frmB_Valresultat::mnuExit_Click);
     RedigeraMenu::addTo(menuBar())->setObjectName(QStringLiteral("mnuEdit"));
 
     m_keys.hook(m_text1[1], &Key2TextBox::txtAlphaNum);
@@ -89,17 +81,12 @@ frmB_Valresultat::frmB_Valresultat(QWidget* parent) : QMainWindow(parent)
     connect(m_text1[4], &QLineEdit::textChanged, this,
             [this](const QString& text) { m_frame1->showLength(text, limits[4]); });
 
-    m_stateRule = new WindowStateRule(this, 7240, 6000);
-    resize(m_stateRule->minimumPixels().expandedTo(QSize(760, 620)));
-    m_stateRule->applyOnLoad();
+    setReturnWindow(QStringLiteral("frmA_Start"));
+    setDesignSize(7240, 6000);
+    applyWindowState(QSize(760, 620));
 }
 
 frmB_Valresultat::~frmB_Valresultat() = default;
-
-MessageService& frmB_Valresultat::messages() const
-{
-    return *AppGlobals::instance().messages;
-}
 
 QString frmB_Valresultat::currentPartyCode() const
 {
@@ -160,29 +147,13 @@ void frmB_Valresultat::buildChoices(QWidget* parent, QVBoxLayout* layout)
     auto* cmdNext = new QPushButton(QStringLiteral("&Fortsätt"), parent);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     cmdNext->setAutoDefault(false);
-    connect(cmdNext, &QPushButton::clicked, this, &frmB_Valresultat::cmdNext_Click);
+    onClicked(cmdNext, &frmB_Valresultat::cmdNext_Click);
     bottom->addWidget(cmdNext, 0, Qt::AlignBottom);
     layout->addLayout(bottom);
 }
 
-bool frmB_Valresultat::event(QEvent* event)
+void frmB_Valresultat::onActivate()
 {
-    const bool result = QMainWindow::event(event);
-    // Built afresh for every visit, so the activation runs once: later activations come
-    // from the window's own message boxes and must not reset what the user does.
-    bool deferred = false;
-    if (m_firstActivation.starts(event, &deferred)) {
-        if (deferred)
-            QTimer::singleShot(0, this, &frmB_Valresultat::Form_Activate);
-        else
-            Form_Activate();
-    }
-    return result;
-}
-
-void frmB_Valresultat::Form_Activate()
-{
-    m_firstActivation.markDone();
     ValsitBer& e = engine();
     m_frame1->setValidationPassed(true);
     m_text1[4]->setText(QString::number(e.AntValsit()).trimmed());
@@ -207,7 +178,7 @@ void frmB_Valresultat::cmdButt1_Click(int Index)
 
 void frmB_Valresultat::info(const QString& text, QLineEdit* focus)
 {
-    messages().msgBox(text, MessageService::Ok, MessageService::Information, AppInfo::appNamn());
+    WindowBase::info(text);
     if (focus)
         focus->setFocus();
 }
@@ -285,27 +256,17 @@ void frmB_Valresultat::cmdNext_Click()
     const QString next = cooperation     ? QStringLiteral("frmC_Samverkan")
                          : e.SkrivUtSW() ? QStringLiteral("frmD_SkrivUt")
                                          : QStringLiteral("frmD_VisaSkrivUt");
-    WindowRegistry::instance().handOver(this, next);
+    handOver(next);
 }
 
 void frmB_Valresultat::mnuExit_Click()
 {
-    if (!m_frame1->navigator().EndDBC())
-        return;
-    WindowRegistry::instance().handOver(this, QStringLiteral("frmA_Start"));
+    if (m_frame1->navigator().EndDBC())
+        handOverBack();
 }
 
-void frmB_Valresultat::closeEvent(QCloseEvent* event)
+bool frmB_Valresultat::queryUnload()
 {
-    if (WindowRegistry::isUnloadingFromCode(this)) {
-        QMainWindow::closeEvent(event);
-        return;
-    }
-    if (!m_frame1->navigator().EndDBC()) {
-        event->ignore();
-        return;
-    }
-    // Closed by the user from the title bar: the same as "Avsluta".
-    QMainWindow::closeEvent(event);
-    WindowRegistry::instance().show(QStringLiteral("frmA_Start"));
+    // A pending change would be lost with the window: the user finishes it first.
+    return m_frame1->navigator().EndDBC();
 }

@@ -1,31 +1,27 @@
 #pragma once
 
 #include "editing/Key2TextBox.h"
-#include "shell/ui/FirstActivation.h"
+#include "shell/ui/WindowBase.h"
 
-#include <QMainWindow>
 #include <QString>
 
-class MessageService;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 class RecordPanel;
-class WindowStateRule;
 
 // The entry window of the committee calculation: the parties and their council seats,
 // the committee seats to distribute, cooperation, the report choices, and "&Fortsätt",
 // which loads the parties holding council seats into the committee engine and opens the
 // cooperation window or the result window. The window only moves figures between its
 // controls, the database layer and the engine.
-class frmB_Valresultat : public QMainWindow
+class frmB_Valresultat : public WindowBase
 {
     Q_OBJECT
 public:
     explicit frmB_Valresultat(QWidget* parent = nullptr);
     ~frmB_Valresultat() override;
 
-    void Form_Activate();
     void cmdButt1_Click(int Index);
     void cmdNext_Click();
     void mnuExit_Click();
@@ -33,14 +29,13 @@ public:
     QString currentPartyCode() const;
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onActivate() override;
+    bool queryUnload() override;
 
 private:
     void buildChoices(QWidget* parent, class QVBoxLayout* layout);
     void Data1_Validate(int& Action, int& Save);
     void info(const QString& text, QLineEdit* focus);
-    MessageService& messages() const;
 
     RecordPanel* m_frame1 = nullptr;
     QLineEdit* m_text1[5] = {};
@@ -48,8 +43,6 @@ private:
     QCheckBox* m_check2 = nullptr;
     QRadioButton* m_antDec[2] = {};
     QRadioButton* m_option1[2] = {};
-    WindowStateRule* m_stateRule = nullptr;
     Key2TextBox m_keys;
-    FirstActivation m_firstActivation;
     bool m_sourceSet = false;
 };

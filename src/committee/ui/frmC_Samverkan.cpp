@@ -3,14 +3,9 @@
 #include "committee/ValsitBer.h"
 #include "editing/RedigeraMenu.h"
 #include "shell/AppGlobals.h"
-#include "shell/AppInfo.h"
-#include "shell/MessageService.h"
-#include "shell/ui/WindowRegistry.h"
 #include "shell/ui/WindowStateRule.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +13,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -46,10 +40,12 @@ ValsitBer* engine()
 
 } // namespace
 
-frmC_Samverkan::frmC_Samverkan(QWidget* parent) : QMainWindow(parent)
+// Filled once per visit: later activations come from its own message box.
+frmC_Samverkan::frmC_Samverkan(QWidget* parent)
+    : WindowBase(QStringLiteral("frmC_Samverkan"),
+                 QStringLiteral("Valsit - Valsitfördelning / Samverkan"), FirstActivationOnly,
+                 parent)
 {
-    setObjectName(QStringLiteral("frmC_Samverkan"));
-    setWindowTitle(QStringLiteral("Valsit - Valsitfördelning / Samverkan"));
 
     auto* matrix = new QWidget;
     auto* grid = new QGridLayout(matrix);
@@ -104,43 +100,27 @@ frmC_Samverkan::frmC_Samverkan(QWidget* parent) : QMainWindow(parent)
     auto* bottom = new QHBoxLayout;
     m_check2 = new QCheckBox(QStringLiteral("Alla markerade kombinationer"), central);
     m_check2->setObjectName(QStringLiteral("Check2"));
-    connect(m_check2, &QCheckBox::clicked, this, &frmC_Samverkan::Check2_Click);
+    onClicked(m_check2, &frmC_Samverkan::Check2_Click);
     m_cmdNext = new QPushButton(QStringLiteral("&Fortsätt"), central);
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
     m_cmdNext->setAutoDefault(false);
-    connect(m_cmdNext, &QPushButton::clicked, this, &frmC_Samverkan::cmdNext_Click);
+    onClicked(m_cmdNext, &frmC_Samverkan::cmdNext_Click);
     bottom->addWidget(m_check2);
     bottom->addStretch(1);
     bottom->addWidget(m_cmdNext);
     layout->addLayout(bottom);
     setCentralWidget(central);
 
-    QAction* exit = menuBar()->addAction(QStringLiteral("Avsluta"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &frmC_Samverkan::mnuExit_Click);
+    addMenuItem(menuBar(), QStringLiteral("Avsluta"), "mnuExit", &frmC_Samverkan::mnuExit_Click);
     RedigeraMenu::addTo(menuBar())->setObjectName(QStringLiteral("mnuEdit"));
+    setReturnWindow(QStringLiteral("frmB_Valresultat"));
 
-    m_stateRule = new WindowStateRule(this, 6000, 4000);
-    resize(m_stateRule->minimumPixels().expandedTo(QSize(820, 640)));
-    m_stateRule->applyOnLoad();
+    setDesignSize(6000, 4000);
+    applyWindowState(QSize(820, 640));
 }
 
-bool frmC_Samverkan::event(QEvent* event)
+void frmC_Samverkan::onActivate()
 {
-    const bool result = QMainWindow::event(event);
-    bool deferred = false;
-    if (m_firstActivation.starts(event, &deferred)) {
-        if (deferred)
-            QTimer::singleShot(0, this, &frmC_Samverkan::Form_Activate);
-        else
-            Form_Activate();
-    }
-    return result;
-}
-
-void frmC_Samverkan::Form_Activate()
-{
-    m_firstActivation.markDone();
     ValsitBer* e = engine();
     if (!e)
         return;
@@ -180,10 +160,8 @@ void frmC_Samverkan::Check2_Click()
     ValsitBer* e = engine();
     if (!m_check2->isChecked() || !e || e->AntPartier() <= ValsitBer::MaxPartiesAllCombinations)
         return;
-    AppGlobals::instance().messages->msgBox(
-        QStringLiteral("Det går inte praktiskt att köra Alla kombinationer\r\n"
-                       "när fler än 9 partier finns registrerade"),
-        MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
+    notice(QStringLiteral("Det går inte praktiskt att köra Alla kombinationer\r\n"
+                          "när fler än 9 partier finns registrerade"));
     m_check2->setChecked(false);
 }
 
@@ -195,18 +173,10 @@ void frmC_Samverkan::cmdNext_Click()
     e->setSamvSW(0, m_check2->isChecked() ? 2 : 1);
     for (int k = 1; k <= e->MaxSamv() && k <= Boxes; ++k)
         e->setSamvSW(k, m_check1[k]->isChecked() ? 1 : 0);
-    WindowRegistry::instance().handOver(this, e->SkrivUtSW() ? QStringLiteral("frmD_SkrivUt")
-                                                             : QStringLiteral("frmD_VisaSkrivUt"));
+    handOver(e->SkrivUtSW() ? QStringLiteral("frmD_SkrivUt") : QStringLiteral("frmD_VisaSkrivUt"));
 }
 
 void frmC_Samverkan::mnuExit_Click()
 {
-    WindowRegistry::instance().handOver(this, QStringLiteral("frmB_Valresultat"));
-}
-
-void frmC_Samverkan::closeEvent(QCloseEvent* event)
-{
-    QMainWindow::closeEvent(event);
-    if (!WindowRegistry::isUnloadingFromCode(this))
-        WindowRegistry::instance().show(QStringLiteral("frmB_Valresultat"));
+    handOverBack();
 }

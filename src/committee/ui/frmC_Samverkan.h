@@ -1,13 +1,10 @@
 #pragma once
 
-#include "shell/ui/FirstActivation.h"
-
-#include <QMainWindow>
+#include "shell/ui/WindowBase.h"
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class WindowStateRule;
 
 // The cooperation window: the parties loaded into the committee engine as rows, and a
 // lower-triangular matrix of pair boxes in the engine's pair numbering (pair i < j is
@@ -15,7 +12,7 @@ class WindowStateRule;
 // its diagonal). "&Fortsätt" hands the marks and the mode (fixed, or every marked
 // combination) to the engine and opens the result window; "Avsluta" goes back to the
 // entry window without touching the marks.
-class frmC_Samverkan : public QMainWindow
+class frmC_Samverkan : public WindowBase
 {
     Q_OBJECT
 public:
@@ -24,7 +21,6 @@ public:
 
     explicit frmC_Samverkan(QWidget* parent = nullptr);
 
-    void Form_Activate();
     // Hides the boxes of pairs the registered parties do not make and clears their marks.
     void DimSamvSW();
     void Check2_Click();
@@ -32,8 +28,7 @@ public:
     void mnuExit_Click();
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onActivate() override;
 
 private:
     QLineEdit* m_text1[Rows + 1] = {};
@@ -43,6 +38,4 @@ private:
     QCheckBox* m_check1[Boxes + 1] = {};
     QCheckBox* m_check2 = nullptr;
     QPushButton* m_cmdNext = nullptr;
-    WindowStateRule* m_stateRule = nullptr;
-    FirstActivation m_firstActivation;
 };

@@ -9,12 +9,8 @@
 #include "shell/AppInfo.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/WindowStateRule.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -37,17 +33,15 @@ ValsitBer* engine()
     return AppGlobals::instance().ValsitBerObj.get();
 }
 
-MessageService& messages()
-{
-    return *AppGlobals::instance().messages;
-}
-
 } // namespace
 
-frmD_SkrivUt::frmD_SkrivUt(QWidget* parent) : QMainWindow(parent), m_progress(nullptr)
+// All the work is done once; the print dialog's closing gives the window its activation
+// back, which must not print again.
+frmD_SkrivUt::frmD_SkrivUt(QWidget* parent)
+    : WindowBase(QStringLiteral("frmD_SkrivUt"), QStringLiteral("Valsit - Beställningen skrivs ut"),
+                 FirstActivationOnly, parent),
+      m_progress(nullptr)
 {
-    setObjectName(QStringLiteral("frmD_SkrivUt"));
-    setWindowTitle(QStringLiteral("Valsit - Beställningen skrivs ut"));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     m_lblMsg = new QLabel(QStringLiteral(" "), central);
@@ -58,20 +52,18 @@ frmD_SkrivUt::frmD_SkrivUt(QWidget* parent) : QMainWindow(parent), m_progress(nu
     m_cmdStopp = new QPushButton(QStringLiteral("Avbryt utskriften"), central);
     m_cmdStopp->setObjectName(QStringLiteral("cmdStopp"));
     m_cmdStopp->setEnabled(false);
-    connect(m_cmdStopp, &QPushButton::clicked, this, &frmD_SkrivUt::cmdStopp_Click);
+    onClicked(m_cmdStopp, &frmD_SkrivUt::cmdStopp_Click);
     layout->addWidget(m_lblMsg);
     layout->addWidget(m_progressBar1);
     layout->addWidget(m_cmdStopp, 0, Qt::AlignRight);
     layout->addStretch(1);
     setCentralWidget(central);
     m_progress = RunProgress(m_progressBar1);
-    QAction* exit = menuBar()->addAction(QStringLiteral("Avsluta"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &frmD_SkrivUt::mnuExit_Click);
+    addMenuItem(menuBar(), QStringLiteral("Avsluta"), "mnuExit", &frmD_SkrivUt::mnuExit_Click);
+    setReturnWindow(QStringLiteral("frmB_Valresultat"));
 
-    m_stateRule = new WindowStateRule(this, 5856, 1284);
-    resize(m_stateRule->minimumPixels().expandedTo(QSize(460, 150)));
-    m_stateRule->applyOnLoad();
+    setDesignSize(5856, 1284);
+    applyWindowState(QSize(460, 150));
     if (ValsitBer* e = engine())
         e->setProgBar(&m_progress);
 }
@@ -89,24 +81,8 @@ QString frmD_SkrivUt::status() const
     return m_lblMsg->text();
 }
 
-bool frmD_SkrivUt::event(QEvent* event)
+void frmD_SkrivUt::onActivate()
 {
-    const bool result = QMainWindow::event(event);
-    // All the work is done once; the print dialog's closing gives the window its
-    // activation back, which must not print again.
-    bool deferred = false;
-    if (m_firstActivation.starts(event, &deferred)) {
-        if (deferred)
-            QTimer::singleShot(0, this, &frmD_SkrivUt::Form_Activate);
-        else
-            Form_Activate();
-    }
-    return result;
-}
-
-void frmD_SkrivUt::Form_Activate()
-{
-    m_firstActivation.markDone();
     m_lblMsg->setText(QStringLiteral(" "));
     if (ValsitBer* e = engine()) {
         const int results = e->AntalResultat();
@@ -118,7 +94,7 @@ void frmD_SkrivUt::Form_Activate()
     }
     Q_EMIT finished(m_lblMsg->text());
     // The window closes itself once the status has been painted.
-    QTimer::singleShot(0, this, &frmD_SkrivUt::mnuExit_Click);
+    QTimer::singleShot(0, this, [this] { guard([this] { mnuExit_Click(); }); });
 }
 
 void frmD_SkrivUt::print()
@@ -160,12 +136,10 @@ void frmD_SkrivUt::print()
     }
     const bool discarded = choice->discard();
     m_lblMsg->setText(QStringLiteral("Utskriften misslyckades."));
-    messages().msgBox(QStringLiteral("Utskriften misslyckades. ") + problem +
-                          (discarded ? QStringLiteral(" Ingenting skrevs ut.")
-                                     : QStringLiteral(" Sidor som redan har kommit ut ur "
-                                                      "skrivaren är inte ett fullständigt "
-                                                      "resultat.")),
-                      MessageService::Ok, MessageService::Critical, AppInfo::appNamn());
+    dbError(QStringLiteral("Utskriften misslyckades. ") + problem +
+            (discarded ? QStringLiteral(" Ingenting skrevs ut.")
+                       : QStringLiteral(" Sidor som redan har kommit ut ur skrivaren är inte ett "
+                                        "fullständigt resultat.")));
 }
 
 void frmD_SkrivUt::cmdStopp_Click()
@@ -182,17 +156,13 @@ void frmD_SkrivUt::mnuExit_Click()
         m_progress.requestStop();
         return; // the window closes itself when the run has ended
     }
-    WindowRegistry::instance().handOver(this, QStringLiteral("frmB_Valresultat"));
+    handOverBack();
 }
 
-void frmD_SkrivUt::closeEvent(QCloseEvent* event)
+bool frmD_SkrivUt::queryUnload()
 {
-    if (m_progress.running()) {
-        m_progress.requestStop();
-        event->ignore();
-        return;
-    }
-    QMainWindow::closeEvent(event);
-    if (!WindowRegistry::isUnloadingFromCode(this))
-        WindowRegistry::instance().show(QStringLiteral("frmB_Valresultat"));
+    if (!m_progress.running())
+        return true;
+    m_progress.requestStop(); // the window closes itself when the run has ended
+    return false;
 }

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "committee/ui/RunProgress.h"
-#include "shell/ui/FirstActivation.h"
-
-#include <QMainWindow>
+#include "shell/ui/WindowBase.h"
 
 #include <functional>
 #include <memory>
@@ -11,7 +9,6 @@
 class PrinterChoice;
 class QLabel;
 class QPushButton;
-class WindowStateRule;
 
 // The committee result on paper. At its first activation the window asks before a run
 // of more than one result (with the estimate of pages), lets the user choose the printer
@@ -19,7 +16,7 @@ class WindowStateRule;
 // window comes back. Cancelling the print dialog prints nothing. A long run can be
 // stopped; the printout then ends with a line saying how far it came. A run that fails
 // half-way is thrown away rather than sent on.
-class frmD_SkrivUt : public QMainWindow
+class frmD_SkrivUt : public WindowBase
 {
     Q_OBJECT
 public:
@@ -29,7 +26,6 @@ public:
     // The print dialog and printer; tests put a PDF printer behind a scripted dialog.
     static std::function<std::unique_ptr<PrinterChoice>(QWidget*)> printerChoice;
 
-    void Form_Activate();
     void mnuExit_Click();
     void cmdStopp_Click();
 
@@ -40,8 +36,8 @@ Q_SIGNALS:
     void finished(const QString& status);
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onActivate() override;
+    bool queryUnload() override;
 
 private:
     void print();
@@ -49,7 +45,5 @@ private:
     QLabel* m_lblMsg = nullptr;
     QProgressBar* m_progressBar1 = nullptr;
     QPushButton* m_cmdStopp = nullptr;
-    WindowStateRule* m_stateRule = nullptr;
     RunProgress m_progress;
-    FirstActivation m_firstActivation;
 };

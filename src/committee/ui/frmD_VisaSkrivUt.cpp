@@ -8,12 +8,8 @@
 #include "shell/AppInfo.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/WindowStateRule.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -41,11 +37,6 @@ ValsitBer* engine()
     return AppGlobals::instance().ValsitBerObj.get();
 }
 
-MessageService& messages()
-{
-    return *AppGlobals::instance().messages;
-}
-
 class WaitCursor
 {
 public:
@@ -55,10 +46,14 @@ public:
 
 } // namespace
 
-frmD_VisaSkrivUt::frmD_VisaSkrivUt(QWidget* parent) : QMainWindow(parent), m_progress(nullptr)
+// One report per opening: activations that come back from the questions, the file dialog
+// or another program must not run it again (each run takes the next letter).
+frmD_VisaSkrivUt::frmD_VisaSkrivUt(QWidget* parent)
+    : WindowBase(QStringLiteral("frmD_VisaSkrivUt"),
+                 QStringLiteral("Valsit - Resultatet av valsitfördelningen"), FirstActivationOnly,
+                 parent),
+      m_progress(nullptr)
 {
-    setObjectName(QStringLiteral("frmD_VisaSkrivUt"));
-    setWindowTitle(QStringLiteral("Valsit - Resultatet av valsitfördelningen"));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -74,7 +69,7 @@ frmD_VisaSkrivUt::frmD_VisaSkrivUt(QWidget* parent) : QMainWindow(parent), m_pro
     // The report goes to the focused control: the button must not take the focus.
     m_cmdStopp->setFocusPolicy(Qt::NoFocus);
     m_cmdStopp->setEnabled(false);
-    connect(m_cmdStopp, &QPushButton::clicked, this, &frmD_VisaSkrivUt::cmdStopp_Click);
+    onClicked(m_cmdStopp, &frmD_VisaSkrivUt::cmdStopp_Click);
     barRow->addWidget(m_progressBar1, 1);
     barRow->addWidget(m_cmdStopp);
     m_rtfPInfo = new QTextEdit(central);
@@ -88,17 +83,15 @@ frmD_VisaSkrivUt::frmD_VisaSkrivUt(QWidget* parent) : QMainWindow(parent), m_pro
     m_control = std::make_unique<QtRichTextControl>(m_rtfPInfo);
     m_progress = RunProgress(m_progressBar1);
 
-    m_mnuExit = menuBar()->addAction(QStringLiteral("Avsluta"));
-    m_mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(m_mnuExit, &QAction::triggered, this, &frmD_VisaSkrivUt::mnuExit_Click);
-    m_mnuSparaPdf = menuBar()->addAction(QStringLiteral("Spara som PDF"));
-    m_mnuSparaPdf->setObjectName(QStringLiteral("mnuSparaPdf"));
+    m_mnuExit = addMenuItem(menuBar(), QStringLiteral("Avsluta"), "mnuExit",
+                            &frmD_VisaSkrivUt::mnuExit_Click);
+    m_mnuSparaPdf = addMenuItem(menuBar(), QStringLiteral("Spara som PDF"), "mnuSparaPdf",
+                                &frmD_VisaSkrivUt::mnuSparaPdf_Click);
     m_mnuSparaPdf->setEnabled(false);
-    connect(m_mnuSparaPdf, &QAction::triggered, this, &frmD_VisaSkrivUt::mnuSparaPdf_Click);
+    setReturnWindow(QStringLiteral("frmB_Valresultat"));
 
-    m_stateRule = new WindowStateRule(this, 8550, 5730);
-    resize(m_stateRule->minimumPixels().expandedTo(QSize(900, 600)));
-    m_stateRule->applyOnLoad();
+    setDesignSize(8550, 5730);
+    applyWindowState(QSize(900, 600));
     if (ValsitBer* e = engine()) {
         e->setFormName(this);
         e->setProgBar(&m_progress);
@@ -124,21 +117,6 @@ RichTextControl* frmD_VisaSkrivUt::activeRichText()
 QString frmD_VisaSkrivUt::status() const
 {
     return m_lblMsg->text();
-}
-
-bool frmD_VisaSkrivUt::event(QEvent* event)
-{
-    const bool result = QMainWindow::event(event);
-    // One report per opening: activations that come back from the questions, the file
-    // dialog or another program must not run it again (each run takes the next letter).
-    bool deferred = false;
-    if (m_firstActivation.starts(event, &deferred)) {
-        if (deferred)
-            QTimer::singleShot(0, this, &frmD_VisaSkrivUt::Form_Activate);
-        else
-            Form_Activate();
-    }
-    return result;
 }
 
 void frmD_VisaSkrivUt::setRunning(bool on)
@@ -178,18 +156,16 @@ bool frmD_VisaSkrivUt::runEngine(const std::function<void()>& body, const QStrin
     setRunning(false);
     if (!problem.isEmpty()) {
         m_lblMsg->setText(QStringLiteral(" "));
-        messages().msgBox(failure + QLatin1Char(' ') + problem, MessageService::Ok,
-                          MessageService::Critical, AppInfo::appNamn());
+        dbError(failure + QLatin1Char(' ') + problem);
         setRunning(false);
     }
     if (m_closeWhenDone)
-        QTimer::singleShot(0, this, &frmD_VisaSkrivUt::mnuExit_Click);
+        QTimer::singleShot(0, this, [this] { guard([this] { mnuExit_Click(); }); });
     return problem.isEmpty();
 }
 
-void frmD_VisaSkrivUt::Form_Activate()
+void frmD_VisaSkrivUt::onActivate()
 {
-    m_firstActivation.markDone();
     ValsitBer* e = engine();
     if (!e)
         return;
@@ -200,7 +176,7 @@ void frmD_VisaSkrivUt::Form_Activate()
         messages().msgBox(CommitteeRun::question(results), MessageService::YesNo,
                           MessageService::Question, AppInfo::appNamn(),
                           MessageService::SecondButton) != MessageService::AnswerYes) {
-        QTimer::singleShot(0, this, &frmD_VisaSkrivUt::mnuExit_Click);
+        QTimer::singleShot(0, this, [this] { guard([this] { mnuExit_Click(); }); });
         return;
     }
     m_rtfPInfo->setFocus();
@@ -267,19 +243,15 @@ void frmD_VisaSkrivUt::mnuExit_Click()
         m_progress.requestStop();
         return;
     }
-    WindowRegistry::instance().handOver(this, QStringLiteral("frmB_Valresultat"));
+    handOverBack();
 }
 
-void frmD_VisaSkrivUt::closeEvent(QCloseEvent* event)
+bool frmD_VisaSkrivUt::queryUnload()
 {
-    if (m_progress.running()) {
-        // The run is on this window's stack: it ends first, then the window goes.
-        m_closeWhenDone = true;
-        m_progress.requestStop();
-        event->ignore();
-        return;
-    }
-    QMainWindow::closeEvent(event);
-    if (!WindowRegistry::isUnloadingFromCode(this))
-        WindowRegistry::instance().show(QStringLiteral("frmB_Valresultat"));
+    if (!m_progress.running())
+        return true;
+    // The run is on this window's stack: it ends first, then the window goes.
+    m_closeWhenDone = true;
+    m_progress.requestStop();
+    return false;
 }

@@ -2,9 +2,7 @@
 
 #include "committee/ui/RunProgress.h"
 #include "report/ReportWindow.h"
-#include "shell/ui/FirstActivation.h"
-
-#include <QMainWindow>
+#include "shell/ui/WindowBase.h"
 
 #include <functional>
 #include <memory>
@@ -14,7 +12,6 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 class QtRichTextControl;
-class WindowStateRule;
 
 // The committee result on screen. At its first activation the window asks before a run
 // of more than one result, then has the engine calculate and write its report into the
@@ -22,7 +19,7 @@ class WindowStateRule;
 // combinations, and "Avbryt beräkningen" ends the run after the combination under way,
 // the report then closing with a line saying how far it came. "Spara som PDF" writes the
 // same calculation, under the same run letter, to a file. Closing goes back to the entry.
-class frmD_VisaSkrivUt : public QMainWindow, public ReportWindow
+class frmD_VisaSkrivUt : public WindowBase, public ReportWindow
 {
     Q_OBJECT
 public:
@@ -31,7 +28,6 @@ public:
 
     RichTextControl* activeRichText() override;
 
-    void Form_Activate();
     void mnuExit_Click();
     void mnuSparaPdf_Click();
     void cmdStopp_Click();
@@ -44,8 +40,8 @@ public:
     std::function<void()> onReportDone;
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onActivate() override;
+    bool queryUnload() override;
 
 private:
     // Runs the engine with the window kept alive; false (after telling the user) when
@@ -60,9 +56,7 @@ private:
     std::unique_ptr<QtRichTextControl> m_control;
     QAction* m_mnuExit = nullptr;
     QAction* m_mnuSparaPdf = nullptr;
-    WindowStateRule* m_stateRule = nullptr;
     RunProgress m_progress;
-    FirstActivation m_firstActivation;
     int m_runs = 0;
     int m_runNumber = 0;
     bool m_closeWhenDone = false;

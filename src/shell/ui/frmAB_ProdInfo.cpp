@@ -3,21 +3,19 @@
 #include "shell/AppGlobals.h"
 #include "shell/RtfReader.h"
 #include "shell/ui/WindowRegistry.h"
-#include "shell/ui/WindowStateRule.h"
 
-#include <QAction>
 #include <QDir>
-#include <QEvent>
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-frmAB_ProdInfo::frmAB_ProdInfo(QWidget* parent) : QMainWindow(parent)
+// The document is read again at every activation, so an edited one shows at once.
+frmAB_ProdInfo::frmAB_ProdInfo(QWidget* parent)
+    : WindowBase(QStringLiteral("frmAB_ProdInfo"), QStringLiteral("Produktinformation"),
+                 EveryActivation, parent)
 {
-    setObjectName(QStringLiteral("frmAB_ProdInfo"));
-    setWindowTitle(QStringLiteral("Produktinformation"));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     m_cmdExit = new QPushButton(QStringLiteral("Avsluta"), central);
@@ -30,14 +28,10 @@ frmAB_ProdInfo::frmAB_ProdInfo(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(m_cmdExit, 0, Qt::AlignLeft);
     layout->addWidget(m_rtfPInfo, 1);
     setCentralWidget(central);
-    connect(m_cmdExit, &QPushButton::clicked, this, &frmAB_ProdInfo::mnuExit_Click);
-    m_mnuExit = menuBar()->addAction(QStringLiteral("Avsluta"));
-    m_mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(m_mnuExit, &QAction::triggered, this, &frmAB_ProdInfo::mnuExit_Click);
-
-    m_stateRule = new WindowStateRule(this, 7428, 5004);
-    resize(m_stateRule->minimumPixels().expandedTo(QSize(640, 560)));
-    m_stateRule->applyOnLoad();
+    onClicked(m_cmdExit, &frmAB_ProdInfo::mnuExit_Click);
+    addMenuItem(menuBar(), QStringLiteral("Avsluta"), "mnuExit", &frmAB_ProdInfo::mnuExit_Click);
+    setDesignSize(7428, 5004);
+    applyWindowState(QSize(640, 560));
 }
 
 QString frmAB_ProdInfo::documentPath()
@@ -48,15 +42,7 @@ QString frmAB_ProdInfo::documentPath()
     return AppGlobals::joinPath(folder, QStringLiteral("XDInfoSV.rtf"));
 }
 
-bool frmAB_ProdInfo::event(QEvent* event)
-{
-    const bool result = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
-        Form_Activate();
-    return result;
-}
-
-void frmAB_ProdInfo::Form_Activate()
+void frmAB_ProdInfo::onActivate()
 {
     const QString path = documentPath();
     QFile file(QDir::fromNativeSeparators(path));

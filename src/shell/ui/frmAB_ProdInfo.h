@@ -1,16 +1,14 @@
 #pragma once
 
-#include <QMainWindow>
+#include "shell/ui/WindowBase.h"
 
-class QAction;
 class QPushButton;
 class QTextEdit;
-class WindowStateRule;
 
 // "Produktinformation": the product information document that stands next to the
 // program (XDInfoSV.rtf), read again every time the window becomes active so that an
 // edited document shows at once. A missing or unreadable document is said in the box.
-class frmAB_ProdInfo : public QMainWindow
+class frmAB_ProdInfo : public WindowBase
 {
     Q_OBJECT
 public:
@@ -18,15 +16,12 @@ public:
 
     static QString documentPath();
 
-    void Form_Activate();
     void mnuExit_Click();
 
 protected:
-    bool event(QEvent* event) override;
+    void onActivate() override;
 
 private:
     QTextEdit* m_rtfPInfo = nullptr;
     QPushButton* m_cmdExit = nullptr;
-    QAction* m_mnuExit = nullptr;
-    WindowStateRule* m_stateRule = nullptr;
 };
