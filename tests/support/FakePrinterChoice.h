@@ -4,6 +4,7 @@
 #include "report/PrinterChoice.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QString>
 
 #include <memory>
@@ -19,6 +20,7 @@ public:
         QString pdfPath;
         int dialogs = 0;
         int discarded = 0;
+        bool busyPointer = false; // the hourglass was up over a dialog
     };
 
     explicit FakePrinterChoice(Script& script) : m_script(script) {}
@@ -26,6 +28,7 @@ public:
     bool choosePrinter() override
     {
         ++m_script.dialogs;
+        m_script.busyPointer = m_script.busyPointer || QGuiApplication::overrideCursor();
         if (m_script.confirm)
             m_pdf = std::make_unique<PdfPrinter>(m_script.pdfPath);
         return m_script.confirm;
