@@ -7,6 +7,7 @@
 #include "shell/ui/SwedishTranslations.h"
 #include "shell/ui/WindowRegistry.h"
 
+#include "committee/ui/CommitteeWindows.h"
 #include "council/ui/CouncilWindows.h"
 
 #include "committee/ValsitBer.h"
@@ -43,6 +44,7 @@ int main(int argc, char* argv[])
 
     registerShellWindows();
     registerCouncilWindows();
+    registerCommitteeWindows();
 
     WindowRegistry::instance().show(QStringLiteral("frmA_Start"));
     const int status = QApplication::exec();

@@ -79,3 +79,11 @@ void CommitteePaperReport::SkrivUtPresentera(const SeatResult& result)
     }
     counterAndRule(result.counter);
 }
+
+void CommitteePaperReport::closingLine(const QString& text)
+{
+    m_prt.PrtNed(220);
+    m_prt.PrtFet(9);
+    m_frame.breakBeforeLine();
+    m_prt.PrtRad(text);
+}

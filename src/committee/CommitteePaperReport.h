@@ -14,6 +14,8 @@ public:
     // k, numbered (1,2), (1,3), (2,3), (1,4), ...), under the run's letter.
     void SkrivUtIndata(const SeatResult& run, const QString& runLetter, const QStringList& marks);
     void SkrivUtPresentera(const SeatResult& result);
+    // A line of its own in bold at the margin, below the last result block.
+    void closingLine(const QString& text);
 
     // The pair-mark columns: 400 twips apart, squeezed when the parties would not fit
     // inside the right edge.

@@ -1,5 +1,6 @@
 #include "committee/ValsitBer.h"
 
+#include "committee/Kombinationer.h"
 #include "committee/Omfattning.h"
 #include "report/ProgressIndicator.h"
 #include "report/ReportTexts.h"
@@ -87,6 +88,13 @@ int ValsitBer::AntalSidor()
 
 // --- The run ------------------------------------------------------------------------
 
+QString ValsitBer::stoppedLine(int done, int total)
+{
+    return QStringLiteral("Bearbetningen avbröts efter ") + QString::number(done) +
+           QStringLiteral(" av ") + QString::number(total) +
+           QStringLiteral(" kombinationer. Redovisningen är inte fullständig.");
+}
+
 void ValsitBer::BearbBest()
 {
     m_result.counter = 0;
@@ -94,6 +102,7 @@ void ValsitBer::BearbBest()
     m_result.rule.method = SeatResult::Method::DHondt;
     m_result.rule.firstDivisorTenths = 10;
     startResult(m_partiValRes);
+    m_stopped = false;
     if (m_progBar)
         m_progBar->setMaximum(m_antalResultat);
     if (m_skrivUtSW)
@@ -112,7 +121,19 @@ void ValsitBer::BearbBest()
         BearbFastSamv();
     }
 
-    if (m_progBar)
+    if (m_stopped) {
+        const QString line =
+            stoppedLine(m_result.counter, Kombinationer::antal(m_antPartier, m_samvSW));
+        if (m_skrivUtSW) {
+            m_paper.closingLine(line);
+        } else {
+            m_screen.TextFet(9);
+            m_screen.LaggTillRad(QStringLiteral(" "));
+            m_screen.LaggTillRad(line);
+        }
+    }
+    // A stopped run's bar stays where it stopped.
+    if (m_progBar && !m_stopped)
         m_progBar->setValue(m_progBar->maximum());
     if (m_skrivUtSW)
         m_paper.finish();
@@ -238,7 +259,13 @@ void ValsitBer::BearbAllaKomb()
         if (admissible) {
             for (int p = 1; p <= n; ++p)
                 m_partyGroup[p] = groupOf[p][choice[p]];
+            const int before = m_result.counter;
             BearbKomb();
+            if (m_result.counter != before && m_stopCheck && m_stopCheck()) {
+                // Stopped after the last combination is no stop at all.
+                m_stopped = m_result.counter < Kombinationer::antal(n, m_samvSW);
+                return;
+            }
         }
         // The odometer: party 1 is the fastest wheel, party n the slowest.
         int wheel = 1;

@@ -60,6 +60,12 @@ public:
     void setPrinter(Printer* printer) { m_paper.setPrinter(printer); }
     // Called after every combination reported, once its seats are shared out.
     void setResultObserver(std::function<void()> observer) { m_observer = std::move(observer); }
+    // Asked after every combination of an all-combinations run: true ends the run there,
+    // and its report with the line of stoppedLine, so a part can never pass for the whole.
+    void setStopCheck(std::function<bool()> check) { m_stopCheck = std::move(check); }
+    // Whether the last run was ended early by the stop check.
+    bool stopped() const { return m_stopped; }
+    static QString stoppedLine(int done, int total);
 
     // Copy, cut and paste of the entry windows' edit menus, between the focused text box
     // and the clipboard; any other focused control is refused with a message.
@@ -96,6 +102,9 @@ public:
     int runNumber() const { return m_runCounter; }
     // Advances the run letter: one input section, one run.
     int nextRunNumber() { return ++m_runCounter; }
+    // Puts the run counter back, so that the same calculation written again (a screen
+    // report saved as PDF) carries the letter it was shown with.
+    void setRunNumber(int run) { m_runCounter = run; }
     // A, B, ... Z, then AA, AB, ...
     static QString runLetterText(int run);
 
@@ -115,6 +124,8 @@ private:
     CommitteePaperReport m_paper;
     ProgressIndicator* m_progBar = nullptr;
     std::function<void()> m_observer;
+    std::function<bool()> m_stopCheck;
+    bool m_stopped = false;
     TextBoxAccess* m_textBoxes = nullptr;
     ClipboardAccess* m_clipboard = nullptr;
 

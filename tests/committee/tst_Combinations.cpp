@@ -1,7 +1,11 @@
 #include "FakeMessageService.h"
 #include "FakeProgressIndicator.h"
+#include "RecordingPrinter.h"
 
+#include "committee/Kombinationer.h"
 #include "committee/ValsitBer.h"
+#include "report/PlainReportWindow.h"
+#include "report/PlainTextControl.h"
 
 #include <QtTest>
 
@@ -94,6 +98,10 @@ private Q_SLOTS:
         markPairs(engine, 2, pairs);
         QCOMPARE(run(engine), expected);
         QCOMPARE(engine.resultCounter(), expected.size());
+        qint16 marks[ValsitBer::PairSlots] = {};
+        for (int k : pairs)
+            marks[k] = 1;
+        QCOMPARE(Kombinationer::antal(parties, marks), expected.size());
     }
 
     void bellNumbers_data()
@@ -116,6 +124,44 @@ private Q_SLOTS:
         const QStringList runs = run(engine);
         QCOMPARE(runs.size(), combinations);
         QCOMPARE(QSet<QString>(runs.begin(), runs.end()).size(), combinations); // each once
+        qint16 marks[ValsitBer::PairSlots] = {};
+        for (int k : allPairs(parties))
+            marks[k] = 1;
+        QCOMPARE(Kombinationer::antal(parties, marks), combinations);
+    }
+
+    // A run stopped between combinations ends its report, on either medium, with a line
+    // saying how far it came; a stop after the last combination is no stop.
+    void aStoppedRunSaysHowFarItCame_data()
+    {
+        QTest::addColumn<bool>("paper");
+        QTest::addColumn<int>("stopAt");
+        QTest::newRow("screen") << false << 3;
+        QTest::newRow("paper") << true << 3;
+        QTest::newRow("after the last") << false << 15;
+    }
+    void aStoppedRunSaysHowFarItCame()
+    {
+        QFETCH(bool, paper);
+        QFETCH(int, stopAt);
+        FakeMessageService messages;
+        ValsitBer engine(messages);
+        PlainTextControl control;
+        PlainReportWindow window(&control);
+        RecordingPrinter printer;
+        engine.setFormName(&window);
+        engine.setPrinter(&printer);
+        engine.setSkrivUtSW(paper);
+        load(engine, 4, 5);
+        markPairs(engine, 2, allPairs(4));
+        int asked = 0;
+        engine.setStopCheck([&] { return ++asked == stopAt; });
+        engine.AntalResultat();
+        engine.BearbBest();
+        QCOMPARE(engine.resultCounter(), stopAt);
+        QCOMPARE(engine.stopped(), stopAt < 15);
+        const QString last = paper ? printer.textsOnPage(0).last() : control.lines().last();
+        QCOMPARE(last == ValsitBer::stoppedLine(3, 15), stopAt < 15);
     }
 
     void estimate_data()

@@ -3,6 +3,7 @@
 #include "report/PdfPrinter.h"
 #include "report/PrinterChoice.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QString>
 
@@ -18,6 +19,7 @@ public:
         bool confirm = true;
         QString pdfPath;
         int dialogs = 0;
+        int discarded = 0;
         bool busyPointer = false; // the hourglass was up over a dialog
     };
 
@@ -32,6 +34,13 @@ public:
         return m_script.confirm;
     }
     Printer* printer() override { return m_pdf.get(); }
+    bool discard() override
+    {
+        ++m_script.discarded;
+        m_pdf.reset();
+        QFile::remove(m_script.pdfPath);
+        return true;
+    }
 
 private:
     Script& m_script;

@@ -12,6 +12,7 @@ public:
     explicit QtPrinterChoice(QWidget* parent) : m_parent(parent) {}
     bool choosePrinter() override { return m_job.choosePrinter(m_parent); }
     Printer* printer() override { return m_job.printer(); }
+    bool discard() override { return m_job.qprinter().abort(); }
 
 private:
     QWidget* m_parent;

@@ -30,7 +30,10 @@ QTextDocument* QtRichTextControl::target()
     m_cursor.movePosition(QTextCursor::End);
     if (shown->isEmpty())
         m_charFormat = QTextCharFormat();
-    QTimer::singleShot(0, this, &QtRichTextControl::flush);
+    QTimer::singleShot(0, this, [this] {
+        if (!m_holding)
+            flush();
+    });
     return m_staging;
 }
 

@@ -35,6 +35,11 @@ public:
     QTextEdit* edit() const { return m_edit; }
     // Hands what was written so far to the editor now.
     void flush();
+    // While held, what is written stays in the run's own document even when the event
+    // loop runs: a long run that lets the window repaint and take a stop click would
+    // otherwise hand over, and copy back, an ever larger document many times a second.
+    // Flush once the run is over.
+    void hold(bool on) { m_holding = on; }
 
     // Millimetres to the document's tab unit (pixels at the edit's logical DPI).
     double mmToTabUnits(double mm) const;
@@ -47,4 +52,5 @@ private:
     QTextDocument* m_staging = nullptr;
     QTextCursor m_cursor;
     QTextCharFormat m_charFormat;
+    bool m_holding = false;
 };

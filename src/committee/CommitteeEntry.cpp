@@ -1,0 +1,52 @@
+#include "committee/CommitteeEntry.h"
+
+#include "committee/ValsitBer.h"
+#include "data/Recordset.h"
+#include "shell/MessageService.h"
+
+QString CommitteeEntry::HamtaRubrik(const QString& forHeader)
+{
+    QString h = forHeader.trimmed();
+    const int at = h.indexOf(QStringLiteral("för "));
+    if (at >= 0)
+        h = h.mid(at + 4).trimmed();
+    if (h == QLatin1String("Rubrik"))
+        h = QStringLiteral(" ");
+    return h;
+}
+
+CommitteeEntry::LoadResult CommitteeEntry::loadParties(const Recordset& parties, ValsitBer& engine,
+                                                       MessageService& messages,
+                                                       const QString& title)
+{
+    const int idColumn = parties.fieldIndex(QStringLiteral("PartiID"));
+    const int nameColumn = parties.fieldIndex(QStringLiteral("PartiNamn"));
+    const int seatsColumn = parties.fieldIndex(QStringLiteral("PartiValRes"));
+    int n = 0;
+    // Read by row, not by moving: the list's current record stays as it is.
+    for (int row = 0; row < parties.RecordCount(); ++row) {
+        const QVariant seats = parties.valueAt(row, seatsColumn);
+        if (!seats.isValid() || seats.isNull() || seats.toLongLong() <= 0)
+            continue;
+        if (++n > engine.MaxPartier()) {
+            messages.msgBox(QStringLiteral("Antal partier med valsit får vara högst ") +
+                                QString::number(engine.MaxPartier()),
+                            MessageService::Ok, MessageService::Information, title);
+            return TooMany;
+        }
+        const QVariant id = parties.valueAt(row, idColumn);
+        const QVariant name = parties.valueAt(row, nameColumn);
+        engine.setPartiID(n, id.isValid() && !id.isNull() ? id.toString() : QStringLiteral(" "));
+        engine.setPartiNamn(n, name.isValid() && !name.isNull() ? name.toString()
+                                                                : QStringLiteral(" "));
+        engine.setPartiValRes(n, qint32(qMin<qint64>(seats.toLongLong(), 2147483647)));
+    }
+    if (n < engine.MinPartier()) {
+        messages.msgBox(QStringLiteral("Antal partier med valsit får vara lägst ") +
+                            QString::number(engine.MinPartier()),
+                        MessageService::Ok, MessageService::Information, title);
+        return TooFew;
+    }
+    engine.setAntPartier(n);
+    return Loaded;
+}

@@ -1,0 +1,43 @@
+#include "committee/Kombinationer.h"
+
+#include "committee/ValsitBer.h"
+
+namespace {
+
+constexpr int MaxParties = ValsitBer::MaxPartiesAllCombinations;
+
+// Parties 1..p-1 are placed; party p joins one of the open groups that all of whose
+// members it is marked with, or opens a group of its own. A group left with one member
+// is a lone party, which is always allowed.
+int count(int p, int n, const qint16* marks, int members[][MaxParties], int* sizes, int groups)
+{
+    if (p > n)
+        return 1;
+    int total = 0;
+    for (int g = 0; g < groups; ++g) {
+        bool joinable = true;
+        for (int m = 0; m < sizes[g] && joinable; ++m)
+            joinable = marks[ValsitBer::pairNumber(members[g][m], p)] == 1;
+        if (!joinable)
+            continue;
+        members[g][sizes[g]++] = p;
+        total += count(p + 1, n, marks, members, sizes, groups);
+        --sizes[g];
+    }
+    members[groups][0] = p;
+    sizes[groups] = 1;
+    total += count(p + 1, n, marks, members, sizes, groups + 1);
+    sizes[groups] = 0;
+    return total;
+}
+
+} // namespace
+
+int Kombinationer::antal(int parties, const qint16* marks)
+{
+    if (parties < 1 || parties > MaxParties)
+        return 0;
+    int members[MaxParties][MaxParties] = {};
+    int sizes[MaxParties] = {};
+    return count(1, parties, marks, members, sizes, 0);
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the windows of the committee calculation with the window registry.
+void registerCommitteeWindows();
