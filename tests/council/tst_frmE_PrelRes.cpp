@@ -679,6 +679,36 @@ private Q_SLOTS:
         QCOMPARE(roster("S"), 0);
     }
 
+    void anUnexpectedFaultInAHandlerIsReportedAndStoresNothing()
+    {
+        s.addDistrict(1, 1, "Enda");
+        frmE_PrelRes* w = open();
+        QVERIFY(w);
+        toDistricts(w);
+        chooseDistrict(w, "Enda");
+        typeVotes(w, rowOf(w, "S"), "70");
+        box(w, QString("Text3(%1)").arg(rowOf(w, "M")))->setText("3x"); // pasted, say
+        s.messages.failNextMessage = true; // the refusal of "3x" fails half-way
+        toTotals(w);
+        QCOMPARE(s.messages.shown.size(), 2);
+        const FakeMessageService::Shown& report = s.messages.shown.last();
+        QCOMPARE(report.text, QString("Programfel: ett oväntat fel avbröt åtgärden i fönstret "
+                                      "'frmE_PrelRes'. Programmet fortsätter; kontrollera de "
+                                      "senast inmatade uppgifterna.\r\nTestfel"));
+        QCOMPARE(report.icon, MessageService::Exclamation);
+        QCOMPARE(report.title, QString("Valsit Version " VALSIT_VERSION));
+        // The window is still there, in district mode, and nothing was stored or summed.
+        QVERIFY(w->isVisible());
+        QCOMPARE(menuTitle(w, "mnuDistrTot"), QString("Distrikt"));
+        QCOMPARE(s.value("SELECT COUNT(*) FROM DistrRoster").toInt(), 0);
+        QCOMPARE(roster("S"), 5000);
+        // The user mends the figure and carries on.
+        typeVotes(w, rowOf(w, "M"), "30");
+        toTotals(w);
+        QCOMPARE(menuTitle(w, "mnuDistrTot"), QString("TOTALT"));
+        QCOMPARE(roster("S"), 70);
+    }
+
     void aPartyAddedLaterGetsAVisibleRow()
     {
         s.addDistrict(1, 1, "Enda");

@@ -1,9 +1,15 @@
 #include "FakeMessageService.h"
 
+#include <stdexcept>
+
 MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons buttons, Icon icon,
                                                   const QString& title, DefaultButton defaultButton)
 {
     shown.append({text, buttons, icon, title, defaultButton});
+    if (failNextMessage) {
+        failNextMessage = false;
+        throw std::runtime_error("Testfel");
+    }
     if (!answers.isEmpty())
         return answers.dequeue();
     switch (buttons) {
@@ -62,4 +68,5 @@ void FakeMessageService::reset()
     files.clear();
     saveDialogs.clear();
     saveFiles.clear();
+    failNextMessage = false;
 }

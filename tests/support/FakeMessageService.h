@@ -48,6 +48,9 @@ public:
     QQueue<QString> inputs;
     QQueue<QString> files;
     QQueue<QString> saveFiles; // answers of the file-save dialog
+    // The next message box is recorded, then fails with an exception (a fault in the
+    // middle of a handler).
+    bool failNextMessage = false;
 
     QStringList texts() const;
     void reset();

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "shell/ui/FirstActivation.h"
-
-#include <QMainWindow>
+#include "shell/ui/WindowBase.h"
 
 #include <functional>
 #include <memory>
@@ -10,13 +8,12 @@
 class PrinterChoice;
 class QAction;
 class QLabel;
-class WindowStateRule;
 
 // The council result on paper: at its first activation the window lets the user choose
 // the printer, has the council engine calculate and print its report, shows that the
 // work is done and closes itself, back to the vote entry. A cancelled print dialog
 // prints nothing.
-class frmED_SkrivUt : public QMainWindow
+class frmED_SkrivUt : public WindowBase
 {
     Q_OBJECT
 public:
@@ -27,7 +24,6 @@ public:
     // tests put a fake here.
     static std::function<std::unique_ptr<PrinterChoice>(QWidget*)> printerChoice;
 
-    void Form_Activate();
     void mnuExit_Click();
 
     QString status() const;
@@ -37,13 +33,9 @@ Q_SIGNALS:
     void finished(const QString& status);
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void onActivate() override;
 
 private:
     QLabel* m_lblMsg = nullptr;
     QAction* m_mnuExit = nullptr;
-    WindowStateRule* m_stateRule = nullptr;
-    FirstActivation m_firstActivation;
 };

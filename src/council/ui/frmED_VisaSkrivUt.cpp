@@ -13,13 +13,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QTextEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -38,10 +37,14 @@ public:
 
 } // namespace
 
-frmED_VisaSkrivUt::frmED_VisaSkrivUt(QWidget* parent) : QMainWindow(parent)
+// The report is rebuilt every time the user comes back to the window. A run's own
+// message boxes and the file dialog of "Spara som PDF" give the window its activation
+// back while the run or the command is still going; those do not start another run.
+frmED_VisaSkrivUt::frmED_VisaSkrivUt(QWidget* parent)
+    : WindowBase(QStringLiteral("frmED_VisaSkrivUt"),
+                 QStringLiteral("Valsit - Resultatet av valsitfördelningen"), EveryActivation,
+                 parent)
 {
-    setObjectName(QStringLiteral("frmED_VisaSkrivUt"));
-    setWindowTitle(QStringLiteral("Valsit - Resultatet av valsitfördelningen"));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -57,16 +60,15 @@ frmED_VisaSkrivUt::frmED_VisaSkrivUt(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(central);
     m_control = std::make_unique<QtRichTextControl>(m_rtfPInfo);
 
-    m_mnuExit = menuBar()->addAction(QStringLiteral("Avsluta"));
-    m_mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(m_mnuExit, &QAction::triggered, this, &frmED_VisaSkrivUt::mnuExit_Click);
-    m_mnuSparaPdf = menuBar()->addAction(QStringLiteral("Spara som PDF"));
-    m_mnuSparaPdf->setObjectName(QStringLiteral("mnuSparaPdf"));
-    connect(m_mnuSparaPdf, &QAction::triggered, this, &frmED_VisaSkrivUt::mnuSparaPdf_Click);
+    m_mnuExit = addMenuItem(menuBar(), QStringLiteral("Avsluta"), "mnuExit",
+                            &frmED_VisaSkrivUt::mnuExit_Click);
+    m_mnuSparaPdf = addMenuItem(menuBar(), QStringLiteral("Spara som PDF"), "mnuSparaPdf",
+                                &frmED_VisaSkrivUt::mnuSparaPdf_Click);
+    // Closed from the title bar: back to the vote entry, as "Avsluta".
+    setReturnWindow(QStringLiteral("frmE_PrelRes"));
 
-    m_stateRule = new WindowStateRule(this, 8550, 5730);
-    resize(m_stateRule->minimumPixels().expandedTo(QSize(900, 600)));
-    m_stateRule->applyOnLoad();
+    setDesignSize(8550, 5730);
+    applyWindowState(QSize(900, 600));
     if (RostBer* engine = AppGlobals::instance().RostBerObj.get())
         engine->setFormName(this);
 }
@@ -83,33 +85,12 @@ RichTextControl* frmED_VisaSkrivUt::activeRichText()
     return focusWidget() == m_rtfPInfo ? m_control.get() : nullptr;
 }
 
-bool frmED_VisaSkrivUt::event(QEvent* event)
-{
-    const bool result = QMainWindow::event(event);
-    // A run's own message boxes and the file dialog of "Spara som PDF" give the window its
-    // activation back; the report is rebuilt only when the user comes back to it.
-    if (event->type() == QEvent::Show && m_runs == 0) {
-        // Shown but perhaps not activated by the platform: the report is written anyway.
-        QTimer::singleShot(0, this, [this] {
-            if (m_runs == 0)
-                Form_Activate();
-        });
-    } else if (event->type() == QEvent::WindowActivate) {
-        // The first activation comes while the report of the show is written, or right
-        // after it: that report is the fresh one.
-        const bool first = m_activations++ == 0;
-        if (!m_busy && !(first && m_runs > 0))
-            Form_Activate();
-    }
-    return result;
-}
-
-void frmED_VisaSkrivUt::Form_Activate()
+void frmED_VisaSkrivUt::onActivate()
 {
     RostBer* engine = AppGlobals::instance().RostBerObj.get();
     if (m_busy || !engine)
         return;
-    m_busy = true;
+    const QScopedValueRollback<bool> busy(m_busy, true);
     m_lblMsg->setText(QStringLiteral(" "));
     m_control->clear();
     {
@@ -124,14 +105,11 @@ void frmED_VisaSkrivUt::Form_Activate()
             m_lblMsg->setText(doneText);
         } catch (const DbError& e) {
             m_lblMsg->setText(QStringLiteral(" "));
-            AppGlobals::instance().messages->msgBox(
-                QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description(),
-                MessageService::Ok, MessageService::Critical, AppGlobals::instance().AppNamn);
+            dbError(QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description());
         }
     }
     m_control->flush();
     m_rtfPInfo->moveCursor(QTextCursor::Start);
-    m_busy = false;
 }
 
 void frmED_VisaSkrivUt::mnuSparaPdf_Click()
@@ -140,15 +118,14 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
     if (!engine || m_busy)
         return;
     AppGlobals& globals = AppGlobals::instance();
-    m_busy = true;
+    const QScopedValueRollback<bool> busy(m_busy, true);
+    const Command command(this);
     const QString proposed =
         QDir(QFileInfo(globals.DBSokVag).absolutePath()).filePath(QStringLiteral("Valsit.pdf"));
     QString file = globals.messages->fileSave(QStringLiteral("Spara resultatet som PDF"), proposed,
                                               {QStringLiteral("PDF-filer (*.pdf)")});
-    if (file.isEmpty()) {
-        m_busy = false;
+    if (file.isEmpty())
         return;
-    }
     if (QFileInfo(file).suffix().isEmpty())
         file += QStringLiteral(".pdf");
     {
@@ -162,32 +139,15 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
                               QDir::toNativeSeparators(file));
         } catch (const EngineError& e) {
             m_lblMsg->setText(doneText);
-            globals.messages->msgBox(QStringLiteral("PDF-filen kunde inte sparas. ") + e.message(),
-                                     MessageService::Ok, MessageService::Critical, globals.AppNamn);
+            dbError(QStringLiteral("PDF-filen kunde inte sparas. ") + e.message());
         } catch (const DbError& e) {
             m_lblMsg->setText(doneText);
-            globals.messages->msgBox(QStringLiteral("PDF-filen kunde inte sparas. ") +
-                                         e.Description(),
-                                     MessageService::Ok, MessageService::Critical, globals.AppNamn);
+            dbError(QStringLiteral("PDF-filen kunde inte sparas. ") + e.Description());
         }
     }
-    m_busy = false;
 }
 
 void frmED_VisaSkrivUt::mnuExit_Click()
 {
-    WindowRegistry::instance().handOver(this, QStringLiteral("frmE_PrelRes"));
-}
-
-void frmED_VisaSkrivUt::closeEvent(QCloseEvent* event)
-{
-    QMainWindow::closeEvent(event);
-    // Closed from the title bar: back to the vote entry, as "Avsluta".
-    if (!WindowRegistry::isUnloadingFromCode(this))
-        WindowRegistry::instance().show(QStringLiteral("frmE_PrelRes"));
-}
-
-void frmED_VisaSkrivUt::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event); // the label and the report follow the layout
+    handOverBack();
 }

@@ -2,7 +2,7 @@
 
 #include "report/ReportWindow.h"
 
-#include <QMainWindow>
+#include "shell/ui/WindowBase.h"
 
 #include <memory>
 
@@ -10,14 +10,13 @@ class QAction;
 class QLabel;
 class QTextEdit;
 class QtRichTextControl;
-class WindowStateRule;
 
 // The council result on screen: every time the window becomes active it empties its
 // rich-text control and has the council engine calculate and write its report into it
 // (with the district lines read from the election database when they are wanted).
 // "Spara som PDF" writes the paper report of the same calculation to a file. Closing
 // the window goes back to the vote entry.
-class frmED_VisaSkrivUt : public QMainWindow, public ReportWindow
+class frmED_VisaSkrivUt : public WindowBase, public ReportWindow
 {
     Q_OBJECT
 public:
@@ -26,7 +25,6 @@ public:
 
     RichTextControl* activeRichText() override;
 
-    void Form_Activate();
     void mnuExit_Click();
     void mnuSparaPdf_Click();
 
@@ -34,9 +32,7 @@ public:
     int runs() const { return m_runs; }
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void onActivate() override;
 
 private:
     QLabel* m_lblMsg = nullptr;
@@ -44,8 +40,6 @@ private:
     std::unique_ptr<QtRichTextControl> m_control;
     QAction* m_mnuExit = nullptr;
     QAction* m_mnuSparaPdf = nullptr;
-    WindowStateRule* m_stateRule = nullptr;
     bool m_busy = false;
     int m_runs = 0;
-    int m_activations = 0;
 };

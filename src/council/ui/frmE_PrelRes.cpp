@@ -12,15 +12,10 @@
 #include "editing/DAOdataCtl.h"
 #include "editing/RedigeraMenu.h"
 #include "shell/AppGlobals.h"
-#include "shell/AppInfo.h"
-#include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/WindowStateRule.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -29,15 +24,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace {
-
-// A menu whose caption is a single blank counts as switched off.
-bool menuOn(const QString& caption)
-{
-    return caption.size() >= 3;
-}
 
 RostBer& engine()
 {
@@ -46,15 +34,14 @@ RostBer& engine()
 
 } // namespace
 
-frmE_PrelRes::frmE_PrelRes(QWidget* parent) : QMainWindow(parent)
+frmE_PrelRes::frmE_PrelRes(QWidget* parent)
+    : WindowBase(QStringLiteral("frmE_PrelRes"), QStringLiteral("Valsit - Preliminär Fullmäktige"),
+                 FirstActivationOnly, parent)
 {
-    setObjectName(QStringLiteral("frmE_PrelRes"));
-    setWindowTitle(QStringLiteral("Valsit - Preliminär Fullmäktige"));
     m_keys.setFormName(this);
 
     auto* central = new QWidget(this);
     auto* stack = new QGridLayout(central);
-    const auto twips = &WindowStateRule::toPixels;
     stack->setContentsMargins(twips(20), twips(60), twips(20), twips(20));
     m_frame1 = new PartyPanel(messages(), m_keys, central);
     m_frame4 = new DistrRegisterPanel(messages(), m_keys, central);
@@ -71,22 +58,22 @@ frmE_PrelRes::frmE_PrelRes(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(central);
     buildMenus();
 
-    connect(m_frame1->cmdNext(), &QPushButton::clicked, this, &frmE_PrelRes::cmdNext_Click);
+    onClicked(m_frame1->cmdNext(), &frmE_PrelRes::cmdNext_Click);
     for (int i = 0; i < 2; ++i)
-        connect(m_frame1->antDec(i), &QRadioButton::clicked, this,
-                [i] { engine().setBerTalAntDec(i == 0 ? 0 : 1); });
+        connectGuarded(m_frame1->antDec(i), &QRadioButton::clicked,
+                       [i] { engine().setBerTalAntDec(i == 0 ? 0 : 1); });
+    // The panels' own handlers run inside the window's guard.
+    const auto guarded = [this](const std::function<void()>& handler) { guard(handler); };
+    m_frame1->setGuard(guarded);
+    m_frame4->setGuard(guarded);
+    m_frame5->setGuard(guarded);
+    setReturnWindow(QStringLiteral("frmA_Start"));
 
-    m_stateRule = new WindowStateRule(this, 7240, 6000);
-    resize(m_stateRule->minimumPixels().expandedTo(QSize(760, 620)));
-    m_stateRule->applyOnLoad();
+    setDesignSize(7240, 6000);
+    applyWindowState(QSize(760, 620));
 }
 
 frmE_PrelRes::~frmE_PrelRes() = default;
-
-MessageService& frmE_PrelRes::messages() const
-{
-    return *AppGlobals::instance().messages;
-}
 
 QString frmE_PrelRes::currentPartyCode() const
 {
@@ -118,9 +105,9 @@ void frmE_PrelRes::buildMenus()
         return action;
     };
     m_mnuExit = named(bar->addAction(QStringLiteral("Avsluta")), "mnuExit");
-    connect(m_mnuExit, &QAction::triggered, this, &frmE_PrelRes::mnuExit_Click);
+    onTriggered(m_mnuExit, &frmE_PrelRes::mnuExit_Click);
     m_mnuUpdMnd = named(bar->addAction(QStringLiteral(" ")), "mnuUpdMnd");
-    connect(m_mnuUpdMnd, &QAction::triggered, this, &frmE_PrelRes::mnuUpdMnd_Click);
+    onTriggered(m_mnuUpdMnd, &frmE_PrelRes::mnuUpdMnd_Click);
 
     m_mnuDistrTot = bar->addMenu(QStringLiteral("TOTALT"));
     m_mnuDistrTot->setObjectName(QStringLiteral("mnuDistrTot"));
@@ -130,8 +117,8 @@ void frmE_PrelRes::buildMenus()
     m_mnuTotalt->setCheckable(true);
     m_mnuDistrikt->setCheckable(true);
     m_mnuTotalt->setChecked(true);
-    connect(m_mnuTotalt, &QAction::triggered, this, &frmE_PrelRes::mnuTotalt_Click);
-    connect(m_mnuDistrikt, &QAction::triggered, this, &frmE_PrelRes::mnuDistrikt_Click);
+    onTriggered(m_mnuTotalt, &frmE_PrelRes::mnuTotalt_Click);
+    onTriggered(m_mnuDistrikt, &frmE_PrelRes::mnuDistrikt_Click);
 
     m_mnuUpdDistrRost = bar->addMenu(QStringLiteral(" "));
     m_mnuUpdDistrRost->setObjectName(QStringLiteral("mnuUpdDistrRost"));
@@ -143,33 +130,15 @@ void frmE_PrelRes::buildMenus()
     m_mnuUpdRost->setCheckable(true);
     m_mnuUpdDistr->setCheckable(true);
     m_mnuUpdRost->setChecked(true);
-    connect(m_mnuUpdRost, &QAction::triggered, this, &frmE_PrelRes::mnuUpdRost_Click);
-    connect(m_mnuUpdDistr, &QAction::triggered, this, &frmE_PrelRes::mnuUpdDistr_Click);
+    onTriggered(m_mnuUpdRost, &frmE_PrelRes::mnuUpdRost_Click);
+    onTriggered(m_mnuUpdDistr, &frmE_PrelRes::mnuUpdDistr_Click);
 
     RedigeraMenu* edit = RedigeraMenu::addTo(bar);
     edit->setObjectName(QStringLiteral("mnuEdit"));
 }
 
-bool frmE_PrelRes::event(QEvent* event)
+void frmE_PrelRes::onActivate()
 {
-    const bool result = QMainWindow::event(event);
-    // The window is built afresh for every visit, so its activation runs once: later
-    // activations come from its own message boxes and must not reset what the user does.
-    // A window the platform does not activate at once (focus-stealing prevention, no
-    // window manager) is still filled: the first show runs the activation too.
-    bool deferred = false;
-    if (m_firstActivation.starts(event, &deferred)) {
-        if (deferred)
-            QTimer::singleShot(0, this, &frmE_PrelRes::Form_Activate);
-        else
-            Form_Activate();
-    }
-    return result;
-}
-
-void frmE_PrelRes::Form_Activate()
-{
-    m_firstActivation.markDone();
     RostBer& rost = engine();
     m_frame1->setValidationPassed(true);
     m_frame1->text1(4)->setText(QString::number(rost.AntValsit()).trimmed());
@@ -215,24 +184,14 @@ void frmE_PrelRes::mnuExit_Click()
         return;
     if (!m_frame4->navigator().EndDBC())
         return;
-    WindowRegistry::instance().handOver(this, QStringLiteral("frmA_Start"));
+    handOverBack();
 }
 
-void frmE_PrelRes::closeEvent(QCloseEvent* event)
+bool frmE_PrelRes::queryUnload()
 {
-    if (WindowRegistry::isUnloadingFromCode(this)) {
-        QMainWindow::closeEvent(event);
-        return;
-    }
-    const bool mayLeave = menuOn(m_mnuExit->text()) && m_frame1->navigator().EndDBC() &&
-                          m_frame4->navigator().EndDBC();
-    if (!mayLeave) {
-        event->ignore();
-        return;
-    }
     // Closed by the user from the title bar: the same as "Avsluta".
-    QMainWindow::closeEvent(event);
-    WindowRegistry::instance().show(QStringLiteral("frmA_Start"));
+    return menuOn(m_mnuExit->text()) && m_frame1->navigator().EndDBC() &&
+           m_frame4->navigator().EndDBC();
 }
 
 void frmE_PrelRes::cmdButt1_Click(int Index)
@@ -311,11 +270,7 @@ void frmE_PrelRes::cmdNext_Click()
 
     const QString next =
         rost.SkrivUtSW() ? QStringLiteral("frmED_SkrivUt") : QStringLiteral("frmED_VisaSkrivUt");
-    if (!WindowRegistry::instance().contains(next)) {
-        programError(QStringLiteral("Programfel: fönstret '") + next + QStringLiteral("' saknas."));
-        return;
-    }
-    WindowRegistry::instance().handOver(this, next);
+    handOver(next);
 }
 
 void frmE_PrelRes::mnuUpdMnd_Click()
@@ -458,31 +413,11 @@ bool frmE_PrelRes::SummeraDistrRoster()
         return true; // district mode not entered: nothing to sum
     try {
         DistrRosterStore(AppGlobals::instance().DBSokVag).sumIntoTotals(m_frame5->codes());
+        m_frame1->data().Refresh();
     } catch (const DbError& e) {
         dbError(QStringLiteral("Partiernas totala röster kunde inte summeras. ") + e.Description());
         return false;
     }
-    m_frame1->data().Refresh();
     cmdButt1_Click(0);
     return true;
-}
-
-// ---- Messages -------------------------------------------------------------------------
-
-void frmE_PrelRes::info(const QString& text)
-{
-    messages().msgBox(text, MessageService::Ok, MessageService::Information,
-                      AppGlobals::instance().AppNamn);
-}
-
-void frmE_PrelRes::dbError(const QString& text)
-{
-    messages().msgBox(text, MessageService::Ok, MessageService::Critical,
-                      AppGlobals::instance().AppNamn);
-}
-
-void frmE_PrelRes::programError(const QString& text)
-{
-    messages().msgBox(text, MessageService::Ok, MessageService::Exclamation,
-                      AppInfo::productName() + QStringLiteral(" Version ") + AppInfo::version());
 }

@@ -2,19 +2,16 @@
 
 #include "editing/Key2TextBox.h"
 
-#include "shell/ui/FirstActivation.h"
+#include "shell/ui/WindowBase.h"
 
-#include <QMainWindow>
 #include <QString>
 #include <QtGlobal>
 
 class DistrRegisterPanel;
 class DistrVotePanel;
-class MessageService;
 class PartyPanel;
 class QAction;
 class QMenu;
-class WindowStateRule;
 
 // The entry window of the preliminary council calculation: the parties and their votes
 // (totals mode, "TOTALT"), the districts and the votes per district (district mode,
@@ -23,15 +20,12 @@ class WindowStateRule;
 // votes into the council engine and opens the result window. The window holds three
 // panels (party, district register, district votes) and switches between them; it only
 // moves figures between its panels, the database layer and the engine.
-class frmE_PrelRes : public QMainWindow
+class frmE_PrelRes : public WindowBase
 {
     Q_OBJECT
 public:
     explicit frmE_PrelRes(QWidget* parent = nullptr);
     ~frmE_PrelRes() override;
-
-    // Runs once, when the freshly loaded window first becomes active.
-    void Form_Activate();
 
     // Control events, public so that they can be run as the user would.
     void cmdButt1_Click(int Index);
@@ -52,8 +46,9 @@ public:
     bool validationPassed() const;
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // Runs once, when the freshly loaded window first becomes active.
+    void onActivate() override;
+    bool queryUnload() override;
 
 private:
     void buildMenus();
@@ -61,11 +56,6 @@ private:
     bool LaddaPartierDistr();
     bool LaddaDistrikt();
     bool SummeraDistrRoster();
-
-    void programError(const QString& text);
-    void dbError(const QString& text);
-    void info(const QString& text);
-    MessageService& messages() const;
 
     Key2TextBox m_keys;
     PartyPanel* m_frame1 = nullptr;
@@ -81,8 +71,6 @@ private:
     QAction* m_mnuUpdRost = nullptr;
     QAction* m_mnuUpdDistr = nullptr;
 
-    WindowStateRule* m_stateRule = nullptr;
-    FirstActivation m_firstActivation;
     // The panels' navigators are given their sources at the first activation.
     bool m_sourcesSet = false;
     // Set while the rows of the vote panel hold the parties loaded for district entry,

@@ -2,18 +2,17 @@
 
 #include "committee/ValsitBer.h"
 #include "council/RostBer.h"
+#include "data/DatabaseChooser.h"
+#include "report/ReportHeader.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/Clock.h"
-#include "data/DatabaseChooser.h"
-#include "report/ReportHeader.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/WindowStateRule.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -31,29 +30,14 @@ std::function<int()> frmA_Start::screenHeight = [] {
     return screen ? screen->size().height() : 0;
 };
 
-namespace {
-
-// A menu item whose caption is a single blank counts as switched off.
-bool menuOn(const QAction* item)
+frmA_Start::frmA_Start(QWidget* parent)
+    : WindowBase(QStringLiteral("frmA_Start"), AppInfo::productName(), EveryActivation, parent)
 {
-    return item->text().size() >= 3;
-}
-
-MessageService& messages()
-{
-    return *AppGlobals::instance().messages;
-}
-
-} // namespace
-
-frmA_Start::frmA_Start(QWidget* parent) : QMainWindow(parent)
-{
-    setObjectName(QStringLiteral("frmA_Start"));
     buildControls();
     buildMenus();
     // The design size of the window, which it keeps as its smallest normal size.
-    m_stateRule = new WindowStateRule(this, 9600, 4800);
-    resize(m_stateRule->minimumPixels());
+    setDesignSize(9600, 4800);
+    resize(stateRule()->minimumPixels());
     Form_Load();
 }
 
@@ -108,48 +92,38 @@ void frmA_Start::buildControls()
     layout->addLayout(bottom);
     setCentralWidget(central);
 
-    connect(m_cmdNext, &QPushButton::clicked, this, &frmA_Start::cmdNext_Click);
+    onClicked(m_cmdNext, &frmA_Start::cmdNext_Click);
 }
 
 void frmA_Start::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    const auto item = [this](QAction* action, const char* name, void (frmA_Start::*handler)()) {
-        action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
 
-    m_mnuExit =
-        item(bar->addAction(QStringLiteral("Avsluta")), "mnuExit", &frmA_Start::mnuExit_Click);
+    m_mnuExit = addMenuItem(bar, QStringLiteral("Avsluta"), "mnuExit", &frmA_Start::mnuExit_Click);
     m_mnuInfo =
-        item(bar->addAction(QStringLiteral("Information")), "mnuInfo", &frmA_Start::mnuInfo_Click);
+        addMenuItem(bar, QStringLiteral("Information"), "mnuInfo", &frmA_Start::mnuInfo_Click);
 
-    m_mnuOption = bar->addMenu(QStringLiteral("Beräkning av nämnd-valsit"));
-    m_mnuOption->setObjectName(QStringLiteral("mnuOption"));
-    m_mnuOption->menuAction()->setObjectName(QStringLiteral("mnuOption"));
-    m_mnuNmndmnd = item(m_mnuOption->addAction(QStringLiteral("Nämndvalsit")), "mnuNmndmnd",
-                        &frmA_Start::mnuNmndmnd_Click);
-    m_mnuPrelFullm = item(m_mnuOption->addAction(QStringLiteral("Preliminär fullmäktige")),
-                          "mnuPrelFullm", &frmA_Start::mnuPrelFullm_Click);
+    m_mnuOption = addNamedMenu(bar, QStringLiteral("Beräkning av nämnd-valsit"), "mnuOption");
+    m_mnuNmndmnd = addMenuItem(m_mnuOption, QStringLiteral("Nämndvalsit"), "mnuNmndmnd",
+                               &frmA_Start::mnuNmndmnd_Click);
+    m_mnuPrelFullm = addMenuItem(m_mnuOption, QStringLiteral("Preliminär fullmäktige"),
+                                 "mnuPrelFullm", &frmA_Start::mnuPrelFullm_Click);
     m_mnuNmndmnd->setCheckable(true);
     m_mnuPrelFullm->setCheckable(true);
 
-    m_mnuDataBas = bar->addMenu(QStringLiteral("DataBas"));
-    m_mnuDataBas->setObjectName(QStringLiteral("mnuDataBas"));
-    m_mnuDataBas->menuAction()->setObjectName(QStringLiteral("mnuDataBas"));
-    m_mnuHmtaNyLnk = item(m_mnuDataBas->addAction(QStringLiteral("Hämta databas")), "mnuHmtaNyLnk",
-                          &frmA_Start::mnuHmtaNyLnk_Click);
-    m_mnuSkapaNyDB = item(m_mnuDataBas->addAction(QStringLiteral("Skapa Ny databas")),
-                          "mnuSkapaNyDB", &frmA_Start::mnuSkapaNyDB_Click);
-    m_mnuRecentFile = item(m_mnuDataBas->addAction(QStringLiteral(" ")), "mnuRecentFile",
-                           &frmA_Start::mnuRecentFile_Click);
+    m_mnuDataBas = addNamedMenu(bar, QStringLiteral("DataBas"), "mnuDataBas");
+    m_mnuHmtaNyLnk = addMenuItem(m_mnuDataBas, QStringLiteral("Hämta databas"), "mnuHmtaNyLnk",
+                                 &frmA_Start::mnuHmtaNyLnk_Click);
+    m_mnuSkapaNyDB = addMenuItem(m_mnuDataBas, QStringLiteral("Skapa Ny databas"), "mnuSkapaNyDB",
+                                 &frmA_Start::mnuSkapaNyDB_Click);
+    m_mnuRecentFile = addMenuItem(m_mnuDataBas, QStringLiteral(" "), "mnuRecentFile",
+                                  &frmA_Start::mnuRecentFile_Click);
 
-    m_mnuForHeader = item(bar->addAction(QStringLiteral("för RUBRIK")), "mnuForHeader",
-                          &frmA_Start::mnuForHeader_Click);
+    m_mnuForHeader = addMenuItem(bar, QStringLiteral("för RUBRIK"), "mnuForHeader",
+                                 &frmA_Start::mnuForHeader_Click);
     // Where the organisation printed in the reports is set (kept as the setting OrgNamn).
-    m_mnuOrgNamn = item(bar->addAction(QStringLiteral("Organisation")), "mnuOrgNamn",
-                        &frmA_Start::mnuOrgNamn_Click);
+    m_mnuOrgNamn = addMenuItem(bar, QStringLiteral("Organisation"), "mnuOrgNamn",
+                               &frmA_Start::mnuOrgNamn_Click);
 }
 
 void frmA_Start::Form_Load()
@@ -170,12 +144,11 @@ void frmA_Start::Form_Load()
         globals.SkarmOK = true;
     }
 
-    m_stateRule->applyOnLoad();
+    applyWindowState();
 
     globals.OrgNamn = settings.value(QStringLiteral("OrgNamn"));
     globals.BestDatum =
         ReportHeader::dateText(globals.clock ? globals.clock->today() : QDate::currentDate());
-    setWindowTitle(AppInfo::productName());
     m_lblTitle->setText(AppInfo::productName());
     m_lblVersion->setText(QStringLiteral("Version ") + AppInfo::version());
 
@@ -191,33 +164,11 @@ void frmA_Start::Form_Load()
     m_mnuForHeader->setText(settings.value(QStringLiteral("ForHeader")));
 }
 
-bool frmA_Start::event(QEvent* event)
+void frmA_Start::onActivate()
 {
-    const bool result = QMainWindow::event(event);
     // The window becomes active again when one of its own dialogs closes; a command is
     // then half done (the choice of database has set DBKat and DBNmn to "0" while its
-    // dialog is open), so its activation waits for the command to finish it.
-    if (event->type() == QEvent::WindowActivate && m_commands == 0)
-        Form_Activate();
-    return result;
-}
-
-frmA_Start::CommandScope::CommandScope(frmA_Start* window) : m_window(window)
-{
-    ++m_window->m_commands;
-}
-
-frmA_Start::CommandScope::~CommandScope()
-{
-    --m_window->m_commands;
-}
-
-void frmA_Start::Form_Activate()
-{
-    // A message box of the activation itself must not start it again.
-    if (m_activating)
-        return;
-    m_activating = true;
+    // dialog is open), so its activation waits for the command to finish it (Command).
     AppGlobals& globals = AppGlobals::instance();
     if (!QFileInfo(AppGlobals::joinPath(globals.DBKat, globals.DBNmn)).isFile()) {
         messages().msgBox(QStringLiteral("Databasen '") + globals.DBNmn +
@@ -227,7 +178,6 @@ void frmA_Start::Form_Activate()
         SettingsStore settings;
         QString heading;
         if (!DatabaseChooser(globals, messages(), settings).ValjDatabas(&heading)) {
-            m_activating = false;
             mnuExit_Click();
             return;
         }
@@ -239,7 +189,6 @@ void frmA_Start::Form_Activate()
         mnuNmndmnd_Click();
     else
         mnuPrelFullm_Click();
-    m_activating = false;
 }
 
 void frmA_Start::mnuNmndmnd_Click()
@@ -264,7 +213,7 @@ void frmA_Start::mnuPrelFullm_Click()
 
 void frmA_Start::mnuHmtaNyLnk_Click()
 {
-    const CommandScope command(this);
+    const Command command(this);
     if (!menuOn(m_mnuHmtaNyLnk))
         return;
     SettingsStore settings;
@@ -279,7 +228,7 @@ void frmA_Start::mnuHmtaNyLnk_Click()
 
 void frmA_Start::mnuSkapaNyDB_Click()
 {
-    const CommandScope command(this);
+    const Command command(this);
     if (!menuOn(m_mnuSkapaNyDB))
         return;
     SettingsStore settings;
@@ -300,7 +249,7 @@ void frmA_Start::mnuRecentFile_Click()
 
 void frmA_Start::mnuForHeader_Click()
 {
-    const CommandScope command(this);
+    const Command command(this);
     if (!menuOn(m_mnuForHeader))
         return;
     QString proposed = m_mnuForHeader->text();
@@ -320,7 +269,7 @@ void frmA_Start::mnuForHeader_Click()
 
 void frmA_Start::mnuOrgNamn_Click()
 {
-    const CommandScope command(this);
+    const Command command(this);
     if (!menuOn(m_mnuOrgNamn))
         return;
     AppGlobals& globals = AppGlobals::instance();
@@ -338,14 +287,10 @@ void frmA_Start::mnuOrgNamn_Click()
 
 void frmA_Start::mnuInfo_Click()
 {
-    const CommandScope command(this);
+    const Command command(this);
     if (!menuOn(m_mnuInfo))
         return;
-    if (!WindowRegistry::instance().contains(QStringLiteral("frmAB_ProdInfo"))) {
-        programError(QStringLiteral("Programfel: fönstret 'frmAB_ProdInfo' saknas."));
-        return;
-    }
-    WindowRegistry::instance().show(QStringLiteral("frmAB_ProdInfo"));
+    showWindow(QStringLiteral("frmAB_ProdInfo"));
 }
 
 void frmA_Start::mnuExit_Click()
@@ -355,32 +300,17 @@ void frmA_Start::mnuExit_Click()
 
 void frmA_Start::cmdNext_Click()
 {
-    const CommandScope command(this);
+    const Command command(this);
     AppGlobals& globals = AppGlobals::instance();
     SettingsStore().setValue(QStringLiteral("ChkNmnd"), m_chkNmnd.trimmed());
     globals.ValsitBerObj->setAntValsit(m_antNmnd);
     globals.RostBerObj->setAntValsit(m_antFullm);
     const QString next = m_mnuNmndmnd->isChecked() ? QStringLiteral("frmB_Valresultat")
                                                    : QStringLiteral("frmE_PrelRes");
-    if (!WindowRegistry::instance().contains(next)) {
-        programError(QStringLiteral("Programfel: fönstret '") + next + QStringLiteral("' saknas."));
-        return;
-    }
-    WindowRegistry::instance().handOver(this, next);
+    handOver(next);
 }
 
-void frmA_Start::programError(const QString& text)
+bool frmA_Start::queryUnload()
 {
-    messages().msgBox(text, MessageService::Ok, MessageService::Exclamation,
-                      AppInfo::productName() + QStringLiteral(" Version ") + AppInfo::version());
-}
-
-void frmA_Start::closeEvent(QCloseEvent* event)
-{
-    // Closing from the window frame ends the program; unloading from code does not.
-    if (!WindowRegistry::isUnloadingFromCode(this) && !WindowRegistry::exitProgram(this)) {
-        event->ignore();
-        return;
-    }
-    QMainWindow::closeEvent(event);
+    return WindowRegistry::exitProgram(this);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QMainWindow>
+#include "shell/ui/WindowBase.h"
+
 #include <QString>
 
 #include <functional>
@@ -9,14 +10,13 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
-class WindowStateRule;
 
 // The main window: checks the screen, reads the settings, creates the two engines,
 // makes sure a working election database exists, and offers the two calculations.
 // "&Fortsätt" hands over to the committee entry (frmB_Valresultat) or the council vote
 // entry (frmE_PrelRes). It is built afresh every time it is shown (load in the
 // constructor, activation when it becomes the active window).
-class frmA_Start : public QMainWindow
+class frmA_Start : public WindowBase
 {
     Q_OBJECT
 public:
@@ -25,9 +25,6 @@ public:
 
     // The screen's height in pixels; replaced by tests that need a small screen.
     static std::function<int()> screenHeight;
-
-    // Runs each time the window becomes active, and after the database commands.
-    void Form_Activate();
 
     // The window's variables.
     QString ChkNmnd() const { return m_chkNmnd; }
@@ -47,26 +44,15 @@ public:
     void cmdNext_Click();
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // Runs each time the window becomes active, and after the database commands.
+    void onActivate() override;
+    // Closing from the window frame ends the program.
+    bool queryUnload() override;
 
 private:
-    // Marks a command of the window as running (see event()).
-    class CommandScope
-    {
-    public:
-        explicit CommandScope(frmA_Start* window);
-        ~CommandScope();
-
-    private:
-        frmA_Start* m_window;
-    };
-
     void buildControls();
     void buildMenus();
     void Form_Load();
-    bool showWindow(const QString& name);
-    void programError(const QString& text);
 
     QLabel* m_picIcon = nullptr;
     QLabel* m_lblTitle = nullptr;
@@ -86,11 +72,7 @@ private:
     QAction* m_mnuForHeader = nullptr;
     QAction* m_mnuOrgNamn = nullptr;
 
-    WindowStateRule* m_stateRule = nullptr;
-
     QString m_chkNmnd;
     int m_antFullm = 0;
     int m_antNmnd = 0;
-    bool m_activating = false;
-    int m_commands = 0;
 };
