@@ -10,9 +10,9 @@ set(VALSIT_SHARE ${CMAKE_INSTALL_DATADIR}/valsit)
 
 install(TARGETS valsit valsit-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_BINARY_DIR}/data/Valsit.mdb DESTINATION ${VALSIT_SHARE})
-file(GLOB product_documents CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/*.rtf)
-if(product_documents)
-    install(FILES ${product_documents} DESTINATION ${VALSIT_SHARE})
+# The product document is made by the build (it carries the version).
+if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/data/XDInfoSV.rtf.in)
+    install(FILES ${CMAKE_BINARY_DIR}/XDInfoSV.rtf DESTINATION ${VALSIT_SHARE})
 endif()
 
 # Qt's own texts (buttons of the standard dialogs) in Swedish, for an install outside

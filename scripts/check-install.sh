@@ -14,6 +14,9 @@ for f in bin/valsit bin/valsit-calc share/valsit/Valsit.mdb share/applications/v
          share/icons/hicolor/scalable/apps/valsit.svg; do
     [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
+if [ -f "$source_dir/data/XDInfoSV.rtf.in" ] && [ ! -f "$prefix/share/valsit/XDInfoSV.rtf" ]; then
+    echo "not installed: the product document"; exit 1
+fi
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/valsit.desktop"
 fi
