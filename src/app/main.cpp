@@ -4,6 +4,7 @@
 #include "shell/SystemClock.h"
 #include "shell/ui/QtMessageService.h"
 #include "shell/ui/ShellWindows.h"
+#include "shell/ui/SwedishTranslations.h"
 #include "shell/ui/WindowRegistry.h"
 
 #include "council/ui/CouncilWindows.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Valsit"));
     QApplication::setOrganizationName(QStringLiteral("Tovrelia"));
+    SwedishTranslations::install(app);
     // The windows hand over by closing one and opening the next; the window registry
     // ends the program once no window is left.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -44,7 +44,7 @@ QString CalcOptions::usage()
 {
     return QStringLiteral(
         "användning: valsit-calc council --seats N [--districts FIL] [--comparison full|2]\n"
-        "                   [--first-divisor 1.4|1.2] [--threshold PROCENT] [--title TEXT]\n"
+        "                   [--first-divisor 1.2|1.4] [--threshold PROCENT] [--title TEXT]\n"
         "                   [--org NAMN] [--format text|json] [--pdf FIL.pdf] FIL.csv\n"
         "            valsit-calc committee --seats N [--fixed PAR | --all PAR]\n"
         "                   [--comparison full|2] [--title TEXT] [--org NAMN]\n"

@@ -18,8 +18,9 @@ struct CalcOptions
     QString inputFile;
     QString districtsFile;
     Comparison comparison = Comparison::None;
-    double firstDivisor = 1.4;
-    double threshold = 0.0;
+    // Today's rules (since the 2018 elections): first divisor 1.2 and a 2 % threshold.
+    double firstDivisor = 1.2;
+    double threshold = 2.0;
     Cooperation cooperation = Cooperation::None;
     QString pairs;
     Format format = Format::Text;

@@ -11,8 +11,11 @@ MessageService::Answer CliMessageService::msgBox(const QString& text, Buttons bu
     return AnswerOk;
 }
 
-QString CliMessageService::inputBox(const QString&, const QString&, const QString& defaultText)
+QString CliMessageService::inputBox(const QString&, const QString&, const QString& defaultText,
+                                    bool* accepted)
 {
+    if (accepted)
+        *accepted = true;
     return defaultText;
 }
 

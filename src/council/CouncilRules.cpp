@@ -7,12 +7,48 @@
 
 #include <cmath>
 
+QString CouncilRules::namedText(Named named)
+{
+    switch (named) {
+    case Today:
+        return QStringLiteral("Gällande regler (från 2018): 1,2 och spärr 2 %");
+    case Older:
+        return QStringLiteral("Äldre regler (före 2018): 1,4 utan spärr");
+    case Own:
+        break;
+    }
+    return QStringLiteral("Egna värden");
+}
+
+CouncilRules CouncilRules::of(Named named)
+{
+    CouncilRules rules;
+    if (named == Older) {
+        rules.forstaDivisor = 1.4;
+        rules.sparr = 0.0;
+    }
+    return rules;
+}
+
+CouncilRules::Named CouncilRules::named() const
+{
+    const auto same = [this](const CouncilRules& other) {
+        return std::lround(forstaDivisor * 10) == std::lround(other.forstaDivisor * 10) &&
+               std::lround(sparr * 100) == std::lround(other.sparr * 100);
+    };
+    if (same(of(Today)))
+        return Today;
+    if (same(of(Older)))
+        return Older;
+    return Own;
+}
+
 CouncilRules CouncilRules::load(const SettingsStore& settings)
 {
     CouncilRules rules;
     const QString divisor = settings.value(divisorKey());
-    if (divisor == QLatin1String("1.2") || divisor == QLatin1String("1,2"))
-        rules.forstaDivisor = 1.2;
+    if (divisor == QLatin1String("1.4") || divisor == QLatin1String("1,4"))
+        rules.forstaDivisor = 1.4;
     double percent = 0;
     if (parseSparr(settings.value(thresholdKey()), &percent))
         rules.sparr = percent;

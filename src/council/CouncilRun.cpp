@@ -3,6 +3,11 @@
 #include "council/DistrRosterStore.h"
 #include "council/RostBer.h"
 #include "report/PdfPrinter.h"
+#include "shell/EngineError.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QSaveFile>
 
 void CouncilRun::run(RostBer& engine, const QString& dbPath, const ReportHeader& header)
 {
@@ -37,6 +42,24 @@ void CouncilRun::runOnPaper(RostBer& engine, const QString& dbPath, const Report
 void CouncilRun::saveAsPdf(RostBer& engine, const QString& dbPath, const ReportHeader& header,
                            const QString& fileName, const QString& title)
 {
-    PdfPrinter pdf(fileName, title);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw EngineError(QStringLiteral("Filen '%1' kunde inte skapas: %2")
+                              .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    {
+        PdfPrinter pdf(&file, title);
+        runOnPaper(engine, dbPath, header, pdf); // on failure the file is dropped unwritten
+        pdf.endDoc();
+    }
+    if (!file.commit())
+        throw EngineError(QStringLiteral("Filen '%1' kunde inte sparas: %2")
+                              .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+}
+
+void CouncilRun::rehearse(RostBer& engine, const QString& dbPath, const ReportHeader& header)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    PdfPrinter pdf(&buffer);
     runOnPaper(engine, dbPath, header, pdf);
 }

@@ -21,7 +21,11 @@ public:
     // and printer are as before afterwards.
     static void runOnPaper(RostBer& engine, const QString& dbPath, const ReportHeader& header,
                            Printer& printer);
-    // The paper report as a PDF file.
+    // The paper report as a PDF file. The file is written only when the whole report
+    // was made: a failed run leaves no half file (and an earlier file as it was).
     static void saveAsPdf(RostBer& engine, const QString& dbPath, const ReportHeader& header,
                           const QString& fileName, const QString& title);
+    // The paper report made once without keeping it, so that a run which would fail
+    // (the district votes cannot be read, say) fails before anything reaches a printer.
+    static void rehearse(RostBer& engine, const QString& dbPath, const ReportHeader& header);
 };

@@ -1,7 +1,7 @@
 #include "council/DistrRosterStore.h"
 
-#include "data/DbTransaction.h"
 #include "council/RostBer.h"
+#include "data/DbTransaction.h"
 #include "data/ElectionDatabase.h"
 
 #include <QHash>
@@ -17,7 +17,7 @@ QList<DistrRosterStore::District> DistrRosterStore::districtsByName()
 {
     DbTransaction t(m_db->database());
     QSqlQuery q = t.exec(QStringLiteral("SELECT DistrID, DistrNr, DistrNamn FROM Distrikt "
-                                        "ORDER BY DistrNamn "));
+                                        "ORDER BY DistrNamn COLLATE SVENSKA"));
     QList<District> districts;
     while (q.next()) {
         District d;
@@ -62,7 +62,7 @@ void DistrRosterStore::store(qint32 districtId, const QList<Votes>& votes)
     t.commit();
 }
 
-QStringList DistrRosterStore::sumIntoTotals(const QStringList& partyIds)
+QList<DistrRosterStore::TotalChange> DistrRosterStore::totalChanges(const QStringList& partyIds)
 {
     DbTransaction t(m_db->database());
     // Only parties that appear in DistrRoster have a district sum; the others keep
@@ -77,23 +77,40 @@ QStringList DistrRosterStore::sumIntoTotals(const QStringList& partyIds)
     }
     q.finish();
 
-    QStringList replaced;
-    // Looking at a district stores its rows, zeros included: rows with nothing but zeros
-    // are no district count, and must not turn the typed totals into zeros.
+    QList<TotalChange> changes;
+    // Rows with nothing but zeros (older versions stored them for every district merely
+    // looked at) are no district count, and must not turn the typed totals into zeros.
     if (all == 0) {
         t.commit();
-        return replaced;
+        return changes;
     }
+    QStringList seen;
     for (const QString& raw : partyIds) {
         const QString id = raw.trimmed();
         const auto sum = sums.constFind(id.toUpper());
-        if (id.isEmpty() || sum == sums.constEnd() || replaced.contains(id))
+        if (id.isEmpty() || sum == sums.constEnd() || seen.contains(id, Qt::CaseInsensitive))
             continue;
-        t.exec(QStringLiteral("UPDATE Partier SET Roster = ? WHERE PartiID = ?"), {*sum, id});
-        replaced.append(id);
+        seen.append(id);
+        QSqlQuery total =
+            t.exec(QStringLiteral("SELECT Roster FROM Partier WHERE PartiID = ?"), {id});
+        if (!total.next())
+            continue; // no such party: nothing to replace
+        const qint64 typed = total.value(0).isNull() ? 0 : total.value(0).toLongLong();
+        total.finish();
+        if (typed != *sum)
+            changes.append({id, typed, *sum});
     }
     t.commit();
-    return replaced;
+    return changes;
+}
+
+void DistrRosterStore::replaceTotals(const QList<TotalChange>& changes)
+{
+    DbTransaction t(m_db->database());
+    for (const TotalChange& c : changes)
+        t.exec(QStringLiteral("UPDATE Partier SET Roster = ? WHERE PartiID = ?"),
+               {c.sum, c.partiID});
+    t.commit();
 }
 
 void DistrRosterStore::feedDistricts(RostBer& engine)

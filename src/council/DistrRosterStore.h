@@ -28,6 +28,13 @@ public:
         QString partiID;
         qint32 roster = 0;
     };
+    // A party whose total differs from the sum of its district votes.
+    struct TotalChange
+    {
+        QString partiID;
+        qint64 total = 0; // a missing total counts as 0
+        qint64 sum = 0;
+    };
 
     explicit DistrRosterStore(const QString& dbPath); // throws DbError
     ~DistrRosterStore();
@@ -40,11 +47,12 @@ public:
     QList<Votes> votesOf(qint32 districtId);
     // Stores one district's votes: every row given is written, zeros included.
     void store(qint32 districtId, const QList<Votes>& votes);
-    // Replaces the total of each listed party that has a row in at least one district by
-    // the sum of its district votes, provided any district holds votes at all (rows of
-    // zeros only are left by merely looking at a district). A party without any district
-    // row keeps the total typed for it. Returns the codes of the parties replaced.
-    QStringList sumIntoTotals(const QStringList& partyIds);
+    // The listed parties (in their order) whose total differs from the sum of their
+    // district votes, provided any district holds votes at all. A party without any
+    // district row has no district count: its typed total stands and it is not listed.
+    QList<TotalChange> totalChanges(const QStringList& partyIds);
+    // Writes the district sums as the parties' totals, all or nothing.
+    void replaceTotals(const QList<TotalChange>& changes);
     // For every district by name: its name and its votes into the engine's slots
     // (matched by party code; other rows are ignored), then BearbBest1.
     void feedDistricts(RostBer& engine);

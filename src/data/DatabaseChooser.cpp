@@ -1,13 +1,14 @@
 #include "data/DatabaseChooser.h"
 
-#include "shell/AppGlobals.h"
 #include "data/ElectionDatabase.h"
+#include "shell/AppGlobals.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -69,6 +70,20 @@ void DatabaseChooser::splitPath(const QString& path, QString* folder, QString* f
     *fileName = path.mid(cut + 1);
 }
 
+QString DatabaseChooser::dialogStart() const
+{
+    // The template next to the program is no place to look for elections: the dialog
+    // opens in the folder last used, else in the user's documents.
+    const QString current = m_globals.DBSokVag;
+    if (QFileInfo(current).absolutePath() != QFileInfo(m_globals.programKat).absoluteFilePath())
+        return current;
+    const QString last = m_settings.value(lastFolderKey());
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : current;
+}
+
 bool DatabaseChooser::ValjDatabas(QString* heading)
 {
     const QString previousKat = m_globals.DBKat;
@@ -76,9 +91,18 @@ bool DatabaseChooser::ValjDatabas(QString* heading)
     m_globals.DBKat = QStringLiteral("0");
     m_globals.DBNmn = QStringLiteral("0");
 
-    // A cancelled dialog gives back the name it was opened with.
-    const QString chosen = m_messages.fileOpen(QStringLiteral("Hämta databas"), m_globals.DBSokVag,
+    const QString chosen = m_messages.fileOpen(QStringLiteral("Hämta databas"), dialogStart(),
                                                {QStringLiteral("Valsit Database (*.mdb)")});
+    // A cancel changes nothing while the working database is there; only a missing one
+    // goes on to the fallbacks below.
+    const QString previousPath = AppGlobals::joinPath(previousKat, previousNmn);
+    if (chosen.isEmpty() &&
+        ElectionDatabase::inspect(previousPath) == ElectionDatabase::ElectionFile) {
+        m_globals.DBKat = previousKat;
+        m_globals.DBNmn = previousNmn;
+        m_globals.setDBSokVagFromParts();
+        return true;
+    }
     if (!chosen.isEmpty())
         m_globals.DBSokVag = chosen;
     splitPath(m_globals.DBSokVag, &m_globals.DBKat, &m_globals.DBNmn);
@@ -91,6 +115,7 @@ bool DatabaseChooser::ValjDatabas(QString* heading)
             m_globals.DBSokVag = chosenPath;
             m_settings.setValue(QStringLiteral("ValsitKat"), m_globals.DBKat);
             m_settings.setValue(QStringLiteral("ValsitNmn"), m_globals.DBNmn);
+            m_settings.setValue(lastFolderKey(), m_globals.DBKat);
             if (m_globals.DBNmn.toUpper() != QLatin1String("VALSIT.MDB")) {
                 const QString caption =
                     QStringLiteral("för ") + m_globals.DBNmn.left(m_globals.DBNmn.size() - 4);
@@ -135,9 +160,12 @@ bool DatabaseChooser::ValjDatabas(QString* heading)
 
 bool DatabaseChooser::SkapaNyDB(QString* heading)
 {
-    QString answer =
-        m_messages.inputBox(QStringLiteral("Ange namn på den nya databasen. T ex Uppsala"),
-                            QStringLiteral("Namn på ny databas"), QStringLiteral("Test"));
+    bool accepted = false;
+    QString answer = m_messages.inputBox(
+        QStringLiteral("Ange namn på den nya databasen. T ex Uppsala"),
+        QStringLiteral("Namn på ny databas"), QStringLiteral("Test"), &accepted);
+    if (!accepted)
+        return false; // cancelled: no file, no change
     if (answer.size() < 2)
         answer = QStringLiteral("Test");
 
@@ -181,6 +209,10 @@ bool DatabaseChooser::SkapaNyDB(QString* heading)
 
     m_globals.DBNmn = newName;
     m_globals.DBSokVag = target;
+    // The new database stays the working one, in the next window and after a restart:
+    // otherwise the heading would name it while the figures typed went to another.
+    m_settings.setValue(QStringLiteral("ValsitKat"), m_globals.DBKat);
+    m_settings.setValue(QStringLiteral("ValsitNmn"), m_globals.DBNmn);
     const QString caption = QStringLiteral("för ") + answer;
     m_settings.setValue(QStringLiteral("ForHeader"), caption.trimmed());
     if (heading)

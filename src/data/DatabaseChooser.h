@@ -22,12 +22,14 @@ public:
     // Lets the user choose a database file. True when DBKat/DBNmn/DBSokVag name a usable
     // file afterwards, false when even the template is missing (the program must end).
     // When the choice sets a new report heading it is saved as ForHeader and given back
-    // in `heading`; otherwise `heading` is left alone.
+    // in `heading`; otherwise `heading` is left alone. A cancelled dialog changes nothing
+    // while the working database exists.
     bool ValjDatabas(QString* heading);
 
     // Asks for a name and copies the template of the working database's folder to it.
-    // True when the copy was made: it is then the working database (not saved to the
-    // settings) and `heading` holds the new heading, already saved as ForHeader.
+    // True when the copy was made: it is then the working database (saved to the settings
+    // as the chosen one is) and `heading` holds the new heading, already saved as
+    // ForHeader. A cancelled name box creates and changes nothing.
     bool SkapaNyDB(QString* heading);
 
     // Splits a path at the separator before the first ".mdb" (any case) into folder and
@@ -35,10 +37,13 @@ public:
     static void splitPath(const QString& path, QString* folder, QString* fileName);
 
     static QString templateName() { return QStringLiteral("Valsit.mdb"); }
+    // The setting that keeps the folder of the last database chosen.
+    static QString lastFolderKey() { return QStringLiteral("SenasteMapp"); }
 
 private:
     void message(const QString& text);
     QString missingText() const;
+    QString dialogStart() const;
 
     AppGlobals& m_globals;
     MessageService& m_messages;

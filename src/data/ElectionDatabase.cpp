@@ -1,13 +1,17 @@
 #include "data/ElectionDatabase.h"
 
 #include "data/DbError.h"
+#include "shell/SwedishOrder.h"
 
 #include <QAtomicInt>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -42,6 +46,24 @@ int electionTables(QSqlDatabase& db)
 bool hasElectionTables(QSqlDatabase& db)
 {
     return electionTables(db) == 1;
+}
+
+// "ORDER BY DistrNamn COLLATE SVENSKA" lists names as a Swedish index does; SQLite
+// itself only knows byte order (Ängby before Åby, every capital before any small letter).
+int compareSwedish(void*, int lengthA, const void* a, int lengthB, const void* b)
+{
+    return SwedishOrder::compare(
+        QString::fromRawData(static_cast<const QChar*>(a), lengthA / qsizetype(sizeof(QChar))),
+        QString::fromRawData(static_cast<const QChar*>(b), lengthB / qsizetype(sizeof(QChar))));
+}
+
+void registerSwedishCollation(QSqlDatabase& db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return;
+    if (sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData()))
+        sqlite3_create_collation(connection, "SVENSKA", SQLITE_UTF16, nullptr, &compareSwedish);
 }
 
 QString messageOf(const QSqlError& error)
@@ -85,6 +107,19 @@ ElectionDatabase::ElectionDatabase(const QString& path) : m_path(path)
     // foreign keys, which SQLite only enforces when asked on every connection.
     QSqlQuery q(db);
     q.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    registerSwedishCollation(db);
+    // Rows that hold no votes are no reason to keep a party or a district: they go with it,
+    // inside the same statement, so a refused delete (real votes) leaves them too. The
+    // triggers live in this connection only; the file is not changed by opening it.
+    for (const char* parent : {"Partier", "Distrikt"}) {
+        const QString key = QLatin1String(parent) == QLatin1String("Partier")
+                                ? QStringLiteral("PartiID")
+                                : QStringLiteral("DistrID");
+        q.exec(QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS %1NollRader BEFORE DELETE ON "
+                              "main.%1 BEGIN DELETE FROM DistrRoster WHERE %2 = OLD.%2 AND "
+                              "COALESCE(Roster, 0) = 0; END")
+                   .arg(QLatin1String(parent), key));
+    }
 }
 
 ElectionDatabase::~ElectionDatabase()

@@ -6,9 +6,10 @@ class Key2TextBox;
 class QLineEdit;
 
 // Calls Markera of a window's key filter whenever a text box gets the focus, so that
-// typing replaces the whole field. It waits until the event that gave the focus is
-// handled: a mouse click would otherwise put the caret at the click and drop the
-// selection again.
+// typing replaces the whole field. A mouse click would put the caret at the click and
+// drop that selection again, so the first click after the focus came (by Tab, by the
+// program or by that very click) selects the whole text once more; later clicks place
+// the caret as usual.
 class MarkeraOnFocus : public QObject
 {
     Q_OBJECT
@@ -21,7 +22,10 @@ protected:
 
 private:
     MarkeraOnFocus(QLineEdit* box, const Key2TextBox& filters);
+    // Selects once the event being handled is done with the box.
+    void markeraSoon();
 
     QLineEdit* m_box;
     const Key2TextBox& m_filters;
+    bool m_firstClick = false;
 };

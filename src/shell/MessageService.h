@@ -18,9 +18,10 @@ public:
     virtual Answer msgBox(const QString& text, Buttons buttons, Icon icon, const QString& title,
                           DefaultButton defaultButton = FirstButton) = 0;
 
-    // Returns the text typed, or an empty string when the user cancelled.
+    // Returns the text typed, or an empty string when the user cancelled. `accepted`, when
+    // given, tells a cancel from an empty answer: a cancel must change nothing.
     virtual QString inputBox(const QString& prompt, const QString& title,
-                             const QString& defaultText) = 0;
+                             const QString& defaultText, bool* accepted = nullptr) = 0;
 
     // Returns the chosen path, or an empty string when the user cancelled.
     virtual QString fileOpen(const QString& title, const QString& directory,

@@ -228,9 +228,9 @@ private Q_SLOTS:
 
     void councilText()
     {
-        const Result r = run({"council", "--seats", "5", "--districts",
-                              m_dir.filePath("districts.csv"), "--comparison", "2", "--title",
-                              "Kommunfullmäktige", m_dir.filePath("council.csv")});
+        const Result r = run({"council", "--seats", "5", "--first-divisor", "1.4", "--threshold",
+                              "0", "--districts", m_dir.filePath("districts.csv"), "--comparison",
+                              "2", "--title", "Kommunfullmäktige", m_dir.filePath("council.csv")});
         QCOMPARE(r.status, 0);
         QVERIFY(r.err.isEmpty());
         const QStringList lines = r.out.split('\n');
@@ -247,8 +247,8 @@ private Q_SLOTS:
 
     void councilJson()
     {
-        const QJsonObject json =
-            runJson({"council", "--seats", "5", m_dir.filePath("council.csv")});
+        const QJsonObject json = runJson({"council", "--seats", "5", "--first-divisor", "1.4",
+                                          "--threshold", "0", m_dir.filePath("council.csv")});
         QCOMPARE(json["kind"].toString(), QString("council"));
         const QJsonArray parties = json["parties"].toArray();
         QCOMPARE(parties.size(), 2);
@@ -264,7 +264,11 @@ private Q_SLOTS:
     void councilRules()
     {
         const QString path = file("small.csv", "code,name,votes\nA,A,1000\nB,B,40\n");
-        QJsonObject json = runJson({"council", "--seats", "30", "--threshold", "4", path});
+        // Nothing chosen: the rules in force since 2018.
+        QJsonObject json = runJson({"council", "--seats", "30", path});
+        QCOMPARE(json["firstDivisor"].toDouble(), 1.2);
+        QCOMPARE(json["threshold"].toDouble(), 2.0);
+        json = runJson({"council", "--seats", "30", "--threshold", "4", path});
         QCOMPARE(json["parties"].toArray()[1].toObject()["seatCount"].toInt(), 0);
         QCOMPARE(json["parties"].toArray()[1].toObject()["eligible"].toBool(), false);
         json = runJson({"council", "--seats", "30", "--threshold", "3,5", path});
@@ -372,7 +376,8 @@ private Q_SLOTS:
         env.insert("LC_ALL", "sv_SE.UTF-8");
         const QString path = m_dir.filePath("council.csv");
         // The screen report is Swedish, decimal commas and all ...
-        const Result text = runTool({"council", "--seats", "5", "--comparison", "2", path}, env);
+        const Result text = runTool(
+            {"council", "--seats", "5", "--first-divisor", "1,4", "--comparison", "2", path}, env);
         QVERIFY2(text.out.contains("1=(1071,43)"), qPrintable(text.out + text.err));
         // ... JSON is JSON.
         const Result r = runTool(

@@ -1,10 +1,11 @@
 // The district votes store on a copy of the template: a district's votes are stored
-// whole or not at all, and the district sums replace only the totals of parties that
-// have district votes.
+// whole or not at all, and the district sums differ from, and replace, only the totals
+// of parties that have district votes.
 #include "CouncilSession.h"
 
 #include "council/DistrRosterStore.h"
 #include "data/DbError.h"
+#include "data/ElectionDatabase.h"
 
 #include <QtTest>
 
@@ -43,41 +44,78 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("rows"); // "party,district,votes;..."
         QTest::addColumn<QStringList>("totals");
-        QTest::addColumn<QStringList>("replaced");
+        QTest::addColumn<QStringList>("changes"); // party:total>sum, in the order listed
         QTest::newRow("no district votes at all")
             << "" << QStringList({"M=300", "S=500", "V=100"}) << QStringList();
         QTest::newRow("only some parties")
             << "S,1,40;S,2,2;M,2,0" << QStringList({"M=0", "S=42", "V=100"})
-            << QStringList({"S", "M"});
+            << QStringList({"S:500>42", "M:300>0"});
         QTest::newRow("zeros only") << "S,1,0;M,1,0;V,1,0;S,2,0"
                                     << QStringList({"M=300", "S=500", "V=100"}) << QStringList();
         QTest::newRow("code in other case")
-            << "s,1,7" << QStringList({"M=300", "S=7", "V=100"}) << QStringList({"S"});
+            << "s,1,7" << QStringList({"M=300", "S=7", "V=100"}) << QStringList({"S:500>7"});
+        QTest::newRow("sum equal to the total")
+            << "S,1,499;S,2,1;M,1,5" << QStringList({"M=5", "S=500", "V=100"})
+            << QStringList({"M:300>5"});
     }
     void sums()
     {
         QFETCH(QString, rows);
         QFETCH(QStringList, totals);
-        QFETCH(QStringList, replaced);
+        QFETCH(QStringList, changes);
         for (const QString& row : rows.split(';', Qt::SkipEmptyParts)) {
             const QStringList f = row.split(',');
             s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES (?, ?, ?)",
                    {f[0], f[1].toInt(), f[2].toInt()});
         }
         DistrRosterStore store(s.db->path());
-        QCOMPARE(store.sumIntoTotals({"S", "M", "V", "", " "}), replaced);
+        const QList<DistrRosterStore::TotalChange> found =
+            store.totalChanges({"S", "M", "V", "", " "});
+        QStringList listed;
+        for (const DistrRosterStore::TotalChange& c : found)
+            listed << QString("%1:%2>%3").arg(c.partiID).arg(c.total).arg(c.sum);
+        QCOMPARE(listed, changes);
+        QCOMPARE(s.column("SELECT Roster FROM Partier WHERE PartiID = 'S'"), QStringList{"500"});
+        store.replaceTotals(found);
         QCOMPARE(s.column("SELECT PartiID || '=' || Roster FROM Partier ORDER BY PartiID"), totals);
+    }
+
+    // Rows of zeros do not keep a party or a district from being deleted; votes do, and
+    // the refused delete leaves every row as it was.
+    void zeroRowsGoWithTheirPartyOrDistrict()
+    {
+        s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES ('V', 1, 0), "
+               "('V', 2, NULL), ('M', 1, 0), ('M', 2, 5)");
+        ElectionDatabase db(s.db->path());
+        const QString party = "DELETE FROM Partier WHERE PartiID = ?";
+        db.write("Partier", ElectionDatabase::Delete, party, {"V"});
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 db.write("Partier", ElectionDatabase::Delete, party, {"M"}));
+        QCOMPARE(s.column("SELECT PartiID || DistrID FROM DistrRoster ORDER BY 1"),
+                 QStringList({"M1", "M2"}));
+        db.write("Distrikt", ElectionDatabase::Delete, "DELETE FROM Distrikt WHERE DistrID = ?",
+                 {1});
+        QCOMPARE(s.column("SELECT PartiID || DistrID FROM DistrRoster ORDER BY 1"),
+                 QStringList({"M2"}));
+        QCOMPARE(s.column("SELECT PartiID FROM Partier ORDER BY 1"), QStringList({"M", "S"}));
     }
 
     void districtsByNameAndVotes()
     {
         s.addDistrict(3, 0, "Alby");
         s.exec("INSERT INTO Distrikt (DistrID, DistrNr) VALUES (4, 9)");
+        s.addDistrict(5, 0, "Ängby");
+        s.addDistrict(6, 0, "Åby");
+        s.addDistrict(7, 0, "örby");
+        s.addDistrict(8, 0, "alfa");
+        s.addDistrict(9, 0, "Zeta");
         DistrRosterStore store(s.db->path());
         QStringList names;
         for (const DistrRosterStore::District& d : store.districtsByName())
             names << QString("%1:%2").arg(d.id).arg(d.name);
-        QCOMPARE(names, QStringList({"4: ", "3:Alby", "1:Norr", "2:Söder"}));
+        // A Swedish index: case ignored, Å Ä Ö after Z.
+        QCOMPARE(names, QStringList({"4: ", "3:Alby", "8:alfa", "1:Norr", "2:Söder", "9:Zeta",
+                                     "6:Åby", "5:Ängby", "7:örby"}));
         s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES ('V', 2, NULL), ('M', 2, "
                "9)");
         const QList<DistrRosterStore::Votes> votes = store.votesOf(2);

@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -192,6 +193,7 @@ private Q_SLOTS:
         s.addDistrict(1, 1, "Centrum");
         s.setParties({"A:Parti A:7000", "B:Parti B:5000", "C:Parti C:3000"});
         s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES ('B', 1, 4321)");
+        SettingsSandbox::setRaw("ForHeader", "för Bygg/Miljö");
         frmED_VisaSkrivUt* w = openScreen();
         QVERIFY(w);
         const QString file = s.db->filePath("resultat");
@@ -199,8 +201,17 @@ private Q_SLOTS:
         CouncilSession::action(w, "mnuSparaPdf")->trigger();
         QCOMPARE(s.messages.saveDialogs.size(), 1);
         QCOMPARE(s.messages.saveDialogs.first().filters, QStringList({"PDF-filer (*.pdf)"}));
+        // Proposed: the heading and the date, in the user's folders, not the program's.
+        const QFileInfo proposed(s.messages.saveDialogs.first().defaultText);
+        QCOMPARE(proposed.fileName(), QString("Valsit Bygg Miljö 2026-09-13.pdf"));
+        QVERIFY(proposed.absolutePath().startsWith(QDir::homePath()));
         QVERIFY(QFileInfo::exists(file + ".pdf"));
-        QVERIFY(status(w).startsWith("Resultatet är sparat i "));
+        // The "*" note stays; where the file went shows below.
+        QCOMPARE(status(w), doneText);
+        QVERIFY(w->statusBar()->currentMessage().startsWith("Resultatet är sparat i "));
+        CouncilSession::action(w, "mnuSparaPdf")->trigger(); // cancelled
+        QCOMPARE(QFileInfo(s.messages.saveDialogs.last().defaultText).absolutePath(),
+                 QFileInfo(file).absolutePath());
         const QString text = PdfReadBack::run("pdftotext", {"-enc", "UTF-8", file + ".pdf", "-"});
         if (text.isEmpty())
             QSKIP("pdftotext is not installed");
@@ -223,14 +234,33 @@ private Q_SLOTS:
         QCOMPARE(QDir(s.db->folder()).entryList({"*.pdf"}), QStringList());
     }
 
-    void saveAsPdfToAFolderThatIsGone()
+    // A failed save says so, after the hourglass, and leaves no file, not even half a one.
+    void saveAsPdfFails_data()
     {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("districts"); // the district votes cannot be read
+        QTest::newRow("folder gone") << "saknas/resultat.pdf" << false;
+        QTest::newRow("district votes unreadable") << "resultat.pdf" << true;
+    }
+    void saveAsPdfFails()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, districts);
+        if (districts) {
+            engine().setVisaDistriktSW(true);
+            s.addDistrict(1, 1, "Centrum");
+        }
         frmED_VisaSkrivUt* w = openScreen();
         QVERIFY(w);
-        s.messages.saveFiles.enqueue(s.db->filePath("saknas/resultat.pdf"));
+        if (districts)
+            s.exec("ALTER TABLE DistrRoster RENAME TO Borta");
+        s.messages.saveFiles.enqueue(s.db->filePath(file));
         CouncilSession::action(w, "mnuSparaPdf")->trigger();
         QCOMPARE(s.messages.shown.size(), 1);
         QVERIFY(s.messages.shown.first().text.startsWith("PDF-filen kunde inte sparas. "));
+        QVERIFY(!s.messages.shown.first().busyPointer);
+        QCOMPARE(QDir(s.db->folder()).entryList({"*.pdf*"}), QStringList());
+        QCOMPARE(status(w), doneText);
         QVERIFY(!engine().SkrivUtSW());
         QVERIFY(CouncilSession::openWindow("frmED_VisaSkrivUt"));
     }
@@ -305,24 +335,44 @@ private Q_SLOTS:
     void printout_data()
     {
         QTest::addColumn<bool>("confirm");
+        QTest::addColumn<bool>("districts"); // the district votes cannot be read
         QTest::addColumn<QString>("status");
-        QTest::newRow("printed") << true << "OK! Bearbetning klar";
-        QTest::newRow("cancelled") << false << "Utskriften avbröts. Ingenting skrevs ut.";
+        QTest::addColumn<QString>("message"); // seen before the window closes
+        QTest::newRow("printed") << true << false << "OK! Bearbetning klar"
+                                 << "";
+        QTest::newRow("cancelled") << false << false << "Utskriften avbröts. Ingenting skrevs ut."
+                                   << "Utskriften avbröts. Ingenting skrevs ut.";
+        QTest::newRow("run fails") << true << true << "Utskriften misslyckades."
+                                   << "Utskriften misslyckades. Ingenting skrevs ut. ";
     }
     void printout()
     {
         QFETCH(bool, confirm);
+        QFETCH(bool, districts);
         QFETCH(QString, status);
+        QFETCH(QString, message);
         engine().setSkrivUtSW(true);
+        if (districts) {
+            engine().setVisaDistriktSW(true);
+            s.addDistrict(1, 1, "Centrum");
+            s.exec("ALTER TABLE DistrRoster RENAME TO Borta");
+        }
         s.printScript.confirm = confirm;
         QCOMPARE(runPrintWindow(), status);
         QCOMPARE(s.printScript.dialogs, 1);
+        QVERIFY(!s.printScript.busyPointer);
         QVERIFY(!CouncilSession::openWindow("frmED_SkrivUt"));
         QCOMPARE(WindowRegistry::instance().shown.last(), QString("frmE_PrelRes"));
-        QCOMPARE(QFileInfo::exists(s.printScript.pdfPath), confirm);
-        QCOMPARE(engine().PartiValRes(1), confirm ? 5 : 0);
-        QCOMPARE(s.messages.texts(), QStringList());
-        if (!confirm)
+        const bool printed = confirm && !districts;
+        QCOMPARE(QFileInfo::exists(s.printScript.pdfPath), printed);
+        if (printed)
+            QCOMPARE(engine().PartiValRes(1), 5);
+        QCOMPARE(s.messages.texts().size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QVERIFY(s.messages.texts().first().startsWith(message));
+            QVERIFY(!s.messages.shown.first().busyPointer);
+        }
+        if (!printed)
             return;
         const QString text =
             PdfReadBack::run("pdftotext", {"-enc", "UTF-8", s.printScript.pdfPath, "-"});

@@ -256,7 +256,9 @@ private Q_SLOTS:
             QTest::mouseClick(find(w, "Option1(1)"), Qt::LeftButton, {}, QPoint(5, 5));
         click(w, "cmdNext");
         CouncilSession::settle();
-        QCOMPARE(s.messages.texts(), QStringList());
+        // Only the print window speaks: its dialog was cancelled.
+        QCOMPARE(s.messages.texts(),
+                 print ? QStringList({"Utskriften avbröts. Ingenting skrevs ut."}) : QStringList());
         RostBer& e = engine();
         QCOMPARE(e.Rubrik1(), rubrik);
         QVERIFY(e.VisaDistriktSW());
@@ -272,28 +274,37 @@ private Q_SLOTS:
 
     void rules_data()
     {
+        QTest::addColumn<int>("rule"); // 0 today's, 1 older, 2 own values
         QTest::addColumn<int>("divisorIndex");
         QTest::addColumn<QString>("sparr");
         QTest::addColumn<double>("divisor");
         QTest::addColumn<double>("percent"); // -1: refused
-        QTest::newRow("defaults") << 0 << "0" << 1.4 << 0.0;
-        QTest::newRow("1,2 and 4 %") << 1 << "4" << 1.2 << 4.0;
-        QTest::newRow("decimal comma") << 0 << "2,5" << 1.4 << 2.5;
-        QTest::newRow("above 100") << 0 << "120" << 1.4 << -1.0;
-        QTest::newRow("empty") << 1 << "" << 1.4 << -1.0;
+        QTest::newRow("no choice: today's rules") << 0 << 1 << "2" << 1.2 << 2.0;
+        QTest::newRow("older rules") << 1 << 0 << "0" << 1.4 << 0.0;
+        QTest::newRow("own 1,2 and 4 %") << 2 << 1 << "4" << 1.2 << 4.0;
+        QTest::newRow("own decimal comma") << 2 << 0 << "2,5" << 1.4 << 2.5;
+        QTest::newRow("own above 100") << 2 << 0 << "120" << 1.4 << -1.0;
+        QTest::newRow("own empty") << 2 << 1 << "" << 1.4 << -1.0;
     }
     void rules()
     {
+        QFETCH(int, rule);
         QFETCH(int, divisorIndex);
         QFETCH(QString, sparr);
         QFETCH(double, divisor);
         QFETCH(double, percent);
         frmE_PrelRes* w = open();
         QVERIFY(w);
-        QCOMPARE(find<QComboBox>(w, "cboForstaDivisor")->currentText(), QString("1,4"));
-        QCOMPARE(box(w, "txtSparr")->text(), QString("0"));
-        find<QComboBox>(w, "cboForstaDivisor")->setCurrentIndex(divisorIndex);
-        typeInto(box(w, "txtSparr"), sparr);
+        auto* named = find<QComboBox>(w, "cboRegler");
+        QCOMPARE(named->currentText(), QString("Gällande regler (från 2018): 1,2 och spärr 2 %"));
+        QCOMPARE(find<QComboBox>(w, "cboForstaDivisor")->currentText(), QString("1,2"));
+        QCOMPARE(box(w, "txtSparr")->text(), QString("2"));
+        QVERIFY(!box(w, "txtSparr")->isEnabled());
+        named->setCurrentIndex(rule);
+        if (rule == 2) {
+            find<QComboBox>(w, "cboForstaDivisor")->setCurrentIndex(divisorIndex);
+            typeInto(box(w, "txtSparr"), sparr);
+        }
         click(w, "cmdNext");
         CouncilSession::settle();
         if (percent < 0) {
@@ -315,6 +326,7 @@ private Q_SLOTS:
         auto* again = qobject_cast<frmE_PrelRes*>(CouncilSession::openWindow("frmE_PrelRes"));
         QVERIFY(again);
         QVERIFY(QTest::qWaitForWindowActive(again));
+        QCOMPARE(find<QComboBox>(again, "cboRegler")->currentIndex(), rule);
         QCOMPARE(find<QComboBox>(again, "cboForstaDivisor")->currentIndex(),
                  divisor == 1.2 ? 1 : 0);
         QCOMPARE(box(again, "txtSparr")->text(), sparr);
@@ -583,15 +595,19 @@ private Q_SLOTS:
 
     // ---- districts ----
 
-    void totalsSurviveADistrictVisitWithoutDistrictVotes_data()
+    // Typed totals are replaced by district sums only when the user agrees.
+    void totalsSurviveADistrictVisit_data()
     {
         QTest::addColumn<bool>("lookAtADistrict");
-        QTest::newRow("no district chosen") << false;
-        QTest::newRow("a district looked at") << true;
+        QTest::addColumn<QString>("typed"); // votes typed for S in the district
+        QTest::newRow("no district chosen") << false << "";
+        QTest::newRow("a district looked at") << true << "";
+        QTest::newRow("replacing declined") << true << "7";
     }
-    void totalsSurviveADistrictVisitWithoutDistrictVotes()
+    void totalsSurviveADistrictVisit()
     {
         QFETCH(bool, lookAtADistrict);
+        QFETCH(QString, typed);
         s.addDistrict(1, 1, "Norra");
         frmE_PrelRes* w = open();
         QVERIFY(w);
@@ -603,13 +619,24 @@ private Q_SLOTS:
         QVERIFY(!find(w, "Frame7")->isVisible());
         if (lookAtADistrict)
             chooseDistrict(w, "Norra");
-        toTotals(w);
-        QCOMPARE(s.value("SELECT COUNT(*) FROM DistrRoster").toInt(), lookAtADistrict ? 4 : 0);
+        if (!typed.isEmpty())
+            typeVotes(w, rowOf(w, "S"), typed);
+        toTotals(w); // the question's default answer is No
+        QCOMPARE(s.value("SELECT COUNT(*) FROM DistrRoster").toInt(), typed.isEmpty() ? 0 : 1);
         QCOMPARE(menuTitle(w, "mnuExit"), QString("Avsluta"));
         QVERIFY(!find(w, "Frame5")->isVisible());
         QCOMPARE(s.column("SELECT Roster FROM Partier ORDER BY PartiID"),
                  QStringList({"3000", "5000", "1000", "<null>"}));
-        QCOMPARE(s.messages.texts(), QStringList());
+        if (typed.isEmpty()) {
+            QCOMPARE(s.messages.texts(), QStringList());
+            return;
+        }
+        QCOMPARE(s.messages.texts(),
+                 QStringList({"Distriktens summor skiljer sig från partiernas totala röster:\r\n"
+                              "S: 5000 blir 7\r\n"
+                              "Vill du ersätta de totala rösterna med distriktens summor?"}));
+        QCOMPARE(s.messages.shown[0].buttons, MessageService::YesNo);
+        QCOMPARE(s.messages.shown[0].defaultButton, MessageService::SecondButton);
     }
 
     void districtVotesAreStoredAndSummed()
@@ -640,19 +667,52 @@ private Q_SLOTS:
         chooseDistrict(w, "Södra"); // stores Norra first
         QCOMPARE(s.value("SELECT Roster FROM DistrRoster WHERE PartiID='S' AND DistrID=1").toInt(),
                  100);
-        QCOMPARE(s.value("SELECT COUNT(*) FROM DistrRoster WHERE DistrID=1").toInt(), 4);
+        // Only the cells typed in: S and M.
+        QCOMPARE(s.value("SELECT COUNT(*) FROM DistrRoster WHERE DistrID=1").toInt(), 2);
         QCOMPARE(box(w, QString("Text3(%1)").arg(rowOf(w, "S")))->text(), QString("0"));
         typeVotes(w, rowOf(w, "S"), "7");
         typeVotes(w, rowOf(w, "X"), "3");
         // The same district again: stored and read back.
         chooseDistrict(w, "Södra");
         QCOMPARE(box(w, QString("Text3(%1)").arg(rowOf(w, "S")))->text(), QString("7"));
+        s.messages.answers.enqueue(MessageService::AnswerYes);
         toTotals(w);
+        // V has no district votes at all: its typed total stands.
         QCOMPARE(s.column("SELECT PartiID || '=' || Roster FROM Partier ORDER BY PartiID"),
-                 QStringList({"M=40", "S=107", "V=0", "X=3"}));
-        QCOMPARE(gridColumn(w, "MSFlexGrid1", 0), QStringList({"S", "M", "X", "V"}));
-        QCOMPARE(box(w, "Text1(3)")->text(), QString("107"));
-        QCOMPARE(s.messages.texts(), QStringList());
+                 QStringList({"M=40", "S=107", "V=1000", "X=3"}));
+        QCOMPARE(gridColumn(w, "MSFlexGrid1", 0), QStringList({"V", "S", "M", "X"}));
+        QCOMPARE(s.messages.texts(),
+                 QStringList({"Distriktens summor skiljer sig från partiernas totala röster:\r\n"
+                              "S: 5000 blir 107\r\nM: 3000 blir 40\r\nX: 0 blir 3\r\n"
+                              "Vill du ersätta de totala rösterna med distriktens summor?"}));
+    }
+
+    // A district that cannot be stored or read leaves the one on screen as it was.
+    void theDistrictOnScreenStaysWhenAnotherCannotBeShown()
+    {
+        s.addDistrict(1, 1, "Norra");
+        s.addDistrict(2, 2, "Södra");
+        s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES ('S', 1, 100)");
+        frmE_PrelRes* w = open();
+        QVERIFY(w);
+        toDistricts(w);
+        chooseDistrict(w, "Norra");
+        auto* cbo = find<QComboBox>(w, "cboDistr");
+        typeVotes(w, rowOf(w, "M"), "3000000000");
+        chooseDistrict(w, "Södra"); // refused: not a count
+        QCOMPARE(s.messages.shown.size(), 1);
+        QCOMPARE(cbo->currentText(), QString("Norra"));
+        QCOMPARE(w->selectedDistrictId(), 1);
+        typeVotes(w, rowOf(w, "M"), "30");
+        chooseDistrict(w, "Norra");
+        s.exec("ALTER TABLE DistrRoster RENAME TO Borta");
+        chooseDistrict(w, "Södra"); // cannot be read
+        QCOMPARE(s.messages.shown.size(), 2);
+        QVERIFY(s.messages.texts().last().startsWith("Distriktets röster kunde inte läsas."));
+        QCOMPARE(cbo->currentText(), QString("Norra"));
+        QCOMPARE(w->selectedDistrictId(), 1);
+        QCOMPARE(box(w, QString("Text3(%1)").arg(rowOf(w, "S")))->text(), QString("100"));
+        QCOMPARE(box(w, QString("Text3(%1)").arg(rowOf(w, "M")))->text(), QString("30"));
     }
 
     void votesTooLargeAreNotStored()
@@ -674,9 +734,10 @@ private Q_SLOTS:
         QCOMPARE(s.value("SELECT COUNT(*) FROM DistrRoster").toInt(), 0);
         QCOMPARE(roster("M"), 3000);
         typeVotes(w, rowOf(w, "M"), "30");
+        s.messages.answers.enqueue(MessageService::AnswerYes);
         toTotals(w);
         QCOMPARE(roster("M"), 30);
-        QCOMPARE(roster("S"), 0);
+        QCOMPARE(roster("S"), 5000); // no district votes typed for it
     }
 
     void anUnexpectedFaultInAHandlerIsReportedAndStoresNothing()
@@ -687,6 +748,7 @@ private Q_SLOTS:
         toDistricts(w);
         chooseDistrict(w, "Enda");
         typeVotes(w, rowOf(w, "S"), "70");
+        typeVotes(w, rowOf(w, "M"), "3");
         box(w, QString("Text3(%1)").arg(rowOf(w, "M")))->setText("3x"); // pasted, say
         s.messages.failNextMessage = true; // the refusal of "3x" fails half-way
         toTotals(w);
@@ -704,6 +766,7 @@ private Q_SLOTS:
         QCOMPARE(roster("S"), 5000);
         // The user mends the figure and carries on.
         typeVotes(w, rowOf(w, "M"), "30");
+        s.messages.answers.enqueue(MessageService::AnswerYes); // the district sums replace
         toTotals(w);
         QCOMPARE(menuTitle(w, "mnuDistrTot"), QString("TOTALT"));
         QCOMPARE(roster("S"), 70);
@@ -728,6 +791,7 @@ private Q_SLOTS:
         QVERIFY(row > 0);
         QVERIFY(box(w, QString("Text3(%1)").arg(row))->isVisible());
         typeVotes(w, row, "60");
+        s.messages.answers.enqueue(MessageService::AnswerYes);
         toTotals(w);
         QCOMPARE(s.value("SELECT Roster FROM DistrRoster WHERE PartiID='NY'").toInt(), 60);
         QCOMPARE(roster("NY"), 60);
@@ -775,7 +839,8 @@ private Q_SLOTS:
         toTotals(w);
         QVERIFY(find(w, "Frame4")->isVisible());
         click(w, "cmdButt2(4)");
-        typeInto(box(w, "Text2(1)"), "3");
+        typeInto(box(w, "Text2(1)"), "3A"); // a number: digits only
+        QCOMPARE(box(w, "Text2(1)")->text(), QString("3"));
         typeInto(box(w, "Text2(2)"), "Gamma");
         click(w, "cmdButt2(6)");
         QCOMPARE(s.value("SELECT COUNT(*) FROM Distrikt WHERE DistrNamn='Gamma'").toInt(), 1);

@@ -4,10 +4,10 @@
 #include "SettingsSandbox.h"
 #include "TemplateCopy.h"
 
-#include "shell/AppGlobals.h"
 #include "data/DataControl.h"
 #include "data/DatabaseChooser.h"
 #include "data/ElectionDatabase.h"
+#include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
 
 #include <QCryptographicHash>
@@ -186,12 +186,30 @@ private Q_SLOTS:
             QCOMPARE(m_settings.value("ForHeader"), heading);
     }
 
-    void cancelledDialogChecksTheCurrentAgain()
+    // Cancel changes nothing: not the database, not a heading typed by the user.
+    void cancelledDialogChangesNothing()
     {
-        QVERIFY(chooser().ValjDatabas(nullptr));
+        m_settings.setValue("ForHeader", "för Bygg & Miljö");
+        QString heading = "unchanged";
+        QVERIFY(chooser().ValjDatabas(&heading));
         QVERIFY(m_messages.shown.isEmpty());
         QCOMPARE(g().DBSokVag, m_work->path());
-        QCOMPARE(m_settings.value("ValsitNmn"), QString("Prev.mdb"));
+        QVERIFY(!SettingsSandbox::contains("ValsitNmn"));
+        QCOMPARE(heading, QString("unchanged"));
+        QCOMPARE(m_settings.value("ForHeader"), QString("för Bygg & Miljö"));
+    }
+
+    // Working on the template next to the program, the dialog opens where the user
+    // chose a database last, not in the program's folder.
+    void dialogOpensInTheFolderLastUsed()
+    {
+        QVERIFY(QFile::copy(TemplateCopy::templatePath(), join(m_other->path(), "Mora.mdb")));
+        m_messages.files.enqueue(join(m_other->path(), "Mora.mdb"));
+        QVERIFY(chooser().ValjDatabas(nullptr));
+        useWorking(m_program->folder(), "Valsit.mdb");
+        QVERIFY(chooser().ValjDatabas(nullptr)); // cancelled
+        QCOMPARE(m_messages.fileDialogs.last().defaultText, m_other->path());
+        QCOMPARE(g().DBSokVag, m_program->path());
     }
 
     // The fallbacks: the chosen file, then the previous database, then the template in
@@ -352,9 +370,9 @@ private Q_SLOTS:
         QCOMPARE(g().DBKat, m_work->folder());
         QCOMPARE(heading, "för " + name);
         QCOMPARE(m_settings.value("ForHeader"), "för " + name);
-        // The new database is the working one only until the next load.
-        QVERIFY(!SettingsSandbox::contains("ValsitKat"));
-        QVERIFY(!SettingsSandbox::contains("ValsitNmn"));
+        // The new database stays the working one at the next load.
+        QCOMPARE(m_settings.value("ValsitKat"), m_work->folder());
+        QCOMPARE(m_settings.value("ValsitNmn"), name + ".mdb");
     }
 
     void createNewRefused_data()
@@ -369,6 +387,7 @@ private Q_SLOTS:
         QTest::newRow("path in the name") << "../Uppsala" << true
                                           << "Namnet '../Uppsala' får inte innehålla tecknen / "
                                              "eller \\. Ange bara ett namn, t ex Uppsala";
+        QTest::newRow("cancelled") << QString() << true << QString(); // no message
     }
 
     void createNewRefused()
@@ -379,15 +398,18 @@ private Q_SLOTS:
         if (templateInFolder)
             QVERIFY(!m_work->addCopy("Valsit.mdb").isEmpty());
         const QStringList before = QDir(m_work->folder()).entryList(QDir::Files);
-        m_messages.inputs.enqueue(answer);
+        m_messages.inputs.enqueue(answer.isNull() ? std::nullopt : std::optional<QString>(answer));
         QString heading = "unchanged";
         QVERIFY(!chooser().SkapaNyDB(&heading));
-        QCOMPARE(m_messages.texts(), QStringList{message.replace("{work}", m_work->folder())});
+        QCOMPARE(m_messages.texts(),
+                 message.isNull() ? QStringList()
+                                  : QStringList{message.replace("{work}", m_work->folder())});
         QCOMPARE(QDir(m_work->folder()).entryList(QDir::Files), before);
         QVERIFY(!QFile::exists(m_work->folder() + "/../Uppsala.mdb"));
         QCOMPARE(g().DBSokVag, m_work->path());
         QCOMPARE(heading, QString("unchanged"));
         QVERIFY(!SettingsSandbox::contains("ForHeader"));
+        QVERIFY(!SettingsSandbox::contains("ValsitNmn"));
     }
 
     void createTestTwice()

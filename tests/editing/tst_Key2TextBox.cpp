@@ -360,6 +360,16 @@ void tst_Key2TextBox::markeraOnFocusSurvivesTheClick()
     QTRY_COMPARE(votes->selectedText(), QStringLiteral("4711"));
     QTest::keyClicks(votes, "12");
     QCOMPARE(votes->text(), QStringLiteral("12"));
+
+    // The program gave the focus ("Ändra" does): the user's first click still types over.
+    votes->setText("0");
+    other->setFocus();
+    votes->setFocus();
+    QTRY_VERIFY(votes->hasSelectedText());
+    QTest::mouseClick(votes, Qt::LeftButton, Qt::NoModifier, QPoint(3, votes->height() / 2));
+    QTRY_COMPARE(votes->selectedText(), QStringLiteral("0"));
+    QTest::keyClicks(votes, "6066");
+    QCOMPARE(votes->text(), QStringLiteral("6066"));
 }
 
 QTEST_MAIN(tst_Key2TextBox)

@@ -1,5 +1,6 @@
 // The message service on real Qt dialogs, answered as a user would while they are open.
 #include "shell/ui/QtMessageService.h"
+#include "shell/ui/SwedishTranslations.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -118,7 +119,10 @@ private Q_SLOTS:
                 box->reject();
         });
         QtMessageService service;
-        QCOMPARE(service.inputBox("Ange rubrik", "Valsitberäkning för", "Uppsala"), result);
+        bool accepted = !accept;
+        QCOMPARE(service.inputBox("Ange rubrik", "Valsitberäkning för", "Uppsala", &accepted),
+                 result);
+        QCOMPARE(accepted, accept);
         QCOMPARE(label, QString("Ange rubrik"));
         QCOMPARE(title, QString("Valsitberäkning för"));
     }
@@ -153,6 +157,17 @@ private Q_SLOTS:
         const QString got = service.fileOpen("Hämta databas", path, {"Valsit Database (*.mdb)"});
         QCOMPARE(got, accept ? path : QString());
         QCOMPARE(filters, QStringList{"Valsit Database (*.mdb)"});
+    }
+
+    // Last: the translations stay installed. Qt's own dialogs speak Swedish, their
+    // standard buttons included.
+    void swedishTranslations()
+    {
+        QVERIFY(SwedishTranslations::install(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QString("Skriv ut"));
+        QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QString("Spara"));
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("Avbryt"));
     }
 };
 

@@ -1,11 +1,14 @@
 #include "FakeMessageService.h"
 
+#include <QGuiApplication>
+
 #include <stdexcept>
 
 MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons buttons, Icon icon,
                                                   const QString& title, DefaultButton defaultButton)
 {
-    shown.append({text, buttons, icon, title, defaultButton});
+    shown.append(
+        {text, buttons, icon, title, defaultButton, QGuiApplication::overrideCursor() != nullptr});
     if (failNextMessage) {
         failNextMessage = false;
         throw std::runtime_error("Testfel");
@@ -28,11 +31,15 @@ MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons b
 }
 
 QString FakeMessageService::inputBox(const QString& prompt, const QString& title,
-                                     const QString& defaultText)
+                                     const QString& defaultText, bool* accepted)
 {
     prompts.append(prompt);
     inputBoxes.append({prompt, title, defaultText, {}});
-    return inputs.isEmpty() ? defaultText : inputs.dequeue();
+    const std::optional<QString> answer =
+        inputs.isEmpty() ? std::optional<QString>(defaultText) : inputs.dequeue();
+    if (accepted)
+        *accepted = answer.has_value();
+    return answer.value_or(QString());
 }
 
 QString FakeMessageService::fileOpen(const QString& title, const QString& directory,

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Records every dialog shown and answers from queues; an empty queue answers with the
 // dialog's default button, an empty input or no file.
 class FakeMessageService : public MessageService
@@ -19,12 +21,13 @@ public:
         Icon icon;
         QString title;
         DefaultButton defaultButton;
+        bool busyPointer; // the hourglass was up while the box waited for the user
     };
 
     Answer msgBox(const QString& text, Buttons buttons, Icon icon, const QString& title,
                   DefaultButton defaultButton = FirstButton) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                     bool* accepted = nullptr) override;
     QString fileOpen(const QString& title, const QString& directory,
                      const QStringList& filters) override;
     QString fileSave(const QString& title, const QString& directory,
@@ -45,7 +48,7 @@ public:
     QList<Asked> fileDialogs;
     QList<Asked> saveDialogs;
     QQueue<Answer> answers;
-    QQueue<QString> inputs;
+    QQueue<std::optional<QString>> inputs; // std::nullopt: the user cancels the box
     QQueue<QString> files;
     QQueue<QString> saveFiles; // answers of the file-save dialog
     // The next message box is recorded, then fails with an exception (a fault in the

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "report/PrinterChoice.h"
 #include "report/PdfPrinter.h"
+#include "report/PrinterChoice.h"
 
+#include <QGuiApplication>
 #include <QString>
 
 #include <memory>
@@ -17,6 +18,7 @@ public:
         bool confirm = true;
         QString pdfPath;
         int dialogs = 0;
+        bool busyPointer = false; // the hourglass was up over a dialog
     };
 
     explicit FakePrinterChoice(Script& script) : m_script(script) {}
@@ -24,6 +26,7 @@ public:
     bool choosePrinter() override
     {
         ++m_script.dialogs;
+        m_script.busyPointer = m_script.busyPointer || QGuiApplication::overrideCursor();
         if (m_script.confirm)
             m_pdf = std::make_unique<PdfPrinter>(m_script.pdfPath);
         return m_script.confirm;

@@ -17,7 +17,9 @@ DistrRegisterPanel::DistrRegisterPanel(MessageService& messages, const Key2TextB
                           QStringLiteral("DistrNr"), 6, 1100);
     m_text2[2] = addField(QStringLiteral("Text2(2)"), QStringLiteral("Distrikt namn"),
                           QStringLiteral("DistrNamn"), 50);
-    keys.hook(m_text2[1], &Key2TextBox::txtAlphaNum);
+    // The district number is a number in the database: letters would only be refused
+    // later, as a program error.
+    keys.hook(m_text2[1], &Key2TextBox::txt0_9);
     for (int i = 1; i <= 2; ++i)
         MarkeraOnFocus::attach(m_text2[i], keys);
     setFocusField(m_text2[1]);

@@ -75,6 +75,9 @@ DistrVotePanel::DistrVotePanel(MessageService& messages, const Key2TextBox& keys
         keys.hook(m_text3[i], &Key2TextBox::txt0_9);
         MarkeraOnFocus::attach(m_text3[i], keys);
         connect(m_text3[i], &QLineEdit::textChanged, this, [this, i] { rosterChanged(i); });
+        // Only the cells the user types in are stored: merely looking at a district must
+        // not make every party a party with a district count.
+        connect(m_text3[i], &QLineEdit::textEdited, this, [this, i] { m_typedRows.insert(i); });
         grid->addWidget(m_text5[i], i, 0);
         grid->addWidget(m_text3[i], i, 1);
         grid->addWidget(m_text4[i], i, 2);
@@ -157,21 +160,29 @@ void DistrVotePanel::choose(int listIndex)
                           MessageService::NoIcon, AppInfo::appNamn());
         return;
     }
-    if (votesShown()) {
-        if (!store())
-            return;
-    } else {
-        m_frame7->show();
+    const bool shown = votesShown();
+    // The list goes back to the district on screen when the new one cannot be shown.
+    const auto stayOnShown = [this, shown] {
+        m_cboDistr->setCurrentIndex(shown ? m_cboDistrID->findText(QString::number(m_valtDistrID))
+                                          : -1);
+    };
+    if (shown && !store()) {
+        stayOnShown();
+        return;
     }
-    m_cboDistrID->setCurrentIndex(listIndex);
-    m_valtDistrID = m_cboDistrID->itemText(listIndex).toInt();
-
+    const qint32 chosenID = m_cboDistrID->itemText(listIndex).toInt();
     QList<DistrRosterStore::Votes> votes;
     try {
-        votes = DistrRosterStore(m_dbPath).votesOf(m_valtDistrID);
+        votes = DistrRosterStore(m_dbPath).votesOf(chosenID);
     } catch (const DbError& e) {
+        // Zeros on screen would be stored over the real votes later.
         dbError(QStringLiteral("Distriktets röster kunde inte läsas. ") + e.Description());
+        stayOnShown();
+        return;
     }
+    m_frame7->show();
+    m_cboDistrID->setCurrentIndex(listIndex);
+    m_valtDistrID = chosenID;
     for (int i = 1; i <= Rows; ++i)
         m_text3[i]->setText(QStringLiteral("0"));
     for (const DistrRosterStore::Votes& v : votes) {
@@ -182,6 +193,7 @@ void DistrVotePanel::choose(int listIndex)
             }
         }
     }
+    m_typedRows.clear();
     m_text3[1]->setFocus();
 }
 
@@ -189,6 +201,8 @@ bool DistrVotePanel::store()
 {
     QList<DistrRosterStore::Votes> votes;
     for (int i = 1; i <= m_shownRows; ++i) {
+        if (!m_typedRows.contains(i))
+            continue;
         bool ok = false;
         const qint32 roster = m_text3[i]->text().trimmed().toInt(&ok);
         if (!ok) {
@@ -199,12 +213,15 @@ bool DistrVotePanel::store()
         }
         votes.append({m_text5[i]->text(), roster});
     }
+    if (votes.isEmpty())
+        return true; // nothing typed: nothing to store
     try {
         DistrRosterStore(m_dbPath).store(m_valtDistrID, votes);
     } catch (const DbError& e) {
         dbError(QStringLiteral("Distriktets röster kunde inte lagras. ") + e.Description());
         return false;
     }
+    m_typedRows.clear();
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QPointer>
+#include <QSet>
 
 #include <functional>
 
@@ -78,4 +79,6 @@ private:
     QLineEdit* m_text4[Rows + 1] = {};
     int m_shownRows = Rows;
     qint32 m_valtDistrID = 0;
+    // Rows the user has typed in since the district was shown.
+    QSet<int> m_typedRows;
 };

@@ -1,5 +1,7 @@
 #include "council/ui/PartyPanel.h"
 
+#include "council/CouncilRules.h"
+
 #include "data/DataControl.h"
 #include "editing/Key2TextBox.h"
 #include "editing/MarkeraOnFocus.h"
@@ -16,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -105,6 +109,14 @@ void PartyPanel::buildChoices()
     auto* fRegler = new QGroupBox(QStringLiteral("Regler"), this);
     fRegler->setObjectName(QStringLiteral("fRegler"));
     auto* rules = new QGridLayout(fRegler);
+    // The rules by name; only "Egna värden" lets the user set the two values.
+    m_cboRegler = new QComboBox(fRegler);
+    m_cboRegler->setObjectName(QStringLiteral("cboRegler"));
+    for (CouncilRules::Named named : {CouncilRules::Today, CouncilRules::Older, CouncilRules::Own})
+        m_cboRegler->addItem(CouncilRules::namedText(named));
+    connect(m_cboRegler, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &PartyPanel::cboRegler_Change);
+    rules->addWidget(m_cboRegler, 0, 0, 1, 2);
     m_cboForstaDivisor = new QComboBox(fRegler);
     m_cboForstaDivisor->setObjectName(QStringLiteral("cboForstaDivisor"));
     m_cboForstaDivisor->addItem(QStringLiteral("1,4"));
@@ -113,10 +125,10 @@ void PartyPanel::buildChoices()
     m_txtSparr->setObjectName(QStringLiteral("txtSparr"));
     m_txtSparr->setMaximumWidth(twips(900));
     m_txtSparr->setAlignment(Qt::AlignRight);
-    rules->addWidget(new QLabel(QStringLiteral("Första divisor"), fRegler), 0, 0);
-    rules->addWidget(m_cboForstaDivisor, 0, 1);
-    rules->addWidget(new QLabel(QStringLiteral("Spärr i procent (0 = ingen)"), fRegler), 1, 0);
-    rules->addWidget(m_txtSparr, 1, 1);
+    rules->addWidget(new QLabel(QStringLiteral("Första divisor"), fRegler), 1, 0);
+    rules->addWidget(m_cboForstaDivisor, 1, 1);
+    rules->addWidget(new QLabel(QStringLiteral("Spärr i procent (0 = ingen)"), fRegler), 2, 0);
+    rules->addWidget(m_txtSparr, 2, 1);
     bottom->addWidget(fRegler);
 
     auto* frame3 = new QGroupBox(this);
@@ -167,4 +179,24 @@ void PartyPanel::Data1_Validate(int& Action, int& Save)
     }
     if (m_text1[3]->text() == QLatin1String("0"))
         tell(QStringLiteral("Parti med 0 valsit kan inte ingå"), 3);
+}
+
+void PartyPanel::setRules(const CouncilRules& rules)
+{
+    m_cboForstaDivisor->setCurrentIndex(std::lround(rules.forstaDivisor * 10) == 12 ? 1 : 0);
+    m_txtSparr->setText(CouncilRules::sparrText(rules.sparr));
+    m_cboRegler->setCurrentIndex(rules.named());
+    cboRegler_Change(rules.named());
+}
+
+void PartyPanel::cboRegler_Change(int Index)
+{
+    const auto named = static_cast<CouncilRules::Named>(Index);
+    if (named != CouncilRules::Own) {
+        const CouncilRules rules = CouncilRules::of(named);
+        m_cboForstaDivisor->setCurrentIndex(std::lround(rules.forstaDivisor * 10) == 12 ? 1 : 0);
+        m_txtSparr->setText(CouncilRules::sparrText(rules.sparr));
+    }
+    m_cboForstaDivisor->setEnabled(named == CouncilRules::Own);
+    m_txtSparr->setEnabled(named == CouncilRules::Own);
 }

@@ -2,6 +2,7 @@
 
 #include "editing/RecordPanel.h"
 
+class CouncilRules;
 class Key2TextBox;
 class QCheckBox;
 class QComboBox;
@@ -25,13 +26,18 @@ public:
     QCheckBox* check2() const { return m_check2; }
     QRadioButton* antDec(int index) const { return m_antDec[index]; }
     QRadioButton* option1(int index) const { return m_option1[index]; }
+    QComboBox* cboRegler() const { return m_cboRegler; }
     QComboBox* cboForstaDivisor() const { return m_cboForstaDivisor; }
     QLineEdit* txtSparr() const { return m_txtSparr; }
     QPushButton* cmdNext() const { return m_cmdNext; }
 
+    // Shows the rules: by name when they are today's or the older ones, else as own values.
+    void setRules(const CouncilRules& rules);
+
 private:
     void buildChoices();
     void Data1_Validate(int& Action, int& Save);
+    void cboRegler_Change(int Index);
 
     MessageService& m_messages;
     QLineEdit* m_text1[5] = {};
@@ -39,6 +45,7 @@ private:
     QCheckBox* m_check2 = nullptr;
     QRadioButton* m_antDec[2] = {};
     QRadioButton* m_option1[2] = {};
+    QComboBox* m_cboRegler = nullptr;
     QComboBox* m_cboForstaDivisor = nullptr;
     QLineEdit* m_txtSparr = nullptr;
     QPushButton* m_cmdNext = nullptr;

@@ -57,28 +57,41 @@ void frmED_SkrivUt::onActivate()
     AppGlobals& globals = AppGlobals::instance();
     RostBer* engine = globals.RostBerObj.get();
     m_lblMsg->setText(QStringLiteral(" "));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_lblMsg->setText(QStringLiteral("VÄNTA! Bearbetning pågår ...."));
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
+    // The print dialog waits for the user: no hourglass over it.
     std::unique_ptr<PrinterChoice> choice = printerChoice(this);
     if (!engine || !choice || !choice->choosePrinter()) {
-        // Cancel means no printout.
+        // Cancel means no printout. The window closes at once, so the user reads it in a
+        // box that waits.
         m_lblMsg->setText(QStringLiteral("Utskriften avbröts. Ingenting skrevs ut."));
+        globals.messages->msgBox(m_lblMsg->text(), MessageService::Ok, MessageService::Information,
+                                 globals.AppNamn);
     } else {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_lblMsg->setText(QStringLiteral("VÄNTA! Bearbetning pågår ...."));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QString failure;
+        bool rehearsed = false;
         try {
-            CouncilRun::runOnPaper(*engine, globals.DBSokVag, appReportHeader(),
-                                   *choice->printer());
+            // A run that fails must not leave half a printout: the report is made whole once
+            // without a printer, and only then goes to the printer.
+            const ReportHeader header = appReportHeader();
+            CouncilRun::rehearse(*engine, globals.DBSokVag, header);
+            rehearsed = true;
+            CouncilRun::runOnPaper(*engine, globals.DBSokVag, header, *choice->printer());
             m_lblMsg->setText(QStringLiteral("OK! Bearbetning klar"));
         } catch (const EngineError& e) {
-            m_lblMsg->setText(QStringLiteral("Utskriften misslyckades."));
-            dbError(QStringLiteral("Utskriften misslyckades. ") + e.message());
+            failure = e.message();
         } catch (const DbError& e) {
+            failure = QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description();
+        }
+        QApplication::restoreOverrideCursor();
+        if (!failure.isEmpty()) {
             m_lblMsg->setText(QStringLiteral("Utskriften misslyckades."));
-            dbError(QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description());
+            dbError(QStringLiteral("Utskriften misslyckades. ") +
+                    (rehearsed ? QString() : QStringLiteral("Ingenting skrevs ut. ")) + failure);
         }
     }
-    QApplication::restoreOverrideCursor();
     const QString text = m_lblMsg->text();
     Q_EMIT finished(text);
     // The window closes itself once the status has been painted.

@@ -1,13 +1,16 @@
 #include "council/ui/frmED_VisaSkrivUt.h"
 
+#include "council/CouncilEntry.h"
 #include "council/CouncilRun.h"
 #include "council/RostBer.h"
 #include "data/DbError.h"
 #include "report/ui/AppReportHeader.h"
 #include "report/ui/QtRichTextControl.h"
 #include "shell/AppGlobals.h"
+#include "shell/Clock.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
+#include "shell/SettingsStore.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/WindowStateRule.h"
 
@@ -17,7 +20,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -93,6 +99,7 @@ void frmED_VisaSkrivUt::onActivate()
     const QScopedValueRollback<bool> busy(m_busy, true);
     m_lblMsg->setText(QStringLiteral(" "));
     m_control->clear();
+    QString failure;
     {
         const WaitCursor hourglass;
         m_lblMsg->setText(busyText);
@@ -105,9 +112,12 @@ void frmED_VisaSkrivUt::onActivate()
             m_lblMsg->setText(doneText);
         } catch (const DbError& e) {
             m_lblMsg->setText(QStringLiteral(" "));
-            dbError(QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description());
+            failure = QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description();
         }
     }
+    // The message comes after the hourglass: it waits for the user, not the program.
+    if (!failure.isEmpty())
+        dbError(failure);
     m_control->flush();
     m_rtfPInfo->moveCursor(QTextCursor::Start);
 }
@@ -120,14 +130,14 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
     AppGlobals& globals = AppGlobals::instance();
     const QScopedValueRollback<bool> busy(m_busy, true);
     const Command command(this);
-    const QString proposed =
-        QDir(QFileInfo(globals.DBSokVag).absolutePath()).filePath(QStringLiteral("Valsit.pdf"));
+    const QString proposed = QDir(pdfFolder()).filePath(pdfName());
     QString file = globals.messages->fileSave(QStringLiteral("Spara resultatet som PDF"), proposed,
                                               {QStringLiteral("PDF-filer (*.pdf)")});
     if (file.isEmpty())
         return;
     if (QFileInfo(file).suffix().isEmpty())
         file += QStringLiteral(".pdf");
+    QString failure;
     {
         const WaitCursor hourglass;
         m_lblMsg->setText(busyText);
@@ -135,16 +145,49 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
         try {
             CouncilRun::saveAsPdf(*engine, globals.DBSokVag, appReportHeader(), file,
                                   QStringLiteral("Valsit - Preliminär Fullmäktige"));
-            m_lblMsg->setText(QStringLiteral("Resultatet är sparat i ") +
-                              QDir::toNativeSeparators(file));
+            SettingsStore().setValue(pdfFolderKey(), QFileInfo(file).absolutePath());
         } catch (const EngineError& e) {
-            m_lblMsg->setText(doneText);
-            dbError(QStringLiteral("PDF-filen kunde inte sparas. ") + e.message());
+            failure = e.message();
         } catch (const DbError& e) {
-            m_lblMsg->setText(doneText);
-            dbError(QStringLiteral("PDF-filen kunde inte sparas. ") + e.Description());
+            failure = e.Description();
         }
     }
+    // The "*" note stays: it explains the report still on screen.
+    m_lblMsg->setText(doneText);
+    if (failure.isEmpty()) {
+        statusBar()->showMessage(QStringLiteral("Resultatet är sparat i ") +
+                                 QDir::toNativeSeparators(file));
+    } else {
+        statusBar()->showMessage(QStringLiteral("PDF-filen sparades inte."));
+        dbError(QStringLiteral("PDF-filen kunde inte sparas. ") + failure);
+    }
+}
+
+QString frmED_VisaSkrivUt::pdfFolder()
+{
+    // Where the user saved last, else the documents folder: never the program's folder.
+    const QString last = SettingsStore().value(pdfFolderKey());
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+QString frmED_VisaSkrivUt::pdfName()
+{
+    // The heading and the date: "Valsit Uppsala 2026-09-13.pdf".
+    const AppGlobals& globals = AppGlobals::instance();
+    QString heading = CouncilEntry::HamtaRubrik(SettingsStore().value(QStringLiteral("ForHeader")));
+    static const QRegularExpression notInNames(QStringLiteral("[\\\\/:*?\"<>|]"));
+    heading.replace(notInNames, QStringLiteral(" "));
+    heading = heading.simplified();
+    const QDate today = globals.clock ? globals.clock->today() : QDate::currentDate();
+    QString name = QStringLiteral("Valsit ");
+    if (!heading.isEmpty() && heading != QLatin1String("RUBRIK"))
+        name += heading + QLatin1Char(' ');
+    return name + today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".pdf");
 }
 
 void frmED_VisaSkrivUt::mnuExit_Click()

@@ -4,6 +4,8 @@
 
 #include "shell/ui/WindowBase.h"
 
+#include <QString>
+
 #include <memory>
 
 class QAction;
@@ -30,6 +32,12 @@ public:
 
     // How many times the report was written (for the tests).
     int runs() const { return m_runs; }
+
+    // The setting that keeps the folder a PDF was last saved in.
+    static QString pdfFolderKey() { return QStringLiteral("PdfMapp"); }
+    // Where "Spara som PDF" proposes to save, and the name it proposes.
+    static QString pdfFolder();
+    static QString pdfName();
 
 protected:
     void onActivate() override;

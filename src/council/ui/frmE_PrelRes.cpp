@@ -8,6 +8,7 @@
 #include "council/ui/DistrVotePanel.h"
 #include "council/ui/PartyPanel.h"
 #include "data/DataControl.h"
+#include "shell/MessageService.h"
 #include "data/DbError.h"
 #include "editing/DAOdataCtl.h"
 #include "editing/RedigeraMenu.h"
@@ -147,10 +148,7 @@ void frmE_PrelRes::onActivate()
     m_frame1->antDec(rost.BerTalAntDec() != 0 ? 1 : 0)->setChecked(true);
     m_frame1->option1(rost.SkrivUtSW() ? 1 : 0)->setChecked(true);
 
-    const CouncilRules rules = CouncilRules::load(SettingsStore());
-    m_frame1->cboForstaDivisor()->setCurrentIndex(std::lround(rules.forstaDivisor * 10) == 12 ? 1
-                                                                                              : 0);
-    m_frame1->txtSparr()->setText(CouncilRules::sparrText(rules.sparr));
+    m_frame1->setRules(CouncilRules::load(SettingsStore()));
 
     if (!m_sourcesSet) {
         const QString db = AppGlobals::instance().DBSokVag;
@@ -395,7 +393,8 @@ bool frmE_PrelRes::LaddaDistrikt()
         return true;
     }
     // The register lists the districts by name from now on, as the choice does.
-    const DataSource byName = CouncilEntry::districtQuery(QStringLiteral("DistrNamn"));
+    const DataSource byName =
+        CouncilEntry::districtQuery(QStringLiteral("DistrNamn COLLATE SVENSKA"));
     m_frame4->navigator().setRecordSource(byName);
     m_frame4->data().setRecordSource(byName);
     try {
@@ -412,7 +411,23 @@ bool frmE_PrelRes::SummeraDistrRoster()
     if (!m_rowsLoaded)
         return true; // district mode not entered: nothing to sum
     try {
-        DistrRosterStore(AppGlobals::instance().DBSokVag).sumIntoTotals(m_frame5->codes());
+        DistrRosterStore store(AppGlobals::instance().DBSokVag);
+        const QList<DistrRosterStore::TotalChange> changes = store.totalChanges(m_frame5->codes());
+        // A total typed or corrected by hand is replaced only when the user agrees.
+        if (!changes.isEmpty()) {
+            QString text = QStringLiteral("Distriktens summor skiljer sig från partiernas "
+                                          "totala röster:");
+            for (const DistrRosterStore::TotalChange& c : changes)
+                text += QStringLiteral("\r\n") + c.partiID + QStringLiteral(": ") +
+                        QString::number(c.total) + QStringLiteral(" blir ") +
+                        QString::number(c.sum);
+            text += QStringLiteral("\r\nVill du ersätta de totala rösterna med distriktens "
+                                   "summor?");
+            if (messages().msgBox(text, MessageService::YesNo, MessageService::Question,
+                                  AppGlobals::instance().AppNamn,
+                                  MessageService::SecondButton) == MessageService::AnswerYes)
+                store.replaceTotals(changes);
+        }
         m_frame1->data().Refresh();
     } catch (const DbError& e) {
         dbError(QStringLiteral("Partiernas totala röster kunde inte summeras. ") + e.Description());

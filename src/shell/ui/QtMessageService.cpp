@@ -87,7 +87,7 @@ MessageService::Answer QtMessageService::msgBox(const QString& text, Buttons but
 }
 
 QString QtMessageService::inputBox(const QString& prompt, const QString& title,
-                                   const QString& defaultText)
+                                   const QString& defaultText, bool* accepted)
 {
     QInputDialog box(QApplication::activeWindow());
     box.setWindowTitle(title);
@@ -95,7 +95,10 @@ QString QtMessageService::inputBox(const QString& prompt, const QString& title,
     box.setTextValue(defaultText);
     box.setOkButtonText(QStringLiteral("OK"));
     box.setCancelButtonText(QStringLiteral("Avbryt"));
-    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+    const bool ok = box.exec() == QDialog::Accepted;
+    if (accepted)
+        *accepted = ok;
+    return ok ? box.textValue() : QString();
 }
 
 QString QtMessageService::fileOpen(const QString& title, const QString& directory,

@@ -9,8 +9,8 @@ class QtMessageService : public MessageService
 public:
     Answer msgBox(const QString& text, Buttons buttons, Icon icon, const QString& title,
                   DefaultButton defaultButton = FirstButton) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                     bool* accepted = nullptr) override;
     QString fileOpen(const QString& title, const QString& directory,
                      const QStringList& filters) override;
     QString fileSave(const QString& title, const QString& directory,

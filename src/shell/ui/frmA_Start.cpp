@@ -30,6 +30,22 @@ std::function<int()> frmA_Start::screenHeight = [] {
     return screen ? screen->size().height() : 0;
 };
 
+namespace {
+
+// A caption shows a heading or a path as typed: a lone "&" would mark a shortcut letter
+// and vanish ("Bygg & Miljö").
+void setCaption(QAction* item, QString text)
+{
+    item->setText(text.replace(QLatin1Char('&'), QLatin1String("&&")));
+}
+
+QString caption(const QAction* item)
+{
+    return item->text().replace(QLatin1String("&&"), QLatin1String("&"));
+}
+
+} // namespace
+
 frmA_Start::frmA_Start(QWidget* parent)
     : WindowBase(QStringLiteral("frmA_Start"), AppInfo::productName(), EveryActivation, parent)
 {
@@ -161,7 +177,7 @@ void frmA_Start::Form_Load()
     m_antFullm = settings.number(QStringLiteral("MndFullm"));
     m_antNmnd = settings.number(QStringLiteral("MndNmnd"));
     m_chkNmnd = settings.value(QStringLiteral("ChkNmnd"));
-    m_mnuForHeader->setText(settings.value(QStringLiteral("ForHeader")));
+    setCaption(m_mnuForHeader, settings.value(QStringLiteral("ForHeader")));
 }
 
 void frmA_Start::onActivate()
@@ -182,9 +198,9 @@ void frmA_Start::onActivate()
             return;
         }
         if (!heading.isEmpty())
-            m_mnuForHeader->setText(heading);
+            setCaption(m_mnuForHeader, heading);
     }
-    m_mnuRecentFile->setText(globals.DBSokVag);
+    setCaption(m_mnuRecentFile, globals.DBSokVag);
     if (m_chkNmnd == QLatin1String("0"))
         mnuNmndmnd_Click();
     else
@@ -221,8 +237,8 @@ void frmA_Start::mnuHmtaNyLnk_Click()
     if (!DatabaseChooser(AppGlobals::instance(), messages(), settings).ValjDatabas(&heading))
         return;
     if (!heading.isEmpty())
-        m_mnuForHeader->setText(heading);
-    m_mnuRecentFile->setText(AppGlobals::instance().DBSokVag);
+        setCaption(m_mnuForHeader, heading);
+    setCaption(m_mnuRecentFile, AppGlobals::instance().DBSokVag);
     Form_Activate();
 }
 
@@ -235,8 +251,8 @@ void frmA_Start::mnuSkapaNyDB_Click()
     QString heading;
     if (!DatabaseChooser(AppGlobals::instance(), messages(), settings).SkapaNyDB(&heading))
         return;
-    m_mnuRecentFile->setText(AppGlobals::instance().DBSokVag);
-    m_mnuForHeader->setText(heading);
+    setCaption(m_mnuRecentFile, AppGlobals::instance().DBSokVag);
+    setCaption(m_mnuForHeader, heading);
     Form_Activate();
 }
 
@@ -244,7 +260,7 @@ void frmA_Start::mnuRecentFile_Click()
 {
     if (!menuOn(m_mnuRecentFile))
         return;
-    m_mnuRecentFile->setText(AppGlobals::instance().DBSokVag);
+    setCaption(m_mnuRecentFile, AppGlobals::instance().DBSokVag);
 }
 
 void frmA_Start::mnuForHeader_Click()
@@ -252,19 +268,22 @@ void frmA_Start::mnuForHeader_Click()
     const Command command(this);
     if (!menuOn(m_mnuForHeader))
         return;
-    QString proposed = m_mnuForHeader->text();
+    QString proposed = caption(m_mnuForHeader);
     const int at = proposed.indexOf(QStringLiteral("för "));
     if (at >= 0)
         proposed = proposed.mid(at + 4);
     proposed = proposed.trimmed();
 
+    bool accepted = false;
     QString answer = messages().inputBox(
         QStringLiteral("Ange rubrik på utskriften för beräkningen. T ex Zuveride-Dod"),
-        QStringLiteral("Valsitberäkning för"), proposed);
+        QStringLiteral("Valsitberäkning för"), proposed, &accepted);
+    if (!accepted)
+        return; // cancelled: the heading stays
     if (answer.size() < 2)
         answer = QStringLiteral("Rubrik");
-    m_mnuForHeader->setText(QStringLiteral("för ") + answer);
-    SettingsStore().setValue(QStringLiteral("ForHeader"), m_mnuForHeader->text().trimmed());
+    setCaption(m_mnuForHeader, QStringLiteral("för ") + answer);
+    SettingsStore().setValue(QStringLiteral("ForHeader"), caption(m_mnuForHeader).trimmed());
 }
 
 void frmA_Start::mnuOrgNamn_Click()
