@@ -33,7 +33,7 @@ public:
     {
         return AnswerYes;
     }
-    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    QString inputBox(const QString&, const QString&, const QString&, bool*) override { return {}; }
     QString fileOpen(const QString&, const QString&, const QStringList&) override { return {}; }
 };
 

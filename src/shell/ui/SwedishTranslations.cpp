@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "data/ProgramFolder.h"
+
 namespace {
 
 // The standard buttons of Qt's dialogs take their texts from the platform theme, which
@@ -56,8 +58,13 @@ bool SwedishTranslations::install(QCoreApplication& app)
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     auto* qt = new QTranslator(&app);
     // Newer Qt ships the Swedish texts as qtbase_sv, Debian 12 as one qt_sv catalogue.
-    const bool found = qt->load(sv, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
-                       qt->load(sv, QStringLiteral("qt"), QStringLiteral("_"), folder);
+    // An install outside Debian's Qt brings its own copy in share/valsit/translations.
+    const QString own = ProgramFolder::installedShareDir(QCoreApplication::applicationDirPath()) +
+                        QStringLiteral("/translations");
+    bool found = false;
+    for (const QString& where : {folder, own})
+        found = found || qt->load(sv, QStringLiteral("qtbase"), QStringLiteral("_"), where) ||
+                qt->load(sv, QStringLiteral("qt"), QStringLiteral("_"), where);
     if (found)
         QCoreApplication::installTranslator(qt);
     else
