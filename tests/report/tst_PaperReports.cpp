@@ -1,12 +1,14 @@
 // Both reports on paper, recorded. Every printout is held to the page (one document, a
 // footer with the page number, the body inside the text area, nothing printed over
 // anything else); the main printouts are read back line by line as a reader sees them.
+#include "PdfReadBack.h"
 #include "RecordingPrinter.h"
 #include "ReportFixtures.h"
 #include "Rows.h"
 
 #include "committee/CommitteePaperReport.h"
 #include "council/CouncilPaperReport.h"
+#include "report/PdfPrinter.h"
 #include "shell/EngineError.h"
 
 #include <QtTest>
@@ -86,9 +88,10 @@ const Scenario scenarios[] = {
              districts.push_back({QString("Distrikt %1").arg(d, 2, 10, QChar('0')), {100, 50}});
          runCouncil(p.council, districts);
      }},
-    {"council: 350 seats with the comparison list",
+    {"council: 350 seats, tied all the way, with the comparison list",
      [](Printout& p) {
-         loadCouncil(p.council, 350, {{"A", "Alfa", 900000}, {"B", "Beta", 350000}});
+         loadCouncil(p.council, 350,
+                     {{"A", "Alfa", 900000}, {"B", "Beta", 350000}, {"C", "Gamma", 350000}});
          p.council.setBerTalSW(true);
          runCouncil(p.council);
      }},
@@ -121,6 +124,24 @@ const Scenario scenarios[] = {
          runCommittee(p.committee);
      }},
 };
+
+// The text on a PDF page at a recorded place (points from the paper's corner: an inch plus
+// x, 25 plus y, twips over 20). Texts set close together, like tied seat numbers
+// ("106*107*"), are read back as one word: then the text must lie inside a word there.
+bool inPdf(const QVector<PdfReadBack::Word>& words, const RecordingPrinter::Text& t)
+{
+    const QString first = t.text.simplified().section(' ', 0, 0);
+    int blanks = 0; // leading blanks move the first word right by under a third of the size
+    while (blanks < t.text.size() && t.text.at(blanks).isSpace())
+        ++blanks;
+    const double x = (1440 + t.x) / 20, y = (500 + t.y) / 20, slack = blanks * t.size * 0.3;
+    for (const PdfReadBack::Word& w : words)
+        if (w.page == t.page && qAbs(w.yMin - y) < 1.5 &&
+            ((w.text.startsWith(first) && w.xMin > x - 1 && w.xMin < x + 1 + slack) ||
+             (w.text.contains(first) && w.xMin < x + 1 && w.xMax > x)))
+            return true;
+    return false;
+}
 
 } // namespace
 
@@ -173,6 +194,40 @@ private Q_SLOTS:
                               "P / Q / |  Antal: 3 | Valsit:  | 1 | 3 | 4", "1"}));
     }
 
+    // The same printouts on a PDF file: every recorded text is on its page at its place,
+    // every tie mark is printed, the pages are as many.
+    void pdfAsRecorded()
+    {
+        QTemporaryDir dir;
+        for (int scenario : {4, 8}) {
+            Printout recorded, printed;
+            PdfPrinter pdf(dir.filePath("report.pdf"));
+            printed.council.setPrinter(&pdf);
+            printed.committee.setPrinter(&pdf);
+            int ties = 0;
+            printed.committee.setResultObserver([&printed, &ties] {
+                for (int l = 1; l <= printed.committee.listCount(); ++l)
+                    for (int m = 1; m <= printed.committee.seatCount(l); ++m)
+                        ties += printed.committee.seatTied(l, m) ? 1 : 0;
+            });
+            scenarios[scenario].run(recorded);
+            scenarios[scenario].run(printed);
+            for (int p = 1; p <= printed.council.workCount(); ++p)
+                for (int k = 1; k <= printed.council.seatCount(p); ++k)
+                    ties += printed.council.seatTied(p, k) ? 1 : 0;
+            QVERIFY(ties > 0);
+            QVector<PdfReadBack::Page> sizes;
+            const auto words = PdfReadBack::words(dir.filePath("report.pdf"), &sizes);
+            QCOMPARE(sizes.size(), pdf.pageCount());
+            QCOMPARE(recorded.printer.pages(), pdf.pageCount());
+            for (const auto& t : recorded.printer.texts())
+                if (!t.text.simplified().isEmpty())
+                    QVERIFY2(inPdf(words, t), qPrintable(t.text));
+            const QString all = PdfReadBack::pages(dir.filePath("report.pdf")).join('\n');
+            QCOMPARE(all.count('*'), 1 + ties); // one "*" in the tie note
+        }
+    }
+
     // Seat numbers past the tenth go on a second line; a long comparison list starts a new
     // page and holds the whole list, and the party list that does not fit under it the
     // next; every seat number is printed once; districts run on over the page break.
@@ -200,7 +255,8 @@ private Q_SLOTS:
         const QStringList page2 = list.printer.printedLines(2);
         QVERIFY(page2.first().startsWith("ValsitNr=(Jämförelsetal), 1=("));
         QCOMPARE(page2.join(QString()), list.council.comparisonList());
-        QVERIFY(list.printer.printedLines(3).first().startsWith("Alfa |  Antal: 252"));
+        QVERIFY(list.printer.printedLines(3).first().startsWith(
+            "Alfa |  Antal: 197 | Valsit:  | 1 | 2 | 5"));
         QSet<QString> seats;
         for (const auto& t : list.printer.texts())
             if (t.page == 3 && t.x > 5000 && t.y < 14200)
