@@ -29,6 +29,7 @@ const CorrectionCase correctionsCases[] = {
     {"17 parties", "AntPartier", 0, 17, partyRange, 0, 2},
     {"1 party", "AntPartier", 0, 1, partyRange, 0, 2},
     {"votes negative value kept", "Roster", 3, -5, "", 3, -5},
+    {"votes slot 0 without a word", "Roster", 0, 7, "", 0, 7},
     {"votes slot -1 to 0", "Roster", -1, 100, votesSlot, 0, 100},
     {"district votes slot -1 to 0", "DRoster", -1, 7, votesSlot, 0, 7},
     {"seats of slot 0 to 1", "PartiValRes", 0, 9, "PartiValRes kan bara lagras med positiva värden",

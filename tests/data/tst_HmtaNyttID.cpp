@@ -18,6 +18,7 @@ struct Case
 const Case cases[] = {
     {"A plain", "001", 3, "A", "002", ""},
     {"A 9 to A", "009", 3, "A", "00A", ""},
+    {"A Y to Z, the last character", "00Y", 3, "A", "00Z", ""},
     {"A skips I", "00H", 3, "A", "00J", ""},
     {"A skips U", "00T", 3, "A", "00V", ""},
     {"A 0ZZ carries twice", "0ZZ", 3, "A", "100", ""},
