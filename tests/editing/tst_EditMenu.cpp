@@ -5,7 +5,6 @@
 #include "editing/QtClipboardAccess.h"
 #include "editing/QtTextBoxAccess.h"
 #include "editing/RedigeraMenu.h"
-#include "shell/AppGlobals.h"
 #include "shell/ClipboardCommands.h"
 
 #include <QApplication>
@@ -172,20 +171,19 @@ private Q_SLOTS:
         QCOMPARE(m_window->rich->toPlainText(), QStringLiteral("Rapport"));
     }
 
-    // The entry windows' menu works on the committee engine of the globals, whichever it
-    // is at the time; a batch run without windows refuses every command.
+    // The entry windows' menu works on the committee engine the windows' services hold,
+    // whichever it is at the time; a batch run without windows refuses every command.
     void engineMenuRoutesToTheEngine()
     {
         FakeMessageService engineMessages;
-        std::unique_ptr<ValsitBer>& engine = AppGlobals::instance().ValsitBerObj;
-        engine = std::make_unique<ValsitBer>(engineMessages);
+        auto engine = std::make_unique<ValsitBer>(engineMessages);
         engine->CB_Paste();
         QCOMPARE(engineMessages.texts(), QStringList{"Du kan bara klistra in i Text-boxar"});
         engineMessages.reset();
         QMainWindow window;
         auto* box = new QLineEdit("Moderaterna");
         window.setCentralWidget(box);
-        RedigeraMenu::addTo(window.menuBar());
+        RedigeraMenu::addTo(window.menuBar(), [&engine] { return engine.get(); });
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));

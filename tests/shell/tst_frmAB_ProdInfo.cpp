@@ -74,24 +74,6 @@ private Q_SLOTS:
         QCOMPARE(doc.toPlainText(), c.text);
     }
 
-    void readerKeepsTheLook()
-    {
-        QTextDocument doc;
-        QVERIFY(RtfReader::read("{\\rtf1 n{\\b f\\i k}n\\fs40 s\\par\\pard\\qc m}", doc));
-        const auto at = [&doc](int pos) {
-            QTextCursor c(&doc);
-            c.setPosition(pos + 1);
-            return c.charFormat();
-        };
-        QVERIFY(!at(0).font().bold());
-        QVERIFY(at(1).font().bold() && !at(1).font().italic());
-        QVERIFY(at(2).font().bold() && at(2).font().italic());
-        QVERIFY(!at(3).font().bold()); // the group ended
-        QCOMPARE(at(4).fontPointSize(), 20.0);
-        QCOMPARE(doc.lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
-                 Qt::AlignHCenter);
-    }
-
     // The document as it is built next to the program reads, with the version filled in.
     void theShippedDocument()
     {
