@@ -1,0 +1,125 @@
+// Valmyndigheten's result files: the two real files of 2018 (Älvkarleby and Trelleborg,
+// source Valmyndigheten) read whole, and every kind of bad file refused with its reason.
+#include "data/ResultFileError.h"
+#include "data/ResultXmlReader.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+QByteArray realFile(const char* name)
+{
+    QFile file(QStringLiteral(VALSIT_TEST_DATA "/valmyndigheten/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const ResultFile::Party* party(const ResultFile& file, const QString& code)
+{
+    for (const ResultFile::Party& p : file.parties)
+        if (p.code == code)
+            return &p;
+    return nullptr;
+}
+
+// Replaces the first `from` of the Latin-1 file by `to`.
+QByteArray edited(QByteArray data, const QString& from, const QString& to)
+{
+    const int at = int(data.indexOf(from.toLatin1()));
+    return at < 0 ? QByteArray() : data.replace(at, from.toLatin1().size(), to.toLatin1());
+}
+
+} // namespace
+
+class tst_ResultFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void alvkarleby()
+    {
+        const ResultFile f = ResultXmlReader::read(realFile("slutresultat_0319K.xml"));
+        QCOMPARE(f.municipalityName, QStringLiteral("Älvkarleby"));
+        QCOMPARE(f.electionDate, QDate(2018, 9, 9));
+        QVERIFY(f.finalCount);
+        QCOMPARE(f.seats, 31);
+        QVERIFY(f.constituencies.isEmpty()); // its one constituency is the municipality
+        QCOMPARE(f.districts.size(), 7);
+        QVERIFY(f.districts.last().collection);
+        QCOMPARE(f.validVotes(), 6107);
+        QCOMPARE(f.others, 11); // written by hand
+        QCOMPARE(party(f, "S")->votes, 2325);
+        QCOMPARE(party(f, "S")->seats, 11);
+        QCOMPARE(party(f, "FI")->seats, 0);
+        QCOMPARE(party(f, "KV")->name, QStringLiteral("Kommunens Väl"));
+    }
+
+    void trelleborg()
+    {
+        const ResultFile f = ResultXmlReader::read(realFile("slutresultat_1287K.xml"));
+        QCOMPARE(f.seats, 51);
+        QCOMPARE(f.constituencies.size(), 2);
+        int fixed = 0;
+        for (const ResultFile::Constituency& c : f.constituencies)
+            fixed += c.fixedSeats;
+        QCOMPARE(fixed, 45);
+        QCOMPARE(f.districts.size(), 29);
+        // Registered small parties nested among the others are parties of their own.
+        QCOMPARE(f.parties.size(), 15);
+        QCOMPARE(party(f, "MED")->votes, 62);
+        QCOMPARE(party(f, "MED")->seats, 0);
+        QCOMPARE(f.others, 36);
+        QCOMPARE(f.validVotes(), 28627);
+        QCOMPARE(party(f, "M")->seats, 12);
+        QCOMPARE(party(f, "M")->adjustmentSeats, 1);
+        const ResultFile::Constituency& second = f.constituencies.first();
+        QCOMPARE(second.name, QStringLiteral("Trelleborgs Andra, Östra"));
+        QCOMPARE(second.fixedSeats, 21);
+        QCOMPARE(second.seats.value("SÖS"), 3);
+        QCOMPARE(second.adjustmentSeats.value("SÖS"), 1);
+        for (const ResultFile::District& d : f.districts)
+            QVERIFY(d.constituency == "128701" || d.constituency == "128702");
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("message");
+        const QByteArray alv = realFile("slutresultat_0319K.xml");
+        QTest::newRow("another election")
+            << edited(alv, "VALTYP=\"Kommunfullmäktigval\"", "VALTYP=\"Riksdagsval\"")
+            << "Filen gäller inte val till kommunfullmäktige utan \"Riksdagsval\". Välj "
+               "resultatfilen för kommunfullmäktige (namnet slutar på K).";
+        QTest::newRow("truncated") << alv.left(alv.size() / 2) << "Filen är skadad";
+        QTest::newRow("a district's votes changed")
+            << edited(alv, "<GILTIGA PARTI=\"S\" RÖSTER=\"445\"",
+                      "<GILTIGA PARTI=\"S\" RÖSTER=\"446\"")
+            << "Filen är skadad eller ofullständig: valdistriktens röster för S summerar inte";
+        QTest::newRow("a party not in the dictionary")
+            << edited(alv, "<PARTI FÖRKORTNING=\"KV\"", "<PARTI FÖRKORTNING=\"KX\"")
+            << "Partiet \"KV\"";
+        QTest::newRow("districts not yet counted")
+            << edited(alv, "KLARA_VALDISTRIKT=\"7\"", "KLARA_VALDISTRIKT=\"5\"")
+            << "Rösträkningen är inte klar: 5 av 7 valdistrikt är räknade.";
+        QTest::newRow("not a result file")
+            << QByteArray("<html><body>404</body></html>") << "Filen är ingen resultatfil";
+        QTest::newRow("not a number")
+            << edited(alv, "RÖSTER=\"771\"", "RÖSTER=\"7x1\"") << "har inget giltigt tal i RÖSTER";
+    }
+
+    void refused()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, message);
+        QVERIFY(!data.isEmpty());
+        try {
+            ResultXmlReader::read(data);
+            QFAIL("read");
+        } catch (const ResultFileError& e) {
+            QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ResultFiles)
+#include "tst_ResultFiles.moc"
