@@ -1,5 +1,9 @@
 // Valmyndigheten's result files: the two real files of 2018 (Älvkarleby and Trelleborg,
 // source Valmyndigheten) read whole, and every kind of bad file refused with its reason.
+#include "FakeMessageService.h"
+
+#include "cli/CalcApp.h"
+#include "council/RostBer.h"
 #include "data/ResultFileError.h"
 #include "data/ResultXmlReader.h"
 
@@ -27,6 +31,27 @@ QByteArray edited(QByteArray data, const QString& from, const QString& to)
 {
     const int at = int(data.indexOf(from.toLatin1()));
     return at < 0 ? QByteArray() : data.replace(at, from.toLatin1().size(), to.toLatin1());
+}
+
+QString realPath(const char* name)
+{
+    return QStringLiteral(VALSIT_TEST_DATA "/valmyndigheten/") + QString::fromLatin1(name);
+}
+
+// valsit-calc in-process: exit status, standard output and standard error.
+struct Calc
+{
+    int status;
+    QString out, err;
+};
+Calc calc(const QStringList& args)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int status = CalcApp(outStream, errStream).run(args);
+    outStream.flush();
+    errStream.flush();
+    return {status, out, err};
 }
 
 } // namespace
@@ -118,6 +143,50 @@ private Q_SLOTS:
         } catch (const ResultFileError& e) {
             QVERIFY2(e.message().contains(message), qPrintable(e.message()));
         }
+    }
+
+    // The published seats from the official votes, the line of the others included.
+    void calcImportsAndCompares()
+    {
+        const Calc c = calc({"council", "--import", realPath("slutresultat_0319K.xml"),
+                             "--first-divisor", "1.2", "--threshold", "2"});
+        QCOMPARE(c.status, 0);
+        QVERIFY(c.out.contains("Socialdemokraterna\tS\t2325\n"));
+        QVERIFY(c.out.contains("Övriga giltiga röster\tÖVR\t11\n"));
+        QVERIFY(
+            c.out.endsWith("Mandat enligt Valmyndigheten: S 11, SD 6, M 4, KV 3, C 2, V 2, KD 1, "
+                           "MP 1, L 1\nBeräkningen stämmer med Valmyndighetens fördelning.\n"));
+        // Other rules give another result, and the difference is pointed out.
+        const Calc old =
+            calc({"council", "--import", realPath("slutresultat_0319K.xml"), "--threshold", "12"});
+        QVERIFY2(old.out.contains("AVVIKER från Valmyndighetens fördelning: "),
+                 qPrintable(old.out));
+        const Calc bad = calc({"council", "--import", realPath("README.md")});
+        QCOMPARE(bad.status, 2);
+        QVERIFY2(bad.err.contains("README.md är ingen resultatfil från Valmyndigheten"),
+                 qPrintable(bad.err));
+    }
+
+    // The others count among all votes (so in the threshold) but never take a seat, even
+    // where their votes would win one.
+    void othersTakeNoSeat()
+    {
+        FakeMessageService messages;
+        RostBer engine(messages);
+        engine.setAntValsit(5);
+        engine.setAntPartier(2);
+        engine.setPartiID(1, "A");
+        engine.setRoster(1, 1000);
+        engine.setPartiID(2, RostBer::OthersCode);
+        engine.setRoster(2, 900);
+        engine.setForstaDivisor(1.4);
+        engine.setSparr(0);
+        engine.BearbBest();
+        engine.BearbBest2();
+        QCOMPARE(engine.seatCount(1), 5);
+        QCOMPARE(engine.seatCount(2), 0);
+        QVERIFY(engine.rulesText().endsWith("ÖVR (övriga giltiga röster) räknas med i spärren men "
+                                            "får inga mandat"));
     }
 };
 
