@@ -39,6 +39,7 @@ public:
     void mnuDistrikt_Click();
     void mnuUpdRost_Click();
     void mnuUpdDistr_Click();
+    void mnuHamtaValresultat_Click();
     void cboDistr_Click(int listIndex);
 
     // Window state, for the tests and the status of the hand-over.
@@ -73,6 +74,7 @@ private:
     QMenu* m_mnuUpdDistrRost = nullptr;
     QAction* m_mnuUpdRost = nullptr;
     QAction* m_mnuUpdDistr = nullptr;
+    QAction* m_mnuHamtaValresultat = nullptr;
 
     // The panels' navigators are given their sources at the first activation.
     bool m_sourcesSet = false;
