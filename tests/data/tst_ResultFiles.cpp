@@ -5,7 +5,14 @@
 #include "cli/CalcApp.h"
 #include "council/RostBer.h"
 #include "data/ResultFileError.h"
+#include "data/ResultFileReader.h"
 #include "data/ResultXmlReader.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <zip.h>
 
 #include <QFile>
 #include <QtTest>
@@ -52,6 +59,104 @@ Calc calc(const QStringList& args)
     outStream.flush();
     errStream.flush();
     return {status, out, err};
+}
+
+// A count of 2022 and later: Provkommun, S and M and others in three districts (the third a
+// collection district), in constituencies A (9 fixed seats) and B (8), 19 seats in all.
+struct JsonCount
+{
+    bool final = true;
+    bool asStrings = false; // numbers written as strings
+    bool oneConstituency = false;
+    bool uncounted = false; // the last district not yet counted
+    qint64 wrongValid = 0;  // added to the first district's valid votes
+    QString type = "KF";
+
+    QJsonValue n(qint64 v) const
+    {
+        return asStrings ? QJsonValue(QString::number(v)) : QJsonValue(v);
+    }
+    QByteArray votes() const
+    {
+        const struct
+        {
+            const char* code;
+            const char* name;
+            const char* type;
+            const char* k;
+            int s, m, o;
+        } rows[] = {{"01", "Norr", "valdistrikt", "A", 500, 300, 7},
+                    {"02", "Söder", "valdistrikt", "B", 400, 450, 3},
+                    {"K-01", "Uppsamlingsdistrikt", "uppsamlingsdistrikt", "A", 40, 20, 0}};
+        QJsonArray districts;
+        for (const auto& r : rows) {
+            QJsonObject d{{"namn", r.name},
+                          {"valdistriktskod", r.code},
+                          {"valdistriktstyp", r.type},
+                          {"kommunvalkretsKod", oneConstituency ? "A" : r.k}};
+            const QJsonArray parties{QJsonObject{{"partiforkortning", "S"},
+                                                 {"partibeteckning", "Socialdemokraterna"},
+                                                 {"antalRoster", n(r.s)}},
+                                     QJsonObject{{"partiforkortning", "M"},
+                                                 {"partibeteckning", "Moderaterna"},
+                                                 {"antalRoster", n(r.m)}}};
+            const qint64 valid = r.s + r.m + r.o + (districts.isEmpty() ? wrongValid : 0);
+            d.insert("rostfordelning",
+                     uncounted && districts.size() == 2
+                         ? QJsonValue()
+                         : QJsonObject{{"rosterPaverkaMandat",
+                                        QJsonObject{{"antalRoster", n(valid)},
+                                                    {"partiRoster", parties},
+                                                    {"rosterOvrigaPartier",
+                                                     QJsonObject{{"antalRoster", n(r.o)}}}}}});
+            districts.append(d);
+        }
+        return QJsonDocument(QJsonObject{{"valtyp", type},
+                                         {"valdatum", "2026-09-13"},
+                                         {"rakningstillfalle", final ? "slutlig" : "preliminär"},
+                                         {"valdistrikt", districts}})
+            .toJson();
+    }
+    QByteArray seats() const
+    {
+        QJsonArray constituencies{
+            QJsonObject{{"kod", "A"},
+                        {"namnValkrets", "Norra kretsen"},
+                        {"totaltAntalFastaMandat", n(oneConstituency ? 17 : 9)}}};
+        if (!oneConstituency)
+            constituencies.append(QJsonObject{
+                {"kod", "B"}, {"namnValkrets", "Södra kretsen"}, {"totaltAntalFastaMandat", n(8)}});
+        const QJsonArray parties{
+            QJsonObject{
+                {"partiforkortning", "S"}, {"antalMandat", n(10)}, {"antalUtjamningsmandat", n(1)}},
+            QJsonObject{{"partiforkortning", "M"}, {"antalMandat", QJsonValue()}}};
+        return QJsonDocument(
+                   QJsonObject{
+                       {"valomrade",
+                        QJsonObject{{"namn", "Provkommun"},
+                                    {"kod", "9999"},
+                                    {"totaltAntalMandat", n(19)},
+                                    {"totaltAntalFastaMandat", n(17)},
+                                    {"valomradessparrProcent",
+                                     asStrings ? QJsonValue("3,0") : QJsonValue(3.0)},
+                                    {"mandatfordelning", QJsonObject{{"partiLista", parties}}},
+                                    {"valkretsLista", constituencies}}}})
+            .toJson();
+    }
+};
+
+// A zip holding the given files, as Valmyndigheten's zip holds its two.
+QString writeZip(const QString& path, const QList<QPair<QString, QByteArray>>& files)
+{
+    int error = 0;
+    zip_t* z = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    for (const auto& f : files) {
+        zip_source_t* source =
+            zip_source_buffer(z, f.second.constData(), zip_uint64_t(f.second.size()), 0);
+        zip_file_add(z, f.first.toUtf8().constData(), source, ZIP_FL_OVERWRITE);
+    }
+    zip_close(z); // the buffers are read here, while `files` still holds them
+    return path;
 }
 
 } // namespace
@@ -139,6 +244,89 @@ private Q_SLOTS:
         QVERIFY(!data.isEmpty());
         try {
             ResultXmlReader::read(data);
+            QFAIL("read");
+        } catch (const ResultFileError& e) {
+            QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+        }
+    }
+
+    // The JSON of 2022 and later, from the zip or from the two files side by side.
+    void jsonCounts()
+    {
+        QTemporaryDir dir;
+        JsonCount final;
+        const QString zip =
+            writeZip(dir.filePath("Val_2026_slutlig_9999_KF.zip"),
+                     {{"Val_2026_slutlig_rostfordelning_9999_KF.json", final.votes()},
+                      {"Val_2026_slutlig_mandatfordelning_9999_KF.json", final.seats()}});
+        const ResultFile f = ResultFileReader::read(zip);
+        QCOMPARE(f.municipalityName, QString("Provkommun"));
+        QVERIFY(f.finalCount);
+        QCOMPARE(f.seats, 19);
+        QCOMPARE(f.thresholdPercent, 3.0);
+        QCOMPARE(f.constituencies.size(), 2);
+        QCOMPARE(f.constituencies.at(1).fixedSeats, 8);
+        QCOMPARE(f.districts.size(), 3);
+        QVERIFY(f.districts.at(2).collection);
+        QCOMPARE(f.districts.at(1).constituency, QString("B"));
+        QCOMPARE(party(f, "S")->votes, 940);
+        QCOMPARE(party(f, "S")->seats, 10);
+        QCOMPARE(party(f, "S")->adjustmentSeats, 1);
+        QCOMPARE(party(f, "M")->seats, 0);
+        QCOMPARE(f.others, 10);
+
+        JsonCount night;
+        night.final = false;
+        night.asStrings = true;
+        night.oneConstituency = true;
+        const QString votes = dir.filePath("Val_2026_preliminar_rostfordelning_9999_KF.json");
+        QFile v(votes), m(dir.filePath("Val_2026_preliminar_mandatfordelning_9999_KF.json"));
+        QVERIFY(v.open(QIODevice::WriteOnly) && m.open(QIODevice::WriteOnly));
+        v.write(night.votes());
+        m.write(night.seats());
+        v.close();
+        m.close();
+        const ResultFile p = ResultFileReader::read(m.fileName()); // either file finds the other
+        QVERIFY(!p.finalCount);
+        QVERIFY(p.constituencies.isEmpty());
+        QCOMPARE(p.thresholdPercent, 3.0);
+        QCOMPARE(p.validVotes(), 1720);
+    }
+
+    void jsonRefused_data()
+    {
+        QTest::addColumn<QByteArray>("votes");
+        QTest::addColumn<QByteArray>("seats");
+        QTest::addColumn<QString>("message");
+        JsonCount c;
+        c.uncounted = true;
+        QTest::newRow("a district not yet counted")
+            << c.votes() << c.seats()
+            << "Rösträkningen är inte klar: 2 av 3 valdistrikt är räknade.";
+        c = JsonCount();
+        c.wrongValid = 1;
+        QTest::newRow("votes that do not add up")
+            << c.votes() << c.seats() << "rösterna i Norr summerar inte till 808 giltiga röster";
+        c = JsonCount();
+        c.type = "RD";
+        QTest::newRow("another election") << c.votes() << c.seats() << "valtyp \"RD\"";
+        c = JsonCount();
+        QTest::newRow("truncated") << c.votes().left(300) << c.seats() << "Filen är skadad";
+        QTest::newRow("zip without the seats")
+            << c.votes() << QByteArray() << "saknar mandatfördelningen";
+    }
+
+    void jsonRefused()
+    {
+        QFETCH(QByteArray, votes);
+        QFETCH(QByteArray, seats);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QList<QPair<QString, QByteArray>> files{{"x_rostfordelning_9999_KF.json", votes}};
+        if (!seats.isEmpty())
+            files.append({"x_mandatfordelning_9999_KF.json", seats});
+        try {
+            ResultFileReader::read(writeZip(dir.filePath("x.zip"), files));
             QFAIL("read");
         } catch (const ResultFileError& e) {
             QVERIFY2(e.message().contains(message), qPrintable(e.message()));
