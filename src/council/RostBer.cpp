@@ -281,7 +281,8 @@ void RostBer::writeDistrictHeading()
         return;
     }
     m_screen.LaggTillRad(QStringLiteral(" "));
-    m_screen.setTabTable(10, {50}, 12);
+    // A stop for every party: an imported election may have up to sixteen.
+    m_screen.setTabTable(qMax(10, m_antPartier + 1), {50}, 12);
     QString heading = QStringLiteral("Distrikt namn/röster per parti");
     for (int i = 1; i <= m_antPartier; ++i)
         heading += QLatin1Char('\t') + m_partiID[i];
