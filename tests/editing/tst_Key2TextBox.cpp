@@ -6,8 +6,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -143,36 +141,6 @@ private Q_SLOTS:
         QCOMPARE(box->text(), QStringLiteral("25000"));
         QTest::keyClick(box, Qt::Key_Tab);
         QCOMPARE(window.focusWidget(), next);
-    }
-
-    void markera()
-    {
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        auto* box = new QLineEdit("12345");
-        auto* empty = new QLineEdit;
-        auto* button = new QPushButton("OK");
-        auto* grid = new QTableWidget(3, 2);
-        for (QWidget* w : std::initializer_list<QWidget*>{box, empty, button, grid}) {
-            w->setFocusPolicy(Qt::StrongFocus);
-            layout->addWidget(w);
-        }
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        Key2TextBox k;
-        box->setFocus();
-        box->setCursorPosition(2);
-        QCOMPARE(k.Markera(), 0); // no window given yet
-        QVERIFY(!box->hasSelectedText());
-        k.setFormName(&window);
-        QCOMPARE(k.Markera(), 5);
-        QCOMPARE(box->selectedText(), QStringLiteral("12345"));
-        box->deselect();
-        for (QWidget* other : std::initializer_list<QWidget*>{empty, button, grid}) {
-            other->setFocus();
-            QCOMPARE(k.Markera(), 0);
-            QVERIFY(!box->hasSelectedText());
-        }
     }
 
     // The user's first click in a field (or the first after the program gave it the

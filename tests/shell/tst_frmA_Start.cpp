@@ -89,7 +89,6 @@ struct ProceedCase
 const ProceedCase proceeds[] = {
     {"committee", "0", "", "frmB_Valresultat", "0"},
     {"council", "1", "", "frmE_PrelRes", "1"},
-    {"any other value is council", "7", "", "frmE_PrelRes", "1"},
     {"council chosen in the menu", "0", "mnuPrelFullm", "frmE_PrelRes", "1"},
     {"committee chosen in the menu", "1", "mnuNmndmnd", "frmB_Valresultat", "0"},
 };
@@ -104,7 +103,6 @@ struct HeadingCase
 };
 const HeadingCase headings[] = {
     {"place name proposed alone", "för Uppsala", "Kiruna", "Uppsala", "för Kiruna"},
-    {"default heading", "", "Gnesta", "RUBRIK", "för Gnesta"},
     {"one character", "för Uppsala", "K", "Uppsala", "för Rubrik"},
     {"empty answer", "för Uppsala", "", "Uppsala", "för Rubrik"},
     {"cancel", "för Uppsala", nullptr, "Uppsala", "för Uppsala"},
