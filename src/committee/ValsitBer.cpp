@@ -363,11 +363,12 @@ void ValsitBer::FordelaPlatser()
     for (int row = 0; row <= qMax(m_antPartier, n) && row < ListSlots; ++row)
         lists[row].seatCount = 0;
     startComparisonList();
+    const int seatsToGive = qMin(qMax(m_antValsit, 1), int(MaxSeats));
+    startTies(seatsToGive, m_samvSW[0] != 2);
     if (n < 1)
         return;
 
     const QChar point = TextNumbers::localeDecimalPoint();
-    const int seatsToGive = qMin(qMax(m_antValsit, 1), int(MaxSeats));
     for (int s = 1;; ++s) {
         int winner = 1;
         bool tie = false;
@@ -381,6 +382,18 @@ void ValsitBer::FordelaPlatser()
                 tie = false;
             }
         }
+        if (tie && !m_ties.inGroup(s)) {
+            int tied[SeatResult::MaxLists + 1];
+            int count = 0;
+            for (int j = 1; j <= n; ++j)
+                if (lists[j].value * (lists[winner].seatCount + 1) ==
+                    lists[winner].value * (lists[j].seatCount + 1))
+                    tied[count++] = j;
+            m_ties.open(m_result, s, tied, count,
+                        double(lists[winner].value) / double(lists[winner].seatCount + 1));
+        }
+        if (m_ties.inGroup(s) && m_ties.lotWinner(s) != 0)
+            winner = m_ties.lotWinner(s);
         SeatResult::List& won = lists[winner];
         const int held = won.seatCount;
         const double value = double(won.value) / double(held + 1);
@@ -392,8 +405,10 @@ void ValsitBer::FordelaPlatser()
         won.seatCount = count;
         won.seat[count] = s;
         won.tied[count] = tie;
-        if (s >= seatsToGive)
+        if (s >= seatsToGive) {
+            m_ties.finish(m_result);
             return;
+        }
     }
 }
 
