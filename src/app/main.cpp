@@ -2,6 +2,7 @@
 #include "data/ProgramFolder.h"
 #include "shell/AppGlobals.h"
 #include "shell/SystemClock.h"
+#include "shell/SystemRandom.h"
 #include "shell/ui/QtMessageService.h"
 #include "shell/ui/ShellWindows.h"
 #include "shell/ui/SwedishTranslations.h"
@@ -31,9 +32,11 @@ int main(int argc, char* argv[])
 
     QtMessageService messages;
     SystemClock clock;
+    SystemRandom random;
     AppGlobals& globals = AppGlobals::instance();
     globals.messages = &messages;
     globals.clock = &clock;
+    globals.random = &random;
     const ProgramFolder::Folders folders = ProgramFolder::resolve(
         QCoreApplication::applicationDirPath(), ProgramFolder::defaultUserDir());
     globals.programKat = folders.working;

@@ -3,6 +3,7 @@
 #include "council/DistrRosterStore.h"
 #include "council/RostBer.h"
 #include "report/PdfPrinter.h"
+#include "seats/LotStore.h"
 #include "shell/EngineError.h"
 
 #include <QBuffer>
@@ -12,6 +13,7 @@
 void CouncilRun::run(RostBer& engine, const QString& dbPath, const ReportHeader& header)
 {
     engine.setReportHeader(header);
+    LotStore::loadInto(engine, LotStore::Kind::Council, dbPath);
     engine.BearbBest();
     if (engine.VisaDistriktSW())
         DistrRosterStore(dbPath).feedDistricts(engine);

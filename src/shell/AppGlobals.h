@@ -7,6 +7,7 @@
 
 class MessageService;
 class Clock;
+class RandomSource;
 class RostBer;
 class ValsitBer;
 
@@ -50,6 +51,7 @@ public:
 
     MessageService* messages = nullptr;
     Clock* clock = nullptr;
+    RandomSource* random = nullptr; // lots drawn by the program
 
 private:
     AppGlobals();

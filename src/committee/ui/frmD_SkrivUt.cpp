@@ -5,6 +5,7 @@
 #include "report/PrinterChoice.h"
 #include "report/ui/AppReportHeader.h"
 #include "report/ui/QtPrinterChoice.h"
+#include "seats/LotStore.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/EngineError.h"
@@ -116,6 +117,7 @@ void frmD_SkrivUt::print()
     m_progress.begin();
     QString problem;
     try {
+        LotStore::loadInto(e, LotStore::Kind::Committee, AppGlobals::instance().DBSokVag);
         CommitteeRun::runOnPaper(e, *choice->printer());
     } catch (const EngineError& error) {
         problem = error.message();

@@ -4,6 +4,8 @@
 #include "committee/ValsitBer.h"
 #include "report/ui/AppReportHeader.h"
 #include "report/ui/QtRichTextControl.h"
+#include "seats/LotStore.h"
+#include "seats/ui/LotCommand.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/EngineError.h"
@@ -88,6 +90,9 @@ frmD_VisaSkrivUt::frmD_VisaSkrivUt(QWidget* parent)
     m_mnuSparaPdf = addMenuItem(menuBar(), QStringLiteral("Spara som PDF"), "mnuSparaPdf",
                                 &frmD_VisaSkrivUt::mnuSparaPdf_Click);
     m_mnuSparaPdf->setEnabled(false);
+    m_mnuLottning = addMenuItem(menuBar(), QStringLiteral("Lottning"), "mnuLottning",
+                                &frmD_VisaSkrivUt::mnuLottning_Click);
+    m_mnuLottning->setEnabled(false);
     setReturnWindow(QStringLiteral("frmB_Valresultat"));
 
     setDesignSize(8550, 5730);
@@ -123,6 +128,7 @@ void frmD_VisaSkrivUt::setRunning(bool on)
 {
     m_mnuExit->setEnabled(!on);
     m_mnuSparaPdf->setEnabled(!on && m_runs > 0);
+    m_mnuLottning->setEnabled(!on && m_runs > 0);
     m_cmdStopp->setEnabled(on);
 }
 
@@ -179,9 +185,19 @@ void frmD_VisaSkrivUt::onActivate()
         QTimer::singleShot(0, this, [this] { guard([this] { mnuExit_Click(); }); });
         return;
     }
+    calculate();
+}
+
+bool frmD_VisaSkrivUt::calculate()
+{
+    ValsitBer* e = engine();
     m_rtfPInfo->setFocus();
-    const bool ok =
-        runEngine([e] { e->BearbBest(); }, QStringLiteral("Beräkningen kunde inte göras."));
+    const bool ok = runEngine(
+        [e] {
+            LotStore::loadInto(*e, LotStore::Kind::Committee, AppGlobals::instance().DBSokVag);
+            e->BearbBest();
+        },
+        QStringLiteral("Beräkningen kunde inte göras."));
     if (ok) {
         ++m_runs;
         m_runNumber = e->runNumber();
@@ -191,6 +207,20 @@ void frmD_VisaSkrivUt::onActivate()
     m_rtfPInfo->moveCursor(QTextCursor::Start);
     if (onReportDone)
         onReportDone();
+    return ok;
+}
+
+// A lot stored, the same run is made again under its letter: the result after the lot.
+void frmD_VisaSkrivUt::mnuLottning_Click()
+{
+    ValsitBer* e = engine();
+    if (!e || m_progress.running() || m_runs == 0)
+        return;
+    if (!LotCommand::recordFor(this, e->result(), LotStore::Kind::Committee))
+        return;
+    m_control->clear();
+    e->setRunNumber(m_runNumber - 1);
+    calculate();
 }
 
 void frmD_VisaSkrivUt::mnuSparaPdf_Click()

@@ -6,6 +6,7 @@
 #include "data/DbError.h"
 #include "report/ui/AppReportHeader.h"
 #include "report/ui/QtRichTextControl.h"
+#include "seats/ui/LotCommand.h"
 #include "shell/AppGlobals.h"
 #include "shell/Clock.h"
 #include "shell/EngineError.h"
@@ -70,6 +71,8 @@ frmED_VisaSkrivUt::frmED_VisaSkrivUt(QWidget* parent)
                             &frmED_VisaSkrivUt::mnuExit_Click);
     m_mnuSparaPdf = addMenuItem(menuBar(), QStringLiteral("Spara som PDF"), "mnuSparaPdf",
                                 &frmED_VisaSkrivUt::mnuSparaPdf_Click);
+    m_mnuLottning = addMenuItem(menuBar(), QStringLiteral("Lottning"), "mnuLottning",
+                                &frmED_VisaSkrivUt::mnuLottning_Click);
     // Closed from the title bar: back to the vote entry, as "Avsluta".
     setReturnWindow(QStringLiteral("frmE_PrelRes"));
 
@@ -188,6 +191,21 @@ QString frmED_VisaSkrivUt::pdfName()
     if (!heading.isEmpty() && heading != QLatin1String("RUBRIK"))
         name += heading + QLatin1Char(' ');
     return name + today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".pdf");
+}
+
+// A lot stored, the report is made again: the result after the lot.
+void frmED_VisaSkrivUt::mnuLottning_Click()
+{
+    RostBer* engine = AppGlobals::instance().RostBerObj.get();
+    if (!engine || m_busy || m_runs == 0)
+        return;
+    bool stored = false;
+    {
+        const Command command(this);
+        stored = LotCommand::recordFor(this, engine->result(), LotStore::Kind::Council);
+    }
+    if (stored)
+        onActivate();
 }
 
 void frmED_VisaSkrivUt::mnuExit_Click()
