@@ -1,7 +1,9 @@
 #include "FakeMessageService.h"
+#include "FixedRandom.h"
 
 #include "committee/ValsitBer.h"
 #include "council/RostBer.h"
+#include "seats/LotDraw.h"
 #include "seats/LotTexts.h"
 
 #include <QtTest>
@@ -225,6 +227,28 @@ private Q_SLOTS:
                                  "21:30) är ogiltig: indata har ändrats sedan den drogs, så den "
                                  "har inte tillämpats");
         QCOMPARE(LotTexts::lines(run(council, true, "101,100", 5)), QStringList());
+    }
+
+    // The program's draw: each of the six orders of three tied lists comes from exactly
+    // one pair of random numbers, so every list is as likely to go without a seat.
+    void programDrawIsFair()
+    {
+        FakeMessageService messages;
+        ValsitBer engine(messages);
+        const SeatResult& result = run(engine, false, "6,4,2", 5);
+        QSet<QString> orders;
+        for (int first = 0; first < 3; ++first) {
+            for (int second = 0; second < 2; ++second) {
+                FixedRandom random;
+                random.values = {first, second};
+                const QVector<SeatLot> lots = LotDraw::byProgram(result, 0, random, {});
+                QCOMPARE(lots.size(), 2);
+                QVERIFY(lots[0].byProgram &&
+                        lots[0].fingerprint == result.tieGroups[0].fingerprint);
+                orders.insert(lots[0].code + lots[1].code);
+            }
+        }
+        QCOMPARE(orders.size(), 6);
     }
 
     // An all-combinations run finds the ties of every combination but takes no lot.
