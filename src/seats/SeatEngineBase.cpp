@@ -156,6 +156,7 @@ void SeatEngineBase::writeTieLines()
     if (!m_result.showTies || (m_result.tieGroupCount == 0 && m_result.lots.isEmpty()))
         return;
     m_screen.TextNormal(8);
+    m_screen.LaggTillRad(QStringLiteral(" "));
     for (const QString& line : LotTexts::lines(m_result))
         m_screen.LaggTillRad(line);
     m_screen.TextNormal(9);

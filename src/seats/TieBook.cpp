@@ -99,7 +99,9 @@ void TieBook::applyLots(SeatResult& result, SeatResult::TieGroup& group)
             continue;
         ++found;
         if (!group.decides) {
-            lot.outcome = SeatLot::Outcome::NotNeeded;
+            // A lot drawn for another tie is void, whatever this one needs.
+            const bool drawnForThis = lot.fingerprint == 0 || lot.fingerprint == group.fingerprint;
+            lot.outcome = drawnForThis ? SeatLot::Outcome::NotNeeded : SeatLot::Outcome::Void;
             continue;
         }
         const int list = listOfCode(result, lot.code);

@@ -86,22 +86,28 @@ int LotDialog::group() const
 
 void LotDialog::fillSeats()
 {
-    qDeleteAll(m_cboSeat);
+    qDeleteAll(m_seatRows);
+    m_seatRows.clear();
     m_cboSeat.clear();
     const int g = group();
     if (g < 0)
         return;
     const SeatResult::TieGroup& tie = m_result.tieGroups[g];
     for (int k = 0; k < LotDraw::seatsGiven(m_result, g); ++k) {
-        auto* box = new QComboBox(m_seatBox);
+        auto* row = new QWidget(m_seatBox);
+        auto* rowLayout = new QHBoxLayout(row);
+        rowLayout->setContentsMargins(0, 0, 0, 0);
+        rowLayout->addWidget(new QLabel(
+            QStringLiteral("Plats %1 gick genom lotten till:").arg(tie.firstSeat + k), row));
+        auto* box = new QComboBox(row);
         box->setObjectName(QStringLiteral("cboSeat(%1)").arg(k));
         for (int j = 0; j < tie.listCount; ++j)
-            box->addItem(QStringLiteral("Plats %1 till %2")
-                             .arg(tie.firstSeat + k)
-                             .arg(LotTexts::listLabel(m_result, tie.lists[j])),
-                         tie.lists[j]);
+            box->addItem(LotTexts::listLabel(m_result, tie.lists[j]), tie.lists[j]);
+        box->setPlaceholderText(QStringLiteral("(välj lista)"));
         box->setCurrentIndex(-1);
-        m_seatLayout->addWidget(box);
+        rowLayout->addWidget(box, 1);
+        m_seatLayout->addWidget(row);
+        m_seatRows.append(row);
         m_cboSeat.append(box);
     }
 }

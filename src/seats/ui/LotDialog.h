@@ -48,6 +48,7 @@ private:
     QComboBox* m_cboTie = nullptr;
     QWidget* m_seatBox = nullptr;
     QVBoxLayout* m_seatLayout = nullptr;
+    QVector<QWidget*> m_seatRows;
     QVector<QComboBox*> m_cboSeat;
     QLineEdit* m_txtDragenAv = nullptr;
     QDateTimeEdit* m_dtTidpunkt = nullptr;
