@@ -94,10 +94,32 @@ QStringList lines(const SeatResult& result)
 {
     QStringList out;
     bool deciding = false;
+    // Ties that only order seats come in pairs all through a council of equal votes: more
+    // than one is summed up on a few lines, six to a line, ahead of the deciding ones.
+    QStringList ordering;
+    int lastOrdering = -1;
     for (int g = 0; g < result.tieGroupCount; ++g) {
-        out.append(tieLine(result, result.tieGroups[g]));
-        deciding = deciding || result.tieGroups[g].decides;
+        const SeatResult::TieGroup& group = result.tieGroups[g];
+        deciding = deciding || group.decides;
+        if (!group.decides) {
+            ordering.append(QString::number(group.firstSeat) + QChar(0x2013) +
+                            QString::number(group.lastSeat) + QStringLiteral(" (") +
+                            tiedNames(result, group) + QLatin1Char(')'));
+            lastOrdering = g;
+        }
     }
+    if (ordering.size() == 1)
+        out.append(tieLine(result, result.tieGroups[lastOrdering]));
+    if (ordering.size() > 1) {
+        out.append(QStringLiteral("Lika jämförelsetal som bara avgör platsernas ordning (alla "
+                                  "får en plats, så ingen lottning behövs):"));
+        for (int i = 0; i < ordering.size(); i += 6)
+            out.append((i == 0 ? QStringLiteral("platserna ") : QStringLiteral("   ")) +
+                       ordering.mid(i, 6).join(QStringLiteral(", ")));
+    }
+    for (int g = 0; g < result.tieGroupCount; ++g)
+        if (result.tieGroups[g].decides)
+            out.append(tieLine(result, result.tieGroups[g]));
     if (!result.takesLots && deciding)
         out.append(QStringLiteral("När alla kombinationer beräknas tas ingen lottning med; "
                                   "lotta i den kombination som gäller."));

@@ -217,8 +217,11 @@ private Q_SLOTS:
         lots[0].drawnAt = QDateTime(QDate(2026, 9, 14), QTime(21, 30));
         lots[0].note = "inför valnämnden";
         const QStringList after = LotTexts::lines(run(council, true, "100,100", 5, lots));
-        QCOMPARE(after.mid(2),
-                 QStringList({"Plats 5: lika jämförelsetal för P1 och P2; avgjort genom lottning",
+        QCOMPARE(after,
+                 QStringList({"Lika jämförelsetal som bara avgör platsernas ordning (alla får en "
+                              "plats, så ingen lottning behövs):",
+                              "platserna 1–2 (P1 och P2), 3–4 (P1 och P2)",
+                              "Plats 5: lika jämförelsetal för P1 och P2; avgjort genom lottning",
                               "Lottning:",
                               "Plats 5: lotten gav platsen till P2, dragen för hand av Anna Berg "
                               "2026-09-14 21:30 (inför valnämnden)"}));
