@@ -75,8 +75,6 @@ void RostBer::setSparr(double percent)
 
 QString RostBer::rulesText() const
 {
-    if (hasDefaultRules())
-        return QString();
     const QChar point = TextNumbers::localeDecimalPoint();
     QString text = QStringLiteral("Beräknat med första divisor ");
     TextNumbers::appendInt(text, m_firstDivisorTenths / 10);
@@ -86,8 +84,20 @@ QString RostBer::rulesText() const
         text.append(QStringLiteral(" och spärr "));
         TextNumbers::appendGeneral(text, m_thresholdHundredths / 100.0, point);
         text.append(QStringLiteral(" % av rösterna"));
+    } else {
+        text.append(QStringLiteral(" utan spärr"));
     }
+    for (int i = 1; i <= m_result.partyCount; ++i)
+        if (isOthersLine(m_result.parties[i].code))
+            text.append(QStringLiteral("; ") + OthersCode +
+                        QStringLiteral(" (övriga giltiga röster) räknas med i spärren men får "
+                                       "inga mandat"));
     return text;
+}
+
+bool RostBer::isOthersLine(const QString& code)
+{
+    return code.compare(OthersCode, Qt::CaseInsensitive) == 0;
 }
 
 // --- The calculation ----------------------------------------------------------------
@@ -184,13 +194,14 @@ void RostBer::FordelaPlatser()
         total += lists[i].value;
     bool anyEligible = false;
     for (int i = 1; i <= n; ++i) {
-        lists[i].eligible = m_thresholdHundredths == 0 ||
-                            lists[i].value * 10000 >= qint64(m_thresholdHundredths) * total;
+        lists[i].eligible = !isOthersLine(lists[i].code) &&
+                            (m_thresholdHundredths == 0 ||
+                             lists[i].value * 10000 >= qint64(m_thresholdHundredths) * total);
         anyEligible = anyEligible || lists[i].eligible;
     }
     if (!anyEligible)
         for (int i = 1; i <= n; ++i)
-            lists[i].eligible = true;
+            lists[i].eligible = !isOthersLine(lists[i].code);
 
     const qint64 firstNum = m_firstDivisorTenths / 2; // 1.4 = 7/5, 1.2 = 6/5
     const qint64 firstDen = 5;
@@ -279,8 +290,7 @@ void RostBer::VisaIndata()
         TextNumbers::appendInt(m_line, party.value);
         m_screen.LaggTillRad(m_line);
     }
-    if (!m_result.rule.text.isEmpty())
-        m_screen.LaggTillRad(m_result.rule.text);
+    m_screen.LaggTillRad(m_result.rule.text);
 }
 
 void RostBer::writeDistrictHeading()
@@ -290,7 +300,8 @@ void RostBer::writeDistrictHeading()
         return;
     }
     m_screen.LaggTillRad(QStringLiteral(" "));
-    m_screen.setTabTable(10, {50}, 12);
+    // A stop for every party: an imported election may have up to sixteen.
+    m_screen.setTabTable(qMax(10, m_antPartier + 1), {50}, 12);
     QString heading = QStringLiteral("Distrikt namn/röster per parti");
     for (int i = 1; i <= m_antPartier; ++i)
         heading += QLatin1Char('\t') + m_partiID[i];

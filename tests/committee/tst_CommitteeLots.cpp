@@ -9,7 +9,6 @@
 #include "committee/ui/CommitteeWindows.h"
 #include "committee/ui/frmD_VisaSkrivUt.h"
 #include "seats/ui/LotDialog.h"
-#include "shell/AppGlobals.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +29,7 @@ private:
 
     static void load(const QList<int>& seats)
     {
-        ValsitBer& e = *AppGlobals::instance().ValsitBerObj;
+        ValsitBer& e = *CouncilSession::current().services.committee;
         for (int i = 0; i < seats.size(); ++i) {
             e.setPartiID(i + 1, QStringLiteral("P%1").arg(i + 1));
             e.setPartiNamn(i + 1, QStringLiteral("Parti %1").arg(i + 1));
@@ -54,8 +53,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         s.initTestCase();
-        registerCommitteeWindows();
-        AppGlobals::instance().random = &random;
+        registerCommitteeWindows(s.services);
+        s.services.random = &random;
     }
     void init() { QVERIFY(s.init()); }
     void cleanup() { s.cleanup(); }

@@ -1,5 +1,7 @@
 #include "committee/ui/frmD_VisaSkrivUt.h"
 
+#include "shell/ui/AppServices.h"
+
 #include "committee/CommitteeRun.h"
 #include "committee/ValsitBer.h"
 #include "report/ui/AppReportHeader.h"
@@ -34,11 +36,6 @@ const QString doneText = QStringLiteral(
 const QString stoppedText =
     QStringLiteral("Beräkningen avbröts. Redovisningen är inte fullständig.");
 
-ValsitBer* engine()
-{
-    return AppGlobals::instance().ValsitBerObj.get();
-}
-
 class WaitCursor
 {
 public:
@@ -50,8 +47,8 @@ public:
 
 // One report per opening: activations that come back from the questions, the file dialog
 // or another program must not run it again (each run takes the next letter).
-frmD_VisaSkrivUt::frmD_VisaSkrivUt(QWidget* parent)
-    : WindowBase(QStringLiteral("frmD_VisaSkrivUt"),
+frmD_VisaSkrivUt::frmD_VisaSkrivUt(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmD_VisaSkrivUt"),
                  QStringLiteral("Valsit - Resultatet av valsitfördelningen"), FirstActivationOnly,
                  parent),
       m_progress(nullptr)
@@ -216,7 +213,7 @@ void frmD_VisaSkrivUt::mnuLottning_Click()
     ValsitBer* e = engine();
     if (!e || m_progress.running() || m_runs == 0)
         return;
-    if (!LotCommand::recordFor(this, e->result(), LotStore::Kind::Committee))
+    if (!LotCommand::recordFor(this, services(), e->result(), LotStore::Kind::Committee))
         return;
     m_control->clear();
     e->setRunNumber(m_runNumber - 1);
@@ -284,4 +281,9 @@ bool frmD_VisaSkrivUt::queryUnload()
     m_closeWhenDone = true;
     m_progress.requestStop();
     return false;
+}
+
+ValsitBer* frmD_VisaSkrivUt::engine() const
+{
+    return services().committee.get();
 }

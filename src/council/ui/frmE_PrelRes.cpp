@@ -1,18 +1,24 @@
 #include "council/ui/frmE_PrelRes.h"
 
+#include "shell/ui/AppServices.h"
+
 #include "council/CouncilEntry.h"
 #include "council/CouncilRules.h"
 #include "council/DistrRosterStore.h"
+#include "council/ImportedVotes.h"
+#include "council/ResultImport.h"
 #include "council/RostBer.h"
 #include "council/ui/DistrRegisterPanel.h"
 #include "council/ui/DistrVotePanel.h"
 #include "council/ui/PartyPanel.h"
 #include "data/DataControl.h"
-#include "shell/MessageService.h"
 #include "data/DbError.h"
+#include "data/ResultFileError.h"
+#include "data/ResultFileReader.h"
 #include "editing/DAOdataCtl.h"
 #include "editing/RedigeraMenu.h"
 #include "shell/AppGlobals.h"
+#include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 
 #include <QAction>
@@ -28,16 +34,11 @@
 
 namespace {
 
-RostBer& engine()
-{
-    return *AppGlobals::instance().RostBerObj;
-}
-
 } // namespace
 
-frmE_PrelRes::frmE_PrelRes(QWidget* parent)
-    : WindowBase(QStringLiteral("frmE_PrelRes"), QStringLiteral("Valsit - Preliminär Fullmäktige"),
-                 FirstActivationOnly, parent)
+frmE_PrelRes::frmE_PrelRes(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmE_PrelRes"),
+                 QStringLiteral("Valsit - Preliminär Fullmäktige"), FirstActivationOnly, parent)
 {
     m_keys.setFormName(this);
 
@@ -62,7 +63,7 @@ frmE_PrelRes::frmE_PrelRes(QWidget* parent)
     onClicked(m_frame1->cmdNext(), &frmE_PrelRes::cmdNext_Click);
     for (int i = 0; i < 2; ++i)
         connectGuarded(m_frame1->antDec(i), &QRadioButton::clicked,
-                       [i] { engine().setBerTalAntDec(i == 0 ? 0 : 1); });
+                       [this, i] { engine().setBerTalAntDec(i == 0 ? 0 : 1); });
     // The panels' own handlers run inside the window's guard.
     const auto guarded = [this](const std::function<void()>& handler) { guard(handler); };
     m_frame1->setGuard(guarded);
@@ -134,7 +135,11 @@ void frmE_PrelRes::buildMenus()
     onTriggered(m_mnuUpdRost, &frmE_PrelRes::mnuUpdRost_Click);
     onTriggered(m_mnuUpdDistr, &frmE_PrelRes::mnuUpdDistr_Click);
 
-    RedigeraMenu* edit = RedigeraMenu::addTo(bar);
+    m_mnuHamtaValresultat =
+        named(bar->addAction(QStringLiteral("Hämta valresultat…")), "mnuHamtaValresultat");
+    onTriggered(m_mnuHamtaValresultat, &frmE_PrelRes::mnuHamtaValresultat_Click);
+
+    RedigeraMenu* edit = RedigeraMenu::addTo(bar, [this] { return services().committee.get(); });
     edit->setObjectName(QStringLiteral("mnuEdit"));
 }
 
@@ -435,4 +440,58 @@ bool frmE_PrelRes::SummeraDistrRoster()
     }
     cmdButt1_Click(0);
     return true;
+}
+
+RostBer& frmE_PrelRes::engine() const
+{
+    return *services().council;
+}
+
+// Valmyndighetens resultatfil: read and checked first, shown, and only on Ja put in the
+// database (all in one transaction) with the seats to share.
+void frmE_PrelRes::mnuHamtaValresultat_Click()
+{
+    const Command command(this);
+    if (!m_frame1->navigator().EndDBC() || !m_frame4->navigator().EndDBC())
+        return;
+    const QString path =
+        messages().fileOpen(QStringLiteral("Hämta valresultat"), QString(),
+                            {QStringLiteral("Valmyndighetens resultatfiler (*.xml *.zip *.json)"),
+                             QStringLiteral("Alla filer (*)")});
+    if (path.isEmpty())
+        return;
+    ResultFile file;
+    ImportedVotes votes;
+    try {
+        file = ResultFileReader::read(path);
+        votes = ImportedVotes::from(file);
+    } catch (const ResultFileError& e) {
+        info(e.message() + QStringLiteral("\nIngenting har ändrats."));
+        return;
+    }
+    const QString question =
+        ResultImport::summary(file, votes) +
+        QStringLiteral("\n\nPartierna, distrikten och distriktsrösterna i databasen ersätts av "
+                       "dessa. Vill du hämta valresultatet?");
+    if (messages().msgBox(question, MessageService::YesNo, MessageService::Question,
+                          QStringLiteral("Hämta valresultat"),
+                          MessageService::SecondButton) != MessageService::AnswerYes)
+        return;
+    try {
+        ResultImport::apply(AppGlobals::instance().DBSokVag, votes);
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Valresultatet kunde inte hämtas; databasen är oförändrad. ") +
+                e.Description());
+        return;
+    }
+    engine().setAntValsit(votes.seats);
+    SettingsStore().setValue(QStringLiteral("MndFullm"), QString::number(votes.seats));
+    // The panels read the new parties and districts afresh.
+    m_frame1->data().Refresh();
+    m_frame4->data().Refresh();
+    Form_Activate();
+    notice(QStringLiteral("Valresultatet för %1 är hämtat: %2 partier och %3 valdistrikt.")
+               .arg(file.municipalityName)
+               .arg(votes.parties.size())
+               .arg(votes.districts.size()));
 }

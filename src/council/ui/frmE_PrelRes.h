@@ -7,6 +7,8 @@
 #include <QString>
 #include <QtGlobal>
 
+struct AppServices;
+class RostBer;
 class DistrRegisterPanel;
 class DistrVotePanel;
 class PartyPanel;
@@ -24,7 +26,7 @@ class frmE_PrelRes : public WindowBase
 {
     Q_OBJECT
 public:
-    explicit frmE_PrelRes(QWidget* parent = nullptr);
+    explicit frmE_PrelRes(AppServices& services, QWidget* parent = nullptr);
     ~frmE_PrelRes() override;
 
     // Control events, public so that they can be run as the user would.
@@ -37,6 +39,7 @@ public:
     void mnuDistrikt_Click();
     void mnuUpdRost_Click();
     void mnuUpdDistr_Click();
+    void mnuHamtaValresultat_Click();
     void cboDistr_Click(int listIndex);
 
     // Window state, for the tests and the status of the hand-over.
@@ -51,6 +54,7 @@ protected:
     bool queryUnload() override;
 
 private:
+    RostBer& engine() const;
     void buildMenus();
     bool readRules(double* sparr);
     bool LaddaPartierDistr();
@@ -70,6 +74,7 @@ private:
     QMenu* m_mnuUpdDistrRost = nullptr;
     QAction* m_mnuUpdRost = nullptr;
     QAction* m_mnuUpdDistr = nullptr;
+    QAction* m_mnuHamtaValresultat = nullptr;
 
     // The panels' navigators are given their sources at the first activation.
     bool m_sourcesSet = false;

@@ -7,8 +7,8 @@
 #include "shell/AppInfo.h"
 #include "shell/Clock.h"
 #include "shell/MessageService.h"
-#include "shell/SystemClock.h"
 #include "shell/SystemRandom.h"
+#include "shell/ui/AppServices.h"
 
 namespace LotCommand {
 
@@ -43,18 +43,18 @@ bool record(QWidget* parent, const SeatResult& result, LotStore::Kind kind, cons
     return true;
 }
 
-bool recordFor(QWidget* parent, const SeatResult& result, LotStore::Kind kind)
+bool recordFor(QWidget* parent, AppServices& services, const SeatResult& result,
+               LotStore::Kind kind)
 {
-    AppGlobals& globals = AppGlobals::instance();
-    const SystemClock systemClock;
     SystemRandom systemRandom;
     try {
-        return record(parent, result, kind, globals.DBSokVag, *globals.messages,
-                      globals.clock ? *globals.clock : static_cast<const Clock&>(systemClock),
-                      globals.random ? *globals.random : static_cast<RandomSource&>(systemRandom));
+        return record(parent, result, kind, AppGlobals::instance().DBSokVag, services.messages,
+                      services.clock,
+                      services.random ? *services.random : static_cast<RandomSource&>(systemRandom));
     } catch (const DbError& e) {
-        globals.messages->msgBox(QStringLiteral("Lotten kunde inte sparas. ") + e.Description(),
-                                 MessageService::Ok, MessageService::Critical, AppInfo::appNamn());
+        services.messages.msgBox(QStringLiteral("Lotten kunde inte sparas. ") + e.Description(),
+                                 MessageService::Ok, MessageService::Critical,
+                                 AppInfo::appNamn());
         return false;
     }
 }

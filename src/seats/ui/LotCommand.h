@@ -4,6 +4,7 @@
 
 #include <QString>
 
+struct AppServices;
 class Clock;
 class MessageService;
 class QWidget;
@@ -21,8 +22,9 @@ namespace LotCommand {
 bool record(QWidget* parent, const SeatResult& result, LotStore::Kind kind, const QString& dbPath,
             MessageService& messages, const Clock& clock, RandomSource& random);
 
-// record() with the application's database, messages, clock and random source; a lot
-// that cannot be stored is told to the user (false).
-bool recordFor(QWidget* parent, const SeatResult& result, LotStore::Kind kind);
+// record() with the working database and the window's services (the system's random
+// source when they have none); a lot that cannot be stored is told to the user (false).
+bool recordFor(QWidget* parent, AppServices& services, const SeatResult& result,
+               LotStore::Kind kind);
 
 } // namespace LotCommand
