@@ -50,11 +50,11 @@ bool recordFor(QWidget* parent, AppServices& services, const SeatResult& result,
     try {
         return record(parent, result, kind, AppGlobals::instance().DBSokVag, services.messages,
                       services.clock,
-                      services.random ? *services.random : static_cast<RandomSource&>(systemRandom));
+                      services.random ? *services.random
+                                      : static_cast<RandomSource&>(systemRandom));
     } catch (const DbError& e) {
         services.messages.msgBox(QStringLiteral("Lotten kunde inte sparas. ") + e.Description(),
-                                 MessageService::Ok, MessageService::Critical,
-                                 AppInfo::appNamn());
+                                 MessageService::Ok, MessageService::Critical, AppInfo::appNamn());
         return false;
     }
 }
