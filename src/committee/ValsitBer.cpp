@@ -5,6 +5,7 @@
 #include "report/ProgressIndicator.h"
 #include "report/ReportTexts.h"
 #include "report/TextNumbers.h"
+#include "seats/LotTexts.h"
 #include "shell/ClipboardCommands.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
@@ -103,6 +104,7 @@ void ValsitBer::BearbBest()
     m_result.rule.firstDivisorTenths = 10;
     startResult(m_partiValRes);
     m_stopped = false;
+    m_decidingTieSeen = false;
     if (m_progBar)
         m_progBar->setMaximum(m_antalResultat);
     if (m_skrivUtSW)
@@ -121,6 +123,15 @@ void ValsitBer::BearbBest()
         BearbFastSamv();
     }
 
+    if (m_decidingTieSeen && m_visaLottSW && m_samvSW[0] == 2) {
+        if (m_skrivUtSW) {
+            m_paper.closingLine(LotTexts::allCombinationsNote());
+        } else {
+            m_screen.TextNormal(8);
+            m_screen.LaggTillRad(QStringLiteral(" "));
+            m_screen.LaggTillRad(LotTexts::allCombinationsNote());
+        }
+    }
     if (m_stopped) {
         const QString line =
             stoppedLine(m_result.counter, Kombinationer::antal(m_antPartier, m_samvSW));
@@ -287,6 +298,8 @@ void ValsitBer::BearbKomb()
         m_progBar->setValue(counter);
     }
     FordelaPlatser();
+    if (m_result.tieGroupCount > 0 && m_result.tieGroups[m_result.tieGroupCount - 1].decides)
+        m_decidingTieSeen = true;
     if (m_skrivUtSW)
         SkrivUtPresentera();
     else

@@ -90,18 +90,24 @@ QString lotLine(const SeatResult& result, const SeatLot& lot)
 
 } // namespace
 
+QString allCombinationsNote()
+{
+    return QStringLiteral("När alla kombinationer beräknas tas ingen lottning med; lotta i den "
+                          "kombination som gäller.");
+}
+
 QStringList lines(const SeatResult& result)
 {
     QStringList out;
-    bool deciding = false;
     // Ties that only order seats come in pairs all through a council of equal votes: more
     // than one is summed up on a few lines, six to a line, ahead of the deciding ones.
     QStringList ordering;
     int lastOrdering = -1;
     for (int g = 0; g < result.tieGroupCount; ++g) {
         const SeatResult::TieGroup& group = result.tieGroups[g];
-        deciding = deciding || group.decides;
-        if (!group.decides) {
+        // An all-combinations run names only the ties that decide: there are thousands of
+        // combinations, and no lot is taken in any of them.
+        if (!group.decides && result.takesLots) {
             ordering.append(QString::number(group.firstSeat) + QChar(0x2013) +
                             QString::number(group.lastSeat) + QStringLiteral(" (") +
                             tiedNames(result, group) + QLatin1Char(')'));
@@ -120,9 +126,6 @@ QStringList lines(const SeatResult& result)
     for (int g = 0; g < result.tieGroupCount; ++g)
         if (result.tieGroups[g].decides)
             out.append(tieLine(result, result.tieGroups[g]));
-    if (!result.takesLots && deciding)
-        out.append(QStringLiteral("När alla kombinationer beräknas tas ingen lottning med; "
-                                  "lotta i den kombination som gäller."));
     if (result.takesLots && !result.lots.isEmpty()) {
         out.append(QStringLiteral("Lottning:"));
         for (const SeatLot& lot : result.lots)

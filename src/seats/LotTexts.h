@@ -10,8 +10,11 @@
 // screen and the paper reports print the same lines.
 namespace LotTexts {
 
-// None when the result has no tie and no lot.
+// None when the result has no tie and no lot. A combination of an all-combinations run
+// (which takes no lot) names only its tie that decides who gets a seat.
 QStringList lines(const SeatResult& result);
+// The line closing an all-combinations run where some combination has such a tie.
+QString allCombinationsNote();
 // A list as the lines name it: the party's code, or its members' codes ("S / V").
 QString listLabel(const SeatResult& result, int list);
 // "Plats 7" or "Platserna 4–5".

@@ -3,6 +3,8 @@
 
 #include "committee/ValsitBer.h"
 #include "council/RostBer.h"
+#include "report/PlainReportWindow.h"
+#include "report/PlainTextControl.h"
 #include "seats/LotDraw.h"
 #include "seats/LotTexts.h"
 
@@ -198,20 +200,30 @@ private Q_SLOTS:
         QCOMPARE(orders.size(), 6);
     }
 
-    // An all-combinations run finds the ties of every combination but takes no lot.
+    // An all-combinations run finds the ties of every combination, names the deciding
+    // ones, takes no lot and says so once.
     void allCombinationsTakeNoLots()
     {
         run("n 6,4,2 @5", lotsFor(run("n 6,4,2 @5"), "4=P3,5=P2"));
         m_committee.setSamvSW(ValsitBer::pairNumber(1, 2), 1);
         m_committee.setSamvSW(0, 2);
         QStringList seen;
-        m_committee.setResultObserver([&] { seen.append(summary(m_committee.result())); });
+        m_committee.setResultObserver([&] {
+            seen.append(summary(m_committee.result()) + " / " +
+                        LotTexts::lines(m_committee.result()).join(' '));
+        });
+        PlainTextControl text;
+        PlainReportWindow window(&text);
+        m_committee.setFormName(&window);
+        m_committee.setVisaLottSW(true);
         m_committee.BearbBest();
-        QCOMPARE(seen, QStringList({"P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott / ",
-                                    "P3:5*|:1,2,3,4 / 5-6:P3 P1 / P2:lott / "}));
-        QCOMPARE(LotTexts::lines(m_committee.result()).last(),
-                 "När alla kombinationer beräknas tas ingen lottning med; lotta i den "
-                 "kombination som gäller.");
+        QCOMPARE(seen, QStringList({"P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott /  / Platserna "
+                                    "4–5: lika jämförelsetal för P1, P2 och P3; lotten avgör "
+                                    "vilka 2 av 3 som får platserna",
+                                    "P3:5*|:1,2,3,4 / 5-6:P3 P1 / P2:lott /  / Plats 5: lika "
+                                    "jämförelsetal för P3 och P1 / P2; lotten avgör vem som får "
+                                    "platsen"}));
+        QCOMPARE(text.lines().last(), LotTexts::allCombinationsNote());
     }
 };
 
