@@ -17,6 +17,7 @@ struct CalcOptions
     int seats = 0;
     QString inputFile;
     QString districtsFile;
+    QString constituenciesFile; // a council with constituencies: parties and votes per constituency
     Comparison comparison = Comparison::None;
     // Today's rules (since the 2018 elections): first divisor 1.2 and a 2 % threshold.
     double firstDivisor = 1.2;
