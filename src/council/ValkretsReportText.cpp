@@ -37,18 +37,22 @@ void rulesLines(const ValkretsResult& r, QVector<Line>& out)
     if (r.rules == ValkretsResult::Rules::Older) {
         out.append({Kind::Normal, QStringLiteral("Äldre regler (före 2018): %1 mandat, varje "
                                                  "valkrets fördelar sina egna; första divisor "
-                                                 "1,4 utan spärr")
-                                      .arg(r.seats)});
+                                                 "1%2%3 utan spärr")
+                                      .arg(r.seats)
+                                      .arg(TextNumbers::localeDecimalPoint())
+                                      .arg(4)});
         return;
     }
     QString threshold = QString::number(r.thresholdHundredths / 100.0, 'g', 6);
     threshold.replace(QLatin1Char('.'), TextNumbers::localeDecimalPoint());
     out.append({Kind::Normal,
                 QStringLiteral("Gällande regler (från 2018): %1 mandat, varav %2 fasta mandat "
-                               "och %3 utjämningsmandat; första divisor 1,2")
+                               "och %3 utjämningsmandat; första divisor 1%4%5")
                         .arg(r.seats)
                         .arg(fixed)
-                        .arg(r.seats - fixed) +
+                        .arg(r.seats - fixed)
+                        .arg(TextNumbers::localeDecimalPoint())
+                        .arg(2) +
                     (r.thresholdHundredths > 0 ? QStringLiteral(" och spärr %1 %").arg(threshold)
                                                : QStringLiteral(" utan spärr"))});
     if (r.thresholdHundredths == 0)

@@ -3,6 +3,7 @@
 #include "council/ui/frmED_SkrivUt.h"
 #include "council/ui/frmED_VisaSkrivUt.h"
 #include "council/ui/frmE_PrelRes.h"
+#include "council/ui/frmE_Valkretsar.h"
 #include "shell/ui/WindowRegistry.h"
 
 void registerCouncilWindows()
@@ -12,4 +13,5 @@ void registerCouncilWindows()
     registry.registerWindow(QStringLiteral("frmED_VisaSkrivUt"),
                             [] { return new frmED_VisaSkrivUt; });
     registry.registerWindow(QStringLiteral("frmED_SkrivUt"), [] { return new frmED_SkrivUt; });
+    registry.registerWindow(QStringLiteral("frmE_Valkretsar"), [] { return new frmE_Valkretsar; });
 }

@@ -38,6 +38,7 @@ public:
     void mnuUpdRost_Click();
     void mnuUpdDistr_Click();
     void cboDistr_Click(int listIndex);
+    void mnuValkretsar_Click();
 
     // Window state, for the tests and the status of the hand-over.
     QString currentPartyCode() const;
@@ -70,6 +71,9 @@ private:
     QMenu* m_mnuUpdDistrRost = nullptr;
     QAction* m_mnuUpdRost = nullptr;
     QAction* m_mnuUpdDistr = nullptr;
+    QAction* m_mnuValkretsar = nullptr;
+    // The election database holds constituencies: the calculation is made per constituency.
+    bool m_valkretsar = false;
 
     // The panels' navigators are given their sources at the first activation.
     bool m_sourcesSet = false;
