@@ -12,6 +12,7 @@
 #include "shell/AppGlobals.h"
 #include "shell/MessageService.h"
 #include "shell/SystemClock.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/WindowRegistry.h"
 
 #include <QApplication>
@@ -69,11 +70,10 @@ long peakKilobytes()
     return usage.ru_maxrss;
 }
 
-void runOnce(int seats, QTextStream& out)
+void runOnce(AppServices& services, int seats, QTextStream& out)
 {
-    AppGlobals& globals = AppGlobals::instance();
-    globals.ValsitBerObj = std::make_unique<ValsitBer>(*globals.messages);
-    ValsitBer& engine = *globals.ValsitBerObj;
+    services.renewEngines();
+    ValsitBer& engine = *services.committee;
     const int councilSeats[] = {0, 15, 10, 7, 3, 3, 2, 1, 1, 7};
     engine.setAntValsit(seats);
     engine.setAntPartier(9);
@@ -91,7 +91,7 @@ void runOnce(int seats, QTextStream& out)
     bool done = false;
     frmD_VisaSkrivUt* window = nullptr;
     WindowRegistry::instance().registerWindow(QStringLiteral("frmD_VisaSkrivUt"), [&] {
-        window = new frmD_VisaSkrivUt;
+        window = new frmD_VisaSkrivUt(services);
         window->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))
             ->installEventFilter(&paints);
         window->onReportDone = [&done] { done = true; };
@@ -113,7 +113,7 @@ void runOnce(int seats, QTextStream& out)
         << " lines; peak memory so far " << peakKilobytes() / 1024 << " MB" << Qt::endl;
     WindowRegistry::unload(window);
     QCoreApplication::processEvents();
-    globals.ValsitBerObj.reset();
+    services.committee.reset();
 }
 
 } // namespace
@@ -126,12 +126,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     YesMessages messages;
     SystemClock clock;
+    AppServices services(messages, clock);
     AppGlobals& globals = AppGlobals::instance();
-    globals.messages = &messages;
-    globals.clock = &clock;
     globals.OrgNamn = QStringLiteral("Provkommun");
     globals.BestDatum = QStringLiteral("2026-09-13");
-    registerCommitteeWindows();
+    registerCommitteeWindows(services);
     // The entry window the result window returns to is not part of the measurement.
     WindowRegistry::instance().registerWindow(QStringLiteral("frmB_Valresultat"),
                                               [] { return new QWidget; });
@@ -143,8 +142,6 @@ int main(int argc, char* argv[])
     if (seats.isEmpty())
         seats = {11, 350};
     for (int s : seats)
-        runOnce(s, out);
-    globals.messages = nullptr;
-    globals.clock = nullptr;
+        runOnce(services, s, out);
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "data/ProgramFolder.h"
 #include "shell/AppGlobals.h"
 #include "shell/SystemClock.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/QtMessageService.h"
 #include "shell/ui/ShellWindows.h"
 #include "shell/ui/SwedishTranslations.h"
@@ -9,9 +10,6 @@
 
 #include "committee/ui/CommitteeWindows.h"
 #include "council/ui/CouncilWindows.h"
-
-#include "committee/ValsitBer.h"
-#include "council/RostBer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,9 +29,8 @@ int main(int argc, char* argv[])
 
     QtMessageService messages;
     SystemClock clock;
+    AppServices services(messages, clock);
     AppGlobals& globals = AppGlobals::instance();
-    globals.messages = &messages;
-    globals.clock = &clock;
     const ProgramFolder::Folders folders = ProgramFolder::resolve(
         QCoreApplication::applicationDirPath(), ProgramFolder::defaultUserDir());
     globals.programKat = folders.working;
@@ -42,17 +39,10 @@ int main(int argc, char* argv[])
         messages.msgBox(folders.problem, MessageService::Ok, MessageService::Exclamation,
                         globals.AppNamn);
 
-    registerShellWindows();
-    registerCouncilWindows();
-    registerCommitteeWindows();
+    registerShellWindows(services);
+    registerCouncilWindows(services);
+    registerCommitteeWindows(services);
 
     WindowRegistry::instance().show(QStringLiteral("frmA_Start"));
-    const int status = QApplication::exec();
-
-    // The engines refer to the message service, which ends here.
-    globals.RostBerObj.reset();
-    globals.ValsitBerObj.reset();
-    globals.messages = nullptr;
-    globals.clock = nullptr;
-    return status;
+    return QApplication::exec();
 }

@@ -31,7 +31,7 @@ void CouncilPaperReport::SkrivUtIndata(const SeatResult& run)
         nextItem();
         m_prt.PrtHoger(3, QString::number(party.value));
     }
-    // A calculation on other rules than the classic ones says so, as on screen.
+    // The rule the calculation used, as on screen.
     if (!run.rule.text.isEmpty()) {
         m_frame.breakBeforeLine();
         m_prt.PrtRad(run.rule.text);

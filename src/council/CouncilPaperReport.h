@@ -9,7 +9,7 @@
 class CouncilPaperReport : public PaperReport
 {
 public:
-    // The parties with their votes, and the rule when it is not the classic one.
+    // The parties with their votes, and the rule the calculation used.
     void SkrivUtIndata(const SeatResult& run);
     void districtHeading(const SeatResult& run);
     // One district: its name and the votes of parties 1..parties.

@@ -75,8 +75,6 @@ void RostBer::setSparr(double percent)
 
 QString RostBer::rulesText() const
 {
-    if (hasDefaultRules())
-        return QString();
     const QChar point = TextNumbers::localeDecimalPoint();
     QString text = QStringLiteral("Beräknat med första divisor ");
     TextNumbers::appendInt(text, m_firstDivisorTenths / 10);
@@ -86,6 +84,8 @@ QString RostBer::rulesText() const
         text.append(QStringLiteral(" och spärr "));
         TextNumbers::appendGeneral(text, m_thresholdHundredths / 100.0, point);
         text.append(QStringLiteral(" % av rösterna"));
+    } else {
+        text.append(QStringLiteral(" utan spärr"));
     }
     return text;
 }
@@ -266,8 +266,7 @@ void RostBer::VisaIndata()
         TextNumbers::appendInt(m_line, party.value);
         m_screen.LaggTillRad(m_line);
     }
-    if (!m_result.rule.text.isEmpty())
-        m_screen.LaggTillRad(m_result.rule.text);
+    m_screen.LaggTillRad(m_result.rule.text);
 }
 
 void RostBer::writeDistrictHeading()

@@ -39,10 +39,6 @@ public:
     void setForstaDivisor(double value);
     double Sparr() const { return m_thresholdHundredths / 100.0; }
     void setSparr(double percent);
-    bool hasDefaultRules() const
-    {
-        return m_firstDivisorTenths == 14 && m_thresholdHundredths == 0;
-    }
 
     void BearbBest();
     void BearbBest1();
@@ -72,7 +68,7 @@ public:
     double winningNumber(int s) const { return m_result.winningNumber[s]; }
     int winningRow(int s) const { return m_result.winningList[s]; }
     int calcCounter() const { return m_result.counter; }
-    // A line saying which rule was used, when it is not the classic one (else empty).
+    // The line naming the rule used, for the report's input section.
     QString rulesText() const;
 
 private:

@@ -2,7 +2,6 @@
 
 #include "committee/ValsitBer.h"
 #include "editing/QtClipboardServices.h"
-#include "shell/AppGlobals.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -41,11 +40,6 @@ RedigeraMenu* RedigeraMenu::addTo(QMenuBar* bar, std::function<ValsitBer*()> eng
     };
     return addTo(bar, call(&ValsitBer::CB_Copy), call(&ValsitBer::CB_Cut),
                  call(&ValsitBer::CB_Paste));
-}
-
-RedigeraMenu* RedigeraMenu::addTo(QMenuBar* bar)
-{
-    return addTo(bar, [] { return AppGlobals::instance().ValsitBerObj.get(); });
 }
 
 QAction* RedigeraMenu::addCommand(const char* name, const QString& caption,

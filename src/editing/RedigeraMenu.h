@@ -27,8 +27,6 @@ public:
     // `engine` gives at the time of the command (the engines are replaced while windows
     // come and go); nothing happens while there is none.
     static RedigeraMenu* addTo(QMenuBar* bar, std::function<ValsitBer*()> engine);
-    // The same on the committee engine of the application's globals (ValsitBerObj).
-    static RedigeraMenu* addTo(QMenuBar* bar);
 
     QAction* mnuCopy() const { return m_copy; }
     QAction* mnuCut() const { return m_cut; }

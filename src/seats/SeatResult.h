@@ -23,7 +23,7 @@ struct SeatResult
         Method method = Method::ModifiedOddNumber;
         int firstDivisorTenths = 14; // 14 or 12 for the council; 10 for d'Hondt
         int thresholdHundredths = 0; // share of all votes, in hundredths of a percent
-        QString text;                // the report's line naming a rule other than the classic
+        QString text;                // the report's line naming the rule (empty: none to name)
         double firstDivisor() const { return firstDivisorTenths / 10.0; }
         double threshold() const { return thresholdHundredths / 100.0; }
     };

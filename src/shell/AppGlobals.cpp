@@ -1,8 +1,5 @@
 #include "shell/AppGlobals.h"
 
-#include "committee/ValsitBer.h"
-#include "council/RostBer.h"
-
 #include <QDir>
 
 AppGlobals::AppGlobals() = default;

@@ -3,16 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <memory>
-
-class MessageService;
-class Clock;
-class RostBer;
-class ValsitBer;
-
-// What must outlive a window: the application's globals. The windows and the engines
-// read the working database, the report header (organisation and date), the shared
-// window state and the two engines from here.
+// What must outlive a window: the application's shared state. The windows read the working
+// database, the report header (organisation and date) and the shared window state from
+// here; the services (message service, clock, engines) are handed to them in AppServices.
 class AppGlobals
 {
 public:
@@ -43,13 +36,6 @@ public:
 
     QString OrgNamn;
     QString BestDatum;
-
-    // The engines, created afresh at every load of the main window.
-    std::unique_ptr<RostBer> RostBerObj;
-    std::unique_ptr<ValsitBer> ValsitBerObj;
-
-    MessageService* messages = nullptr;
-    Clock* clock = nullptr;
 
 private:
     AppGlobals();

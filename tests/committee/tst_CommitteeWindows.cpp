@@ -29,7 +29,7 @@ namespace {
 
 ValsitBer& engine()
 {
-    return *AppGlobals::instance().ValsitBerObj;
+    return *CouncilSession::current().services.committee;
 }
 
 void typeInto(QLineEdit* box, const QString& text)
@@ -116,10 +116,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         s.initTestCase();
-        registerCommitteeWindows();
-        frmD_SkrivUt::printerChoice = [this](QWidget*) -> std::unique_ptr<PrinterChoice> {
-            return std::make_unique<FakePrinterChoice>(s.printScript);
-        };
+        registerCommitteeWindows(s.services);
     }
     void init() { QVERIFY(s.init()); }
     void cleanup() { s.cleanup(); }
@@ -489,14 +486,14 @@ private Q_SLOTS:
         s.printScript.pdfPath = s.db->filePath(pdf);
         s.messages.answers.enqueue(MessageService::AnswerYes);
         QString last;
-        WindowRegistry::instance().registerWindow("frmD_SkrivUt", [&last] {
-            auto* w = new frmD_SkrivUt;
+        WindowRegistry::instance().registerWindow("frmD_SkrivUt", [this, &last] {
+            auto* w = new frmD_SkrivUt(s.services);
             QObject::connect(w, &frmD_SkrivUt::finished, [&last](const QString& t) { last = t; });
             return w;
         });
         WindowRegistry::instance().show("frmD_SkrivUt");
         QVERIFY(waitFor("frmB_Valresultat"));
-        registerCommitteeWindows();
+        registerCommitteeWindows(s.services);
         QCOMPARE(last, status);
         QCOMPARE(s.printScript.dialogs, 1);
         QCOMPARE(s.printScript.discarded, discarded);
@@ -554,8 +551,9 @@ private Q_SLOTS:
     // the cooperation window to the report on screen, and back to the main window.
     void fromTheMainWindowAndBack()
     {
-        WindowRegistry::instance().registerWindow("frmA_Start", [] { return new frmA_Start; });
-        frmA_Start::screenHeight = [] { return 768; };
+        WindowRegistry::instance().registerWindow("frmA_Start",
+                                                  [this] { return new frmA_Start(s.services); });
+        s.services.screenHeight = [] { return 768; };
         AppGlobals::instance().programKat = s.db->folder();
         QWidget* start = s.show("frmA_Start");
         QVERIFY(start);

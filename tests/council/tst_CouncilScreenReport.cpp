@@ -66,6 +66,7 @@ private Q_SLOTS:
             "Partinamn\tPartiID\tAntal röster",
             "S-partiet\tS\t1000",
             "M-partiet\tM\t1000",
+            "Beräknat med första divisor 1.4 utan spärr",
             " ",
             "Distrikt namn/röster per parti\tS\tM",
             "Norra\t600\t400",
@@ -97,11 +98,11 @@ private Q_SLOTS:
             {2, "Arial", 11, true, input},
             {4, "Arial", 7, true, input},
             {5, "Times New Roman", 7, false, input},
-            {8, "Arial", 7, true, district},
-            {9, "Times New Roman", 9, false, district},
-            {12, "Times New Roman", 7, false, district},
-            {13, "Times New Roman", 8, false, district},
-            {14, "Times New Roman", 9, false, result},
+            {9, "Arial", 7, true, district},
+            {10, "Times New Roman", 9, false, district},
+            {13, "Times New Roman", 7, false, district},
+            {14, "Times New Roman", 8, false, district},
+            {15, "Times New Roman", 9, false, result},
         };
         const auto& calls = control.styleCalls();
         QCOMPARE(calls.size(), styles.size());
@@ -127,6 +128,7 @@ private Q_SLOTS:
                                   "Partinamn\tPartiID\tAntal röster",
                                   "S-partiet\tS\t1400",
                                   "M-partiet\tM\t300",
+                                  "Beräknat med första divisor 1.4 utan spärr",
                                   " ",
                                   tieNote(),
                                   " "};
@@ -229,18 +231,32 @@ private Q_SLOTS:
             QStringLiteral("tidigareTovrelia kommun har gjort valsitberäkningsbeställningen")));
     }
 
-    void rulesLineOnlyWhenNotTheClassicRule()
+    void rulesLineNamesTheRule_data()
     {
+        QTest::addColumn<double>("divisor");
+        QTest::addColumn<double>("threshold");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("older rules") << 1.4 << 0.0 << "Beräknat med första divisor 1.4 utan spärr";
+        QTest::newRow("own: 1.2 without threshold")
+            << 1.2 << 0.0 << "Beräknat med första divisor 1.2 utan spärr";
+        QTest::newRow("with threshold")
+            << 1.2 << 2.5 << "Beräknat med första divisor 1.2 och spärr 2.5 % av rösterna";
+    }
+
+    void rulesLineNamesTheRule()
+    {
+        QFETCH(double, divisor);
+        QFETCH(double, threshold);
+        QFETCH(QString, expected);
         RostBer engine(m_messages);
         PlainTextControl control;
         PlainReportWindow window(&control);
         engine.setFormName(&window);
         load(engine, {{"S", 1400}, {"M", 300}}, 5);
-        engine.setForstaDivisor(1.2);
-        engine.setSparr(2.5);
+        engine.setForstaDivisor(divisor);
+        engine.setSparr(threshold);
         engine.BearbBest();
-        QCOMPARE(control.lines().last(),
-                 QStringLiteral("Beräknat med första divisor 1.2 och spärr 2.5 % av rösterna"));
+        QCOMPARE(control.lines().last(), expected);
     }
 };
 

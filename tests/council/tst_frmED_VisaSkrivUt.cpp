@@ -28,7 +28,7 @@ const QString doneText = QStringLiteral(
 
 RostBer& engine()
 {
-    return *AppGlobals::instance().RostBerObj;
+    return *CouncilSession::current().services.council;
 }
 
 // Loads the engine as the vote entry does: parties largest first.
@@ -68,8 +68,8 @@ private:
     QString runPrintWindow()
     {
         QString last;
-        WindowRegistry::instance().registerWindow("frmED_SkrivUt", [&last] {
-            auto* w = new frmED_SkrivUt;
+        WindowRegistry::instance().registerWindow("frmED_SkrivUt", [this, &last] {
+            auto* w = new frmED_SkrivUt(s.services);
             QObject::connect(w, &frmED_SkrivUt::finished, [&last](const QString& t) { last = t; });
             return w;
         });
@@ -78,7 +78,7 @@ private:
             QTest::qWait(20);
         CouncilSession::settle();
         WindowRegistry::instance().registerWindow("frmED_SkrivUt",
-                                                  [] { return new frmED_SkrivUt; });
+                                                  [this] { return new frmED_SkrivUt(s.services); });
         return last;
     }
 

@@ -27,7 +27,7 @@ namespace {
 
 RostBer& engine()
 {
-    return *AppGlobals::instance().RostBerObj;
+    return *CouncilSession::current().services.council;
 }
 
 void typeInto(QLineEdit* box, const QString& text)
@@ -887,8 +887,9 @@ private Q_SLOTS:
     // The whole road from the main window and back, on the real main window.
     void fromTheMainWindowAndBack()
     {
-        WindowRegistry::instance().registerWindow("frmA_Start", [] { return new frmA_Start; });
-        frmA_Start::screenHeight = [] { return 768; };
+        WindowRegistry::instance().registerWindow("frmA_Start",
+                                                  [this] { return new frmA_Start(s.services); });
+        s.services.screenHeight = [] { return 768; };
         AppGlobals::instance().programKat = s.db->folder();
         auto* start = qobject_cast<frmA_Start*>(s.show("frmA_Start"));
         QVERIFY(start);

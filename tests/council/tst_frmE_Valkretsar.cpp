@@ -10,7 +10,6 @@
 #include "council/ui/frmE_PrelRes.h"
 #include "council/ui/frmE_Valkretsar.h"
 #include "data/DbError.h"
-#include "shell/AppGlobals.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -147,7 +146,7 @@ private Q_SLOTS:
                               "Mandat\tValsit\nSD\t3152\t5\t"));
         QVERIFY(text.contains("SÖS\t4\tTrelleborgs Andra\n"));
         QVERIFY(text.contains("Summa\t28591\t45\t6\t51"));
-        QCOMPARE(AppGlobals::instance().RostBerObj->PartiValRes(1), 13); // SD, the largest
+        QCOMPARE(s.services.council->PartiValRes(1), 13); // SD, the largest
 
         QTemporaryDir dir;
         const QString pdf = dir.filePath("valkretsar.pdf");

@@ -4,7 +4,6 @@
 #include "editing/QtClipboardAccess.h"
 #include "editing/QtTextBoxAccess.h"
 #include "editing/RedigeraMenu.h"
-#include "shell/AppGlobals.h"
 #include "shell/ClipboardCommands.h"
 
 #include <QApplication>
@@ -216,14 +215,13 @@ void tst_RedigeraMenu::otherControlsAreRefused()
 
 void tst_RedigeraMenu::engineMenuRoutesToTheEngine()
 {
-    // The menu of the entry windows, on the committee engine held in the globals.
+    // The menu of the entry windows, on the committee engine the windows' services hold.
     FakeMessageService engineMessages;
-    std::unique_ptr<ValsitBer>& engine = AppGlobals::instance().ValsitBerObj;
-    engine = std::make_unique<ValsitBer>(engineMessages);
+    std::unique_ptr<ValsitBer> engine = std::make_unique<ValsitBer>(engineMessages);
     QMainWindow window;
     auto* box = new QLineEdit("Moderaterna");
     window.setCentralWidget(box);
-    RedigeraMenu::addTo(window.menuBar());
+    RedigeraMenu::addTo(window.menuBar(), [&engine] { return engine.get(); });
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));

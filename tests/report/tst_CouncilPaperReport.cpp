@@ -68,29 +68,31 @@ void tst_CouncilPaperReport::layout_data()
     QTest::newRow("votes") << "1000" << 0 << 6200.0 - 440 << 1095.0 << times << 11 << false;
     QTest::newRow("third party") << "Vänsterpartiet" << 0 << 200.0 << 1645.0 << times << 11
                                  << false;
+    QTest::newRow("rules line") << "Beräknat med första divisor 1.4 utan spärr" << 0 << 0.0
+                                << 2195.0 << times << 11 << false;
     // District table: gap 220, heading and codes right-aligned on 3600, 4500, 5400.
     QTest::newRow("district heading")
-        << "Distrikt namn/röster per parti" << 0 << 200.0 << 2415.0 << arial << 8 << true;
-    QTest::newRow("district code 2") << "M" << 1 << 4500.0 - 80 << 2415.0 << arial << 8 << true;
-    QTest::newRow("district") << "Norra" << 0 << 200.0 << 2615.0 << times << 11 << false;
-    QTest::newRow("district votes") << "600" << 0 << 3600.0 - 330 << 2615.0 << times << 11 << false;
+        << "Distrikt namn/röster per parti" << 0 << 200.0 << 2690.0 << arial << 8 << true;
+    QTest::newRow("district code 2") << "M" << 1 << 4500.0 - 80 << 2690.0 << arial << 8 << true;
+    QTest::newRow("district") << "Norra" << 0 << 200.0 << 2890.0 << times << 11 << false;
+    QTest::newRow("district votes") << "600" << 0 << 3600.0 - 330 << 2890.0 << times << 11 << false;
     QTest::newRow("district votes 3")
-        << "120" << 0 << 5400.0 - 330 << 2615.0 << times << 11 << false;
-    QTest::newRow("second district") << "Södra" << 0 << 200.0 << 2890.0 << times << 11 << false;
+        << "120" << 0 << 5400.0 - 330 << 2890.0 << times << 11 << false;
+    QTest::newRow("second district") << "Södra" << 0 << 200.0 << 3165.0 << times << 11 << false;
     // Tie note: gap 220, bold 8 at the margin.
-    QTest::newRow("tie note") << PaperReport::TieNote << 0 << 0.0 << 3385.0 << arial << 8 << true;
+    QTest::newRow("tie note") << PaperReport::TieNote << 0 << 0.0 << 3660.0 << arial << 8 << true;
     // Result list: gap 220; name 200, count 3200, "Valsit: " 4300, seats centred from 5350.
-    QTest::newRow("list name") << "Socialdemokraterna" << 1 << 200.0 << 3805.0 << times << 11
+    QTest::newRow("list name") << "Socialdemokraterna" << 1 << 200.0 << 4080.0 << times << 11
                                << false;
-    QTest::newRow("count") << " Antal: 2" << 0 << 3200.0 << 3805.0 << times << 11 << false;
-    QTest::newRow("Valsit") << "Valsit: " << 0 << 4300.0 << 3805.0 << times << 11 << false;
-    QTest::newRow("tied seat 1") << "1*" << 0 << 5350.0 - 110 << 3805.0 << times << 11 << false;
-    QTest::newRow("tied seat 3") << "3*" << 0 << 5800.0 - 110 << 3805.0 << times << 11 << false;
-    QTest::newRow("seat 2") << "2" << 0 << 5350.0 - 55 << 4080.0 << times << 11 << false;
-    QTest::newRow("seat 5") << "5" << 0 << 5350.0 - 55 << 4355.0 << times << 11 << false;
+    QTest::newRow("count") << " Antal: 2" << 0 << 3200.0 << 4080.0 << times << 11 << false;
+    QTest::newRow("Valsit") << "Valsit: " << 0 << 4300.0 << 4080.0 << times << 11 << false;
+    QTest::newRow("tied seat 1") << "1*" << 0 << 5350.0 - 110 << 4080.0 << times << 11 << false;
+    QTest::newRow("tied seat 3") << "3*" << 0 << 5800.0 - 110 << 4080.0 << times << 11 << false;
+    QTest::newRow("seat 2") << "2" << 0 << 5350.0 - 55 << 4355.0 << times << 11 << false;
+    QTest::newRow("seat 5") << "5" << 0 << 5350.0 - 55 << 4630.0 << times << 11 << false;
     QTest::newRow("party without seats")
-        << "Valsit: " << 3 << 4300.0 << 4630.0 << times << 11 << false;
-    QTest::newRow("counter") << "1" << 0 << 0.0 << 4905.0 << arial << 8 << true;
+        << "Valsit: " << 3 << 4300.0 << 4905.0 << times << 11 << false;
+    QTest::newRow("counter") << "1" << 0 << 0.0 << 5180.0 << arial << 8 << true;
 }
 
 void tst_CouncilPaperReport::layout()
@@ -134,7 +136,7 @@ void tst_CouncilPaperReport::layout()
     QCOMPARE(p.printer.beginDocs(), 1);
     QCOMPARE(p.printer.endDocs(), 1);
     // The rule under the list, at the position after the counter.
-    QCOMPARE(p.printer.lines().back().y1, 5105.0);
+    QCOMPARE(p.printer.lines().back().y1, 5380.0);
     QCOMPARE(p.printer.lines().back().x2, 9900.0);
 }
 
@@ -158,8 +160,9 @@ void tst_CouncilPaperReport::withoutDistricts()
     loadCouncil(p.engine, 5, {{"A", "Alfa", 10}, {"B", "Beta", 5}});
     runCouncil(p.engine);
     QCOMPARE(p.printer.indexOf("Distrikt namn/röster per parti"), -1);
-    // The party lines (from 420 + 200) end at 1170; the tie note follows the gap.
-    QCOMPARE(p.printer.find(PaperReport::TieNote)->y, 1170.0 + 220);
+    // The party lines (from 420 + 200) and the rule's line end at 1445; the tie note
+    // follows the gap.
+    QCOMPARE(p.printer.find(PaperReport::TieNote)->y, 1445.0 + 220);
 }
 
 void tst_CouncilPaperReport::twelveSeatsTakeTwoLines()

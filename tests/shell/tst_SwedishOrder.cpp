@@ -12,17 +12,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        QTest::newRow("Å after Z") << "Zeta" << "Åby";
-        QTest::newRow("Ä after Å, whatever follows") << "Åsa" << "Äby";
-        QTest::newRow("Ö after Ä") << "Ärla" << "Öby";
-        QTest::newRow("case does not count first") << "ängby" << "Ärla";
-        QTest::newRow("é as e") << "Ekeby" << "Émåla";
-        QTest::newRow("ü as y") << "Ühla" << "Yxby";
-        QTest::newRow("æ as ä") << "Åby" << "Æby";
-        QTest::newRow("ø as ö") << "Äby" << "Øby";
-        QTest::newRow("shorter first") << "Ab" << "abc";
-        QTest::newRow("then plain before accented") << "Ema" << "Éma";
-        QTest::newRow("then lower case before upper") << "åby" << "Åby";
+        QTest::newRow("Å after Z") << "Zeta"
+                                   << "Åby";
+        QTest::newRow("Ä after Å, whatever follows") << "Åsa"
+                                                     << "Äby";
+        QTest::newRow("Ö after Ä") << "Ärla"
+                                   << "Öby";
+        QTest::newRow("case does not count first") << "ängby"
+                                                   << "Ärla";
+        QTest::newRow("é as e") << "Ekeby"
+                                << "Émåla";
+        QTest::newRow("ü as y") << "Ühla"
+                                << "Yxby";
+        QTest::newRow("æ as ä") << "Åby"
+                                << "Æby";
+        QTest::newRow("ø as ö") << "Äby"
+                                << "Øby";
+        QTest::newRow("shorter first") << "Ab"
+                                       << "abc";
+        QTest::newRow("then plain before accented") << "Ema"
+                                                    << "Éma";
+        QTest::newRow("then lower case before upper") << "åby"
+                                                      << "Åby";
     }
 
     void order()

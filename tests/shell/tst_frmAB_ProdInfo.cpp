@@ -1,9 +1,11 @@
 // The product information window and the reader of the RTF its document is kept in.
 #include "FakeMessageService.h"
+#include "FixedClock.h"
 #include "SettingsSandbox.h"
 
 #include "shell/AppGlobals.h"
 #include "shell/RtfReader.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/frmAB_ProdInfo.h"
 
 #include <QAction>
@@ -22,6 +24,8 @@ class TestProdInfo : public QObject
 private:
     SettingsSandbox m_sandbox;
     FakeMessageService m_messages;
+    FixedClock m_clock;
+    AppServices m_services{m_messages, m_clock};
     QTemporaryDir m_folder;
 
     void writeDocument(const QByteArray& content)
@@ -33,11 +37,7 @@ private:
     static QString shown(QWidget* w) { return w->findChild<QTextEdit*>("rtfPInfo")->toPlainText(); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        AppGlobals::instance().messages = &m_messages;
-        AppGlobals::instance().programKat = m_folder.path();
-    }
+    void initTestCase() { AppGlobals::instance().programKat = m_folder.path(); }
 
     // What word processors write: the text comes out, the rest is skipped.
     void reader_data()
@@ -108,7 +108,7 @@ private Q_SLOTS:
     void theWindowShowsWhatIsThere()
     {
         QFile::remove(m_folder.filePath("XDInfoSV.rtf"));
-        auto* w = new frmAB_ProdInfo;
+        auto* w = new frmAB_ProdInfo(m_services);
         w->setAttribute(Qt::WA_DeleteOnClose);
         QPointer<QWidget> guard(w);
         w->show();

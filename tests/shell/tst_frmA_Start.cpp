@@ -10,6 +10,7 @@
 #include "council/RostBer.h"
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/frmA_Start.h"
 
@@ -79,6 +80,7 @@ private:
     std::unique_ptr<SettingsSandbox> m_sandbox;
     ActivatingFakeMessageService m_messages;
     FixedClock m_clock;
+    AppServices m_services{m_messages, m_clock};
     std::unique_ptr<TemplateCopy> m_program;
     std::unique_ptr<QTemporaryDir> m_other;
 
@@ -151,14 +153,12 @@ private Q_SLOTS:
     void initTestCase()
     {
         m_sandbox = std::make_unique<SettingsSandbox>();
-        g().messages = &m_messages;
-        g().clock = &m_clock;
         registerShellWindowsForTest();
     }
 
     void registerShellWindowsForTest()
     {
-        registry().registerWindow("frmA_Start", [] { return new frmA_Start; });
+        registry().registerWindow("frmA_Start", [this] { return new frmA_Start(m_services); });
         registry().registerWindow("frmB_Valresultat", [] { return standIn("frmB_Valresultat"); });
         registry().registerWindow("frmE_PrelRes", [] { return standIn("frmE_PrelRes"); });
     }
@@ -174,7 +174,7 @@ private Q_SLOTS:
         g().programKat = m_program->folder();
         g().FormLage = 0;
         g().SkarmOK = true;
-        frmA_Start::screenHeight = [] { return 768; };
+        m_services.screenHeight = [] { return 768; };
         registry().shown.clear();
         registry().unregisterWindow("frmAB_ProdInfo");
     }
@@ -214,7 +214,7 @@ private Q_SLOTS:
         QCOMPARE(g().AppNamn, QString("Valsit"));
         QCOMPARE(g().BestDatum, QString("2026-09-13"));
         QCOMPARE(g().OrgNamn, QString("Kommunen"));
-        QVERIFY(g().RostBerObj && g().ValsitBerObj);
+        QVERIFY(m_services.council && m_services.committee);
     }
 
     // "&Fortsätt" saves the calculation, gives both engines their counts and hands over.
@@ -273,8 +273,8 @@ private Q_SLOTS:
             visible = visible || (t->objectName() == window && t->isVisible());
         QVERIFY(visible);
         QCOMPARE(SettingsStore().value("ChkNmnd"), saved);
-        QCOMPARE(g().RostBerObj->AntValsit(), 29);
-        QCOMPARE(g().ValsitBerObj->AntValsit(), 9);
+        QCOMPARE(m_services.council->AntValsit(), 29);
+        QCOMPARE(m_services.committee->AntValsit(), 9);
         QVERIFY(m_messages.shown.isEmpty());
     }
 
@@ -287,8 +287,8 @@ private Q_SLOTS:
         QCOMPARE(w->AntFullm(), 41);
         QCOMPARE(w->AntNmnd(), 11);
         clickNext(w);
-        QCOMPARE(g().RostBerObj->AntValsit(), 41);
-        QCOMPARE(g().ValsitBerObj->AntValsit(), 11);
+        QCOMPARE(m_services.council->AntValsit(), 41);
+        QCOMPARE(m_services.committee->AntValsit(), 11);
         QVERIFY(m_messages.shown.isEmpty());
     }
 
@@ -296,13 +296,13 @@ private Q_SLOTS:
     {
         frmA_Start* w = load();
         QVERIFY(w);
-        const RostBer* council = g().RostBerObj.get();
-        const ValsitBer* committee = g().ValsitBerObj.get();
+        const RostBer* council = m_services.council.get();
+        const ValsitBer* committee = m_services.committee.get();
         clickNext(w);
         flushDeletes();
         QVERIFY(load());
-        QVERIFY(g().RostBerObj.get() != council);
-        QVERIFY(g().ValsitBerObj.get() != committee);
+        QVERIFY(m_services.council.get() != council);
+        QVERIFY(m_services.committee.get() != committee);
     }
 
     void heading_data()
@@ -377,7 +377,7 @@ private Q_SLOTS:
     {
         QFETCH(int, height);
         QFETCH(bool, ok);
-        frmA_Start::screenHeight = [height] { return height; };
+        m_services.screenHeight = [height] { return height; };
         frmA_Start* w = load();
         QVERIFY(w);
         QCOMPARE(g().SkarmOK, ok);

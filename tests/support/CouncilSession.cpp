@@ -3,7 +3,6 @@
 #include "committee/ValsitBer.h"
 #include "council/RostBer.h"
 #include "council/ui/CouncilWindows.h"
-#include "council/ui/frmED_SkrivUt.h"
 #include "shell/AppGlobals.h"
 #include "shell/ui/WindowRegistry.h"
 
@@ -17,6 +16,8 @@
 namespace {
 
 const char* const connectionName = "councilSessionSql";
+
+CouncilSession* currentSession = nullptr;
 
 QSqlDatabase sql(const QString& path)
 {
@@ -44,19 +45,23 @@ CouncilSession::~CouncilSession()
     }
 }
 
+CouncilSession& CouncilSession::current()
+{
+    return *currentSession;
+}
+
 void CouncilSession::initTestCase()
 {
+    currentSession = this;
     sandbox = std::make_unique<SettingsSandbox>();
-    AppGlobals::instance().messages = &messages;
-    AppGlobals::instance().clock = &clock;
-    registerCouncilWindows();
+    registerCouncilWindows(services);
     WindowRegistry::instance().registerWindow(QStringLiteral("frmA_Start"), [] {
         auto* w = new QWidget;
         w->setObjectName(QStringLiteral("frmA_Start"));
         w->resize(200, 100);
         return w;
     });
-    frmED_SkrivUt::printerChoice = [this](QWidget*) -> std::unique_ptr<PrinterChoice> {
+    services.printerChoice = [this](QWidget*) -> std::unique_ptr<PrinterChoice> {
         return std::make_unique<FakePrinterChoice>(printScript);
     };
 }
@@ -76,9 +81,8 @@ bool CouncilSession::init()
     g.SkarmOK = true;
     g.OrgNamn = QStringLiteral("Testkommun");
     g.BestDatum = QStringLiteral("2026-09-13");
-    g.ValsitBerObj = std::make_unique<ValsitBer>(messages);
-    g.RostBerObj = std::make_unique<RostBer>(messages);
-    g.RostBerObj->setAntValsit(41);
+    services.renewEngines();
+    services.council->setAntValsit(41);
     printScript = FakePrinterChoice::Script();
     printScript.pdfPath = db->filePath(QStringLiteral("utskrift.pdf"));
     WindowRegistry::instance().shown.clear();
@@ -95,8 +99,8 @@ void CouncilSession::cleanup()
     settle();
     if (QSqlDatabase::contains(connectionName))
         QSqlDatabase::database(connectionName, false).close();
-    AppGlobals::instance().RostBerObj.reset();
-    AppGlobals::instance().ValsitBerObj.reset();
+    services.council.reset();
+    services.committee.reset();
     db.reset();
 }
 

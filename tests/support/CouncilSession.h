@@ -6,6 +6,8 @@
 #include "SettingsSandbox.h"
 #include "TemplateCopy.h"
 
+#include "shell/ui/AppServices.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -27,12 +29,17 @@ public:
     CouncilSession();
     ~CouncilSession();
 
+    // The session whose initTestCase() ran last: for the tests' free helpers.
+    static CouncilSession& current();
+
     void initTestCase();
     bool init();
     void cleanup();
 
     FakeMessageService messages;
     FixedClock clock;
+    // The windows' services: the fakes above, the print dialog scripted by printScript.
+    AppServices services{messages, clock};
     FakePrinterChoice::Script printScript;
     std::unique_ptr<SettingsSandbox> sandbox;
     std::unique_ptr<TemplateCopy> db;

@@ -4,15 +4,18 @@
 #include "committee/ui/frmC_Samverkan.h"
 #include "committee/ui/frmD_SkrivUt.h"
 #include "committee/ui/frmD_VisaSkrivUt.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/WindowRegistry.h"
 
-void registerCommitteeWindows()
+void registerCommitteeWindows(AppServices& services)
 {
     WindowRegistry& registry = WindowRegistry::instance();
     registry.registerWindow(QStringLiteral("frmB_Valresultat"),
-                            [] { return new frmB_Valresultat; });
-    registry.registerWindow(QStringLiteral("frmC_Samverkan"), [] { return new frmC_Samverkan; });
+                            [&services] { return new frmB_Valresultat(services); });
+    registry.registerWindow(QStringLiteral("frmC_Samverkan"),
+                            [&services] { return new frmC_Samverkan(services); });
     registry.registerWindow(QStringLiteral("frmD_VisaSkrivUt"),
-                            [] { return new frmD_VisaSkrivUt; });
-    registry.registerWindow(QStringLiteral("frmD_SkrivUt"), [] { return new frmD_SkrivUt; });
+                            [&services] { return new frmD_VisaSkrivUt(services); });
+    registry.registerWindow(QStringLiteral("frmD_SkrivUt"),
+                            [&services] { return new frmD_SkrivUt(services); });
 }

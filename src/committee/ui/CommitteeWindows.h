@@ -1,4 +1,7 @@
 #pragma once
 
 // Registers the windows of the committee calculation with the window registry.
-void registerCommitteeWindows();
+struct AppServices;
+
+// The windows are handed `services`, which must outlive them.
+void registerCommitteeWindows(AppServices& services);

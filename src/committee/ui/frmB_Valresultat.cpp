@@ -1,5 +1,7 @@
 #include "committee/ui/frmB_Valresultat.h"
 
+#include "shell/ui/AppServices.h"
+
 #include "committee/CommitteeEntry.h"
 #include "committee/ValsitBer.h"
 #include "data/DataControl.h"
@@ -27,17 +29,12 @@ namespace {
 // Longest text of Text1(1) .. Text1(4).
 const int limits[] = {0, 6, 30, 3, 3};
 
-ValsitBer& engine()
-{
-    return *AppGlobals::instance().ValsitBerObj;
-}
-
 } // namespace
 
 // Built afresh for every visit, so the activation runs once: later activations come from
 // the window's own message boxes and must not reset what the user does.
-frmB_Valresultat::frmB_Valresultat(QWidget* parent)
-    : WindowBase(QStringLiteral("frmB_Valresultat"),
+frmB_Valresultat::frmB_Valresultat(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmB_Valresultat"),
                  QStringLiteral("Valsit - Valresultat (Valsit i Fullmäktige)"), FirstActivationOnly,
                  parent)
 {
@@ -71,7 +68,9 @@ frmB_Valresultat::frmB_Valresultat(QWidget* parent)
     setCentralWidget(central);
 
     addMenuItem(menuBar(), QStringLiteral("Avsluta"), "mnuExit", &frmB_Valresultat::mnuExit_Click);
-    RedigeraMenu::addTo(menuBar())->setObjectName(QStringLiteral("mnuEdit"));
+    RedigeraMenu::addTo(menuBar(), [this] {
+        return services().committee.get();
+    })->setObjectName(QStringLiteral("mnuEdit"));
 
     m_keys.hook(m_text1[1], &Key2TextBox::txtAlphaNum);
     m_keys.hook(m_text1[3], &Key2TextBox::txt0_9);
@@ -129,7 +128,7 @@ void frmB_Valresultat::buildChoices(QWidget* parent, QVBoxLayout* layout)
     jmf->addWidget(m_antDec[1]);
     for (int i = 0; i < 2; ++i)
         connect(m_antDec[i], &QRadioButton::clicked, this,
-                [i] { engine().setBerTalAntDec(i == 0 ? 0 : 1); });
+                [this, i] { engine().setBerTalAntDec(i == 0 ? 0 : 1); });
     bottom->addWidget(fRedJmf);
 
     auto* frame3 = new QGroupBox(parent);
@@ -269,4 +268,9 @@ bool frmB_Valresultat::queryUnload()
 {
     // A pending change would be lost with the window: the user finishes it first.
     return m_frame1->navigator().EndDBC();
+}
+
+ValsitBer& frmB_Valresultat::engine() const
+{
+    return *services().committee;
 }

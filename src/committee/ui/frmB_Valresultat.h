@@ -5,6 +5,8 @@
 
 #include <QString>
 
+struct AppServices;
+class ValsitBer;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
@@ -19,7 +21,7 @@ class frmB_Valresultat : public WindowBase
 {
     Q_OBJECT
 public:
-    explicit frmB_Valresultat(QWidget* parent = nullptr);
+    explicit frmB_Valresultat(AppServices& services, QWidget* parent = nullptr);
     ~frmB_Valresultat() override;
 
     void cmdButt1_Click(int Index);
@@ -33,6 +35,7 @@ protected:
     bool queryUnload() override;
 
 private:
+    ValsitBer& engine() const;
     void buildChoices(QWidget* parent, class QVBoxLayout* layout);
     void Data1_Validate(int& Action, int& Save);
     void info(const QString& text, QLineEdit* focus);

@@ -1,8 +1,9 @@
 #include "committee/ui/frmC_Samverkan.h"
 
+#include "shell/ui/AppServices.h"
+
 #include "committee/ValsitBer.h"
 #include "editing/RedigeraMenu.h"
-#include "shell/AppGlobals.h"
 #include "shell/ui/WindowStateRule.h"
 
 #include <QCheckBox>
@@ -33,16 +34,11 @@ QLineEdit* cell(const QString& name, int width, QWidget* parent)
     return box;
 }
 
-ValsitBer* engine()
-{
-    return AppGlobals::instance().ValsitBerObj.get();
-}
-
 } // namespace
 
 // Filled once per visit: later activations come from its own message box.
-frmC_Samverkan::frmC_Samverkan(QWidget* parent)
-    : WindowBase(QStringLiteral("frmC_Samverkan"),
+frmC_Samverkan::frmC_Samverkan(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmC_Samverkan"),
                  QStringLiteral("Valsit - Valsitfördelning / Samverkan"), FirstActivationOnly,
                  parent)
 {
@@ -112,7 +108,9 @@ frmC_Samverkan::frmC_Samverkan(QWidget* parent)
     setCentralWidget(central);
 
     addMenuItem(menuBar(), QStringLiteral("Avsluta"), "mnuExit", &frmC_Samverkan::mnuExit_Click);
-    RedigeraMenu::addTo(menuBar())->setObjectName(QStringLiteral("mnuEdit"));
+    RedigeraMenu::addTo(menuBar(), [this] {
+        return services().committee.get();
+    })->setObjectName(QStringLiteral("mnuEdit"));
     setReturnWindow(QStringLiteral("frmB_Valresultat"));
 
     setDesignSize(6000, 4000);
@@ -179,4 +177,9 @@ void frmC_Samverkan::cmdNext_Click()
 void frmC_Samverkan::mnuExit_Click()
 {
     handOverBack();
+}
+
+ValsitBer* frmC_Samverkan::engine() const
+{
+    return services().committee.get();
 }

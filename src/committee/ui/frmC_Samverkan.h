@@ -2,6 +2,8 @@
 
 #include "shell/ui/WindowBase.h"
 
+struct AppServices;
+class ValsitBer;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -19,7 +21,7 @@ public:
     static constexpr int Rows = 16;
     static constexpr int Boxes = 120;
 
-    explicit frmC_Samverkan(QWidget* parent = nullptr);
+    explicit frmC_Samverkan(AppServices& services, QWidget* parent = nullptr);
 
     // Hides the boxes of pairs the registered parties do not make and clears their marks.
     void DimSamvSW();
@@ -31,6 +33,7 @@ protected:
     void onActivate() override;
 
 private:
+    ValsitBer* engine() const;
     QLineEdit* m_text1[Rows + 1] = {};
     QLineEdit* m_text2[Rows + 1] = {};
     QLineEdit* m_text3[Rows + 1] = {};

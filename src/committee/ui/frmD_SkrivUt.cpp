@@ -1,11 +1,11 @@
 #include "committee/ui/frmD_SkrivUt.h"
 
+#include "shell/ui/AppServices.h"
+
 #include "committee/CommitteeRun.h"
 #include "committee/ValsitBer.h"
 #include "report/PrinterChoice.h"
 #include "report/ui/AppReportHeader.h"
-#include "report/ui/QtPrinterChoice.h"
-#include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
@@ -21,25 +21,11 @@
 #include <exception>
 #include <new>
 
-std::function<std::unique_ptr<PrinterChoice>(QWidget*)> frmD_SkrivUt::printerChoice =
-    [](QWidget* parent) -> std::unique_ptr<PrinterChoice> {
-    return std::make_unique<QtPrinterChoice>(parent);
-};
-
-namespace {
-
-ValsitBer* engine()
-{
-    return AppGlobals::instance().ValsitBerObj.get();
-}
-
-} // namespace
-
 // All the work is done once; the print dialog's closing gives the window its activation
 // back, which must not print again.
-frmD_SkrivUt::frmD_SkrivUt(QWidget* parent)
-    : WindowBase(QStringLiteral("frmD_SkrivUt"), QStringLiteral("Valsit - Beställningen skrivs ut"),
-                 FirstActivationOnly, parent),
+frmD_SkrivUt::frmD_SkrivUt(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmD_SkrivUt"),
+                 QStringLiteral("Valsit - Beställningen skrivs ut"), FirstActivationOnly, parent),
       m_progress(nullptr)
 {
     auto* central = new QWidget(this);
@@ -103,7 +89,7 @@ void frmD_SkrivUt::print()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_lblMsg->setText(QStringLiteral("VÄNTA! Bearbetning pågår ...."));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    std::unique_ptr<PrinterChoice> choice = printerChoice(this);
+    std::unique_ptr<PrinterChoice> choice = services().printerChoice(this);
     if (!choice || !choice->choosePrinter() || !choice->printer()) {
         QApplication::restoreOverrideCursor();
         m_lblMsg->setText(QStringLiteral("Utskriften avbröts. Ingenting skrevs ut."));
@@ -165,4 +151,9 @@ bool frmD_SkrivUt::queryUnload()
         return true;
     m_progress.requestStop(); // the window closes itself when the run has ended
     return false;
+}
+
+ValsitBer* frmD_SkrivUt::engine() const
+{
+    return services().committee.get();
 }

@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+struct AppServices;
+class ValsitBer;
 class PrinterChoice;
 class QLabel;
 class QPushButton;
@@ -20,11 +22,8 @@ class frmD_SkrivUt : public WindowBase
 {
     Q_OBJECT
 public:
-    explicit frmD_SkrivUt(QWidget* parent = nullptr);
+    explicit frmD_SkrivUt(AppServices& services, QWidget* parent = nullptr);
     ~frmD_SkrivUt() override;
-
-    // The print dialog and printer; tests put a PDF printer behind a scripted dialog.
-    static std::function<std::unique_ptr<PrinterChoice>(QWidget*)> printerChoice;
 
     void mnuExit_Click();
     void cmdStopp_Click();
@@ -40,6 +39,7 @@ protected:
     bool queryUnload() override;
 
 private:
+    ValsitBer* engine() const;
     void print();
 
     QLabel* m_lblMsg = nullptr;

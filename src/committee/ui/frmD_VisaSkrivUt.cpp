@@ -1,5 +1,7 @@
 #include "committee/ui/frmD_VisaSkrivUt.h"
 
+#include "shell/ui/AppServices.h"
+
 #include "committee/CommitteeRun.h"
 #include "committee/ValsitBer.h"
 #include "report/ui/AppReportHeader.h"
@@ -32,11 +34,6 @@ const QString doneText = QStringLiteral(
 const QString stoppedText =
     QStringLiteral("Beräkningen avbröts. Redovisningen är inte fullständig.");
 
-ValsitBer* engine()
-{
-    return AppGlobals::instance().ValsitBerObj.get();
-}
-
 class WaitCursor
 {
 public:
@@ -48,8 +45,8 @@ public:
 
 // One report per opening: activations that come back from the questions, the file dialog
 // or another program must not run it again (each run takes the next letter).
-frmD_VisaSkrivUt::frmD_VisaSkrivUt(QWidget* parent)
-    : WindowBase(QStringLiteral("frmD_VisaSkrivUt"),
+frmD_VisaSkrivUt::frmD_VisaSkrivUt(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmD_VisaSkrivUt"),
                  QStringLiteral("Valsit - Resultatet av valsitfördelningen"), FirstActivationOnly,
                  parent),
       m_progress(nullptr)
@@ -254,4 +251,9 @@ bool frmD_VisaSkrivUt::queryUnload()
     m_closeWhenDone = true;
     m_progress.requestStop();
     return false;
+}
+
+ValsitBer* frmD_VisaSkrivUt::engine() const
+{
+    return services().committee.get();
 }

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+struct AppServices;
+class ValsitBer;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -23,7 +25,7 @@ class frmD_VisaSkrivUt : public WindowBase, public ReportWindow
 {
     Q_OBJECT
 public:
-    explicit frmD_VisaSkrivUt(QWidget* parent = nullptr);
+    explicit frmD_VisaSkrivUt(AppServices& services, QWidget* parent = nullptr);
     ~frmD_VisaSkrivUt() override;
 
     RichTextControl* activeRichText() override;
@@ -44,6 +46,7 @@ protected:
     bool queryUnload() override;
 
 private:
+    ValsitBer* engine() const;
     // Runs the engine with the window kept alive; false (after telling the user) when
     // the run failed.
     bool runEngine(const std::function<void()>& body, const QString& failure);

@@ -4,14 +4,18 @@
 #include "council/ui/frmED_VisaSkrivUt.h"
 #include "council/ui/frmE_PrelRes.h"
 #include "council/ui/frmE_Valkretsar.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/WindowRegistry.h"
 
-void registerCouncilWindows()
+void registerCouncilWindows(AppServices& services)
 {
     WindowRegistry& registry = WindowRegistry::instance();
-    registry.registerWindow(QStringLiteral("frmE_PrelRes"), [] { return new frmE_PrelRes; });
+    registry.registerWindow(QStringLiteral("frmE_PrelRes"),
+                            [&services] { return new frmE_PrelRes(services); });
     registry.registerWindow(QStringLiteral("frmED_VisaSkrivUt"),
-                            [] { return new frmED_VisaSkrivUt; });
-    registry.registerWindow(QStringLiteral("frmED_SkrivUt"), [] { return new frmED_SkrivUt; });
-    registry.registerWindow(QStringLiteral("frmE_Valkretsar"), [] { return new frmE_Valkretsar; });
+                            [&services] { return new frmED_VisaSkrivUt(services); });
+    registry.registerWindow(QStringLiteral("frmED_SkrivUt"),
+                            [&services] { return new frmED_SkrivUt(services); });
+    registry.registerWindow(QStringLiteral("frmE_Valkretsar"),
+                            [&services] { return new frmE_Valkretsar(services); });
 }

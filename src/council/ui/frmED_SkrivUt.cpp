@@ -5,10 +5,10 @@
 #include "data/DbError.h"
 #include "report/PrinterChoice.h"
 #include "report/ui/AppReportHeader.h"
-#include "report/ui/QtPrinterChoice.h"
 #include "shell/AppGlobals.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/WindowStateRule.h"
 
@@ -19,15 +19,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-std::function<std::unique_ptr<PrinterChoice>(QWidget*)> frmED_SkrivUt::printerChoice =
-    [](QWidget* parent) -> std::unique_ptr<PrinterChoice> {
-    return std::make_unique<QtPrinterChoice>(parent);
-};
-
 // All the work is done at the first activation; the print dialog's closing gives the
 // window its activation back, which must not print again.
-frmED_SkrivUt::frmED_SkrivUt(QWidget* parent)
-    : WindowBase(QStringLiteral("frmED_SkrivUt"),
+frmED_SkrivUt::frmED_SkrivUt(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmED_SkrivUt"),
                  QStringLiteral("Valsit - Beställningen skrivs ut"), FirstActivationOnly, parent)
 {
     auto* central = new QWidget(this);
@@ -55,17 +50,17 @@ QString frmED_SkrivUt::status() const
 void frmED_SkrivUt::onActivate()
 {
     AppGlobals& globals = AppGlobals::instance();
-    RostBer* engine = globals.RostBerObj.get();
+    RostBer* engine = services().council.get();
     m_lblMsg->setText(QStringLiteral(" "));
 
     // The print dialog waits for the user: no hourglass over it.
-    std::unique_ptr<PrinterChoice> choice = printerChoice(this);
+    std::unique_ptr<PrinterChoice> choice = services().printerChoice(this);
     if (!engine || !choice || !choice->choosePrinter()) {
         // Cancel means no printout. The window closes at once, so the user reads it in a
         // box that waits.
         m_lblMsg->setText(QStringLiteral("Utskriften avbröts. Ingenting skrevs ut."));
-        globals.messages->msgBox(m_lblMsg->text(), MessageService::Ok, MessageService::Information,
-                                 globals.AppNamn);
+        messages().msgBox(m_lblMsg->text(), MessageService::Ok, MessageService::Information,
+                          globals.AppNamn);
     } else {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_lblMsg->setText(QStringLiteral("VÄNTA! Bearbetning pågår ...."));

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+struct AppServices;
 class PrinterChoice;
 class QAction;
 class QLabel;
@@ -17,12 +18,10 @@ class frmED_SkrivUt : public WindowBase
 {
     Q_OBJECT
 public:
-    explicit frmED_SkrivUt(QWidget* parent = nullptr);
+    explicit frmED_SkrivUt(AppServices& services, QWidget* parent = nullptr);
     ~frmED_SkrivUt() override;
 
     // Where the printout goes: the print dialog and a real printer in the program;
-    // tests put a fake here.
-    static std::function<std::unique_ptr<PrinterChoice>(QWidget*)> printerChoice;
 
     void mnuExit_Click();
 

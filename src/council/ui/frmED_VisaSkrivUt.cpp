@@ -12,6 +12,7 @@
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/WindowStateRule.h"
 
@@ -47,8 +48,8 @@ public:
 // The report is rebuilt every time the user comes back to the window. A run's own
 // message boxes and the file dialog of "Spara som PDF" give the window its activation
 // back while the run or the command is still going; those do not start another run.
-frmED_VisaSkrivUt::frmED_VisaSkrivUt(QWidget* parent)
-    : WindowBase(QStringLiteral("frmED_VisaSkrivUt"),
+frmED_VisaSkrivUt::frmED_VisaSkrivUt(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmED_VisaSkrivUt"),
                  QStringLiteral("Valsit - Resultatet av valsitfördelningen"), EveryActivation,
                  parent)
 {
@@ -76,14 +77,14 @@ frmED_VisaSkrivUt::frmED_VisaSkrivUt(QWidget* parent)
 
     setDesignSize(8550, 5730);
     applyWindowState(QSize(900, 600));
-    if (RostBer* engine = AppGlobals::instance().RostBerObj.get())
+    if (RostBer* engine = services().council.get())
         engine->setFormName(this);
 }
 
 frmED_VisaSkrivUt::~frmED_VisaSkrivUt()
 {
     // The engine outlives the window: it must not write into a window that is gone.
-    if (RostBer* engine = AppGlobals::instance().RostBerObj.get())
+    if (RostBer* engine = services().council.get())
         engine->setFormName(nullptr);
 }
 
@@ -94,7 +95,7 @@ RichTextControl* frmED_VisaSkrivUt::activeRichText()
 
 void frmED_VisaSkrivUt::onActivate()
 {
-    RostBer* engine = AppGlobals::instance().RostBerObj.get();
+    RostBer* engine = services().council.get();
     if (m_busy || !engine)
         return;
     const QScopedValueRollback<bool> busy(m_busy, true);
@@ -132,15 +133,15 @@ void frmED_VisaSkrivUt::onActivate()
 
 void frmED_VisaSkrivUt::mnuSparaPdf_Click()
 {
-    RostBer* engine = AppGlobals::instance().RostBerObj.get();
+    RostBer* engine = services().council.get();
     if (!engine || m_busy)
         return;
     AppGlobals& globals = AppGlobals::instance();
     const QScopedValueRollback<bool> busy(m_busy, true);
     const Command command(this);
     const QString proposed = QDir(pdfFolder()).filePath(pdfName());
-    QString file = globals.messages->fileSave(QStringLiteral("Spara resultatet som PDF"), proposed,
-                                              {QStringLiteral("PDF-filer (*.pdf)")});
+    QString file = messages().fileSave(QStringLiteral("Spara resultatet som PDF"), proposed,
+                                       {QStringLiteral("PDF-filer (*.pdf)")});
     if (file.isEmpty())
         return;
     if (QFileInfo(file).suffix().isEmpty())
@@ -183,15 +184,14 @@ QString frmED_VisaSkrivUt::pdfFolder()
     return QDir::homePath();
 }
 
-QString frmED_VisaSkrivUt::pdfName()
+QString frmED_VisaSkrivUt::pdfName() const
 {
     // The heading and the date: "Valsit Uppsala 2026-09-13.pdf".
-    const AppGlobals& globals = AppGlobals::instance();
     QString heading = CouncilEntry::HamtaRubrik(SettingsStore().value(QStringLiteral("ForHeader")));
     static const QRegularExpression notInNames(QStringLiteral("[\\\\/:*?\"<>|]"));
     heading.replace(notInNames, QStringLiteral(" "));
     heading = heading.simplified();
-    const QDate today = globals.clock ? globals.clock->today() : QDate::currentDate();
+    const QDate today = services().clock.today();
     QString name = QStringLiteral("Valsit ");
     if (!heading.isEmpty() && heading != QLatin1String("RUBRIK"))
         name += heading + QLatin1Char(' ');

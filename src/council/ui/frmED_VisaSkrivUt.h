@@ -8,6 +8,7 @@
 
 #include <memory>
 
+struct AppServices;
 class QAction;
 class QLabel;
 class QTextEdit;
@@ -22,7 +23,7 @@ class frmED_VisaSkrivUt : public WindowBase, public ReportWindow
 {
     Q_OBJECT
 public:
-    explicit frmED_VisaSkrivUt(QWidget* parent = nullptr);
+    explicit frmED_VisaSkrivUt(AppServices& services, QWidget* parent = nullptr);
     ~frmED_VisaSkrivUt() override;
 
     RichTextControl* activeRichText() override;
@@ -37,7 +38,7 @@ public:
     static QString pdfFolderKey() { return QStringLiteral("PdfMapp"); }
     // Where "Spara som PDF" proposes to save, and the name it proposes.
     static QString pdfFolder();
-    static QString pdfName();
+    QString pdfName() const;
 
 protected:
     void onActivate() override;

@@ -1,5 +1,7 @@
 #include "council/ui/frmE_PrelRes.h"
 
+#include "shell/ui/AppServices.h"
+
 #include "council/CouncilEntry.h"
 #include "council/CouncilRules.h"
 #include "council/DistrRosterStore.h"
@@ -30,16 +32,11 @@
 
 namespace {
 
-RostBer& engine()
-{
-    return *AppGlobals::instance().RostBerObj;
-}
-
 } // namespace
 
-frmE_PrelRes::frmE_PrelRes(QWidget* parent)
-    : WindowBase(QStringLiteral("frmE_PrelRes"), QStringLiteral("Valsit - Preliminär Fullmäktige"),
-                 FirstActivationOnly, parent)
+frmE_PrelRes::frmE_PrelRes(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmE_PrelRes"),
+                 QStringLiteral("Valsit - Preliminär Fullmäktige"), FirstActivationOnly, parent)
 {
     m_keys.setFormName(this);
 
@@ -64,7 +61,7 @@ frmE_PrelRes::frmE_PrelRes(QWidget* parent)
     onClicked(m_frame1->cmdNext(), &frmE_PrelRes::cmdNext_Click);
     for (int i = 0; i < 2; ++i)
         connectGuarded(m_frame1->antDec(i), &QRadioButton::clicked,
-                       [i] { engine().setBerTalAntDec(i == 0 ? 0 : 1); });
+                       [this, i] { engine().setBerTalAntDec(i == 0 ? 0 : 1); });
     // The panels' own handlers run inside the window's guard.
     const auto guarded = [this](const std::function<void()>& handler) { guard(handler); };
     m_frame1->setGuard(guarded);
@@ -139,7 +136,7 @@ void frmE_PrelRes::buildMenus()
     m_mnuValkretsar = named(bar->addAction(QStringLiteral("Valkretsar")), "mnuValkretsar");
     onTriggered(m_mnuValkretsar, &frmE_PrelRes::mnuValkretsar_Click);
 
-    RedigeraMenu* edit = RedigeraMenu::addTo(bar);
+    RedigeraMenu* edit = RedigeraMenu::addTo(bar, [this] { return services().committee.get(); });
     edit->setObjectName(QStringLiteral("mnuEdit"));
 }
 
@@ -478,4 +475,9 @@ bool frmE_PrelRes::SummeraDistrRoster()
     }
     cmdButt1_Click(0);
     return true;
+}
+
+RostBer& frmE_PrelRes::engine() const
+{
+    return *services().council;
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QtGlobal>
 
+struct AppServices;
+class RostBer;
 class DistrRegisterPanel;
 class DistrVotePanel;
 class PartyPanel;
@@ -24,7 +26,7 @@ class frmE_PrelRes : public WindowBase
 {
     Q_OBJECT
 public:
-    explicit frmE_PrelRes(QWidget* parent = nullptr);
+    explicit frmE_PrelRes(AppServices& services, QWidget* parent = nullptr);
     ~frmE_PrelRes() override;
 
     // Control events, public so that they can be run as the user would.
@@ -52,6 +54,7 @@ protected:
     bool queryUnload() override;
 
 private:
+    RostBer& engine() const;
     void buildMenus();
     bool readRules(double* sparr);
     bool LaddaPartierDistr();

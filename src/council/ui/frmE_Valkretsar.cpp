@@ -28,8 +28,8 @@ QString noneText()
 
 } // namespace
 
-frmE_Valkretsar::frmE_Valkretsar(QWidget* parent)
-    : WindowBase(QStringLiteral("frmE_Valkretsar"), QStringLiteral("Valsit - Valkretsar"),
+frmE_Valkretsar::frmE_Valkretsar(AppServices& services, QWidget* parent)
+    : WindowBase(services, QStringLiteral("frmE_Valkretsar"), QStringLiteral("Valsit - Valkretsar"),
                  FirstActivationOnly, parent)
 {
     auto* central = new QWidget(this);

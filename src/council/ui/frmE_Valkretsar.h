@@ -18,7 +18,7 @@ class frmE_Valkretsar : public WindowBase
 {
     Q_OBJECT
 public:
-    explicit frmE_Valkretsar(QWidget* parent = nullptr);
+    explicit frmE_Valkretsar(AppServices& services, QWidget* parent = nullptr);
 
     void cmdNyValkrets_Click();
     void cmdTaBort_Click();

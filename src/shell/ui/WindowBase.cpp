@@ -1,8 +1,8 @@
 #include "shell/ui/WindowBase.h"
 
-#include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/WindowStateRule.h"
 
@@ -13,9 +13,9 @@
 #include <QMenuBar>
 #include <QTimer>
 
-WindowBase::WindowBase(const QString& designName, const QString& caption, Activation activation,
-                       QWidget* parent)
-    : QMainWindow(parent), m_activation(activation)
+WindowBase::WindowBase(AppServices& services, const QString& designName, const QString& caption,
+                       Activation activation, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_activation(activation)
 {
     setObjectName(designName);
     setWindowTitle(caption);
@@ -197,7 +197,7 @@ QMenu* WindowBase::addNamedMenu(QMenuBar* bar, const QString& title, const char*
 
 MessageService& WindowBase::messages() const
 {
-    return *AppGlobals::instance().messages;
+    return m_services.messages;
 }
 
 void WindowBase::info(const QString& text)

@@ -8,6 +8,7 @@
 #include <exception>
 #include <utility>
 
+struct AppServices;
 class MessageService;
 class QMenu;
 class QMenuBar;
@@ -34,8 +35,8 @@ public:
     // (focus-stealing prevention, no window manager).
     enum Activation { EveryActivation, FirstActivationOnly };
 
-    WindowBase(const QString& designName, const QString& caption, Activation activation,
-               QWidget* parent = nullptr);
+    WindowBase(AppServices& services, const QString& designName, const QString& caption,
+               Activation activation, QWidget* parent = nullptr);
     ~WindowBase() override;
 
     // The window's activation, guarded; runs the window's onActivate().
@@ -141,6 +142,8 @@ protected:
     // (no icon), a database failure (critical) under the program's name; a program fault
     // ("Programfel: ...", exclamation) under the product name and version.
     MessageService& messages() const;
+    // The services the window was handed (message service, clock, engines, ...).
+    AppServices& services() const { return m_services; }
     void info(const QString& text);
     void notice(const QString& text);
     void dbError(const QString& text);
@@ -167,6 +170,7 @@ private:
     void dispatchActivation(const QEvent* event);
     void unexpected(const QString& detail);
 
+    AppServices& m_services;
     Activation m_activation;
     WindowStateRule* m_stateRule = nullptr;
     QString m_returnWindow;

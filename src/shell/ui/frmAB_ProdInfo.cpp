@@ -2,6 +2,7 @@
 
 #include "shell/AppGlobals.h"
 #include "shell/RtfReader.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/WindowRegistry.h"
 
 #include <QDir>
@@ -12,9 +13,9 @@
 #include <QVBoxLayout>
 
 // The document is read again at every activation, so an edited one shows at once.
-frmAB_ProdInfo::frmAB_ProdInfo(QWidget* parent)
-    : WindowBase(QStringLiteral("frmAB_ProdInfo"), QStringLiteral("Produktinformation"),
-                 EveryActivation, parent)
+frmAB_ProdInfo::frmAB_ProdInfo(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmAB_ProdInfo"),
+                 QStringLiteral("Produktinformation"), EveryActivation, parent)
 {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);

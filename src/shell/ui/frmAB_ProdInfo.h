@@ -2,6 +2,7 @@
 
 #include "shell/ui/WindowBase.h"
 
+struct AppServices;
 class QPushButton;
 class QTextEdit;
 
@@ -12,7 +13,7 @@ class frmAB_ProdInfo : public WindowBase
 {
     Q_OBJECT
 public:
-    explicit frmAB_ProdInfo(QWidget* parent = nullptr);
+    explicit frmAB_ProdInfo(AppServices& services, QWidget* parent = nullptr);
 
     static QString documentPath();
 

@@ -9,6 +9,7 @@
 #include "shell/Clock.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/WindowStateRule.h"
 
@@ -21,14 +22,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
-
-std::function<int()> frmA_Start::screenHeight = [] {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size().height() : 0;
-};
 
 namespace {
 
@@ -46,8 +41,9 @@ QString caption(const QAction* item)
 
 } // namespace
 
-frmA_Start::frmA_Start(QWidget* parent)
-    : WindowBase(QStringLiteral("frmA_Start"), AppInfo::productName(), EveryActivation, parent)
+frmA_Start::frmA_Start(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmA_Start"), AppInfo::productName(), EveryActivation,
+                 parent)
 {
     buildControls();
     buildMenus();
@@ -148,7 +144,7 @@ void frmA_Start::Form_Load()
     SettingsStore settings;
 
     // 480 pixels is 7200 twips at 15 twips per pixel.
-    if (screenHeight() < 480) {
+    if (services().screenHeight() < 480) {
         globals.SkarmOK = false;
         messages().msgBox(
             QStringLiteral("Skärmen har sämre upplösning än systemets baskrav på 800x600. ") +
@@ -163,15 +159,13 @@ void frmA_Start::Form_Load()
     applyWindowState();
 
     globals.OrgNamn = settings.value(QStringLiteral("OrgNamn"));
-    globals.BestDatum =
-        ReportHeader::dateText(globals.clock ? globals.clock->today() : QDate::currentDate());
+    globals.BestDatum = ReportHeader::dateText(services().clock.today());
     m_lblTitle->setText(AppInfo::productName());
     m_lblVersion->setText(QStringLiteral("Version ") + AppInfo::version());
 
     DatabaseChooser(globals, messages(), settings).loadFromSettings();
 
-    globals.ValsitBerObj = std::make_unique<ValsitBer>(messages());
-    globals.RostBerObj = std::make_unique<RostBer>(messages());
+    services().renewEngines();
     globals.AppNamn = AppInfo::appNamn();
 
     m_antFullm = settings.number(QStringLiteral("MndFullm"));
@@ -320,10 +314,9 @@ void frmA_Start::mnuExit_Click()
 void frmA_Start::cmdNext_Click()
 {
     const Command command(this);
-    AppGlobals& globals = AppGlobals::instance();
     SettingsStore().setValue(QStringLiteral("ChkNmnd"), m_chkNmnd.trimmed());
-    globals.ValsitBerObj->setAntValsit(m_antNmnd);
-    globals.RostBerObj->setAntValsit(m_antFullm);
+    services().committee->setAntValsit(m_antNmnd);
+    services().council->setAntValsit(m_antFullm);
     const QString next = m_mnuNmndmnd->isChecked() ? QStringLiteral("frmB_Valresultat")
                                                    : QStringLiteral("frmE_PrelRes");
     handOver(next);

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+struct AppServices;
 class QAction;
 class QLabel;
 class QMenu;
@@ -20,11 +21,8 @@ class frmA_Start : public WindowBase
 {
     Q_OBJECT
 public:
-    explicit frmA_Start(QWidget* parent = nullptr);
+    explicit frmA_Start(AppServices& services, QWidget* parent = nullptr);
     ~frmA_Start() override;
-
-    // The screen's height in pixels; replaced by tests that need a small screen.
-    static std::function<int()> screenHeight;
 
     // The window's variables.
     QString ChkNmnd() const { return m_chkNmnd; }

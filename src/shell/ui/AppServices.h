@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class Clock;
+class MessageService;
+class PrinterChoice;
+class QWidget;
+class RostBer;
+class ValsitBer;
+
+// The services every window is handed: made once in main (tests make their own) and given
+// to each window by the creators registered with the window registry. A window reaches
+// them through WindowBase::services(); nothing else hands out a service.
+struct AppServices
+{
+    // The screen height and the print dialog default to the platform's own.
+    AppServices(MessageService& messages, Clock& clock);
+    ~AppServices();
+    AppServices(const AppServices&) = delete;
+    AppServices& operator=(const AppServices&) = delete;
+
+    MessageService& messages;
+    Clock& clock;
+    // The height of the primary screen in pixels (0 when there is none).
+    std::function<int()> screenHeight;
+    // The print dialog of the print windows, opened over `parent`.
+    std::function<std::unique_ptr<PrinterChoice>(QWidget* parent)> printerChoice;
+
+    // The council and committee engines, made afresh at every load of the main window
+    // (renewEngines()); null before the first.
+    std::unique_ptr<RostBer> council;
+    std::unique_ptr<ValsitBer> committee;
+    void renewEngines();
+};
