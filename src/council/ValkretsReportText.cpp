@@ -130,16 +130,17 @@ void adjustmentLines(const ValkretsResult& r, const ValkretsReportText::Options&
         out.append({Kind::Normal, QStringLiteral("Inga utjämningsmandat behövdes.")});
         return;
     }
+    // The comparison number before the constituency, whose name may be long.
     out.append({Kind::Bold, options.comparisonNumbers
-                                ? QStringLiteral("Parti\tNr\tValkrets\t\tJämförelsetal")
+                                ? QStringLiteral("Parti\tNr\tJämförelsetal\tValkrets")
                                 : QStringLiteral("Parti\tNr\tValkrets")});
     for (int a = 0; a < r.adjustmentSeats.size(); ++a) {
         const ValkretsResult::AdjustmentSeat& seat = r.adjustmentSeats.at(a);
         QString text = partyLabel(r.parties.at(seat.party)) + QLatin1Char('\t') +
-                       QString::number(a + 1) + QLatin1Char('\t') +
-                       r.constituencies.at(seat.constituency).name;
+                       QString::number(a + 1) + QLatin1Char('\t');
         if (options.comparisonNumbers)
-            text += QStringLiteral("\t\t") + number(seat.value, options);
+            text += number(seat.value, options) + QLatin1Char('\t');
+        text += r.constituencies.at(seat.constituency).name;
         if (seat.tied)
             text += QLatin1Char('*');
         out.append({Kind::Normal, text});
