@@ -131,6 +131,7 @@ void ValkretsBer::start(const Input& input)
             m_result.parties[p].votes += in.votes.at(p);
     }
     m_result.adjustmentSeats.reserve(input.seats);
+    m_result.handBacks.reserve(input.seats);
     m_votes.resize(parties);
 }
 
