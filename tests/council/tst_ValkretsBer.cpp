@@ -95,6 +95,10 @@ private Q_SLOTS:
         QTest::newRow("surplus fixed seat handed back")
             << 10 << 12 << 0 << "3:110,550,530|6:80,300,110"
             << "0 2 1+1|1 3 2" << 1 << "";
+        QTest::newRow("hand-back to a party with no seat there yet: 1,2")
+            << 15 << 12 << 0 << "6:990,860,340|7:430,110,390" << "3 2+2 1|4 1 2" << 1 << "";
+        QTest::newRow("adjustment seat by votes / (2n + 1)")
+            << 15 << 12 << 0 << "4:50,180,270|9:560,330,10" << "0+1 2 2+1|6 3 0" << 0 << "";
         QTest::newRow("no hand-back from a constituency of 2 fixed seats")
             << 10 << 12 << 0 << "2:240,10,200|3:320,780,500|4:290,410,730"
             << "1 0 1|1 1+1 1|0 2 2" << 1 << "";
