@@ -11,8 +11,10 @@ class OddNumberShare : private RostBer
 public:
     explicit OddNumberShare(MessageService& messages);
 
-    // Shares `seats` among votes[0..count-1] (party i in the result's list i + 1) with the
-    // first divisor in tenths (14 or 12) and the threshold in hundredths of a percent.
-    const SeatResult& share(const qint32* votes, int count, int seats, int firstDivisorTenths,
-                            int thresholdHundredths);
+    // Shares `seats` among votes[0..count-1] (party codes[i], in the result's list i + 1)
+    // with the first divisor in tenths (14 or 12) and the threshold in hundredths of a
+    // percent. The codes name the parties as the council engine knows them, where a drawn
+    // lot is looked up.
+    const SeatResult& share(const qint32* votes, const QString* codes, int count, int seats,
+                            int firstDivisorTenths, int thresholdHundredths);
 };

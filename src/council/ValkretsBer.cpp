@@ -133,6 +133,7 @@ void ValkretsBer::start(const Input& input)
     m_result.adjustmentSeats.reserve(input.seats);
     m_result.handBacks.reserve(input.seats);
     m_votes.resize(parties);
+    m_codes.resize(parties);
 }
 
 // The constituency's fixed seats among the given parties, by its votes.
@@ -140,10 +141,12 @@ void ValkretsBer::shareConstituency(int k, int firstDivisorTenths, const QVector
 {
     ValkretsResult::Constituency& c = m_result.constituencies[k];
     const int n = int(parties.size());
-    for (int j = 0; j < n; ++j)
+    for (int j = 0; j < n; ++j) {
         m_votes[j] = c.votes.at(parties.at(j));
-    const SeatResult& share =
-        m_share.share(m_votes.constData(), n, c.fixedSeats, firstDivisorTenths, 0);
+        m_codes[j] = m_result.parties.at(parties.at(j)).code;
+    }
+    const SeatResult& share = m_share.share(m_votes.constData(), m_codes.constData(), n,
+                                            c.fixedSeats, firstDivisorTenths, 0);
     for (int j = 0; j < n; ++j) {
         const SeatResult::List& list = share.lists[j + 1];
         const int p = parties.at(j);
@@ -173,10 +176,12 @@ void ValkretsBer::shareOlder()
 void ValkretsBer::shareCurrent()
 {
     const int parties = int(m_result.parties.size());
-    for (int p = 0; p < parties; ++p)
+    for (int p = 0; p < parties; ++p) {
         m_votes[p] = qint32(m_result.parties.at(p).votes);
-    const SeatResult& whole = m_share.share(m_votes.constData(), parties, m_result.seats, 12,
-                                            m_result.thresholdHundredths);
+        m_codes[p] = m_result.parties.at(p).code;
+    }
+    const SeatResult& whole = m_share.share(m_votes.constData(), m_codes.constData(), parties,
+                                            m_result.seats, 12, m_result.thresholdHundredths);
     QVector<int> takingPart;
     for (int p = 0; p < parties; ++p) {
         ValkretsResult::Party& party = m_result.parties[p];

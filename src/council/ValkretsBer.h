@@ -70,5 +70,6 @@ private:
 
     OddNumberShare m_share;
     ValkretsResult m_result;
-    QVector<qint32> m_votes; // one share's votes, reused
+    QVector<qint32> m_votes; // one share's votes and party codes, reused
+    QVector<QString> m_codes;
 };

@@ -97,10 +97,16 @@ private Q_SLOTS:
         QTest::mouseClick(w->findChild<QPushButton*>("cmdNyValkrets"), Qt::LeftButton);
         QCOMPARE(s.messages.texts().last(),
                  QString("Ange de fasta mandaten som ett heltal mellan 1 och 350"));
-        s.messages.inputs << QString("Trelleborgs Andra") << QString("21");
+        s.messages.inputs << QString("Trelleborgs Andra") << QString("22");
         QTest::mouseClick(w->findChild<QPushButton*>("cmdNyValkrets"), Qt::LeftButton);
         QCOMPARE(w->tblValkretsar()->rowCount(), 2);
-        QCOMPARE(w->tblValkretsar()->item(1, 2)->text(), QString("21"));
+        // The fixed seats are corrected in the table: a bad figure is refused and not stored.
+        w->tblValkretsar()->item(1, 2)->setText("0");
+        QCOMPARE(s.messages.texts().last(),
+                 QString("Ange de fasta mandaten som ett heltal mellan 1 och 350"));
+        w->tblValkretsar()->item(1, 2)->setText("21");
+        CouncilSession::settle();
+        QCOMPARE(s.value("SELECT FastaMandat FROM Valkretsar WHERE ValkretsID = 2").toInt(), 21);
         // The districts by name: Andra, Första. Only Första is placed at first.
         place(w, 1, 1);
         QVERIFY2(w->lblSumma()->text().startsWith("Fasta mandat tillsammans: 45."),
