@@ -46,6 +46,7 @@ QString CalcOptions::usage()
         "användning: valsit-calc council --seats N [--districts FIL] [--comparison full|2]\n"
         "                   [--first-divisor 1.2|1.4] [--threshold PROCENT] [--title TEXT]\n"
         "                   [--org NAMN] [--format text|json] [--pdf FIL.pdf] FIL.csv\n"
+        "            valsit-calc council --import RESULTATFIL [--seats N] [flaggor som ovan]\n"
         "            valsit-calc council --seats N --constituencies FIL [--first-divisor 1.2|1.4]\n"
         "                   [--threshold PROCENT] [--comparison full|2] [--title TEXT]\n"
         "                   [--org NAMN] [--format text|json] [--pdf FIL.pdf]\n"
@@ -79,10 +80,11 @@ CalcOptions CalcOptions::parse(const QStringList& args)
     const QCommandLineOption title = valueOption("title");
     const QCommandLineOption org = valueOption("org");
     const QCommandLineOption pdf = valueOption("pdf");
+    const QCommandLineOption import = valueOption("import");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({seats, districts, comparison, firstDivisor, threshold, fixed, all, format,
-                       title, org, pdf, constituencies});
+                       title, org, pdf, import, constituencies});
     // The parser skips the program's name, which the command stands in for.
     if (!parser.parse(args)) {
         if (!parser.unknownOptionNames().isEmpty())
@@ -151,23 +153,31 @@ CalcOptions CalcOptions::parse(const QStringList& args)
         throw CalcError(
             QStringLiteral("bara en indatafil, inte både %1 och %2").arg(files.at(0), files.at(1)));
     o.inputFile = files.value(0);
+    o.importFile = last(import);
 
-    if (!parser.isSet(seats))
+    if (parser.isSet(import)) {
+        if (o.command != Command::Council)
+            throw CalcError(QStringLiteral("--import gäller bara council"));
+        if (!o.inputFile.isEmpty() || parser.isSet(districts))
+            throw CalcError(QStringLiteral("med --import läses rösterna ur resultatfilen: ange "
+                                           "ingen indatafil och inget --districts"));
+    } else if (!parser.isSet(seats)) {
         throw CalcError(QStringLiteral("--seats saknas"));
-    if (o.seats < 5 || o.seats > 350)
+    }
+    if (parser.isSet(seats) && (o.seats < 5 || o.seats > 350))
         throw CalcError(
             QStringLiteral("--seats måste vara mellan 5 och 350, inte %1").arg(o.seats));
     if (o.command == Command::Committee && parser.isSet(constituencies))
         throw CalcError(QStringLiteral("--constituencies gäller bara council"));
     if (!o.constituenciesFile.isEmpty()) {
         // The constituency file names the parties itself.
-        if (!o.inputFile.isEmpty() || !o.districtsFile.isEmpty())
+        if (!o.inputFile.isEmpty() || !o.districtsFile.isEmpty() || !o.importFile.isEmpty())
             throw CalcError(QStringLiteral("--constituencies har partierna och rösterna: ange "
-                                           "varken partifil eller --districts"));
+                                           "varken partifil, --districts eller --import"));
         // A municipality with constituencies has a threshold of 3 % from 2018.
         if (!parser.isSet(threshold))
             o.threshold = o.firstDivisor == 1.4 ? 0.0 : 3.0;
-    } else if (o.inputFile.isEmpty()) {
+    } else if (o.inputFile.isEmpty() && o.importFile.isEmpty()) {
         throw CalcError(QStringLiteral("indatafilen saknas"));
     }
     if (o.command == Command::Committee &&

@@ -17,6 +17,9 @@ struct CalcOptions
     int seats = 0;
     QString inputFile;
     QString districtsFile;
+    // valsit-calc council --import: a result file of Valmyndigheten instead of FIL.csv and
+    // --districts; --seats then defaults to the file's seats.
+    QString importFile;
     QString constituenciesFile; // a council with constituencies: parties and votes per constituency
     Comparison comparison = Comparison::None;
     // Today's rules (since the 2018 elections): first divisor 1.2 and a 2 % threshold.

@@ -3,13 +3,17 @@
 #include "cli/CalcError.h"
 #include "cli/CsvTable.h"
 #include "cli/ResultJson.h"
+#include "council/ImportedVotes.h"
 #include "council/RostBer.h"
+#include "data/ResultFileError.h"
+#include "data/ResultFileReader.h"
 #include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
 #include "shell/SwedishOrder.h"
 
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 #include <algorithm>
 #include <memory>
@@ -21,6 +25,11 @@ CouncilCalc::CouncilCalc(const CalcOptions& options, MessageService& messages)
 
 void CouncilCalc::load()
 {
+    m_seats = m_options.seats;
+    if (!m_options.importFile.isEmpty()) {
+        loadImport();
+        return;
+    }
     m_parties =
         PartyTable::read(m_options.inputFile, QStringLiteral("votes"), QStringLiteral("röster"));
     if (!m_options.districtsFile.isEmpty())
@@ -80,9 +89,73 @@ void CouncilCalc::loadDistricts()
                      });
 }
 
+void CouncilCalc::loadImport()
+{
+    ImportedVotes votes;
+    try {
+        const ResultFile file = ResultFileReader::read(m_options.importFile);
+        if (!file.constituencies.isEmpty())
+            throw CalcError(QStringLiteral("%1: kommunen har valkretsar; det räknas inte här ännu")
+                                .arg(m_options.importFile));
+        votes = ImportedVotes::from(file);
+    } catch (const ResultFileError& e) {
+        throw CalcError(m_options.importFile + QStringLiteral(": ") + e.message());
+    }
+    if (m_seats == 0)
+        m_seats = votes.seats;
+    if (m_seats < 5 || m_seats > 350)
+        throw CalcError(QStringLiteral("%1: %2 mandat; ange --seats mellan 5 och 350")
+                            .arg(m_options.importFile)
+                            .arg(m_seats));
+    for (const ImportedVotes::Party& p : votes.parties) {
+        m_parties.parties.append({p.code, p.name, qint32(p.votes)});
+        if (p.publishedSeats >= 0 && m_seats == votes.seats)
+            m_published.insert(p.code, p.publishedSeats);
+    }
+    for (const ImportedVotes::District& d : votes.districts) {
+        District district{d.name, QVector<qint32>(d.votes.size() + 1, 0)};
+        for (int i = 0; i < d.votes.size(); ++i)
+            district.votes[i + 1] = qint32(d.votes.at(i));
+        m_districts.append(district);
+    }
+    std::stable_sort(m_districts.begin(), m_districts.end(),
+                     [](const District& a, const District& b) {
+                         return SwedishOrder::lessThan(a.name, b.name);
+                     });
+}
+
+QStringList CouncilCalc::publishedComparison(const RostBer& engine) const
+{
+    if (m_published.isEmpty())
+        return {};
+    QString published = QStringLiteral("Mandat enligt Valmyndigheten:");
+    QStringList differences;
+    for (int i = 1; i <= engine.workCount(); ++i) {
+        const QString code = engine.result().lists[i].code;
+        if (RostBer::isOthersLine(code) || !m_published.contains(code))
+            continue;
+        const int calculated = engine.seatCount(i);
+        const int official = m_published.value(code);
+        if (official > 0)
+            published += QStringLiteral(" %1 %2,").arg(code).arg(official);
+        if (calculated != official)
+            differences.append(QStringLiteral("%1 beräknat %2, publicerat %3")
+                                   .arg(code)
+                                   .arg(calculated)
+                                   .arg(official));
+    }
+    published.chop(1);
+    return {published, differences.isEmpty()
+                           ? QStringLiteral("Beräkningen stämmer med Valmyndighetens fördelning.")
+                           : QStringLiteral("AVVIKER från Valmyndighetens fördelning: ") +
+                                 differences.join(QStringLiteral("; "))};
+}
+
 void CouncilCalc::prepare(RostBer& engine) const
 {
-    m_options.applyTo(engine);
+    CalcOptions options = m_options;
+    options.seats = m_seats; // an imported file may give them
+    options.applyTo(engine);
     m_parties.loadInto(engine);
     for (int i = 1; i <= m_parties.parties.size(); ++i)
         engine.setRoster(i, m_parties.parties.at(i - 1).value);
@@ -107,7 +180,14 @@ void CouncilCalc::calculate(RostBer& engine) const
 
 void CouncilCalc::writeJson(const RostBer& engine, QTextStream& out) const
 {
-    out << QJsonDocument(ResultJson::council(engine.result())).toJson(QJsonDocument::Indented);
+    QJsonObject json = ResultJson::council(engine.result());
+    if (!m_published.isEmpty()) {
+        QJsonObject published;
+        for (auto it = m_published.cbegin(); it != m_published.cend(); ++it)
+            published.insert(it.key(), it.value());
+        json.insert(QStringLiteral("publishedSeats"), published);
+    }
+    out << QJsonDocument(json).toJson(QJsonDocument::Indented);
 }
 
 void CouncilCalc::run(QTextStream& out)
@@ -129,10 +209,13 @@ void CouncilCalc::run(QTextStream& out)
         writeJson(engine, out);
         return;
     }
+    const QStringList published = publishedComparison(engine);
     if (pdf) {
         out << m_options.pdfFile << ": " << pdf->pageCount() << " sidor\n";
         return;
     }
     for (const QString& line : text.lines())
+        out << line << '\n';
+    for (const QString& line : published)
         out << line << '\n';
 }

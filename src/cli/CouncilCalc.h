@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class MessageService;
@@ -36,9 +37,14 @@ private:
     };
 
     void loadDistricts();
+    void loadImport();
+    // Valmyndigheten's seats beside the calculated ones, when the imported file has them.
+    QStringList publishedComparison(const RostBer& engine) const;
 
     const CalcOptions& m_options;
     MessageService& m_messages;
     PartyTable m_parties;
     QVector<District> m_districts;
+    int m_seats = 0;
+    QMap<QString, int> m_published; // by party code, from an imported file
 };

@@ -87,7 +87,17 @@ QString RostBer::rulesText() const
     } else {
         text.append(QStringLiteral(" utan spärr"));
     }
+    for (int i = 1; i <= m_result.partyCount; ++i)
+        if (isOthersLine(m_result.parties[i].code))
+            text.append(QStringLiteral("; ") + OthersCode +
+                        QStringLiteral(" (övriga giltiga röster) räknas med i spärren men får "
+                                       "inga mandat"));
     return text;
+}
+
+bool RostBer::isOthersLine(const QString& code)
+{
+    return code.compare(OthersCode, Qt::CaseInsensitive) == 0;
 }
 
 // --- The calculation ----------------------------------------------------------------
@@ -188,13 +198,14 @@ void RostBer::FordelaPlatser()
         total += lists[i].value;
     bool anyEligible = false;
     for (int i = 1; i <= n; ++i) {
-        lists[i].eligible = m_thresholdHundredths == 0 ||
-                            lists[i].value * 10000 >= qint64(m_thresholdHundredths) * total;
+        lists[i].eligible = !isOthersLine(lists[i].code) &&
+                            (m_thresholdHundredths == 0 ||
+                             lists[i].value * 10000 >= qint64(m_thresholdHundredths) * total);
         anyEligible = anyEligible || lists[i].eligible;
     }
     if (!anyEligible)
         for (int i = 1; i <= n; ++i)
-            lists[i].eligible = true;
+            lists[i].eligible = !isOthersLine(lists[i].code);
 
     const qint64 firstNum = m_firstDivisorTenths / 2; // 1.4 = 7/5, 1.2 = 6/5
     const qint64 firstDen = 5;
@@ -276,7 +287,8 @@ void RostBer::writeDistrictHeading()
         return;
     }
     m_screen.LaggTillRad(QStringLiteral(" "));
-    m_screen.setTabTable(10, {50}, 12);
+    // A stop for every party: an imported election may have up to sixteen.
+    m_screen.setTabTable(qMax(10, m_antPartier + 1), {50}, 12);
     QString heading = QStringLiteral("Distrikt namn/röster per parti");
     for (int i = 1; i <= m_antPartier; ++i)
         heading += QLatin1Char('\t') + m_partiID[i];

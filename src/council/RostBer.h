@@ -71,6 +71,12 @@ public:
     // The line naming the rule used, for the report's input section.
     QString rulesText() const;
 
+    // The party code of the line of valid votes that belong to no party (written by hand,
+    // or parties a preliminary count does not report one by one): it counts among all
+    // votes, so in the threshold, but takes no seat.
+    static inline const QString OthersCode = QStringLiteral("ÖVR");
+    static bool isOthersLine(const QString& code);
+
 private:
     void HamtaArbetslista();
     void BeraknaOchVisa();

@@ -5,6 +5,8 @@
 #include "council/CouncilEntry.h"
 #include "council/CouncilRules.h"
 #include "council/DistrRosterStore.h"
+#include "council/ImportedVotes.h"
+#include "council/ResultImport.h"
 #include "council/RostBer.h"
 #include "council/ValkretsRun.h"
 #include "council/ValkretsStore.h"
@@ -13,6 +15,8 @@
 #include "council/ui/PartyPanel.h"
 #include "data/DataControl.h"
 #include "data/DbError.h"
+#include "data/ResultFileError.h"
+#include "data/ResultFileReader.h"
 #include "editing/DAOdataCtl.h"
 #include "editing/RedigeraMenu.h"
 #include "shell/AppGlobals.h"
@@ -133,6 +137,9 @@ void frmE_PrelRes::buildMenus()
     onTriggered(m_mnuUpdRost, &frmE_PrelRes::mnuUpdRost_Click);
     onTriggered(m_mnuUpdDistr, &frmE_PrelRes::mnuUpdDistr_Click);
 
+    m_mnuHamtaValresultat =
+        named(bar->addAction(QStringLiteral("Hämta valresultat…")), "mnuHamtaValresultat");
+    onTriggered(m_mnuHamtaValresultat, &frmE_PrelRes::mnuHamtaValresultat_Click);
     m_mnuValkretsar = named(bar->addAction(QStringLiteral("Valkretsar")), "mnuValkretsar");
     onTriggered(m_mnuValkretsar, &frmE_PrelRes::mnuValkretsar_Click);
 
@@ -480,4 +487,53 @@ bool frmE_PrelRes::SummeraDistrRoster()
 RostBer& frmE_PrelRes::engine() const
 {
     return *services().council;
+}
+
+// Valmyndighetens resultatfil: read and checked first, shown, and only on Ja put in the
+// database (all in one transaction) with the seats to share.
+void frmE_PrelRes::mnuHamtaValresultat_Click()
+{
+    const Command command(this);
+    if (!m_frame1->navigator().EndDBC() || !m_frame4->navigator().EndDBC())
+        return;
+    const QString path =
+        messages().fileOpen(QStringLiteral("Hämta valresultat"), QString(),
+                            {QStringLiteral("Valmyndighetens resultatfiler (*.xml *.zip *.json)"),
+                             QStringLiteral("Alla filer (*)")});
+    if (path.isEmpty())
+        return;
+    ResultFile file;
+    ImportedVotes votes;
+    try {
+        file = ResultFileReader::read(path);
+        votes = ImportedVotes::from(file);
+    } catch (const ResultFileError& e) {
+        info(e.message() + QStringLiteral("\nIngenting har ändrats."));
+        return;
+    }
+    const QString question =
+        ResultImport::summary(file, votes) +
+        QStringLiteral("\n\nPartierna, distrikten och distriktsrösterna i databasen ersätts av "
+                       "dessa. Vill du hämta valresultatet?");
+    if (messages().msgBox(question, MessageService::YesNo, MessageService::Question,
+                          QStringLiteral("Hämta valresultat"),
+                          MessageService::SecondButton) != MessageService::AnswerYes)
+        return;
+    try {
+        ResultImport::apply(AppGlobals::instance().DBSokVag, votes);
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Valresultatet kunde inte hämtas; databasen är oförändrad. ") +
+                e.Description());
+        return;
+    }
+    engine().setAntValsit(votes.seats);
+    SettingsStore().setValue(QStringLiteral("MndFullm"), QString::number(votes.seats));
+    // The panels read the new parties and districts afresh.
+    m_frame1->data().Refresh();
+    m_frame4->data().Refresh();
+    Form_Activate();
+    notice(QStringLiteral("Valresultatet för %1 är hämtat: %2 partier och %3 valdistrikt.")
+               .arg(file.municipalityName)
+               .arg(votes.parties.size())
+               .arg(votes.districts.size()));
 }

@@ -39,6 +39,7 @@ public:
     void mnuDistrikt_Click();
     void mnuUpdRost_Click();
     void mnuUpdDistr_Click();
+    void mnuHamtaValresultat_Click();
     void cboDistr_Click(int listIndex);
     void mnuValkretsar_Click();
 
@@ -74,6 +75,7 @@ private:
     QMenu* m_mnuUpdDistrRost = nullptr;
     QAction* m_mnuUpdRost = nullptr;
     QAction* m_mnuUpdDistr = nullptr;
+    QAction* m_mnuHamtaValresultat = nullptr;
     QAction* m_mnuValkretsar = nullptr;
     // The election database holds constituencies: the calculation is made per constituency.
     bool m_valkretsar = false;

@@ -1,0 +1,71 @@
+#include "council/ResultImport.h"
+
+#include "data/DbTransaction.h"
+#include "data/ElectionDatabase.h"
+
+#include <QStringList>
+
+void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes)
+{
+    ElectionDatabase db(dbPath);
+    DbTransaction t(db.database());
+    t.exec(QStringLiteral("DELETE FROM DistrRoster"));
+    t.exec(QStringLiteral("DELETE FROM Distrikt"));
+    t.exec(QStringLiteral("DELETE FROM Partier"));
+    for (const ImportedVotes::Party& p : votes.parties)
+        t.exec(QStringLiteral("INSERT INTO Partier (PartiID, PartiNamn, Roster, PartiValRes) "
+                              "VALUES (?, ?, ?, 0)"),
+               {p.code, p.name, p.votes});
+    int id = 0;
+    for (const ImportedVotes::District& d : votes.districts) {
+        ++id;
+        t.exec(
+            QStringLiteral("INSERT INTO Distrikt (DistrID, DistrNr, DistrNamn) VALUES (?, ?, ?)"),
+            {id, d.number, d.name});
+        for (int i = 0; i < d.votes.size(); ++i)
+            t.exec(QStringLiteral("INSERT INTO DistrRoster (PartiID, DistrID, Roster) "
+                                  "VALUES (?, ?, ?)"),
+                   {votes.parties.at(i).code, id, d.votes.at(i)});
+    }
+    t.commit();
+}
+
+QString ResultImport::summary(const ResultFile& file, const ImportedVotes& votes)
+{
+    QStringList lines;
+    lines << QStringLiteral("%1 kommun (%2), val %3, %4 rösträkning.")
+                 .arg(file.municipalityName, file.municipalityCode,
+                      file.electionDate.toString(QStringLiteral("yyyy-MM-dd")),
+                      file.finalCount ? QStringLiteral("slutlig") : QStringLiteral("preliminär"));
+    lines << QStringLiteral("Mandat att fördela: %1.").arg(votes.seats);
+    QStringList parties;
+    QStringList published;
+    for (const ImportedVotes::Party& p : votes.parties) {
+        parties << QStringLiteral("%1 %2").arg(p.code).arg(p.votes);
+        if (p.publishedSeats > 0)
+            published << QStringLiteral("%1 %2").arg(p.code).arg(p.publishedSeats);
+    }
+    lines << QStringLiteral("Partier och röster: ") + parties.join(QStringLiteral(", ")) +
+                 QLatin1Char('.');
+    int collection = 0;
+    for (const ResultFile::District& d : file.districts)
+        collection += d.collection ? 1 : 0;
+    lines << QStringLiteral("Valdistrikt: %1, därav %2 uppsamlingsdistrikt.")
+                 .arg(file.districts.size())
+                 .arg(collection);
+    if (!file.constituencies.isEmpty()) {
+        QStringList constituencies;
+        for (const ResultFile::Constituency& c : file.constituencies)
+            constituencies << QStringLiteral("%1 (%2 fasta mandat)").arg(c.name).arg(c.fixedSeats);
+        lines << QStringLiteral("Valkretsar: ") + constituencies.join(QStringLiteral(", ")) +
+                     QLatin1Char('.');
+    }
+    if (file.others > 0)
+        lines << QStringLiteral("Övriga giltiga röster (%1) räknas med i spärren men får inga "
+                                "mandat.")
+                     .arg(file.others);
+    if (!published.isEmpty())
+        lines << QStringLiteral("Valmyndighetens mandat: ") + published.join(QStringLiteral(", ")) +
+                     QLatin1Char('.');
+    return lines.join(QLatin1Char('\n'));
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "council/ImportedVotes.h"
+
+#include <QString>
+
+// Puts imported votes into an election database: the parties (with their totals), the
+// districts and the votes per district replace what was there, in one transaction, so a
+// failure leaves the database as it was (DbError is thrown).
+class ResultImport
+{
+public:
+    static void apply(const QString& dbPath, const ImportedVotes& votes);
+    // What an import would bring, for the user to confirm before anything changes.
+    static QString summary(const ResultFile& file, const ImportedVotes& votes);
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The files inside a zip archive, read whole (a result zip holds a few small JSON files;
+// an entry larger than MaxEntry is refused rather than unpacked). Throws ResultFileError.
+class ZipArchive
+{
+public:
+    static constexpr qint64 MaxEntry = 256 * 1024 * 1024;
+
+    explicit ZipArchive(const QString& path);
+    ~ZipArchive();
+    ZipArchive(const ZipArchive&) = delete;
+    ZipArchive& operator=(const ZipArchive&) = delete;
+
+    QStringList names() const { return m_names; }
+    QByteArray read(const QString& name) const;
+
+private:
+    QString m_path;
+    struct zip* m_zip = nullptr;
+    QStringList m_names;
+};
