@@ -1,5 +1,6 @@
 #include "council/ValkretsBer.h"
 
+#include "council/RostBer.h"
 #include "shell/EngineError.h"
 
 #include <limits>
@@ -116,6 +117,8 @@ void ValkretsBer::start(const Input& input)
     m_result.parties.resize(parties);
     for (int p = 0; p < parties; ++p) {
         m_result.parties[p].code = input.codes.at(p);
+        // The valid votes of no party count in the threshold but take no seat.
+        m_result.parties[p].takesPart = !RostBer::isOthersLine(input.codes.at(p));
         m_result.parties[p].name = input.names.value(p);
     }
     for (const Constituency& in : input.constituencies) {

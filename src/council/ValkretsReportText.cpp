@@ -1,5 +1,6 @@
 #include "council/ValkretsReportText.h"
 
+#include "council/RostBer.h"
 #include "report/TextNumbers.h"
 
 namespace {
@@ -62,7 +63,7 @@ void rulesLines(const ValkretsResult& r, QVector<Line>& out)
         all += p.votes;
     QStringList left;
     for (const ValkretsResult::Party& p : r.parties)
-        if (!p.takesPart)
+        if (!p.takesPart && !RostBer::isOthersLine(p.code))
             left.append(p.code + QStringLiteral(" (") + percent(p.votes, all) + QLatin1Char(')'));
     out.append({Kind::Normal, left.isEmpty() ? QStringLiteral("Alla partier når spärren.")
                                              : QStringLiteral("Under spärren, utan mandat: ") +

@@ -37,6 +37,20 @@ void ValkretsStore::ensureTable(DbTransaction& t)
                           "REFERENCES Valkretsar (ValkretsID)"));
 }
 
+void ValkretsStore::replaceAll(DbTransaction& t, const QList<Valkrets>& constituencies)
+{
+    if (constituencies.isEmpty() && !hasTable(t))
+        return;
+    ensureTable(t);
+    t.exec(QStringLiteral("UPDATE Distrikt SET ValkretsID = NULL"));
+    t.exec(QStringLiteral("DELETE FROM Valkretsar"));
+    for (const Valkrets& v : constituencies)
+        t.exec(
+            QStringLiteral(
+                "INSERT INTO Valkretsar (ValkretsID, ValkretsNamn, FastaMandat) VALUES (?, ?, ?)"),
+            {v.id, v.name.trimmed(), v.fixedSeats});
+}
+
 QList<ValkretsStore::Valkrets> ValkretsStore::constituencies()
 {
     DbTransaction t(m_db->database());

@@ -55,9 +55,14 @@ public:
     // constituency: its votes would be lost from the calculation.
     QVector<ValkretsBer::Constituency> votes(const QStringList& codes);
 
+    // Within a caller's transaction (an import): these constituencies, with their codes, in
+    // place of any there were. The districts must already be gone or placed anew. None
+    // given to a file without the table leaves it without.
+    static void replaceAll(DbTransaction& t, const QList<Valkrets>& constituencies);
+
 private:
-    bool hasTable(DbTransaction& t);
-    void ensureTable(DbTransaction& t);
+    static bool hasTable(DbTransaction& t);
+    static void ensureTable(DbTransaction& t);
 
     std::unique_ptr<ElectionDatabase> m_db;
 };

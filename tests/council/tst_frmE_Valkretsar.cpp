@@ -5,11 +5,15 @@
 #include "CouncilSession.h"
 #include "Trelleborg2018.h"
 
+#include "council/ImportedVotes.h"
+#include "council/ResultImport.h"
 #include "council/RostBer.h"
+#include "council/ValkretsBer.h"
 #include "council/ValkretsStore.h"
 #include "council/ui/frmE_PrelRes.h"
 #include "council/ui/frmE_Valkretsar.h"
 #include "data/DbError.h"
+#include "data/ResultFileReader.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -85,6 +89,44 @@ private Q_SLOTS:
         QCOMPARE(tableCount(), 0); // the failed change took the new table with it
         QCOMPARE(store.add("Norra", 24), 1);
         QCOMPARE(tableCount(), 1);
+    }
+
+    // Valmyndigheten's own file of Trelleborg 2018: the import registers the constituencies
+    // and places every district, and the calculation gives the published seats.
+    void importBringsTheConstituencies()
+    {
+        const ResultFile file =
+            ResultFileReader::read(VALSIT_TEST_DATA "/valmyndigheten/slutresultat_1287K.xml");
+        ResultImport::apply(s.db->path(), ImportedVotes::from(file));
+        ValkretsStore store(s.db->path());
+        QCOMPARE(store.constituencies().size(), 2);
+        for (const ValkretsStore::Placement& p : store.placements())
+            QVERIFY2(p.valkretsId > 0, qPrintable(p.name));
+        ValkretsBer::Input in;
+        in.seats = 51;
+        for (const ImportedVotes::Party& p : ImportedVotes::from(file).parties)
+            in.codes.append(p.code);
+        in.constituencies = store.votes(in.codes);
+        FakeMessageService messages;
+        ValkretsBer engine(messages);
+        const ValkretsResult& r = engine.calculate(in);
+        for (int k = 0; k < 2; ++k)
+            for (int p = 0; p < in.codes.size(); ++p) {
+                const ResultFile::Constituency& published = file.constituencies.at(k);
+                const QString& code = in.codes.at(p);
+                QCOMPARE(r.constituencies.at(k).fixed.at(p) +
+                             r.constituencies.at(k).adjustment.at(p),
+                         published.seats.value(code));
+                QCOMPARE(r.constituencies.at(k).adjustment.at(p),
+                         published.adjustmentSeats.value(code));
+            }
+        // A file without constituencies takes them away again.
+        ResultFile plain = file;
+        plain.constituencies.clear();
+        for (ResultFile::District& d : plain.districts)
+            d.constituency.clear();
+        ResultImport::apply(s.db->path(), ImportedVotes::from(plain));
+        QVERIFY(!store.hasConstituencies());
     }
 
     void registerTwoConstituenciesAndGetTrelleborg()
