@@ -24,7 +24,8 @@ int CalcApp::run(const QStringList& arguments)
         // Without --org the report names the organisation the program is set up for.
         if (options.org.trimmed().isEmpty())
             options.org = SettingsStore().value(QStringLiteral("OrgNamn"));
-        if (!options.constituenciesFile.isEmpty()) {
+        if (!options.constituenciesFile.isEmpty() ||
+            ValkretsCalc::hasConstituencies(options.importFile)) {
             ValkretsCalc calc(options, messages);
             calc.run(m_out);
         } else if (options.command == CalcOptions::Command::Council) {

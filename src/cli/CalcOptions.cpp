@@ -123,6 +123,7 @@ CalcOptions CalcOptions::parse(const QStringList& args)
     }
     if (parser.isSet(threshold)) {
         o.threshold = parseDecimal(last(threshold), QStringLiteral("--threshold"));
+        o.thresholdGiven = true;
         if (!(o.threshold >= 0.0 && o.threshold <= 100.0))
             throw CalcError(QStringLiteral("--threshold ska vara mellan 0 och 100 procent"));
     }

@@ -25,6 +25,7 @@ struct CalcOptions
     // Today's rules (since the 2018 elections): first divisor 1.2 and a 2 % threshold.
     double firstDivisor = 1.2;
     double threshold = 2.0;
+    bool thresholdGiven = false; // --threshold was given, not the default
     Cooperation cooperation = Cooperation::None;
     QString pairs;
     Format format = Format::Text;

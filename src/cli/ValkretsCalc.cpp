@@ -2,13 +2,17 @@
 
 #include "cli/CalcError.h"
 #include "cli/CsvTable.h"
+#include "council/ImportedVotes.h"
 #include "council/ValkretsPaperReport.h"
 #include "council/ValkretsScreenReport.h"
+#include "data/ResultFileError.h"
+#include "data/ResultFileReader.h"
 #include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
 
 #include <QDate>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
@@ -20,7 +24,103 @@ ValkretsCalc::ValkretsCalc(const CalcOptions& options, MessageService& messages)
 {
 }
 
+bool ValkretsCalc::hasConstituencies(const QString& importFile)
+{
+    if (importFile.isEmpty())
+        return false;
+    try {
+        return !ResultFileReader::read(importFile).constituencies.isEmpty();
+    } catch (const ResultFileError&) {
+        return false;
+    }
+}
+
 void ValkretsCalc::load()
+{
+    if (m_options.importFile.isEmpty())
+        loadCsv();
+    else
+        loadImport();
+    const QString problem = ValkretsBer::check(m_input);
+    if (!problem.isEmpty())
+        throw CalcError(
+            (m_options.importFile.isEmpty() ? m_options.constituenciesFile : m_options.importFile) +
+            QStringLiteral(": ") + problem);
+}
+
+// Valmyndigheten's file: its parties (and the others' line), each district's votes summed
+// into its constituency, and its seats unless --seats says otherwise.
+void ValkretsCalc::loadImport()
+{
+    const QString& path = m_options.importFile;
+    ImportedVotes votes;
+    try {
+        m_published = ResultFileReader::read(path);
+        votes = ImportedVotes::from(m_published);
+    } catch (const ResultFileError& e) {
+        throw CalcError(path + QStringLiteral(": ") + e.message());
+    }
+    m_input = ValkretsBer::Input();
+    m_input.seats = m_options.seats > 0 ? m_options.seats : votes.seats;
+    m_input.firstDivisorTenths = int(std::lround(m_options.firstDivisor * 10));
+    double threshold = m_options.threshold;
+    if (!m_options.thresholdGiven)
+        threshold = m_input.firstDivisorTenths == 14    ? 0.0
+                    : m_published.thresholdPercent >= 0 ? m_published.thresholdPercent
+                                                        : 3.0;
+    m_input.thresholdHundredths = int(std::lround(threshold * 100));
+    for (const ImportedVotes::Party& p : votes.parties) {
+        m_input.codes.append(p.code);
+        m_input.names.append(p.name);
+    }
+    QHash<QString, int> index;
+    for (const ImportedVotes::Constituency& c : votes.constituencies) {
+        index.insert(c.code, int(m_input.constituencies.size()));
+        m_input.constituencies.append(
+            {c.name, c.fixedSeats, QVector<qint32>(m_input.codes.size(), 0)});
+    }
+    for (const ImportedVotes::District& d : votes.districts) {
+        const int k = index.value(d.constituency, -1);
+        if (k < 0)
+            throw CalcError(
+                QStringLiteral("%1: distriktet %2 hör inte till någon valkrets").arg(path, d.name));
+        for (int p = 0; p < d.votes.size(); ++p)
+            m_input.constituencies[k].votes[p] += qint32(d.votes.at(p));
+    }
+    if (m_input.seats != m_published.seats || !m_published.hasPublishedSeats())
+        m_published = ResultFile();
+}
+
+// The calculated seats per constituency beside Valmyndigheten's.
+QStringList ValkretsCalc::publishedComparison(const ValkretsResult& result) const
+{
+    if (m_published.constituencies.size() != result.constituencies.size())
+        return {};
+    QStringList differences;
+    for (int k = 0; k < result.constituencies.size(); ++k) {
+        const ValkretsResult::Constituency& c = result.constituencies.at(k);
+        const ResultFile::Constituency& published = m_published.constituencies.at(k);
+        for (int p = 0; p < result.parties.size(); ++p) {
+            const QString& code = result.parties.at(p).code;
+            const int seats = c.fixed.at(p) + c.adjustment.at(p);
+            if (seats != published.seats.value(code) ||
+                c.adjustment.at(p) != published.adjustmentSeats.value(code))
+                differences.append(
+                    QStringLiteral("%1 i %2 beräknat %3+%4, publicerat %5+%6")
+                        .arg(code, c.name)
+                        .arg(c.fixed.at(p))
+                        .arg(c.adjustment.at(p))
+                        .arg(published.seats.value(code) - published.adjustmentSeats.value(code))
+                        .arg(published.adjustmentSeats.value(code)));
+        }
+    }
+    return {differences.isEmpty()
+                ? QStringLiteral("Beräkningen stämmer med Valmyndighetens fördelning per valkrets.")
+                : QStringLiteral("AVVIKER från Valmyndighetens fördelning: ") +
+                      differences.join(QStringLiteral("; "))};
+}
+
+void ValkretsCalc::loadCsv()
 {
     const QString& path = m_options.constituenciesFile;
     const CsvTable csv = CsvTable::read(
@@ -86,9 +186,6 @@ void ValkretsCalc::load()
     for (ValkretsBer::Constituency& c : m_input.constituencies)
         for (qint32& v : c.votes)
             v = qMax(v, 0);
-    const QString problem = ValkretsBer::check(m_input);
-    if (!problem.isEmpty())
-        throw CalcError(path + QStringLiteral(": ") + problem);
 }
 
 void ValkretsCalc::run(QTextStream& out)
@@ -117,6 +214,8 @@ void ValkretsCalc::run(QTextStream& out)
     PlainReportWindow window(&text);
     ValkretsScreenReport(&window).write(header, m_options.title, lines);
     for (const QString& line : text.lines())
+        out << line << '\n';
+    for (const QString& line : publishedComparison(result))
         out << line << '\n';
 }
 

@@ -118,7 +118,8 @@ void ValkretsBer::start(const Input& input)
     for (int p = 0; p < parties; ++p) {
         m_result.parties[p].code = input.codes.at(p);
         // The valid votes of no party count in the threshold but take no seat.
-        m_result.parties[p].takesPart = !RostBer::isOthersLine(input.codes.at(p));
+        m_result.parties[p].others = RostBer::isOthersLine(input.codes.at(p));
+        m_result.parties[p].takesPart = !m_result.parties[p].others;
         m_result.parties[p].name = input.names.value(p);
     }
     for (const Constituency& in : input.constituencies) {

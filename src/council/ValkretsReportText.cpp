@@ -1,6 +1,5 @@
 #include "council/ValkretsReportText.h"
 
-#include "council/RostBer.h"
 #include "report/TextNumbers.h"
 
 namespace {
@@ -63,7 +62,7 @@ void rulesLines(const ValkretsResult& r, QVector<Line>& out)
         all += p.votes;
     QStringList left;
     for (const ValkretsResult::Party& p : r.parties)
-        if (!p.takesPart && !RostBer::isOthersLine(p.code))
+        if (!p.takesPart && !p.others)
             left.append(p.code + QStringLiteral(" (") + percent(p.votes, all) + QLatin1Char(')'));
     out.append({Kind::Normal, left.isEmpty() ? QStringLiteral("Alla partier når spärren.")
                                              : QStringLiteral("Under spärren, utan mandat: ") +

@@ -21,6 +21,7 @@ struct ValkretsResult
         QString name;
         qint64 votes = 0;      // in the whole municipality
         bool takesPart = true; // reached the threshold
+        bool others = false;   // the valid votes of no party: never a seat
         int total = 0;
         bool totalTied = false; // its last seat of the whole municipality was won on a tie
         int fixed = 0;          // after any surplus was handed back

@@ -85,6 +85,22 @@ private Q_SLOTS:
         QVERIFY(out.contains("Summa\t28591\t45\t6\t51\n"));
     }
 
+    // Valmyndigheten's file of Trelleborg 2018, read as it is: its seats, 3 % and the
+    // published seats per constituency.
+    void importedTrelleborgMatchesThePublishedSeats()
+    {
+        QString out, err;
+        QCOMPARE(
+            run({"council", "--import", VALSIT_TEST_DATA "/valmyndigheten/slutresultat_1287K.xml"},
+                &out, &err),
+            0);
+        QVERIFY2(out.endsWith("Beräkningen stämmer med Valmyndighetens fördelning per "
+                              "valkrets.\n"),
+                 qPrintable(out.right(400)));
+        QVERIFY(out.contains("51 mandat, varav 45 fasta mandat och 6 utjämningsmandat"));
+        QVERIFY(out.contains("Under spärren, utan mandat: V (2,99 %)"));
+    }
+
     void refusedFiles_data()
     {
         QTest::addColumn<QString>("csv");
