@@ -3,6 +3,7 @@
 #include "council/CouncilEntry.h"
 #include "council/CouncilRun.h"
 #include "council/RostBer.h"
+#include "council/ValkretsRun.h"
 #include "data/DbError.h"
 #include "report/ui/AppReportHeader.h"
 #include "report/ui/QtRichTextControl.h"
@@ -108,12 +109,19 @@ void frmED_VisaSkrivUt::onActivate()
         engine->setFormName(this);
         m_rtfPInfo->setFocus();
         try {
-            CouncilRun::run(*engine, AppGlobals::instance().DBSokVag, appReportHeader());
+            const QString& db = AppGlobals::instance().DBSokVag;
+            if (ValkretsRun::applies(db))
+                ValkretsRun::runOnScreen(*engine, db, appReportHeader(), this);
+            else
+                CouncilRun::run(*engine, db, appReportHeader());
             ++m_runs;
             m_lblMsg->setText(doneText);
         } catch (const DbError& e) {
             m_lblMsg->setText(QStringLiteral(" "));
             failure = QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description();
+        } catch (const EngineError& e) {
+            m_lblMsg->setText(QStringLiteral(" "));
+            failure = e.message();
         }
     }
     // The message comes after the hourglass: it waits for the user, not the program.
