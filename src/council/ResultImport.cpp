@@ -64,7 +64,9 @@ QString ResultImport::summary(const ResultFile& file, const ImportedVotes& votes
     int collection = 0;
     for (const ResultFile::District& d : file.districts)
         collection += d.collection ? 1 : 0;
-    lines << QStringLiteral("Valdistrikt: %1, därav %2 uppsamlingsdistrikt.")
+    // Only a complete count is read, so every district is counted; a preliminary count
+    // says so, as its figures may still change.
+    lines << QStringLiteral("Valdistrikt: %1 av %1 räknade, därav %2 uppsamlingsdistrikt.")
                  .arg(file.districts.size())
                  .arg(collection);
     if (!file.constituencies.isEmpty()) {
