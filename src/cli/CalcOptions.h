@@ -23,10 +23,12 @@ struct CalcOptions
     // valsit-calc council --import: a result file of Valmyndigheten instead of FIL.csv and
     // --districts; --seats then defaults to the file's seats.
     QString importFile;
+    QString constituenciesFile; // a council with constituencies: parties and votes per constituency
     Comparison comparison = Comparison::None;
     // Today's rules (since the 2018 elections): first divisor 1.2 and a 2 % threshold.
     double firstDivisor = 1.2;
     double threshold = 2.0;
+    bool thresholdGiven = false; // --threshold was given, not the default
     Cooperation cooperation = Cooperation::None;
     QString pairs;
     Format format = Format::Text;

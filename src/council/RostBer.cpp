@@ -154,6 +154,12 @@ void RostBer::BeraknaOchVisa()
         SkrivUtPresentera();
 }
 
+void RostBer::Fordela()
+{
+    HamtaArbetslista();
+    FordelaPlatser();
+}
+
 // Every party stands as a list of its own, in slot order.
 void RostBer::HamtaArbetslista()
 {

@@ -3,6 +3,7 @@
 #include "council/CouncilEntry.h"
 #include "council/CouncilRun.h"
 #include "council/RostBer.h"
+#include "council/ValkretsRun.h"
 #include "data/DbError.h"
 #include "report/ui/AppReportHeader.h"
 #include "report/ui/QtRichTextControl.h"
@@ -111,12 +112,22 @@ void frmED_VisaSkrivUt::onActivate()
         engine->setFormName(this);
         m_rtfPInfo->setFocus();
         try {
-            CouncilRun::run(*engine, AppGlobals::instance().DBSokVag, appReportHeader());
+            const QString& db = AppGlobals::instance().DBSokVag;
+            // Lots are taken in the council's own calculation, not per constituency.
+            m_mnuLottning->setEnabled(false);
+            if (ValkretsRun::applies(db))
+                ValkretsRun::runOnScreen(*engine, db, appReportHeader(), this);
+            else
+                CouncilRun::run(*engine, db, appReportHeader());
+            m_mnuLottning->setEnabled(!ValkretsRun::applies(db));
             ++m_runs;
             m_lblMsg->setText(doneText);
         } catch (const DbError& e) {
             m_lblMsg->setText(QStringLiteral(" "));
             failure = QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description();
+        } catch (const EngineError& e) {
+            m_lblMsg->setText(QStringLiteral(" "));
+            failure = e.message();
         }
     }
     // The message comes after the hourglass: it waits for the user, not the program.
@@ -197,7 +208,7 @@ QString frmED_VisaSkrivUt::pdfName() const
 void frmED_VisaSkrivUt::mnuLottning_Click()
 {
     RostBer* engine = services().council.get();
-    if (!engine || m_busy || m_runs == 0)
+    if (!engine || m_busy || m_runs == 0 || !m_mnuLottning->isEnabled())
         return;
     bool stored = false;
     {
