@@ -26,6 +26,8 @@ int CalcApp::run(const QStringList& arguments)
             options.org = SettingsStore().value(QStringLiteral("OrgNamn"));
         if (!options.constituenciesFile.isEmpty() ||
             ValkretsCalc::hasConstituencies(options.importFile)) {
+            if (!options.lots.isEmpty())
+                throw CalcError(QStringLiteral("--lot gäller inte en kommun med valkretsar"));
             ValkretsCalc calc(options, messages);
             calc.run(m_out);
         } else if (options.command == CalcOptions::Command::Council) {

@@ -1,6 +1,7 @@
 #include "cli/CalcOptions.h"
 
 #include "cli/CalcError.h"
+#include "cli/LotOption.h"
 #include "report/ReportHeader.h"
 #include "seats/SeatEngineBase.h"
 
@@ -52,7 +53,9 @@ QString CalcOptions::usage()
         "                   [--org NAMN] [--format text|json] [--pdf FIL.pdf]\n"
         "            valsit-calc committee --seats N [--fixed PAR | --all PAR]\n"
         "                   [--comparison full|2] [--title TEXT] [--org NAMN]\n"
-        "                   [--format text|json] [--pdf FIL.pdf] FIL.csv\n");
+        "                   [--format text|json] [--pdf FIL.pdf] FIL.csv\n"
+        "            --lot PLATS=PARTIKOD (flera gånger): lotten ger platsen till partiets "
+        "lista\n");
 }
 
 CalcOptions CalcOptions::parse(const QStringList& args)
@@ -81,10 +84,11 @@ CalcOptions CalcOptions::parse(const QStringList& args)
     const QCommandLineOption org = valueOption("org");
     const QCommandLineOption pdf = valueOption("pdf");
     const QCommandLineOption import = valueOption("import");
+    const QCommandLineOption lot = valueOption("lot");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({seats, districts, comparison, firstDivisor, threshold, fixed, all, format,
-                       title, org, pdf, import, constituencies});
+                       title, org, pdf, import, constituencies, lot});
     // The parser skips the program's name, which the command stands in for.
     if (!parser.parse(args)) {
         if (!parser.unknownOptionNames().isEmpty())
@@ -187,6 +191,10 @@ CalcOptions CalcOptions::parse(const QStringList& args)
                                        "council"));
     if (o.command == Command::Council && o.cooperation != Cooperation::None)
         throw CalcError(QStringLiteral("--fixed och --all gäller bara committee"));
+    o.lots = LotOption::parse(parser.values(lot), o.seats);
+    if (!o.lots.isEmpty() && o.cooperation == Cooperation::All)
+        throw CalcError(QStringLiteral("--lot gäller inte --all: lotta i den kombination som "
+                                       "gäller"));
     return o;
 }
 
@@ -197,4 +205,6 @@ void CalcOptions::applyTo(SeatEngineBase& engine) const
     engine.setRubrik1(title);
     engine.setBerTalSW(comparison != Comparison::None);
     engine.setBerTalAntDec(comparison == Comparison::Full ? 0 : 1);
+    engine.setLots(lots);
+    engine.setVisaLottSW(!lots.isEmpty());
 }

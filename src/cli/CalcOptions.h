@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
+
+#include "seats/SeatLot.h"
 
 class SeatEngineBase;
 
@@ -31,7 +34,8 @@ struct CalcOptions
     Format format = Format::Text;
     QString title;
     QString org;
-    QString pdfFile; // the paper report goes to this PDF instead of the screen report
+    QString pdfFile;       // the paper report goes to this PDF instead of the screen report
+    QVector<SeatLot> lots; // --lot SEAT=CODE, in the order given
 
     // Report header (organisation, today), seats, heading and comparison-number
     // switches, the same for both engines.

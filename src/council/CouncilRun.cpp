@@ -4,6 +4,7 @@
 #include "council/RostBer.h"
 #include "council/ValkretsRun.h"
 #include "report/PdfPrinter.h"
+#include "seats/LotStore.h"
 #include "shell/EngineError.h"
 
 #include <QBuffer>
@@ -13,6 +14,7 @@
 void CouncilRun::run(RostBer& engine, const QString& dbPath, const ReportHeader& header)
 {
     engine.setReportHeader(header);
+    LotStore::loadInto(engine, LotStore::Kind::Council, dbPath);
     engine.BearbBest();
     if (engine.VisaDistriktSW())
         DistrRosterStore(dbPath).feedDistricts(engine);
