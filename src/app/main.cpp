@@ -2,6 +2,7 @@
 #include "data/ProgramFolder.h"
 #include "shell/AppGlobals.h"
 #include "shell/SystemClock.h"
+#include "shell/SystemRandom.h"
 #include "shell/ui/AppServices.h"
 #include "shell/ui/QtMessageService.h"
 #include "shell/ui/ShellWindows.h"
@@ -29,7 +30,9 @@ int main(int argc, char* argv[])
 
     QtMessageService messages;
     SystemClock clock;
+    SystemRandom random;
     AppServices services(messages, clock);
+    services.random = &random;
     AppGlobals& globals = AppGlobals::instance();
     const ProgramFolder::Folders folders = ProgramFolder::resolve(
         QCoreApplication::applicationDirPath(), ProgramFolder::defaultUserDir());

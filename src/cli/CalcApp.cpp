@@ -5,6 +5,7 @@
 #include "cli/CliMessageService.h"
 #include "cli/CommitteeCalc.h"
 #include "cli/CouncilCalc.h"
+#include "cli/ValkretsCalc.h"
 #include "shell/EngineError.h"
 #include "shell/SettingsStore.h"
 
@@ -23,7 +24,13 @@ int CalcApp::run(const QStringList& arguments)
         // Without --org the report names the organisation the program is set up for.
         if (options.org.trimmed().isEmpty())
             options.org = SettingsStore().value(QStringLiteral("OrgNamn"));
-        if (options.command == CalcOptions::Command::Council) {
+        if (!options.constituenciesFile.isEmpty() ||
+            ValkretsCalc::hasConstituencies(options.importFile)) {
+            if (!options.lots.isEmpty())
+                throw CalcError(QStringLiteral("--lot gäller inte en kommun med valkretsar"));
+            ValkretsCalc calc(options, messages);
+            calc.run(m_out);
+        } else if (options.command == CalcOptions::Command::Council) {
             CouncilCalc calc(options, messages);
             calc.run(m_out);
         } else {

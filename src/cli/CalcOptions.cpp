@@ -1,6 +1,7 @@
 #include "cli/CalcOptions.h"
 
 #include "cli/CalcError.h"
+#include "cli/LotOption.h"
 #include "report/ReportHeader.h"
 #include "seats/SeatEngineBase.h"
 
@@ -47,9 +48,14 @@ QString CalcOptions::usage()
         "                   [--first-divisor 1.2|1.4] [--threshold PROCENT] [--title TEXT]\n"
         "                   [--org NAMN] [--format text|json] [--pdf FIL.pdf] FIL.csv\n"
         "            valsit-calc council --import RESULTATFIL [--seats N] [flaggor som ovan]\n"
+        "            valsit-calc council --seats N --constituencies FIL [--first-divisor 1.2|1.4]\n"
+        "                   [--threshold PROCENT] [--comparison full|2] [--title TEXT]\n"
+        "                   [--org NAMN] [--format text|json] [--pdf FIL.pdf]\n"
         "            valsit-calc committee --seats N [--fixed PAR | --all PAR]\n"
         "                   [--comparison full|2] [--title TEXT] [--org NAMN]\n"
-        "                   [--format text|json] [--pdf FIL.pdf] FIL.csv\n");
+        "                   [--format text|json] [--pdf FIL.pdf] FIL.csv\n"
+        "            --lot PLATS=PARTIKOD (flera gånger): lotten ger platsen till partiets "
+        "lista\n");
 }
 
 CalcOptions CalcOptions::parse(const QStringList& args)
@@ -67,6 +73,7 @@ CalcOptions CalcOptions::parse(const QStringList& args)
 
     const QCommandLineOption seats = valueOption("seats");
     const QCommandLineOption districts = valueOption("districts");
+    const QCommandLineOption constituencies = valueOption("constituencies");
     const QCommandLineOption comparison = valueOption("comparison");
     const QCommandLineOption firstDivisor = valueOption("first-divisor");
     const QCommandLineOption threshold = valueOption("threshold");
@@ -77,10 +84,11 @@ CalcOptions CalcOptions::parse(const QStringList& args)
     const QCommandLineOption org = valueOption("org");
     const QCommandLineOption pdf = valueOption("pdf");
     const QCommandLineOption import = valueOption("import");
+    const QCommandLineOption lot = valueOption("lot");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({seats, districts, comparison, firstDivisor, threshold, fixed, all, format,
-                       title, org, pdf, import});
+                       title, org, pdf, import, constituencies, lot});
     // The parser skips the program's name, which the command stands in for.
     if (!parser.parse(args)) {
         if (!parser.unknownOptionNames().isEmpty())
@@ -101,6 +109,7 @@ CalcOptions CalcOptions::parse(const QStringList& args)
             throw CalcError(QStringLiteral("--seats \"%1\" är inget heltal").arg(value));
     }
     o.districtsFile = last(districts);
+    o.constituenciesFile = last(constituencies);
     if (parser.isSet(comparison)) {
         const QString value = last(comparison);
         if (value == QLatin1String("full"))
@@ -118,6 +127,7 @@ CalcOptions CalcOptions::parse(const QStringList& args)
     }
     if (parser.isSet(threshold)) {
         o.threshold = parseDecimal(last(threshold), QStringLiteral("--threshold"));
+        o.thresholdGiven = true;
         if (!(o.threshold >= 0.0 && o.threshold <= 100.0))
             throw CalcError(QStringLiteral("--threshold ska vara mellan 0 och 100 procent"));
     }
@@ -162,14 +172,29 @@ CalcOptions CalcOptions::parse(const QStringList& args)
     if (parser.isSet(seats) && (o.seats < 5 || o.seats > 350))
         throw CalcError(
             QStringLiteral("--seats måste vara mellan 5 och 350, inte %1").arg(o.seats));
-    if (o.inputFile.isEmpty() && o.importFile.isEmpty())
+    if (o.command == Command::Committee && parser.isSet(constituencies))
+        throw CalcError(QStringLiteral("--constituencies gäller bara council"));
+    if (!o.constituenciesFile.isEmpty()) {
+        // The constituency file names the parties itself.
+        if (!o.inputFile.isEmpty() || !o.districtsFile.isEmpty() || !o.importFile.isEmpty())
+            throw CalcError(QStringLiteral("--constituencies har partierna och rösterna: ange "
+                                           "varken partifil, --districts eller --import"));
+        // A municipality with constituencies has a threshold of 3 % from 2018.
+        if (!parser.isSet(threshold))
+            o.threshold = o.firstDivisor == 1.4 ? 0.0 : 3.0;
+    } else if (o.inputFile.isEmpty() && o.importFile.isEmpty()) {
         throw CalcError(QStringLiteral("indatafilen saknas"));
+    }
     if (o.command == Command::Committee &&
         (parser.isSet(districts) || parser.isSet(firstDivisor) || parser.isSet(threshold)))
         throw CalcError(QStringLiteral("--districts, --first-divisor och --threshold gäller bara "
                                        "council"));
     if (o.command == Command::Council && o.cooperation != Cooperation::None)
         throw CalcError(QStringLiteral("--fixed och --all gäller bara committee"));
+    o.lots = LotOption::parse(parser.values(lot), o.seats);
+    if (!o.lots.isEmpty() && o.cooperation == Cooperation::All)
+        throw CalcError(QStringLiteral("--lot gäller inte --all: lotta i den kombination som "
+                                       "gäller"));
     return o;
 }
 
@@ -180,4 +205,6 @@ void CalcOptions::applyTo(SeatEngineBase& engine) const
     engine.setRubrik1(title);
     engine.setBerTalSW(comparison != Comparison::None);
     engine.setBerTalAntDec(comparison == Comparison::Full ? 0 : 1);
+    engine.setLots(lots);
+    engine.setVisaLottSW(!lots.isEmpty());
 }

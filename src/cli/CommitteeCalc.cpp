@@ -1,6 +1,7 @@
 #include "cli/CommitteeCalc.h"
 
 #include "cli/CalcError.h"
+#include "cli/LotOption.h"
 #include "cli/ResultJson.h"
 #include "committee/ValsitBer.h"
 #include "report/PdfPrinter.h"
@@ -59,6 +60,7 @@ void CommitteeCalc::load()
 {
     m_parties = PartyTable::read(m_options.inputFile, QStringLiteral("council_seats"),
                                  QStringLiteral("fullmäktigeplatser"));
+    LotOption::checkCodes(m_options.lots, m_parties);
     for (const PartyTable::Party& p : m_parties.parties)
         if (p.code.contains(QLatin1Char(',')) || p.code.contains(QLatin1Char(' ')))
             throw CalcError(
@@ -97,6 +99,7 @@ void CommitteeCalc::calculate(ValsitBer& engine, QTextStream* json) const
         out << "{\n    \"kind\": \"committee\",\n    \"seats\": " << engine.AntValsit()
             << ",\n    \"mode\": \"" << mode << "\",\n    \"combinations\": [";
         engine.setResultObserver([&engine, &out]() {
+            LotOption::checkApplied(engine.result());
             out << (engine.resultCounter() > 1 ? ",\n        " : "\n        ")
                 << QJsonDocument(ResultJson::combination(engine.result()))
                        .toJson(QJsonDocument::Compact);
@@ -104,6 +107,7 @@ void CommitteeCalc::calculate(ValsitBer& engine, QTextStream* json) const
     }
     engine.AntalResultat(); // the estimate sets the progress maximum, as the windows do
     engine.BearbBest();
+    LotOption::checkApplied(engine.result());
     if (json) {
         *json << "\n    ]\n}\n";
         engine.setResultObserver(nullptr);

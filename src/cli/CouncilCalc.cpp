@@ -2,6 +2,7 @@
 
 #include "cli/CalcError.h"
 #include "cli/CsvTable.h"
+#include "cli/LotOption.h"
 #include "cli/ResultJson.h"
 #include "council/ImportedVotes.h"
 #include "council/RostBer.h"
@@ -32,6 +33,7 @@ void CouncilCalc::load()
     }
     m_parties =
         PartyTable::read(m_options.inputFile, QStringLiteral("votes"), QStringLiteral("röster"));
+    LotOption::checkCodes(m_options.lots, m_parties);
     if (!m_options.districtsFile.isEmpty())
         loadDistricts();
 }
@@ -176,6 +178,7 @@ void CouncilCalc::calculate(RostBer& engine) const
         }
     }
     engine.BearbBest2();
+    LotOption::checkApplied(engine.result());
 }
 
 void CouncilCalc::writeJson(const RostBer& engine, QTextStream& out) const

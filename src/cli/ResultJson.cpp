@@ -1,5 +1,6 @@
 #include "cli/ResultJson.h"
 
+#include "cli/LotOption.h"
 #include "seats/SeatResult.h"
 
 namespace ResultJson {
@@ -37,7 +38,9 @@ QJsonObject council(const SeatResult& result)
             {QStringLiteral("firstDivisor"), result.rule.firstDivisor()},
             {QStringLiteral("threshold"), result.rule.threshold()},
             {QStringLiteral("parties"), parties},
-            {QStringLiteral("comparisonNumbers"), numbers}};
+            {QStringLiteral("comparisonNumbers"), numbers},
+            {QStringLiteral("ties"), LotOption::ties(result)},
+            {QStringLiteral("lots"), LotOption::lots(result)}};
 }
 
 QJsonObject combination(const SeatResult& result)
@@ -62,7 +65,9 @@ QJsonObject combination(const SeatResult& result)
                                    {QStringLiteral("value"), result.winningNumber[s]}});
     return {{QStringLiteral("number"), result.counter},
             {QStringLiteral("lists"), lists},
-            {QStringLiteral("comparisonNumbers"), numbers}};
+            {QStringLiteral("comparisonNumbers"), numbers},
+            {QStringLiteral("ties"), LotOption::ties(result)},
+            {QStringLiteral("lots"), LotOption::lots(result)}};
 }
 
 } // namespace ResultJson

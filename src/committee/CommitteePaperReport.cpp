@@ -1,5 +1,7 @@
 #include "committee/CommitteePaperReport.h"
 
+#include "seats/LotTexts.h"
+
 namespace {
 constexpr int FirstMarkColumn = 4800;
 constexpr int MarkSpacing = 400;
@@ -77,6 +79,8 @@ void CommitteePaperReport::SkrivUtPresentera(const SeatResult& result)
         const SeatResult::List& list = result.lists[p];
         seatList(list.name, list.seatCount, list.seat, list.tied);
     }
+    if (result.showTies)
+        noteLines(LotTexts::lines(result));
     counterAndRule(result.counter);
 }
 

@@ -5,6 +5,7 @@
 #include "report/ProgressIndicator.h"
 #include "report/ReportTexts.h"
 #include "report/TextNumbers.h"
+#include "seats/LotTexts.h"
 #include "shell/ClipboardCommands.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
@@ -103,6 +104,7 @@ void ValsitBer::BearbBest()
     m_result.rule.firstDivisorTenths = 10;
     startResult(m_partiValRes);
     m_stopped = false;
+    m_decidingTieSeen = false;
     if (m_progBar)
         m_progBar->setMaximum(m_antalResultat);
     if (m_skrivUtSW)
@@ -121,6 +123,15 @@ void ValsitBer::BearbBest()
         BearbFastSamv();
     }
 
+    if (m_decidingTieSeen && m_visaLottSW && m_samvSW[0] == 2) {
+        if (m_skrivUtSW) {
+            m_paper.closingLine(LotTexts::allCombinationsNote());
+        } else {
+            m_screen.TextNormal(8);
+            m_screen.LaggTillRad(QStringLiteral(" "));
+            m_screen.LaggTillRad(LotTexts::allCombinationsNote());
+        }
+    }
     if (m_stopped) {
         const QString line =
             stoppedLine(m_result.counter, Kombinationer::antal(m_antPartier, m_samvSW));
@@ -287,6 +298,8 @@ void ValsitBer::BearbKomb()
         m_progBar->setValue(counter);
     }
     FordelaPlatser();
+    if (m_result.tieGroupCount > 0 && m_result.tieGroups[m_result.tieGroupCount - 1].decides)
+        m_decidingTieSeen = true;
     if (m_skrivUtSW)
         SkrivUtPresentera();
     else
@@ -363,11 +376,12 @@ void ValsitBer::FordelaPlatser()
     for (int row = 0; row <= qMax(m_antPartier, n) && row < ListSlots; ++row)
         lists[row].seatCount = 0;
     startComparisonList();
+    const int seatsToGive = qMin(qMax(m_antValsit, 1), int(MaxSeats));
+    startTies(seatsToGive, m_samvSW[0] != 2);
     if (n < 1)
         return;
 
     const QChar point = TextNumbers::localeDecimalPoint();
-    const int seatsToGive = qMin(qMax(m_antValsit, 1), int(MaxSeats));
     for (int s = 1;; ++s) {
         int winner = 1;
         bool tie = false;
@@ -381,6 +395,18 @@ void ValsitBer::FordelaPlatser()
                 tie = false;
             }
         }
+        if (tie && !m_ties.inGroup(s)) {
+            int tied[SeatResult::MaxLists + 1];
+            int count = 0;
+            for (int j = 1; j <= n; ++j)
+                if (lists[j].value * (lists[winner].seatCount + 1) ==
+                    lists[winner].value * (lists[j].seatCount + 1))
+                    tied[count++] = j;
+            m_ties.open(m_result, s, tied, count,
+                        double(lists[winner].value) / double(lists[winner].seatCount + 1));
+        }
+        if (m_ties.inGroup(s) && m_ties.lotWinner(s) != 0)
+            winner = m_ties.lotWinner(s);
         SeatResult::List& won = lists[winner];
         const int held = won.seatCount;
         const double value = double(won.value) / double(held + 1);
@@ -392,8 +418,10 @@ void ValsitBer::FordelaPlatser()
         won.seatCount = count;
         won.seat[count] = s;
         won.tied[count] = tie;
-        if (s >= seatsToGive)
+        if (s >= seatsToGive) {
+            m_ties.finish(m_result);
             return;
+        }
     }
 }
 

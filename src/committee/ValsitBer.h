@@ -126,6 +126,7 @@ private:
     std::function<void()> m_observer;
     std::function<bool()> m_stopCheck;
     bool m_stopped = false;
+    bool m_decidingTieSeen = false; // in some combination of the run
     TextBoxAccess* m_textBoxes = nullptr;
     ClipboardAccess* m_clipboard = nullptr;
 

@@ -1,5 +1,7 @@
 #include "council/CouncilPaperReport.h"
 
+#include "seats/LotTexts.h"
+
 namespace {
 constexpr int FirstDistrictColumn = 3600;
 constexpr int DistrictSpacing = 900;
@@ -100,5 +102,7 @@ void CouncilPaperReport::SkrivUtPresentera(const SeatResult& result)
         const SeatResult::List& list = result.lists[p];
         seatList(list.name, list.seatCount, list.seat, list.tied);
     }
+    if (result.showTies)
+        noteLines(LotTexts::lines(result));
     counterAndRule(result.counter);
 }

@@ -7,11 +7,12 @@
 
 #include <cmath>
 
-QString CouncilRules::namedText(Named named)
+QString CouncilRules::namedText(Named named, bool valkretsar)
 {
     switch (named) {
     case Today:
-        return QStringLiteral("Gällande regler (från 2018): 1,2 och spärr 2 %");
+        return valkretsar ? QStringLiteral("Gällande regler (från 2018): 1,2 och spärr 3 %")
+                          : QStringLiteral("Gällande regler (från 2018): 1,2 och spärr 2 %");
     case Older:
         return QStringLiteral("Äldre regler (före 2018): 1,4 utan spärr");
     case Own:
@@ -20,9 +21,11 @@ QString CouncilRules::namedText(Named named)
     return QStringLiteral("Egna värden");
 }
 
-CouncilRules CouncilRules::of(Named named)
+CouncilRules CouncilRules::of(Named named, bool valkretsar)
 {
     CouncilRules rules;
+    if (valkretsar)
+        rules.sparr = 3.0;
     if (named == Older) {
         rules.forstaDivisor = 1.4;
         rules.sparr = 0.0;
@@ -30,13 +33,13 @@ CouncilRules CouncilRules::of(Named named)
     return rules;
 }
 
-CouncilRules::Named CouncilRules::named() const
+CouncilRules::Named CouncilRules::named(bool valkretsar) const
 {
     const auto same = [this](const CouncilRules& other) {
         return std::lround(forstaDivisor * 10) == std::lround(other.forstaDivisor * 10) &&
                std::lround(sparr * 100) == std::lround(other.sparr * 100);
     };
-    if (same(of(Today)))
+    if (same(of(Today, valkretsar)))
         return Today;
     if (same(of(Older)))
         return Older;

@@ -8,7 +8,8 @@ class SettingsStore;
 // The two rule options of the council calculation: the first divisor (1.2, or 1.4) and a
 // threshold in percent of all votes (0 = none). They are kept in the settings store so
 // the next calculation offers the same rules. A user who has made no choice gets the
-// rules in force since the 2018 elections (prop. 2013/14:48): 1.2 and 2 %.
+// rules in force since the 2018 elections (prop. 2013/14:48): 1.2 and 2 %, or 3 % in a
+// municipality divided into constituencies.
 class CouncilRules
 {
 public:
@@ -17,9 +18,9 @@ public:
 
     // The rules the user picks by name, or values of the user's own.
     enum Named { Today, Older, Own };
-    static QString namedText(Named named);
-    static CouncilRules of(Named named);
-    Named named() const;
+    static QString namedText(Named named, bool valkretsar = false);
+    static CouncilRules of(Named named, bool valkretsar = false);
+    Named named(bool valkretsar = false) const;
 
     double forstaDivisor = 1.2;
     double sparr = 2.0;

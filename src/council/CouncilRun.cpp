@@ -2,7 +2,9 @@
 
 #include "council/DistrRosterStore.h"
 #include "council/RostBer.h"
+#include "council/ValkretsRun.h"
 #include "report/PdfPrinter.h"
+#include "seats/LotStore.h"
 #include "shell/EngineError.h"
 
 #include <QBuffer>
@@ -12,6 +14,7 @@
 void CouncilRun::run(RostBer& engine, const QString& dbPath, const ReportHeader& header)
 {
     engine.setReportHeader(header);
+    LotStore::loadInto(engine, LotStore::Kind::Council, dbPath);
     engine.BearbBest();
     if (engine.VisaDistriktSW())
         DistrRosterStore(dbPath).feedDistricts(engine);
@@ -21,6 +24,11 @@ void CouncilRun::run(RostBer& engine, const QString& dbPath, const ReportHeader&
 void CouncilRun::runOnPaper(RostBer& engine, const QString& dbPath, const ReportHeader& header,
                             Printer& printer)
 {
+    // A municipality with constituencies has its own calculation and report.
+    if (ValkretsRun::applies(dbPath)) {
+        ValkretsRun::runOnPaper(engine, dbPath, header, printer);
+        return;
+    }
     const bool wasOnPaper = engine.SkrivUtSW();
     // Whatever happens, the engine goes back to its own medium and lets go of the
     // printer, which belongs to the caller.

@@ -18,7 +18,8 @@ public:
     // On the medium the engine is set to (screen or its printer).
     static void run(RostBer& engine, const QString& dbPath, const ReportHeader& header);
     // On paper on the given printer, whatever the engine is set to; the engine's medium
-    // and printer are as before afterwards.
+    // and printer are as before afterwards. A database with constituencies gets the
+    // constituency calculation (ValkretsRun).
     static void runOnPaper(RostBer& engine, const QString& dbPath, const ReportHeader& header,
                            Printer& printer);
     // The paper report as a PDF file. The file is written only when the whole report

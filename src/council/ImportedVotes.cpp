@@ -76,8 +76,10 @@ ImportedVotes ImportedVotes::from(const ResultFile& file)
     for (const ResultFile::District& d : file.districts)
         ++nameCount[d.name];
     QHash<QString, QString> constituencyName;
-    for (const ResultFile::Constituency& c : file.constituencies)
+    for (const ResultFile::Constituency& c : file.constituencies) {
         constituencyName.insert(c.code, c.name);
+        v.constituencies.append({c.code, c.name.simplified(), c.fixedSeats});
+    }
     int collections = 0;
     for (const ResultFile::District& d : file.districts) {
         District out;

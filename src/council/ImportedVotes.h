@@ -32,9 +32,17 @@ struct ImportedVotes
         QVector<qint64> votes; // by party, in the order of `parties`
     };
 
+    struct Constituency
+    {
+        QString code;
+        QString name;
+        int fixedSeats = 0;
+    };
+
     int seats = 0;
     QList<Party> parties;
     QList<District> districts;
+    QList<Constituency> constituencies; // in the file's order; none without constituencies
 
     // Throws ResultFileError when the file has more parties than the program can take.
     static ImportedVotes from(const ResultFile& file);

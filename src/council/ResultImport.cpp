@@ -1,8 +1,10 @@
 #include "council/ResultImport.h"
 
+#include "council/ValkretsStore.h"
 #include "data/DbTransaction.h"
 #include "data/ElectionDatabase.h"
 
+#include <QHash>
 #include <QStringList>
 
 void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes)
@@ -16,12 +18,24 @@ void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes)
         t.exec(QStringLiteral("INSERT INTO Partier (PartiID, PartiNamn, Roster, PartiValRes) "
                               "VALUES (?, ?, ?, 0)"),
                {p.code, p.name, p.votes});
+    // The constituencies come with the file, coded 1, 2, ... in its order; a file without
+    // them leaves the municipality without, so none of an earlier election stays behind.
+    QList<ValkretsStore::Valkrets> valkretsar;
+    QHash<QString, qint32> valkretsId;
+    for (const ImportedVotes::Constituency& c : votes.constituencies) {
+        valkretsar.append({qint32(valkretsar.size() + 1), c.name, c.fixedSeats});
+        valkretsId.insert(c.code, valkretsar.last().id);
+    }
+    ValkretsStore::replaceAll(t, valkretsar);
     int id = 0;
     for (const ImportedVotes::District& d : votes.districts) {
         ++id;
         t.exec(
             QStringLiteral("INSERT INTO Distrikt (DistrID, DistrNr, DistrNamn) VALUES (?, ?, ?)"),
             {id, d.number, d.name});
+        if (valkretsId.contains(d.constituency))
+            t.exec(QStringLiteral("UPDATE Distrikt SET ValkretsID = ? WHERE DistrID = ?"),
+                   {valkretsId.value(d.constituency), id});
         for (int i = 0; i < d.votes.size(); ++i)
             t.exec(QStringLiteral("INSERT INTO DistrRoster (PartiID, DistrID, Roster) "
                                   "VALUES (?, ?, ?)"),
@@ -50,7 +64,9 @@ QString ResultImport::summary(const ResultFile& file, const ImportedVotes& votes
     int collection = 0;
     for (const ResultFile::District& d : file.districts)
         collection += d.collection ? 1 : 0;
-    lines << QStringLiteral("Valdistrikt: %1, därav %2 uppsamlingsdistrikt.")
+    // Only a complete count is read, so every district is counted; a preliminary count
+    // says so, as its figures may still change.
+    lines << QStringLiteral("Valdistrikt: %1 av %1 räknade, därav %2 uppsamlingsdistrikt.")
                  .arg(file.districts.size())
                  .arg(collection);
     if (!file.constituencies.isEmpty()) {

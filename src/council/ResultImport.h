@@ -5,7 +5,8 @@
 #include <QString>
 
 // Puts imported votes into an election database: the parties (with their totals), the
-// districts and the votes per district replace what was there, in one transaction, so a
+// districts with their constituencies and the votes per district replace what was there,
+// in one transaction, so a
 // failure leaves the database as it was (DbError is thrown).
 class ResultImport
 {

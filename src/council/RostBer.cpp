@@ -154,6 +154,12 @@ void RostBer::BeraknaOchVisa()
         SkrivUtPresentera();
 }
 
+void RostBer::Fordela()
+{
+    HamtaArbetslista();
+    FordelaPlatser();
+}
+
 // Every party stands as a list of its own, in slot order.
 void RostBer::HamtaArbetslista()
 {
@@ -182,6 +188,8 @@ void RostBer::FordelaPlatser()
     for (int row = 0; row <= m_antPartier && row < Slots; ++row)
         lists[row].seatCount = 0;
     startComparisonList();
+    const int seatsToGive = qMin(qMax(m_antValsit, 1), int(MaxSeats));
+    startTies(seatsToGive, true);
     if (n < 1)
         return;
 
@@ -205,7 +213,6 @@ void RostBer::FordelaPlatser()
     const qint64 firstDen = 5;
     const double firstDivisor = m_firstDivisorTenths / 10.0;
     const QChar point = TextNumbers::localeDecimalPoint();
-    const int seatsToGive = qMin(qMax(m_antValsit, 1), int(MaxSeats));
 
     for (int s = 1;; ++s) {
         int winner = 0;
@@ -234,6 +241,23 @@ void RostBer::FordelaPlatser()
                 tie = false;
             }
         }
+        if (tie && !m_ties.inGroup(s)) {
+            int tied[SeatResult::MaxLists + 1];
+            int count = 0;
+            for (int j = 1; j <= n; ++j) {
+                const int m = lists[j].seatCount;
+                const qint64 num = m == 0 ? firstNum : 2 * qint64(m) + 1;
+                const qint64 den = m == 0 ? firstDen : 1;
+                if (lists[j].eligible &&
+                    lists[j].value * den * winNum == lists[winner].value * winDen * num)
+                    tied[count++] = j;
+            }
+            const int m = lists[winner].seatCount;
+            m_ties.open(m_result, s, tied, count,
+                        double(lists[winner].value) / (m == 0 ? firstDivisor : double(2 * m + 1)));
+        }
+        if (m_ties.inGroup(s) && m_ties.lotWinner(s) != 0)
+            winner = m_ties.lotWinner(s);
         SeatResult::List& won = lists[winner];
         const int m = won.seatCount;
         const double value = double(won.value) / (m == 0 ? firstDivisor : double(2 * m + 1));
@@ -247,6 +271,7 @@ void RostBer::FordelaPlatser()
         if (s >= seatsToGive) {
             for (int i = 1; i <= n; ++i)
                 m_partiValRes[i] = lists[i].seatCount;
+            m_ties.finish(m_result);
             return;
         }
     }

@@ -43,6 +43,9 @@ public:
     void BearbBest();
     void BearbBest1();
     void BearbBest2();
+    // The allocation alone, into result(), with no report: for a run that shares seats
+    // several times over (the constituencies).
+    void Fordela();
     void SkrivUtPresentera();
     void VisaIndata();
     void SkrivUtIndata();

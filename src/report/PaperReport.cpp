@@ -126,6 +126,21 @@ void PaperReport::seatList(const QString& name, int count, const qint32* seats, 
     }
 }
 
+void PaperReport::noteLines(const QStringList& lines)
+{
+    if (lines.isEmpty())
+        return;
+    m_prt.PrtNed(100);
+    for (const QString& line : lines) {
+        m_prt.PrtNormalStr(9);
+        m_prt.PrtDela(0, line);
+        for (int i = 1; i <= m_prt.wrappedCount(); ++i) {
+            m_frame.breakBeforeLine();
+            m_prt.PrtRad(m_prt.wrappedLine(i));
+        }
+    }
+}
+
 void PaperReport::counterAndRule(int counter)
 {
     m_prt.PrtFet(8);

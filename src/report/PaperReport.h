@@ -4,6 +4,7 @@
 #include "report/xxPrt.h"
 
 #include <QString>
+#include <QStringList>
 
 class Printer;
 
@@ -59,6 +60,8 @@ protected:
     // to a line, each with "*" when it was tied with the next.
     // seats[1..count] and tied[1..count].
     void seatList(const QString& name, int count, const qint32* seats, const bool* tied);
+    // Lines of notes under a result in normal 9, each wrapped to the full width.
+    void noteLines(const QStringList& lines);
     // The counter in bold 8 at the margin, and a rule under the block.
     void counterAndRule(int counter);
 

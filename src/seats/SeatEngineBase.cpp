@@ -1,6 +1,7 @@
 #include "seats/SeatEngineBase.h"
 
 #include "report/TextNumbers.h"
+#include "seats/LotTexts.h"
 
 SeatEngineBase::SeatEngineBase(MessageService& messages) : m_corrections(messages)
 {
@@ -140,5 +141,23 @@ void SeatEngineBase::writeResult(int blankLineSize)
     m_screen.TextNormal(9);
     for (int list = 1; list <= m_result.listCount; ++list)
         writeSeatLines(m_result.lists[list]);
+    writeTieLines();
     writeCounterLine(m_result.counter);
+}
+
+void SeatEngineBase::startTies(int seatsToGive, bool takeLots)
+{
+    m_result.showTies = m_visaLottSW;
+    m_ties.start(m_result, seatsToGive, m_lots, takeLots);
+}
+
+void SeatEngineBase::writeTieLines()
+{
+    if (!m_result.showTies || (m_result.tieGroupCount == 0 && m_result.lots.isEmpty()))
+        return;
+    m_screen.TextNormal(8);
+    m_screen.LaggTillRad(QStringLiteral(" "));
+    for (const QString& line : LotTexts::lines(m_result))
+        m_screen.LaggTillRad(line);
+    m_screen.TextNormal(9);
 }

@@ -4,6 +4,7 @@
 #include "report/ScreenReport.h"
 #include "seats/PropertyCorrections.h"
 #include "seats/SeatResult.h"
+#include "seats/TieBook.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -50,6 +51,13 @@ public:
     bool SkrivUtSW() const { return m_skrivUtSW; }
     void setSkrivUtSW(bool on) { m_skrivUtSW = on; }
 
+    // Lots to apply from the next calculation on (none: tied seats go in slot order).
+    void setLots(const QVector<SeatLot>& lots) { m_lots = lots; }
+    const QVector<SeatLot>& lots() const { return m_lots; }
+    // Whether the report lists the ties and lots under the result (off: as always).
+    bool VisaLottSW() const { return m_visaLottSW; }
+    void setVisaLottSW(bool on) { m_visaLottSW = on; }
+
     // The last calculation, as the reports and the tools read it.
     const SeatResult& result() const { return m_result; }
 
@@ -83,6 +91,10 @@ protected:
     // The result block: a blank line in the given size, the comparison-number list when
     // asked for, every list's lines and the counter line.
     void writeResult(int blankLineSize);
+    // Before the first seat of an allocation: the tie groups emptied, the lots taken or not.
+    void startTies(int seatsToGive, bool takeLots);
+    // The lines of the ties and lots, when they are asked for and there are any.
+    void writeTieLines();
     // The counter directly followed by 87 dashes.
     void writeCounterLine(int counter);
 
@@ -106,5 +118,8 @@ protected:
     bool m_skrivUtSW = false;
 
     SeatResult m_result;
+    TieBook m_ties;
+    QVector<SeatLot> m_lots;
+    bool m_visaLottSW = false;
     QString m_line;
 };

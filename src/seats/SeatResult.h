@@ -1,6 +1,9 @@
 #pragma once
 
+#include "seats/SeatLot.h"
+
 #include <QString>
+#include <QVector>
 #include <QtGlobal>
 
 // One allocation as the reports and valsit-calc read it: the run's parties, the lists
@@ -62,4 +65,29 @@ struct SeatResult
     QString comparisonText;
     // The running number of this calculation within the run.
     int counter = 0;
+
+    // Seats where two or more lists had the same, highest comparison number. The tied
+    // lists take the seats firstSeat..lastSeat one each; when lastSeat lies past the last
+    // seat to give, the group decides who gets a seat (a lot is needed), else it only
+    // decides the order of seats every tied list gets.
+    struct TieGroup
+    {
+        int firstSeat = 0;
+        int lastSeat = 0;
+        int listCount = 0;
+        int lists[MaxLists + 1] = {}; // 0..listCount-1, in slot order
+        double number = 0;
+        bool decides = false;
+        bool decidedByLot = false;
+        quint64 fingerprint = 0;
+    };
+    static constexpr int MaxTieGroups = MaxSeats / 2 + 1;
+    int tieGroupCount = 0;
+    TieGroup tieGroups[MaxTieGroups];
+    // Whether the reports show the ties and lots under the result.
+    bool showTies = false;
+    // Whether this run takes lots (an all-combinations run takes none).
+    bool takesLots = true;
+    // The lots handed to the engine, with what became of each.
+    QVector<SeatLot> lots;
 };

@@ -59,9 +59,11 @@ private Q_SLOTS:
         s.messages.answers.enqueue(MessageService::AnswerNo);
         import(w, VALSIT_TEST_DATA "/valmyndigheten/slutresultat_0319K.xml");
         QCOMPARE(s.messages.shown.size(), 1);
-        QVERIFY(s.messages.shown.first().text.startsWith(
+        const QString summary = s.messages.shown.first().text;
+        QVERIFY(summary.startsWith(
             "Älvkarleby kommun (0319), val 2018-09-09, slutlig rösträkning.\nMandat att fördela: "
             "31."));
+        QVERIFY(summary.contains("\nValdistrikt: 7 av 7 räknade, därav 1 uppsamlingsdistrikt.\n"));
         QCOMPARE(s.messages.shown.first().defaultButton, MessageService::SecondButton);
         QCOMPARE(database(), before);
     }

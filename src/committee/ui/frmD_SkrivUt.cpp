@@ -6,6 +6,8 @@
 #include "committee/ValsitBer.h"
 #include "report/PrinterChoice.h"
 #include "report/ui/AppReportHeader.h"
+#include "seats/LotStore.h"
+#include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
@@ -102,6 +104,7 @@ void frmD_SkrivUt::print()
     m_progress.begin();
     QString problem;
     try {
+        LotStore::loadInto(e, LotStore::Kind::Committee, AppGlobals::instance().DBSokVag);
         CommitteeRun::runOnPaper(e, *choice->printer());
     } catch (const EngineError& error) {
         problem = error.message();

@@ -6,6 +6,8 @@
 #include "committee/ValsitBer.h"
 #include "report/ui/AppReportHeader.h"
 #include "report/ui/QtRichTextControl.h"
+#include "seats/LotStore.h"
+#include "seats/ui/LotCommand.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/EngineError.h"
@@ -85,6 +87,9 @@ frmD_VisaSkrivUt::frmD_VisaSkrivUt(AppServices& appServices, QWidget* parent)
     m_mnuSparaPdf = addMenuItem(menuBar(), QStringLiteral("Spara som PDF"), "mnuSparaPdf",
                                 &frmD_VisaSkrivUt::mnuSparaPdf_Click);
     m_mnuSparaPdf->setEnabled(false);
+    m_mnuLottning = addMenuItem(menuBar(), QStringLiteral("Lottning"), "mnuLottning",
+                                &frmD_VisaSkrivUt::mnuLottning_Click);
+    m_mnuLottning->setEnabled(false);
     setReturnWindow(QStringLiteral("frmB_Valresultat"));
 
     setDesignSize(8550, 5730);
@@ -120,6 +125,7 @@ void frmD_VisaSkrivUt::setRunning(bool on)
 {
     m_mnuExit->setEnabled(!on);
     m_mnuSparaPdf->setEnabled(!on && m_runs > 0);
+    m_mnuLottning->setEnabled(!on && m_runs > 0);
     m_cmdStopp->setEnabled(on);
 }
 
@@ -176,9 +182,19 @@ void frmD_VisaSkrivUt::onActivate()
         QTimer::singleShot(0, this, [this] { guard([this] { mnuExit_Click(); }); });
         return;
     }
+    calculate();
+}
+
+bool frmD_VisaSkrivUt::calculate()
+{
+    ValsitBer* e = engine();
     m_rtfPInfo->setFocus();
-    const bool ok =
-        runEngine([e] { e->BearbBest(); }, QStringLiteral("Beräkningen kunde inte göras."));
+    const bool ok = runEngine(
+        [e] {
+            LotStore::loadInto(*e, LotStore::Kind::Committee, AppGlobals::instance().DBSokVag);
+            e->BearbBest();
+        },
+        QStringLiteral("Beräkningen kunde inte göras."));
     if (ok) {
         ++m_runs;
         m_runNumber = e->runNumber();
@@ -188,6 +204,20 @@ void frmD_VisaSkrivUt::onActivate()
     m_rtfPInfo->moveCursor(QTextCursor::Start);
     if (onReportDone)
         onReportDone();
+    return ok;
+}
+
+// A lot stored, the same run is made again under its letter: the result after the lot.
+void frmD_VisaSkrivUt::mnuLottning_Click()
+{
+    ValsitBer* e = engine();
+    if (!e || m_progress.running() || m_runs == 0)
+        return;
+    if (!LotCommand::recordFor(this, services(), e->result(), LotStore::Kind::Committee))
+        return;
+    m_control->clear();
+    e->setRunNumber(m_runNumber - 1);
+    calculate();
 }
 
 void frmD_VisaSkrivUt::mnuSparaPdf_Click()

@@ -32,6 +32,7 @@ public:
 
     void mnuExit_Click();
     void mnuSparaPdf_Click();
+    void mnuLottning_Click();
     void cmdStopp_Click();
 
     QString status() const;
@@ -51,6 +52,8 @@ private:
     // the run failed.
     bool runEngine(const std::function<void()>& body, const QString& failure);
     void setRunning(bool on);
+    // The run and its report; false when it failed.
+    bool calculate();
 
     QLabel* m_lblMsg = nullptr;
     QProgressBar* m_progressBar1 = nullptr;
@@ -59,6 +62,7 @@ private:
     std::unique_ptr<QtRichTextControl> m_control;
     QAction* m_mnuExit = nullptr;
     QAction* m_mnuSparaPdf = nullptr;
+    QAction* m_mnuLottning = nullptr;
     RunProgress m_progress;
     int m_runs = 0;
     int m_runNumber = 0;

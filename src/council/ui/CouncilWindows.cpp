@@ -3,6 +3,7 @@
 #include "council/ui/frmED_SkrivUt.h"
 #include "council/ui/frmED_VisaSkrivUt.h"
 #include "council/ui/frmE_PrelRes.h"
+#include "council/ui/frmE_Valkretsar.h"
 #include "shell/ui/AppServices.h"
 #include "shell/ui/WindowRegistry.h"
 
@@ -15,4 +16,6 @@ void registerCouncilWindows(AppServices& services)
                             [&services] { return new frmED_VisaSkrivUt(services); });
     registry.registerWindow(QStringLiteral("frmED_SkrivUt"),
                             [&services] { return new frmED_SkrivUt(services); });
+    registry.registerWindow(QStringLiteral("frmE_Valkretsar"),
+                            [&services] { return new frmE_Valkretsar(services); });
 }

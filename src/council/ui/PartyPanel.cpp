@@ -185,15 +185,21 @@ void PartyPanel::setRules(const CouncilRules& rules)
 {
     m_cboForstaDivisor->setCurrentIndex(std::lround(rules.forstaDivisor * 10) == 12 ? 1 : 0);
     m_txtSparr->setText(CouncilRules::sparrText(rules.sparr));
-    m_cboRegler->setCurrentIndex(rules.named());
-    cboRegler_Change(rules.named());
+    m_cboRegler->setCurrentIndex(rules.named(m_valkretsar));
+    cboRegler_Change(rules.named(m_valkretsar));
+}
+
+void PartyPanel::setValkretsar(bool on)
+{
+    m_valkretsar = on;
+    m_cboRegler->setItemText(CouncilRules::Today, CouncilRules::namedText(CouncilRules::Today, on));
 }
 
 void PartyPanel::cboRegler_Change(int Index)
 {
     const auto named = static_cast<CouncilRules::Named>(Index);
     if (named != CouncilRules::Own) {
-        const CouncilRules rules = CouncilRules::of(named);
+        const CouncilRules rules = CouncilRules::of(named, m_valkretsar);
         m_cboForstaDivisor->setCurrentIndex(std::lround(rules.forstaDivisor * 10) == 12 ? 1 : 0);
         m_txtSparr->setText(CouncilRules::sparrText(rules.sparr));
     }

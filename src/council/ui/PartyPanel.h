@@ -33,6 +33,8 @@ public:
 
     // Shows the rules: by name when they are today's or the older ones, else as own values.
     void setRules(const CouncilRules& rules);
+    // A municipality with constituencies: today's rules have a threshold of 3 %.
+    void setValkretsar(bool on);
 
 private:
     void buildChoices();
@@ -49,4 +51,5 @@ private:
     QComboBox* m_cboForstaDivisor = nullptr;
     QLineEdit* m_txtSparr = nullptr;
     QPushButton* m_cmdNext = nullptr;
+    bool m_valkretsar = false;
 };

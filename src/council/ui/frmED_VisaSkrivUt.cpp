@@ -3,9 +3,11 @@
 #include "council/CouncilEntry.h"
 #include "council/CouncilRun.h"
 #include "council/RostBer.h"
+#include "council/ValkretsRun.h"
 #include "data/DbError.h"
 #include "report/ui/AppReportHeader.h"
 #include "report/ui/QtRichTextControl.h"
+#include "seats/ui/LotCommand.h"
 #include "shell/AppGlobals.h"
 #include "shell/Clock.h"
 #include "shell/EngineError.h"
@@ -71,6 +73,8 @@ frmED_VisaSkrivUt::frmED_VisaSkrivUt(AppServices& appServices, QWidget* parent)
                             &frmED_VisaSkrivUt::mnuExit_Click);
     m_mnuSparaPdf = addMenuItem(menuBar(), QStringLiteral("Spara som PDF"), "mnuSparaPdf",
                                 &frmED_VisaSkrivUt::mnuSparaPdf_Click);
+    m_mnuLottning = addMenuItem(menuBar(), QStringLiteral("Lottning"), "mnuLottning",
+                                &frmED_VisaSkrivUt::mnuLottning_Click);
     // Closed from the title bar: back to the vote entry, as "Avsluta".
     setReturnWindow(QStringLiteral("frmE_PrelRes"));
 
@@ -108,12 +112,22 @@ void frmED_VisaSkrivUt::onActivate()
         engine->setFormName(this);
         m_rtfPInfo->setFocus();
         try {
-            CouncilRun::run(*engine, AppGlobals::instance().DBSokVag, appReportHeader());
+            const QString& db = AppGlobals::instance().DBSokVag;
+            // Lots are taken in the council's own calculation, not per constituency.
+            m_mnuLottning->setEnabled(false);
+            if (ValkretsRun::applies(db))
+                ValkretsRun::runOnScreen(*engine, db, appReportHeader(), this);
+            else
+                CouncilRun::run(*engine, db, appReportHeader());
+            m_mnuLottning->setEnabled(!ValkretsRun::applies(db));
             ++m_runs;
             m_lblMsg->setText(doneText);
         } catch (const DbError& e) {
             m_lblMsg->setText(QStringLiteral(" "));
             failure = QStringLiteral("Distriktens röster kunde inte läsas. ") + e.Description();
+        } catch (const EngineError& e) {
+            m_lblMsg->setText(QStringLiteral(" "));
+            failure = e.message();
         }
     }
     // The message comes after the hourglass: it waits for the user, not the program.
@@ -188,6 +202,21 @@ QString frmED_VisaSkrivUt::pdfName() const
     if (!heading.isEmpty() && heading != QLatin1String("RUBRIK"))
         name += heading + QLatin1Char(' ');
     return name + today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".pdf");
+}
+
+// A lot stored, the report is made again: the result after the lot.
+void frmED_VisaSkrivUt::mnuLottning_Click()
+{
+    RostBer* engine = services().council.get();
+    if (!engine || m_busy || m_runs == 0 || !m_mnuLottning->isEnabled())
+        return;
+    bool stored = false;
+    {
+        const Command command(this);
+        stored = LotCommand::recordFor(this, services(), engine->result(), LotStore::Kind::Council);
+    }
+    if (stored)
+        onActivate();
 }
 
 void frmED_VisaSkrivUt::mnuExit_Click()

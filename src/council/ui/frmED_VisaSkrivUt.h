@@ -30,6 +30,7 @@ public:
 
     void mnuExit_Click();
     void mnuSparaPdf_Click();
+    void mnuLottning_Click();
 
     // How many times the report was written (for the tests).
     int runs() const { return m_runs; }
@@ -49,6 +50,7 @@ private:
     std::unique_ptr<QtRichTextControl> m_control;
     QAction* m_mnuExit = nullptr;
     QAction* m_mnuSparaPdf = nullptr;
+    QAction* m_mnuLottning = nullptr;
     bool m_busy = false;
     int m_runs = 0;
 };

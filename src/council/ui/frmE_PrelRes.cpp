@@ -8,6 +8,8 @@
 #include "council/ImportedVotes.h"
 #include "council/ResultImport.h"
 #include "council/RostBer.h"
+#include "council/ValkretsRun.h"
+#include "council/ValkretsStore.h"
 #include "council/ui/DistrRegisterPanel.h"
 #include "council/ui/DistrVotePanel.h"
 #include "council/ui/PartyPanel.h"
@@ -138,6 +140,8 @@ void frmE_PrelRes::buildMenus()
     m_mnuHamtaValresultat =
         named(bar->addAction(QStringLiteral("Hämta valresultat…")), "mnuHamtaValresultat");
     onTriggered(m_mnuHamtaValresultat, &frmE_PrelRes::mnuHamtaValresultat_Click);
+    m_mnuValkretsar = named(bar->addAction(QStringLiteral("Valkretsar")), "mnuValkretsar");
+    onTriggered(m_mnuValkretsar, &frmE_PrelRes::mnuValkretsar_Click);
 
     RedigeraMenu* edit = RedigeraMenu::addTo(bar, [this] { return services().committee.get(); });
     edit->setObjectName(QStringLiteral("mnuEdit"));
@@ -153,7 +157,21 @@ void frmE_PrelRes::onActivate()
     m_frame1->antDec(rost.BerTalAntDec() != 0 ? 1 : 0)->setChecked(true);
     m_frame1->option1(rost.SkrivUtSW() ? 1 : 0)->setChecked(true);
 
-    m_frame1->setRules(CouncilRules::load(SettingsStore()));
+    // With constituencies today's rules have a threshold of 3 %; stored rules that were
+    // today's are read as such.
+    m_valkretsar = false;
+    try {
+        m_valkretsar = ValkretsStore(AppGlobals::instance().DBSokVag).hasConstituencies();
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Valkretsarna kunde inte läsas. ") + e.Description());
+    }
+    m_frame1->setValkretsar(m_valkretsar);
+    CouncilRules rules = CouncilRules::load(SettingsStore());
+    if (m_valkretsar && rules.named() == CouncilRules::Today)
+        rules = CouncilRules::of(CouncilRules::Today, true);
+    m_frame1->setRules(rules);
+    setWindowTitle(m_valkretsar ? QStringLiteral("Valsit - Preliminär Fullmäktige (med valkretsar)")
+                                : QStringLiteral("Valsit - Preliminär Fullmäktige"));
 
     if (!m_sourcesSet) {
         const QString db = AppGlobals::instance().DBSokVag;
@@ -210,6 +228,16 @@ void frmE_PrelRes::cmdButt2_Click(int Index)
 void frmE_PrelRes::cboDistr_Click(int listIndex)
 {
     m_frame5->choose(listIndex);
+}
+
+void frmE_PrelRes::mnuValkretsar_Click()
+{
+    // Not while district votes are on screen: they are stored on the way back to totals.
+    if (!menuOn(m_mnuExit->text()))
+        return;
+    if (!m_frame1->navigator().EndDBC() || !m_frame4->navigator().EndDBC())
+        return;
+    handOver(QStringLiteral("frmE_Valkretsar"));
 }
 
 // ---- Proceed and stored seats ---------------------------------------------------------
@@ -270,6 +298,20 @@ void frmE_PrelRes::cmdNext_Click()
     rost.setBerTalSW(m_frame1->check2()->checkState() != Qt::Unchecked);
     rost.setSkrivUtSW(m_frame1->option1(1)->isChecked());
     rost.setRubrik1(CouncilEntry::HamtaRubrik(settings.value(QStringLiteral("ForHeader"))));
+
+    // With constituencies the fixed seats and the districts are checked before any run.
+    if (m_valkretsar) {
+        QString problem;
+        try {
+            problem = ValkretsRun::check(rost, AppGlobals::instance().DBSokVag);
+        } catch (const DbError& e) {
+            problem = e.Description();
+        }
+        if (!problem.isEmpty()) {
+            info(QStringLiteral("Mandaten kan inte fördelas med valkretsar: ") + problem);
+            return;
+        }
+    }
 
     const QString next =
         rost.SkrivUtSW() ? QStringLiteral("frmED_SkrivUt") : QStringLiteral("frmED_VisaSkrivUt");

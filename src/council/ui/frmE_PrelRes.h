@@ -41,6 +41,7 @@ public:
     void mnuUpdDistr_Click();
     void mnuHamtaValresultat_Click();
     void cboDistr_Click(int listIndex);
+    void mnuValkretsar_Click();
 
     // Window state, for the tests and the status of the hand-over.
     QString currentPartyCode() const;
@@ -75,6 +76,9 @@ private:
     QAction* m_mnuUpdRost = nullptr;
     QAction* m_mnuUpdDistr = nullptr;
     QAction* m_mnuHamtaValresultat = nullptr;
+    QAction* m_mnuValkretsar = nullptr;
+    // The election database holds constituencies: the calculation is made per constituency.
+    bool m_valkretsar = false;
 
     // The panels' navigators are given their sources at the first activation.
     bool m_sourcesSet = false;

@@ -6,6 +6,7 @@
 class Clock;
 class MessageService;
 class PrinterChoice;
+class RandomSource;
 class QWidget;
 class RostBer;
 class ValsitBer;
@@ -27,6 +28,9 @@ struct AppServices
     std::function<int()> screenHeight;
     // The print dialog of the print windows, opened over `parent`.
     std::function<std::unique_ptr<PrinterChoice>(QWidget* parent)> printerChoice;
+
+    // The random source of the lots the program draws; the system's own when none is set.
+    RandomSource* random = nullptr;
 
     // The council and committee engines, made afresh at every load of the main window
     // (renewEngines()); null before the first.

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "cli/CalcOptions.h"
+#include "council/ValkretsBer.h"
+#include "data/ResultFile.h"
+
+#include <QJsonObject>
+
+class MessageService;
+class QTextStream;
+
+// valsit-calc council --constituencies: the council calculation of a municipality with
+// constituencies, from one file of votes per constituency and party.
+class ValkretsCalc
+{
+public:
+    ValkretsCalc(const CalcOptions& options, MessageService& messages);
+
+    // Reads and checks the file (header constituency,fixed_seats,code,name,votes; a party
+    // missing in a constituency has no votes there), or the result file of --import.
+    // Throws CalcError.
+    void load();
+    // The --import file is one of a municipality with constituencies (false for none, or
+    // one that cannot be read: its own run says why).
+    static bool hasConstituencies(const QString& importFile);
+    const ValkretsBer::Input& input() const { return m_input; }
+    // Loads, calculates and writes the result.
+    void run(QTextStream& out);
+
+    static QJsonObject json(const ValkretsResult& result);
+
+private:
+    void loadCsv();
+    void loadImport();
+    QStringList publishedComparison(const ValkretsResult& result) const;
+
+    const CalcOptions& m_options;
+    MessageService& m_messages;
+    ValkretsBer::Input m_input;
+    ResultFile m_published; // the imported file, when its seats are to be compared
+};
