@@ -38,8 +38,6 @@ private:
 
     void loadDistricts();
     void loadImport();
-    // Valmyndigheten's seats beside the calculated ones, when the imported file has them.
-    QStringList publishedComparison(const RostBer& engine) const;
 
     const CalcOptions& m_options;
     MessageService& m_messages;

@@ -104,5 +104,7 @@ void CouncilPaperReport::SkrivUtPresentera(const SeatResult& result)
     }
     if (result.showTies)
         noteLines(LotTexts::lines(result));
+    if (!result.closingLines.isEmpty())
+        noteLines(result.closingLines);
     counterAndRule(result.counter);
 }

@@ -1,6 +1,7 @@
 #include "council/CouncilRun.h"
 
 #include "council/DistrRosterStore.h"
+#include "council/PublishedSeats.h"
 #include "council/RostBer.h"
 #include "council/ValkretsRun.h"
 #include "report/PdfPrinter.h"
@@ -15,6 +16,7 @@ void CouncilRun::run(RostBer& engine, const QString& dbPath, const ReportHeader&
 {
     engine.setReportHeader(header);
     LotStore::loadInto(engine, LotStore::Kind::Council, dbPath);
+    engine.setPublishedSeats(PublishedSeats::load(dbPath));
     engine.BearbBest();
     if (engine.VisaDistriktSW())
         DistrRosterStore(dbPath).feedDistricts(engine);

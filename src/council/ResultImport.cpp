@@ -1,5 +1,6 @@
 #include "council/ResultImport.h"
 
+#include "council/PublishedSeats.h"
 #include "council/ValkretsStore.h"
 #include "data/DbTransaction.h"
 #include "data/ElectionDatabase.h"
@@ -41,6 +42,11 @@ void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes)
                                   "VALUES (?, ?, ?)"),
                    {votes.parties.at(i).code, id, d.votes.at(i)});
     }
+    QMap<QString, int> published;
+    for (const ImportedVotes::Party& p : votes.parties)
+        if (p.publishedSeats >= 0)
+            published.insert(p.code, p.publishedSeats);
+    PublishedSeats::store(t, published);
     t.commit();
 }
 

@@ -1,5 +1,7 @@
 #include "council/RostBer.h"
 
+#include "council/PublishedSeats.h"
+
 #include "report/ReportTexts.h"
 #include "report/TextNumbers.h"
 #include "shell/MessageService.h"
@@ -148,6 +150,7 @@ void RostBer::BeraknaOchVisa()
     HamtaArbetslista();
     ++m_result.counter;
     FordelaPlatser();
+    m_result.closingLines = PublishedSeats::comparison(m_result, m_published);
     if (!m_skrivUtSW)
         VisaResultat();
     else

@@ -3,6 +3,7 @@
 #include "council/CouncilPaperReport.h"
 #include "seats/SeatEngineBase.h"
 
+#include <QMap>
 #include <QString>
 #include <QtGlobal>
 
@@ -77,7 +78,12 @@ public:
     static inline const QString OthersCode = QStringLiteral("ÖVR");
     static bool isOthersLine(const QString& code);
 
+    // The seats Valmyndigheten published, by party code: the report sets them beside the
+    // calculated ones (PublishedSeats::comparison). Empty: no comparison.
+    void setPublishedSeats(const QMap<QString, int>& seats) { m_published = seats; }
+
 private:
+    QMap<QString, int> m_published;
     void HamtaArbetslista();
     void BeraknaOchVisa();
     void FordelaPlatser();

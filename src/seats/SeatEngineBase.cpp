@@ -142,6 +142,11 @@ void SeatEngineBase::writeResult(int blankLineSize)
     for (int list = 1; list <= m_result.listCount; ++list)
         writeSeatLines(m_result.lists[list]);
     writeTieLines();
+    if (!m_result.closingLines.isEmpty()) {
+        m_screen.LaggTillRad(QStringLiteral(" "));
+        for (const QString& line : m_result.closingLines)
+            m_screen.LaggTillRad(line);
+    }
     writeCounterLine(m_result.counter);
 }
 

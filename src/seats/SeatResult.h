@@ -3,6 +3,7 @@
 #include "seats/SeatLot.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <QtGlobal>
 
@@ -90,4 +91,7 @@ struct SeatResult
     bool takesLots = true;
     // The lots handed to the engine, with what became of each.
     QVector<SeatLot> lots;
+    // Lines the reports write under the result (the council's comparison with the seats
+    // Valmyndigheten published); none for most runs.
+    QStringList closingLines;
 };

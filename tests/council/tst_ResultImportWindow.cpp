@@ -9,7 +9,9 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QFile>
+#include <QPushButton>
 #include <QTableView>
+#include <QTextEdit>
 #include <QtTest>
 
 class tst_ResultImportWindow : public QObject
@@ -82,6 +84,17 @@ private Q_SLOTS:
         const QAbstractItemModel* list = w->findChild<QTableView*>("MSFlexGrid1")->model();
         QCOMPARE(list->rowCount(), 11);
         QCOMPARE(list->index(0, 1).data().toString(), QString("2325"));
+
+        // The report sets Valmyndigheten's seats beside the calculated ones.
+        QTest::mouseClick(w->findChild<QPushButton*>("cmdNext"), Qt::LeftButton);
+        CouncilSession::settle();
+        QWidget* report = CouncilSession::openWindow("frmED_VisaSkrivUt");
+        QVERIFY(report);
+        QTRY_VERIFY(report->findChild<QTextEdit*>("rtfPInfo")
+                        ->toPlainText()
+                        .contains("Mandat enligt Valmyndigheten: S 11, SD 6, M 4, KV 3, C 2, V 2, "
+                                  "KD 1, MP 1, L 1\n"
+                                  "Beräkningen stämmer med Valmyndighetens fördelning."));
     }
 };
 
