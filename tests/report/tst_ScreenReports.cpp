@@ -104,6 +104,26 @@ const ReportCase reportCases[] = {
       "Distrikt namn/röster per parti\tS\tM", "Norra\t600\t400", "Södra\t0\t600", " ", tieNote, " ",
       "S-partiet\t Antal: 3\tValsit: 1*\t3*\t5*\t", "M-partiet\t Antal: 2\tValsit: 2\t4\t",
       dashes(1)}},
+    // A new run starts without the district votes of the last: Södra has no row for M.
+    {"council: a second run with districts",
+     [](Run& r) {
+         r.load(r.council, {{"S", 1000}, {"M", 1000}}, 5);
+         r.council.setVisaDistriktSW(true);
+         for (const char* district : {"Norra", "Södra"}) {
+             r.control.clear();
+             r.council.BearbBest();
+             r.council.setDistrikt(district);
+             r.council.setDRoster(1, 300);
+             if (QByteArray(district) == "Norra")
+                 r.council.setDRoster(2, 400);
+             r.council.BearbBest1();
+             r.council.BearbBest2();
+         }
+     },
+     {header, " ", "Partinamn\tPartiID\tAntal röster", "S-partiet\tS\t1000", "M-partiet\tM\t1000",
+      rule14, " ", "Distrikt namn/röster per parti\tS\tM", "Södra\t300\t0", " ", tieNote, " ",
+      "S-partiet\t Antal: 3\tValsit: 1*\t3*\t5*\t", "M-partiet\t Antal: 2\tValsit: 2\t4\t",
+      dashes(1)}},
     {"council, one-character heading: no heading lines",
      [](Run& r) {
          r.load(r.council, {{"S", 1400}, {"M", 300}}, 5);
@@ -233,7 +253,7 @@ private Q_SLOTS:
                                                {12, "Times New Roman", 9, false, result}}};
         for (int i = 0; i < 2; ++i) {
             Run r;
-            reportCases[i == 0 ? 0 : 6].run(r);
+            reportCases[i == 0 ? 0 : 7].run(r);
             QList<Style> got;
             for (const auto& call : r.control.styleCalls())
                 got << Style{call.line, call.fontName, call.size, call.bold, call.tabStopsMm};
