@@ -54,9 +54,10 @@ void ValkretsCalc::loadImport()
 {
     const QString& path = m_options.importFile;
     ImportedVotes votes;
+    ResultFile file;
     try {
-        m_published = ResultFileReader::read(path);
-        votes = ImportedVotes::from(m_published);
+        file = ResultFileReader::read(path);
+        votes = ImportedVotes::from(file);
     } catch (const ResultFileError& e) {
         throw CalcError(path + QStringLiteral(": ") + e.message());
     }
@@ -65,9 +66,9 @@ void ValkretsCalc::loadImport()
     m_input.firstDivisorTenths = int(std::lround(m_options.firstDivisor * 10));
     double threshold = m_options.threshold;
     if (!m_options.thresholdGiven)
-        threshold = m_input.firstDivisorTenths == 14    ? 0.0
-                    : m_published.thresholdPercent >= 0 ? m_published.thresholdPercent
-                                                        : 3.0;
+        threshold = m_input.firstDivisorTenths == 14 ? 0.0
+                    : file.thresholdPercent >= 0     ? file.thresholdPercent
+                                                     : 3.0;
     m_input.thresholdHundredths = int(std::lround(threshold * 100));
     for (const ImportedVotes::Party& p : votes.parties) {
         m_input.codes.append(p.code);
@@ -87,37 +88,10 @@ void ValkretsCalc::loadImport()
         for (int p = 0; p < d.votes.size(); ++p)
             m_input.constituencies[k].votes[p] += qint32(d.votes.at(p));
     }
-    if (m_input.seats != m_published.seats || !m_published.hasPublishedSeats())
-        m_published = ResultFile();
-}
-
-// The calculated seats per constituency beside Valmyndigheten's.
-QStringList ValkretsCalc::publishedComparison(const ValkretsResult& result) const
-{
-    if (m_published.constituencies.size() != result.constituencies.size())
-        return {};
-    QStringList differences;
-    for (int k = 0; k < result.constituencies.size(); ++k) {
-        const ValkretsResult::Constituency& c = result.constituencies.at(k);
-        const ResultFile::Constituency& published = m_published.constituencies.at(k);
-        for (int p = 0; p < result.parties.size(); ++p) {
-            const QString& code = result.parties.at(p).code;
-            const int seats = c.fixed.at(p) + c.adjustment.at(p);
-            if (seats != published.seats.value(code) ||
-                c.adjustment.at(p) != published.adjustmentSeats.value(code))
-                differences.append(
-                    QStringLiteral("%1 i %2 beräknat %3+%4, publicerat %5+%6")
-                        .arg(code, c.name)
-                        .arg(c.fixed.at(p))
-                        .arg(c.adjustment.at(p))
-                        .arg(published.seats.value(code) - published.adjustmentSeats.value(code))
-                        .arg(published.adjustmentSeats.value(code)));
-        }
-    }
-    return {differences.isEmpty()
-                ? QStringLiteral("Beräkningen stämmer med Valmyndighetens fördelning per valkrets.")
-                : QStringLiteral("AVVIKER från Valmyndighetens fördelning: ") +
-                      differences.join(QStringLiteral("; "))};
+    m_published = PublishedSeats();
+    if (m_input.seats == file.seats && file.hasPublishedSeats())
+        for (const ImportedVotes::Constituency& c : votes.constituencies)
+            m_published.constituencies.append({c.seats, c.adjustmentSeats});
 }
 
 void ValkretsCalc::loadCsv()
@@ -215,7 +189,7 @@ void ValkretsCalc::run(QTextStream& out)
     ValkretsScreenReport(&window).write(header, m_options.title, lines);
     for (const QString& line : text.lines())
         out << line << '\n';
-    for (const QString& line : publishedComparison(result))
+    for (const QString& line : m_published.comparison(result))
         out << line << '\n';
 }
 

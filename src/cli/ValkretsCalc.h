@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/CalcOptions.h"
+#include "council/PublishedSeats.h"
 #include "council/ValkretsBer.h"
-#include "data/ResultFile.h"
 
 #include <QJsonObject>
 
@@ -32,10 +32,9 @@ public:
 private:
     void loadCsv();
     void loadImport();
-    QStringList publishedComparison(const ValkretsResult& result) const;
 
     const CalcOptions& m_options;
     MessageService& m_messages;
     ValkretsBer::Input m_input;
-    ResultFile m_published; // the imported file, when its seats are to be compared
+    PublishedSeats m_published; // from an imported file, when its seats are to be compared
 };

@@ -16,7 +16,7 @@ void CouncilRun::run(RostBer& engine, const QString& dbPath, const ReportHeader&
 {
     engine.setReportHeader(header);
     LotStore::loadInto(engine, LotStore::Kind::Council, dbPath);
-    engine.setPublishedSeats(PublishedSeats::load(dbPath));
+    engine.setPublishedSeats(PublishedSeats::load(dbPath).total);
     engine.BearbBest();
     if (engine.VisaDistriktSW())
         DistrRosterStore(dbPath).feedDistricts(engine);

@@ -78,7 +78,8 @@ ImportedVotes ImportedVotes::from(const ResultFile& file)
     QHash<QString, QString> constituencyName;
     for (const ResultFile::Constituency& c : file.constituencies) {
         constituencyName.insert(c.code, c.name);
-        v.constituencies.append({c.code, c.name.simplified(), c.fixedSeats});
+        v.constituencies.append(
+            {c.code, c.name.simplified(), c.fixedSeats, c.seats, c.adjustmentSeats});
     }
     int collections = 0;
     for (const ResultFile::District& d : file.districts) {

@@ -3,6 +3,7 @@
 #include "data/ResultFile.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QVector>
 
@@ -37,6 +38,10 @@ struct ImportedVotes
         QString code;
         QString name;
         int fixedSeats = 0;
+        // As published per party code: all seats won here, and how many are adjustment
+        // seats; empty where the file gives none.
+        QMap<QString, int> seats;
+        QMap<QString, int> adjustmentSeats;
     };
 
     int seats = 0;

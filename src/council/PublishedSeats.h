@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 
 class DbTransaction;
 struct SeatResult;
+struct ValkretsResult;
 
 // The seats Valmyndigheten published for the imported election, by party code, kept in the
 // election database (table Publicerat) so the council report can set them beside the
@@ -13,13 +15,27 @@ struct SeatResult;
 class PublishedSeats
 {
 public:
+    // A constituency's published seats by party code: all its seats, and the adjustment
+    // seats among them.
+    struct Constituency
+    {
+        QMap<QString, int> seats;
+        QMap<QString, int> adjustmentSeats;
+    };
+    // The whole municipality's seats by party, and per constituency in the order of their
+    // codes (1, 2, ... as the import registers them).
+    QMap<QString, int> total;
+    QList<Constituency> constituencies;
+
     // Replaces what an earlier import stored (the table is made on first use), inside the
-    // import's transaction; an empty map leaves none.
-    static void store(DbTransaction& t, const QMap<QString, int>& seats);
+    // import's transaction; nothing published leaves none.
+    void store(DbTransaction& t) const;
     // None when the database has no table or no rows.
-    static QMap<QString, int> load(const QString& dbPath);
+    static PublishedSeats load(const QString& dbPath);
 
     // Two lines: the published seats, then whether the calculation agrees (and where not).
     // None when nothing is published or the run shares another number of seats.
     static QStringList comparison(const SeatResult& result, const QMap<QString, int>& published);
+    // One line: whether every constituency's seats (fixed and adjustment) agree.
+    QStringList comparison(const ValkretsResult& result) const;
 };

@@ -42,11 +42,13 @@ void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes)
                                   "VALUES (?, ?, ?)"),
                    {votes.parties.at(i).code, id, d.votes.at(i)});
     }
-    QMap<QString, int> published;
+    PublishedSeats published;
     for (const ImportedVotes::Party& p : votes.parties)
         if (p.publishedSeats >= 0)
-            published.insert(p.code, p.publishedSeats);
-    PublishedSeats::store(t, published);
+            published.total.insert(p.code, p.publishedSeats);
+    for (const ImportedVotes::Constituency& c : votes.constituencies)
+        published.constituencies.append({c.seats, c.adjustmentSeats});
+    published.store(t);
     t.commit();
 }
 

@@ -1,5 +1,7 @@
 #include "council/ValkretsRun.h"
 
+#include "council/PublishedSeats.h"
+
 #include "council/RostBer.h"
 #include "council/ValkretsPaperReport.h"
 #include "council/ValkretsScreenReport.h"
@@ -76,7 +78,13 @@ QVector<ValkretsReportText::Line> ValkretsRun::calculate(RostBer& engine, const 
     ValkretsReportText::Options options;
     options.comparisonNumbers = engine.BerTalSW();
     options.fullNumbers = engine.BerTalAntDec() == 0;
-    return ValkretsReportText::lines(result, options);
+    QVector<ValkretsReportText::Line> lines = ValkretsReportText::lines(result, options);
+    const QStringList published = PublishedSeats::load(dbPath).comparison(result);
+    if (!published.isEmpty())
+        lines.append({ValkretsReportText::Kind::Blank, QString()});
+    for (const QString& line : published)
+        lines.append({ValkretsReportText::Kind::Normal, line});
+    return lines;
 }
 
 void ValkretsRun::runOnScreen(RostBer& engine, const QString& dbPath, const ReportHeader& header,

@@ -6,6 +6,7 @@
 #include "Trelleborg2018.h"
 
 #include "council/ImportedVotes.h"
+#include "council/PublishedSeats.h"
 #include "council/ResultImport.h"
 #include "council/RostBer.h"
 #include "council/ValkretsBer.h"
@@ -120,6 +121,14 @@ private Q_SLOTS:
                 QCOMPARE(r.constituencies.at(k).adjustment.at(p),
                          published.adjustmentSeats.value(code));
             }
+        // The published seats are kept with the election for the report to compare.
+        QCOMPARE(PublishedSeats::load(s.db->path()).comparison(r),
+                 QStringList{"Beräkningen stämmer med Valmyndighetens fördelning per valkrets."});
+        ValkretsResult moved = r;
+        ++moved.constituencies[0].fixed[0];
+        --moved.constituencies[1].fixed[0];
+        QCOMPARE(PublishedSeats::load(s.db->path()).comparison(moved).first().left(42),
+                 QString("AVVIKER från Valmyndighetens fördelning: S"));
         // A file without constituencies takes them away again.
         ResultFile plain = file;
         plain.constituencies.clear();
