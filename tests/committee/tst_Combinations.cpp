@@ -132,73 +132,52 @@ private Q_SLOTS:
 
     // A run stopped between combinations ends its report, on either medium, with a line
     // saying how far it came; a stop after the last combination is no stop.
-    void aStoppedRunSaysHowFarItCame_data()
-    {
-        QTest::addColumn<bool>("paper");
-        QTest::addColumn<int>("stopAt");
-        QTest::newRow("screen") << false << 3;
-        QTest::newRow("paper") << true << 3;
-        QTest::newRow("after the last") << false << 15;
-    }
     void aStoppedRunSaysHowFarItCame()
     {
-        QFETCH(bool, paper);
-        QFETCH(int, stopAt);
-        FakeMessageService messages;
-        ValsitBer engine(messages);
-        PlainTextControl control;
-        PlainReportWindow window(&control);
-        RecordingPrinter printer;
-        engine.setFormName(&window);
-        engine.setPrinter(&printer);
-        engine.setSkrivUtSW(paper);
-        load(engine, 4, 5);
-        markPairs(engine, 2, allPairs(4));
-        int asked = 0;
-        engine.setStopCheck([&] { return ++asked == stopAt; });
-        engine.AntalResultat();
-        engine.BearbBest();
-        QCOMPARE(engine.resultCounter(), stopAt);
-        QCOMPARE(engine.stopped(), stopAt < 15);
-        const QString last = paper ? printer.textsOnPage(0).last() : control.lines().last();
-        QCOMPARE(last == ValsitBer::stoppedLine(3, 15), stopAt < 15);
+        for (const QPair<bool, int>& c : {qMakePair(false, 3), {true, 3}, {false, 15}}) {
+            const bool paper = c.first;
+            const int stopAt = c.second;
+            FakeMessageService messages;
+            ValsitBer engine(messages);
+            PlainTextControl control;
+            PlainReportWindow window(&control);
+            RecordingPrinter printer;
+            engine.setFormName(&window);
+            engine.setPrinter(&printer);
+            engine.setSkrivUtSW(paper);
+            load(engine, 4, 5);
+            markPairs(engine, 2, allPairs(4));
+            int asked = 0;
+            engine.setStopCheck([&] { return ++asked == stopAt; });
+            engine.AntalResultat();
+            engine.BearbBest();
+            QCOMPARE(engine.resultCounter(), stopAt);
+            QCOMPARE(engine.stopped(), stopAt < 15);
+            const QString last = paper ? printer.textsOnPage(0).last() : control.lines().last();
+            QCOMPARE(last == ValsitBer::stoppedLine(3, 15), stopAt < 15);
+        }
     }
 
-    void estimate_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("marked");
-        QTest::addColumn<int>("results");
-        QTest::addColumn<int>("pages");
-
-        QTest::newRow("no cooperation") << 0 << 6 << 1 << 1;
-        QTest::newRow("fixed") << 1 << 6 << 1 << 1;
-        QTest::newRow("all, none marked") << 2 << 0 << 1 << 1;
-        QTest::newRow("all, 1 pair") << 2 << 1 << 2 << 1;
-        QTest::newRow("all, 2 pairs") << 2 << 2 << 3 << 1;
-        QTest::newRow("all, 6 pairs") << 2 << 6 << 15 << 3;
-        QTest::newRow("all, 28 pairs") << 2 << 28 << 4140 << 592;
-        QTest::newRow("all, 35 pairs") << 2 << 35 << 18000 << 2600;
-        QTest::newRow("all, 36 pairs") << 2 << 36 << 24000 << 3500;
-        QTest::newRow("all, 45 pairs") << 2 << 45 << 24000 << 3500;
-        QTest::newRow("all, 46 pairs") << 2 << 46 << 0 << 0;
-    }
-
+    // The estimate the result windows announce: results and pages by marked pairs.
     void estimate()
     {
-        QFETCH(int, mode);
-        QFETCH(int, marked);
-        QFETCH(int, results);
-        QFETCH(int, pages);
-        FakeMessageService messages;
-        ValsitBer engine(messages);
-        QList<int> pairs;
-        for (int k = 1; k <= marked; ++k)
-            pairs.append(k);
-        markPairs(engine, qint16(mode), pairs);
-        engine.setSamvSW(100, 2); // only a mark of exactly 1 counts
-        QCOMPARE(engine.AntalResultat(), results);
-        QCOMPARE(engine.AntalSidor(), pages);
+        // mode, marked pairs, results, pages
+        const int cases[][4] = {{0, 6, 1, 1},         {1, 6, 1, 1},         {2, 0, 1, 1},
+                                {2, 1, 2, 1},         {2, 2, 3, 1},         {2, 6, 15, 3},
+                                {2, 28, 4140, 592},   {2, 35, 18000, 2600}, {2, 36, 24000, 3500},
+                                {2, 45, 24000, 3500}, {2, 46, 0, 0}};
+        for (const auto& c : cases) {
+            FakeMessageService messages;
+            ValsitBer engine(messages);
+            QList<int> pairs;
+            for (int k = 1; k <= c[1]; ++k)
+                pairs.append(k);
+            markPairs(engine, qint16(c[0]), pairs);
+            engine.setSamvSW(100, 2); // only a mark of exactly 1 counts
+            const int results = engine.AntalResultat();
+            QCOMPARE(QList<int>({c[0], c[1], results, engine.AntalSidor()}),
+                     QList<int>({c[0], c[1], c[2], c[3]}));
+        }
     }
 
     void progressFollowsTheActualCount()

@@ -3,7 +3,7 @@
 #include "CouncilSession.h"
 #include "FixedRandom.h"
 
-#include "../report/PdfReadBack.h"
+#include "PdfReadBack.h"
 
 #include "committee/ValsitBer.h"
 #include "committee/ui/CommitteeWindows.h"

@@ -1,4 +1,5 @@
 #include "FakeMessageService.h"
+#include "Rows.h"
 #include "SeatText.h"
 
 #include "committee/ValsitBer.h"
@@ -8,13 +9,81 @@
 #include <QtTest>
 #include <stdexcept>
 
+namespace {
+struct CorrectionCase
+{
+    const char* name;
+    const char* property;
+    int slot;
+    const char* message;
+    int storedSlot;
+};
+const CorrectionCase correctionsCases[] = {
+    {"pair -1 goes to pair 120", "SamvSW", -1, "SamvSW kan bara lagras med positiva värden", 120},
+    {"pair 121 goes to pair 120", "SamvSW", 121, "SamvSW kan bara lagras med värde upp till 120",
+     120},
+    {"pair 0 is the mode", "SamvSW", 0, "", 0},
+    {"label -1 goes to slot 16", "SamvT", -1, "SamvT kan bara lagras med positiva värden", 16},
+    {"label 17 goes to slot 16", "SamvT", 17, "SamvT kan bara lagras med värde upp till 16", 16},
+    {"council seats slot 0 goes to 1", "PartiValRes", 0,
+     "PartiValRes kan bara lagras med positiva värden", 1},
+};
+
+// The lists of the last combination, "name:seats|name:seats" (seats as "1*,3": the seat
+// numbers in the order won, * for a tie mark).
+struct AllocationCase
+{
+    const char* name;
+    const char* councilSeats;
+    int seats, mode;
+    QList<int> pairs;
+    const char* expected;
+};
+const AllocationCase allocations[] = {
+    {"two lists of 3: every seat of list 1 tied", "3,3", 5, 0, {}, "Parti 1:1*,3*,5*|Parti 2:2,4"},
+    {"P 5, Q 2, R 4: Q's seat drawn against R",
+     "5,2,4",
+     5,
+     0,
+     {},
+     "Parti 1:1,3|Parti 2:4*|Parti 3:2,5"},
+    // The tie of seat 3 must not stay on the seats after it.
+    {"3, 3, 7: the tie mark ends with its seat",
+     "3,3,7",
+     5,
+     0,
+     {},
+     "Parti 1:3*|Parti 2:4|Parti 3:1,2,5"},
+    {"marks do not count without cooperation",
+     "5,2,4",
+     5,
+     0,
+     {1},
+     "Parti 1:1,3|Parti 2:4*|Parti 3:2,5"},
+    {"P and Q cooperate", "5,2,4", 5, 1, {1}, "Parti 3:2,5| P1 / P2 /:1,3,4"},
+    {"any mode but 0 and 2 is fixed", "5,2,4", 5, 7, {1}, "Parti 3:2,5| P1 / P2 /:1,3,4"},
+    {"zero council seats win only when all are zero",
+     "0,2,0",
+     5,
+     0,
+     {},
+     "Parti 1:|Parti 2:1,2,3,4,5|Parti 3:"},
+    {"all zero: first list, always tied", "0,0", 5, 0, {}, "Parti 1:1*,2*,3*,4*,5*|Parti 2:"},
+    {"pairs (1,4) and (2,3): two groups by lowest party",
+     "4,3,2,1",
+     5,
+     1,
+     {4, 3},
+     " P1 / P4 /:1*,3*,5*| P2 / P3 /:2,4"},
+};
+} // namespace
+
 // The committee engine: corrections, the allocation over lists with its tie marks, the
 // groups of the fixed mode and the comparison-number list.
 class tst_ValsitBer : public QObject
 {
     Q_OBJECT
 
-private:
     // Parties "P1".."Pn" named "Parti 1".. with the given council seats.
     static void load(ValsitBer& engine, const QString& councilSeats, int seats)
     {
@@ -27,77 +96,36 @@ private:
         }
         engine.setAntValsit(seats);
     }
-
     static void markPairs(ValsitBer& engine, qint16 mode, const QList<int>& pairs)
     {
         for (int k = 1; k <= 120; ++k)
-            engine.setSamvSW(k, 0);
-        for (int k : pairs)
-            engine.setSamvSW(k, 1);
+            engine.setSamvSW(k, pairs.contains(k) ? 1 : 0);
         engine.setSamvSW(0, mode);
-    }
-
-    // "name:seats|name:seats" for the lists of the last combination.
-    static QString lists(const ValsitBer& engine)
-    {
-        QStringList out;
-        for (int l = 1; l <= engine.listCount(); ++l)
-            out.append(engine.listName(l) + QLatin1Char(':') + SeatText::committee(engine, l));
-        return out.join(QLatin1Char('|'));
     }
 
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void corrections_data()
-    {
-        QTest::addColumn<QString>("property");
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("storedSlot");
-
-        QTest::newRow("pair -1 goes to pair 120")
-            << "SamvSW" << -1 << "SamvSW kan bara lagras med positiva värden" << 120;
-        QTest::newRow("pair 121 goes to pair 120")
-            << "SamvSW" << 121 << "SamvSW kan bara lagras med värde upp till 120" << 120;
-        QTest::newRow("pair 0 is the mode") << "SamvSW" << 0 << "" << 0;
-        QTest::newRow("label -1 goes to slot 16")
-            << "SamvT" << -1 << "SamvT kan bara lagras med positiva värden" << 16;
-        QTest::newRow("label 17 goes to slot 16")
-            << "SamvT" << 17 << "SamvT kan bara lagras med värde upp till 16" << 16;
-        QTest::newRow("council seats slot 0 goes to 1")
-            << "PartiValRes" << 0 << "PartiValRes kan bara lagras med positiva värden" << 1;
-        QTest::newRow("name slot 20 goes to 16")
-            << "PartiNamn" << 20 << "PartiNamn kan bara lagras med värde upp till 16" << 16;
-    }
-
+    void corrections_data() { addRows(correctionsCases); }
     void corrections()
     {
-        QFETCH(QString, property);
-        QFETCH(int, slot);
-        QFETCH(QString, message);
-        QFETCH(int, storedSlot);
-
+        const CorrectionCase& c = row(correctionsCases);
+        const QByteArray property = c.property;
         FakeMessageService messages;
         ValsitBer engine(messages);
         if (property == "SamvSW") {
-            engine.setSamvSW(slot, 1);
-            QCOMPARE(engine.SamvSW(storedSlot), qint16(1));
+            engine.setSamvSW(c.slot, 1);
+            QCOMPARE(engine.SamvSW(c.storedSlot), qint16(1));
         } else if (property == "SamvT") {
-            engine.setSamvT(slot, QStringLiteral("7"));
-            QCOMPARE(engine.SamvT(storedSlot), QStringLiteral("7"));
-        } else if (property == "PartiValRes") {
-            engine.setPartiValRes(slot, 9);
-            QCOMPARE(engine.PartiValRes(storedSlot), 9);
-        } else if (property == "PartiNamn") {
-            engine.setPartiNamn(slot, QStringLiteral("N"));
-            QCOMPARE(engine.PartiNamn(storedSlot), QStringLiteral("N"));
+            engine.setSamvT(c.slot, QStringLiteral("7"));
+            QCOMPARE(engine.SamvT(c.storedSlot), QStringLiteral("7"));
+        } else {
+            engine.setPartiValRes(c.slot, 9);
+            QCOMPARE(engine.PartiValRes(c.storedSlot), 9);
         }
-        QCOMPARE(messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        for (const FakeMessageService::Shown& shown : messages.shown) {
-            QCOMPARE(shown.icon, MessageService::NoIcon);
-            QCOMPARE(shown.title, QStringLiteral("Valsit"));
-        }
+        QCOMPARE(messages.texts(), *c.message ? QStringList{c.message} : QStringList());
+        for (const FakeMessageService::Shown& shown : messages.shown)
+            QVERIFY(shown.icon == MessageService::NoIcon && shown.title == "Valsit");
     }
 
     void countsAndGettersAreCorrected()
@@ -116,57 +144,26 @@ private Q_SLOTS:
                                                 "SamvT kan bara hämtas med värde upp till 16"}));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, engine.SamvSW(-1));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, engine.PartiID(-1));
-        QCOMPARE(engine.SamvT(3), QStringLiteral(" "));
-        QCOMPARE(engine.MaxSamv(), 120);
     }
 
-    void allocation_data()
-    {
-        QTest::addColumn<QString>("councilSeats");
-        QTest::addColumn<int>("seats");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QList<int>>("pairs");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("two lists of 3: every seat of list 1 tied")
-            << "3,3" << 5 << 0 << QList<int>{} << "Parti 1:1*,3*,5*|Parti 2:2,4";
-        QTest::newRow("P 5, Q 2, R 4: Q's seat drawn against R")
-            << "5,2,4" << 5 << 0 << QList<int>{} << "Parti 1:1,3|Parti 2:4*|Parti 3:2,5";
-        QTest::newRow("marks do not count without cooperation")
-            << "5,2,4" << 5 << 0 << QList<int>{1} << "Parti 1:1,3|Parti 2:4*|Parti 3:2,5";
-        QTest::newRow("P and Q cooperate")
-            << "5,2,4" << 5 << 1 << QList<int>{1} << "Parti 3:2,5| P1 / P2 /:1,3,4";
-        QTest::newRow("any mode but 0 and 2 is fixed")
-            << "5,2,4" << 5 << 7 << QList<int>{1} << "Parti 3:2,5| P1 / P2 /:1,3,4";
-        QTest::newRow("zero council seats win only when all are zero")
-            << "0,2,0" << 5 << 0 << QList<int>{} << "Parti 1:|Parti 2:1,2,3,4,5|Parti 3:";
-        QTest::newRow("all zero: first list, always tied")
-            << "0,0" << 5 << 0 << QList<int>{} << "Parti 1:1*,2*,3*,4*,5*|Parti 2:";
-        QTest::newRow("pairs (1,4) and (2,3): two groups by lowest party")
-            << "4,3,2,1" << 5 << 1 << QList<int>{4, 3} << " P1 / P4 /:1*,3*,5*| P2 / P3 /:2,4";
-    }
-
+    void allocation_data() { addRows(allocations); }
     void allocation()
     {
-        QFETCH(QString, councilSeats);
-        QFETCH(int, seats);
-        QFETCH(int, mode);
-        QFETCH(QList<int>, pairs);
-        QFETCH(QString, expected);
-
+        const AllocationCase& c = row(allocations);
         FakeMessageService messages;
         ValsitBer engine(messages);
-        load(engine, councilSeats, seats);
-        markPairs(engine, qint16(mode), pairs);
+        load(engine, c.councilSeats, c.seats);
+        markPairs(engine, qint16(c.mode), c.pairs);
         engine.BearbBest();
-        QString actual = lists(engine);
+        QStringList lists;
+        for (int l = 1; l <= engine.listCount(); ++l)
+            lists.append(engine.listName(l) + QLatin1Char(':') + SeatText::committee(engine, l));
         // Group names end in " / "; the trailing blank is kept but hard to read above.
-        actual.replace(QLatin1String(" / :"), QLatin1String(" /:"));
-        QCOMPARE(actual, expected);
+        QCOMPARE(lists.join('|').replace(" / :", " /:"), QString(c.expected));
         QCOMPARE(engine.resultCounter(), 1);
         QVERIFY(messages.shown.isEmpty());
         // The committee seats are not written back into the council seats.
-        const QStringList input = councilSeats.split(QLatin1Char(','));
+        const QStringList input = QString(c.councilSeats).split(QLatin1Char(','));
         for (int i = 0; i < input.size(); ++i)
             QCOMPARE(engine.PartiValRes(i + 1), input.at(i).toInt());
     }
@@ -178,11 +175,8 @@ private Q_SLOTS:
         load(engine, QStringLiteral("4,3,2,1"), 5);
         markPairs(engine, 1, {4, 3});
         engine.BearbBest();
-        QCOMPARE(engine.SamvT(1), QStringLiteral("1"));
-        QCOMPARE(engine.SamvT(2), QStringLiteral("2"));
-        QCOMPARE(engine.SamvT(3), QStringLiteral("2"));
-        QCOMPARE(engine.SamvT(4), QStringLiteral("1"));
-        QCOMPARE(engine.listName(1), QStringLiteral(" P1 / P4 / "));
+        QCOMPARE(engine.SamvT(1) + engine.SamvT(2) + engine.SamvT(3) + engine.SamvT(4),
+                 QString("1221"));
         QCOMPARE(engine.listValue(1), 5);
     }
 
@@ -199,7 +193,6 @@ private Q_SLOTS:
             pairs.append(ValsitBer::pairNumber(i, 11));
         markPairs(engine, 1, pairs);
         engine.BearbBest();
-
         QCOMPARE(engine.resultCounter(), 1);
         QCOMPARE(engine.listCount(), 10);
         qint64 councilTotal = 0;
@@ -216,28 +209,23 @@ private Q_SLOTS:
         QCOMPARE(engine.listName(10), QStringLiteral(" P10 / P11 / "));
     }
 
-    void comparisonList_data()
-    {
-        QTest::addColumn<int>("decimals");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("two decimals")
-            << 1 << "ValsitNr=(Jämförelsetal), 1=(3.00), 2=(3.00), 3=(1.50), 4=(1.50), 5=(1.00)";
-        QTest::newRow("in full")
-            << 0 << "ValsitNr=(Jämförelsetal), 1=(3), 2=(3), 3=(1.5), 4=(1.5), 5=(1)";
-    }
-
     void comparisonList()
     {
-        QFETCH(int, decimals);
-        QFETCH(QString, expected);
         FakeMessageService messages;
         ValsitBer engine(messages);
         load(engine, QStringLiteral("3,3"), 5);
         markPairs(engine, 0, {});
         engine.setBerTalSW(true);
-        engine.setBerTalAntDec(qint16(decimals));
-        engine.BearbBest();
-        QCOMPARE(engine.comparisonList(), expected);
+        QStringList got;
+        for (int decimals : {1, 0}) {
+            engine.setBerTalAntDec(qint16(decimals));
+            engine.BearbBest();
+            got << engine.comparisonList();
+        }
+        QCOMPARE(got, (QStringList{"ValsitNr=(Jämförelsetal), 1=(3.00), 2=(3.00), 3=(1.50), "
+                                   "4=(1.50), 5=(1.00)",
+                                   "ValsitNr=(Jämförelsetal), 1=(3), 2=(3), 3=(1.5), 4=(1.5), "
+                                   "5=(1)"}));
     }
 
     void oneListCanTakeAll350Seats()
@@ -263,10 +251,10 @@ private Q_SLOTS:
 
     void runLetters()
     {
-        QCOMPARE(ValsitBer::runLetterText(1), QStringLiteral("A"));
-        QCOMPARE(ValsitBer::runLetterText(26), QStringLiteral("Z"));
-        QCOMPARE(ValsitBer::runLetterText(27), QStringLiteral("AA"));
-        QCOMPARE(ValsitBer::runLetterText(191), QStringLiteral("GI"));
+        QStringList got;
+        for (int n : {1, 26, 27, 191})
+            got << ValsitBer::runLetterText(n);
+        QCOMPARE(got, (QStringList{"A", "Z", "AA", "GI"}));
     }
 };
 

@@ -1,7 +1,7 @@
 // A municipality with constituencies driven as a user would: constituencies registered in
 // their window, the districts placed, the fixed-seats check of the vote entry, and the
 // Trelleborg 2018 result (Valmyndigheten's votes) on screen and in a PDF.
-#include "../report/PdfReadBack.h"
+#include "PdfReadBack.h"
 #include "CouncilSession.h"
 #include "Trelleborg2018.h"
 

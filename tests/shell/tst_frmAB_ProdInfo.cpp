@@ -1,6 +1,7 @@
 // The product information window and the reader of the RTF its document is kept in.
 #include "FakeMessageService.h"
 #include "FixedClock.h"
+#include "Rows.h"
 #include "SettingsSandbox.h"
 
 #include "shell/AppGlobals.h"
@@ -16,6 +17,29 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QtTest>
+
+namespace {
+struct RtfCase
+{
+    const char* name;
+    QByteArray rtf;
+    QString text;
+};
+const RtfCase rtfCases[] = {
+    {"paragraphs and Windows-1252", "{\\rtf1\\ansi Hej\\par V\\'e4rlden \\'96 \\'c5\\'f6}",
+     "Hej\nVärlden – Åö"},
+    {"unicode with its fallback", "{\\rtf1 \\u229?r \\u-3913?}", QString("år ") + QChar(0xF0B7)},
+    {"uc2 skips two", "{\\rtf1\\uc2 \\u246\\'3f\\'3fl}", "öl"},
+    {"destinations skipped",
+     "{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue0;}{\\*\\generator "
+     "Writer;}{\\info{\\title T}}{\\*\\unknown x}Text}",
+     "Text"},
+    // toPlainText shows the no-break space as a blank
+    {"escaped characters", "{\\rtf1 a\\\\b\\{c\\}\\~d}", "a\\b{c} d"},
+    {"tab, line, source breaks", "{\\rtf1 a\\tab b\r\n\\line c}", "a\tb\nc"},
+    {"not RTF", "Hej", "oförändrad"},
+};
+} // namespace
 
 class TestProdInfo : public QObject
 {
@@ -40,55 +64,14 @@ private Q_SLOTS:
     void initTestCase() { AppGlobals::instance().programKat = m_folder.path(); }
 
     // What word processors write: the text comes out, the rest is skipped.
-    void reader_data()
-    {
-        QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("paragraphs and Windows-1252")
-            << QByteArray("{\\rtf1\\ansi Hej\\par V\\'e4rlden \\'96 \\'c5\\'f6}")
-            << QString("Hej\nVärlden – Åö");
-        QTest::newRow("unicode with its fallback")
-            << QByteArray("{\\rtf1 \\u229?r \\u-3913?}") << QString("år ") + QChar(0xF0B7);
-        QTest::newRow("uc2 skips two")
-            << QByteArray("{\\rtf1\\uc2 \\u246\\'3f\\'3fl}") << QString("öl");
-        QTest::newRow("destinations skipped")
-            << QByteArray(
-                   "{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue0;}"
-                   "{\\*\\generator Writer;}{\\info{\\title T}}{\\*\\unknown x}Text}")
-            << QString("Text");
-        QTest::newRow("escaped characters")
-            << QByteArray("{\\rtf1 a\\\\b\\{c\\}\\~d}")
-            << QString("a\\b{c} d"); // toPlainText shows the no-break space as a blank
-        QTest::newRow("tab, line, source breaks")
-            << QByteArray("{\\rtf1 a\\tab b\r\n\\line c}") << QString("a\tb\nc");
-        QTest::newRow("not RTF") << QByteArray("Hej") << QString("oförändrad");
-    }
+    void reader_data() { addRows(rtfCases); }
     void reader()
     {
-        QFETCH(QByteArray, rtf);
-        QFETCH(QString, text);
+        const RtfCase& c = row(rtfCases);
         QTextDocument doc;
         doc.setPlainText("oförändrad");
-        QCOMPARE(RtfReader::read(rtf, doc), text != "oförändrad");
-        QCOMPARE(doc.toPlainText(), text);
-    }
-
-    void readerKeepsTheLook()
-    {
-        QTextDocument doc;
-        QVERIFY(RtfReader::read("{\\rtf1 n{\\b f\\i k}n\\fs40 s\\par\\pard\\qc m}", doc));
-        const auto at = [&doc](int pos) {
-            QTextCursor c(&doc);
-            c.setPosition(pos + 1);
-            return c.charFormat();
-        };
-        QVERIFY(!at(0).font().bold());
-        QVERIFY(at(1).font().bold() && !at(1).font().italic());
-        QVERIFY(at(2).font().bold() && at(2).font().italic());
-        QVERIFY(!at(3).font().bold()); // the group ended
-        QCOMPARE(at(4).fontPointSize(), 20.0);
-        QCOMPARE(doc.lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
-                 Qt::AlignHCenter);
+        QCOMPARE(RtfReader::read(c.rtf, doc), c.text != "oförändrad");
+        QCOMPARE(doc.toPlainText(), c.text);
     }
 
     // The document as it is built next to the program reads, with the version filled in.

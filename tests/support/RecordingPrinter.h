@@ -63,6 +63,15 @@ public:
     int indexOf(const QString& text, int from = 0) const;
     // The bottom edge of the lowest body text of a page (texts above the footer).
     double bodyBottom(int page) const;
+    // The body of a page as read: one entry per printed line, top to bottom, its texts
+    // left to right joined by " | ".
+    QStringList printedLines(int page) const;
+    // What every printout must keep to, on every page: one document, a footer with the
+    // page number, the body above the bottom limit and on the paper (A4 less the left
+    // margin), and no text over another on the same line. Empty when all is well, else
+    // the fault.
+    QString pageFault() const;
+    static constexpr double PaperRight = 11906 - 1440;
 
     static double fakeWidth(const QString& text, int size) { return text.size() * size * 10.0; }
     static double fakeHeight(int size) { return size * 25.0; }

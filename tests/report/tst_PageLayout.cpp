@@ -1,0 +1,425 @@
+// The page layout of printed reports: the positioning and wrapping rules of xxPrt and the
+// page frame (footer, page breaks), checked with the recording printer's hand-countable
+// metrics (a character size × 10 twips wide, a line size × 25 high); then the same page
+// on the real printers (a PDF file and a QPrinter), read back with poppler.
+#include "PdfReadBack.h"
+#include "RecordingPrinter.h"
+#include "Rows.h"
+
+#include "report/PageFrame.h"
+#include "report/PdfPrinter.h"
+#include "report/ui/QtPrinterJob.h"
+#include "report/xxPrt.h"
+#include "shell/EngineError.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+// "12345" in 11 point is 550 wide; position 1 is 4400.
+struct AlignCase
+{
+    const char* name;
+    const char* text;
+    double x;
+    void (*print)(xxPrt&, const QString&);
+};
+const AlignCase aligns[] = {
+    {"left", "12345", 4400, [](xxPrt& p, const QString& t) { p.PrtVanster(1, t); }},
+    {"right ends at the position", "12345", 3850,
+     [](xxPrt& p, const QString& t) { p.PrtHoger(1, t); }},
+    {"centre", "12345", 4125, [](xxPrt& p, const QString& t) { p.PrtMitt(1, t); }},
+    {"centre odd width", "123", 4235, [](xxPrt& p, const QString& t) { p.PrtMitt(1, t); }},
+    {"right margin", "12345", 9350, [](xxPrt& p, const QString& t) { p.PrtHogerMarg(t); }},
+    {"left margin", "12345", 0, [](xxPrt& p, const QString& t) { p.PrtRad(t); }},
+};
+
+// Size 10 with the right edge at 1000: 10 characters fit from the margin, 5 from column 1.
+struct WrapCase
+{
+    const char* name;
+    int col;
+    QString text;
+    QStringList lines;
+};
+const WrapCase wraps[] = {
+    {"exactly fits", 0, "abcdefghij", {"abcdefghij"}},
+    {"empty", 0, "", {""}},
+    {"breaks after the last blank that fits", 0, "aaa bbb ccc ddd", {"aaa bbb ", "ccc ddd"}},
+    {"blank just past the width is not used", 0, "aaaa bbbbb cc", {"aaaa ", "bbbbb cc"}},
+    {"three lines", 0, "aa bb cc dd ee ff gg hh", {"aa bb cc ", "dd ee ff ", "gg hh"}},
+    {"long word runs on to the next blank", 0, "abcdefghijklmno pq", {"abcdefghijklmno ", "pq"}},
+    {"long word without blank", 0, "abcdefghijklmnop", {"abcdefghijklmnop"}},
+    {"character 31 breaks",
+     0,
+     "aaaaa\x1f"
+     "bbbbbbb",
+     {"aaaaa\x1f", "bbbbbbb"}},
+    {"from a column", 1, "aa bb cc", {"aa ", "bb cc"}},
+    {"line feed", 0, "ab\ncd", {"ab", "cd"}},
+    {"line feed first", 0, "\nab", {" ", "ab"}},
+    {"line feed last", 0, "ab\n", {"ab"}},
+    {"vertical tab adds a blank line", 0, "ab\vcd", {"ab", " ", "cd"}},
+    {"vertical tab last", 0, "ab\v", {"ab", " "}},
+    {"form feed breaks before itself", 0, "ab\fcd", {"ab", "\f", "cd"}},
+    {"too wide before a line feed", 0, "aaa bbb ccc\ndd", {"aaa bbb ", "ccc", "dd"}},
+};
+
+// Bold 8: a line is 200 high.
+struct BreakCase
+{
+    const char* name;
+    double y;
+    bool breaks;
+};
+const BreakCase breaks[] = {
+    {"ends exactly on the bottom limit", 14000.0, false},
+    {"would pass the bottom limit", 14000.5, true},
+    {"top of the page", 0.0, false},
+};
+
+// Advance widths of "Text" in the fonts' own units (per em): Times New Roman T .611 e .444
+// x .5 t .278, line 1.107 em; Arial T .611 e .556 x .5 t .278, line 1.117 em; Arial bold
+// T .611 e .556 x .556 t .333. An em is size × 20 twips.
+struct MetricCase
+{
+    const char* name;
+    const char* font;
+    int size;
+    bool bold;
+    double width, height;
+};
+const MetricCase metrics[] = {
+    {"Times New Roman 11", "Times New Roman", 11, false, 1.833 * 220, 1.107 * 220},
+    {"Arial 8", "Arial", 8, false, 1.945 * 160, 1.117 * 160},
+    {"Arial bold 8", "Arial", 8, true, 2.056 * 160, 1.117 * 160},
+};
+
+struct Page
+{
+    RecordingPrinter printer;
+    xxPrt prt{&printer};
+    PageFrame frame{prt};
+    Page()
+    {
+        frame.setHeader({QStringLiteral("Kommunen Åby"), QStringLiteral("2026-09-14")});
+        prt.bottomLimit = 1; // the set-up puts the page's own metrics back
+        prt.rightEdge = 1;
+        frame.SkrivarInit();
+        frame.SidStart();
+        prt.PrtNormal();
+        prt.PrtPosNoll();
+    }
+};
+
+// The same page on a real printer: texts left, right and centred on column 1 (4400), a
+// footer, a second page.
+void printPage(Printer* printer)
+{
+    xxPrt prt(printer);
+    PageFrame frame(prt);
+    frame.setHeader({QStringLiteral("Åby kommun"), QString()});
+    frame.SkrivarInit();
+    frame.SidStart();
+    prt.PrtNormal();
+    prt.PrtPosNoll();
+    prt.PrtPosLagg(4400);
+    prt.PrtRad(QStringLiteral("Vänster"));
+    prt.PrtHoger(1, QStringLiteral("Höger"));
+    prt.PrtFet(8);
+    prt.PrtMitt(1, QStringLiteral("Mitt"));
+    prt.PrtHogerMarg(QStringLiteral("Kant"));
+    frame.NySida();
+    prt.PrtNormal();
+    prt.PrtRad(QStringLiteral("Andra"));
+    prt.PrtSlut();
+}
+
+// x: twips from the left margin, an inch (72 pt) in; y: from 500 twips (25 pt) down.
+void checkPage(const QString& file)
+{
+    QVector<PdfReadBack::Page> sizes;
+    const auto words = PdfReadBack::words(file, &sizes);
+    QCOMPARE(sizes.size(), 2);
+    QVERIFY(qAbs(sizes[0].width - 595.3) < 0.5 && qAbs(sizes[0].height - 841.9) < 0.5); // A4
+    const auto at = [&](const char* word, int page, double x, double y, int edge) {
+        const auto* w = PdfReadBack::findWord(words, word, page);
+        QVERIFY2(w, word);
+        const double wx = edge < 0 ? w->xMin : edge > 0 ? w->xMax : (w->xMin + w->xMax) / 2;
+        QVERIFY2(qAbs(wx - (72 + x / 20)) < 1, qPrintable(word + QString::number(wx)));
+        if (y >= 0)
+            QVERIFY2(qAbs(w->yMin - (25 + y / 20)) < 1, qPrintable(word + QString::number(y)));
+    };
+    at("Vänster", 1, 0, 0, -1);
+    at("Höger", 1, 4400, 243.5, 1); // one Times 11 line (243.5 twips) lower
+    at("Mitt", 1, 4400, -1, 0);
+    at("Kant", 1, 9900, -1, 1);
+    at("1", 1, 9900, -1, 1); // the page number flush with the right edge
+    at("Andra", 2, 0, 0, -1);
+    QVERIFY(PdfReadBack::findWord(words, "Åby", 1));
+    QVERIFY(PdfReadBack::findWord(words, "2", 2));
+}
+} // namespace
+
+class tst_PageLayout : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(),
+                 "pdftotext (poppler-utils) is needed to read the PDF back");
+    }
+
+    // Every print ends its line.
+    void alignment_data() { addRows(aligns); }
+    void alignment()
+    {
+        const AlignCase& c = row(aligns);
+        RecordingPrinter printer;
+        xxPrt prt(&printer);
+        prt.PrtInit();
+        prt.PrtNormal();
+        prt.PrtPosNoll();
+        prt.PrtPosLagg(4400);
+        printer.setCurrentX(777);
+        printer.setCurrentY(1000);
+        c.print(prt, c.text);
+        QCOMPARE(printer.texts().size(), std::size_t(1));
+        QCOMPARE(printer.texts()[0].text, QString(c.text));
+        QCOMPARE(printer.texts()[0].x, c.x);
+        QCOMPARE(printer.texts()[0].y, 1000.0);
+        QCOMPARE(printer.currentY(), 1000.0 + 275);
+    }
+
+    // Texts put side by side on one line go back to the line's saved position, a whole
+    // number of twips; the position table holds 49 and a 50th replaces the last.
+    void onOneLineAndPositions()
+    {
+        RecordingPrinter printer;
+        xxPrt prt(&printer);
+        prt.PrtInit();
+        prt.PrtNormal();
+        prt.PrtPosNoll();
+        for (int i = 1; i <= 49; ++i)
+            prt.PrtPosLagg(i * 100);
+        prt.PrtPosLagg(7777);
+        QCOMPARE(prt.positionCount(), 49);
+        QCOMPARE(prt.position(49), 7777);
+        QCOMPARE(prt.position(48), 4800);
+        QCOMPARE(prt.position(50), 0);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, prt.PrtVanster(51, "x"));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, prt.PrtHoger(-1, "x"));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, prt.PrtDela(60, "x"));
+        QVERIFY(printer.texts().empty());
+        printer.setCurrentY(1234.4);
+        prt.PrtSparaY();
+        prt.PrtVanster(2, "a");
+        prt.PrtAterY();
+        prt.PrtHoger(50, "b"); // the last slot exists
+        prt.PrtAterY();
+        prt.PrtNed(220);
+        QCOMPARE(printer.texts()[0].y, 1234.4);
+        QCOMPARE(printer.texts()[1].y, 1234.0);
+        QCOMPARE(printer.currentY(), 1454.0);
+        prt.PrtFotY();
+        QCOMPARE(printer.currentY(), 14560.0);
+        prt.PrtPosNoll(); // a fresh table starts at slot 1 again
+        prt.PrtPosLagg(300);
+        QCOMPARE(prt.positionCount(), 1);
+    }
+
+    void fonts()
+    {
+        RecordingPrinter printer;
+        xxPrt prt(&printer);
+        prt.PrtInit();
+        prt.PrtNormalStr(9);
+        prt.PrtRad("n");
+        prt.PrtFotText();
+        prt.PrtRad("f");
+        prt.PrtFet(8);
+        prt.PrtPosNoll();
+        prt.PrtPosLagg(1000);
+        // A marked text: the symbol in its own font, the rest 200 after the first part
+        // ("ab" in bold 8 is 160 wide), the symbol 100 after it; then the plain font.
+        prt.PrtVanster(1, QStringLiteral("ab") + QChar(158) + QStringLiteral("Scd"));
+        QStringList got;
+        for (const auto& t : printer.texts())
+            got << QStringLiteral("%1 %2 %3 %4%5")
+                       .arg(t.text)
+                       .arg(t.x)
+                       .arg(t.font)
+                       .arg(t.size)
+                       .arg(t.bold ? " bold" : "");
+        QCOMPARE(got, (QStringList{"n 0 Times New Roman 9", "f 0 Arial 8", "ab 1000 Arial 8 bold",
+                                   "cd 1360 Arial 8 bold", "S 1260 Symbol 11 bold"}));
+        QCOMPARE(prt.currentFont().name + QString::number(prt.currentFont().size) +
+                     (prt.currentFont().bold ? "bold" : ""),
+                 QString("Times New Roman11"));
+        prt.PrtVanster(1, "plain"); // without the marker the text is printed whole
+        QCOMPARE(printer.texts().back().text, QString("plain"));
+    }
+
+    void wrap_data() { addRows(wraps); }
+    void wrap()
+    {
+        const WrapCase& c = row(wraps);
+        RecordingPrinter printer;
+        xxPrt prt(&printer);
+        prt.PrtInit();
+        prt.rightEdge = 1000;
+        prt.PrtNormalStr(10);
+        prt.PrtPosNoll();
+        prt.PrtPosLagg(500);
+        printer.setCurrentY(100);
+        prt.PrtDela(c.col, c.text);
+        QStringList got;
+        for (int i = 1; i <= prt.wrappedCount(); ++i)
+            got << prt.wrappedLine(i);
+        QCOMPARE(got, c.lines);
+        prt.PrtSkrivDelad(c.col);
+        QCOMPARE(printer.textsOnPage(), c.lines);
+        const auto& last = printer.texts().back();
+        QCOMPARE(last.x, c.col ? 500.0 : 0.0);
+        QCOMPARE(last.y, 100.0 + 250 * (c.lines.size() - 1));
+    }
+
+    void wrapKeepsToItsCapacity()
+    {
+        RecordingPrinter printer;
+        xxPrt prt(&printer);
+        prt.PrtInit();
+        prt.PrtNormal();
+        QStringList parts;
+        for (int i = 1; i <= 120; ++i)
+            parts << QString::number(i);
+        prt.PrtDela(0, parts.join('\n'));
+        QCOMPARE(prt.wrappedCount(), 99);
+        QCOMPARE(prt.wrappedLine(98), QString("98"));
+        QCOMPARE(prt.wrappedLine(99), QString("120")); // past the table: the last slot
+    }
+
+    // The footer: a rule 200 under the bottom limit, the organisation at the margin and
+    // the date flush right, the page number flush right on the next line; the body starts
+    // at the top left. A new page gets its footer; a second printout starts on page 1.
+    void pageFrame()
+    {
+        Page p;
+        QCOMPARE(p.prt.bottomLimit, 14200);
+        QCOMPARE(p.prt.rightEdge, 9900);
+        QCOMPARE(p.printer.currentX() + p.printer.currentY(), 0.0);
+        QCOMPARE(p.printer.lines().size(), std::size_t(1));
+        const auto& rule = p.printer.lines()[0];
+        QCOMPARE(QList<double>({rule.x1, rule.y1, rule.x2, rule.y2}),
+                 QList<double>({0, 14400, 9900, 14400}));
+        QCOMPARE(rule.width, 3);
+        QStringList got;
+        for (const auto& t : p.printer.texts())
+            got << QStringLiteral("%1|%2|%3|%4 %5")
+                       .arg(t.text)
+                       .arg(t.x)
+                       .arg(t.y)
+                       .arg(t.font)
+                       .arg(t.size);
+        const double dateX = 9900 - RecordingPrinter::fakeWidth(" 2026-09-14", 8);
+        QCOMPARE(got, (QStringList{" Kommunen Åby |0|14560|Arial 8",
+                                   QStringLiteral(" 2026-09-14|%1|14560|Arial 8").arg(dateX),
+                                   "Sida 1|9240|14760|Times New Roman 11"}));
+        p.prt.PrtRad("body");
+        p.frame.NySida();
+        QCOMPARE(p.prt.pageNumber, 2);
+        QCOMPARE(p.printer.textsOnPage(2).last(), QString("Sida 2"));
+        QCOMPARE(p.printer.lines().back().page, 2);
+        QCOMPARE(p.printer.currentY(), 0.0);
+        p.prt.PrtSlut();
+        p.frame.SkrivarInit();
+        p.frame.SidStart();
+        QCOMPARE(p.prt.pageNumber, 1);
+        QCOMPARE(p.printer.texts().back().text, QString("Sida 1"));
+        QCOMPARE(p.printer.beginDocs() * 10 + p.printer.endDocs(), 21);
+    }
+
+    // The new page's footer leaves the font of the section in place.
+    void breakBefore_data() { addRows(breaks); }
+    void breakBefore()
+    {
+        const BreakCase& c = row(breaks);
+        Page p;
+        p.prt.PrtFet(8);
+        p.printer.setCurrentY(c.y);
+        QCOMPARE(p.frame.breakBeforeLine(), c.breaks);
+        p.prt.PrtRad("line");
+        const RecordingPrinter::Text& line = p.printer.texts().back();
+        QCOMPARE(line.page, c.breaks ? 2 : 1);
+        QCOMPARE(line.y, c.breaks ? 0.0 : c.y);
+        QVERIFY(line.font == "Arial" && line.size == 8 && line.bold);
+        QCOMPARE(p.printer.textsOnPage(2).contains("Sida 2"), c.breaks);
+    }
+
+    // Within a twip: a substitute font with other widths is far off.
+    void metricsAreTheNamedFonts_data() { addRows(metrics); }
+    void metricsAreTheNamedFonts()
+    {
+        const MetricCase& c = row(metrics);
+        PdfPrinter printer(m_dir.filePath("metrics.pdf"));
+        printer.setFont(c.font, c.size, c.bold);
+        QVERIFY2(qAbs(printer.textWidth("Text") - c.width) < 1.0,
+                 qPrintable(QString::number(printer.textWidth("Text"))));
+        QVERIFY2(qAbs(printer.textHeight("Text") - c.height) < 1.0,
+                 qPrintable(QString::number(printer.textHeight("Text"))));
+    }
+
+    // A4 pages in twips with the origin an inch in and 500 twips down, in the named fonts'
+    // metric twins; on a QPrinter at its own resolution too.
+    void pdfPage()
+    {
+        const QString file = m_dir.filePath("pages.pdf");
+        {
+            PdfPrinter printer(file);
+            printPage(&printer);
+            QCOMPARE(printer.pageCount(), 2);
+        }
+        checkPage(file);
+        const QString fonts = PdfReadBack::fonts(file).join('\n');
+        QVERIFY2(fonts.contains("LiberationSerif") && fonts.contains("LiberationSans-Bold"),
+                 qPrintable(fonts));
+    }
+
+    void printerPage()
+    {
+        const QString file = m_dir.filePath("printer.pdf");
+        QtPrinterJob job;
+        job.qprinter().setOutputFormat(QPrinter::PdfFormat);
+        job.qprinter().setOutputFileName(file);
+        QVERIFY(job.qprinter().resolution() != 1440); // the twips are scaled
+        printPage(job.printer());
+        QCOMPARE(job.pageCount(), 2);
+        checkPage(file);
+    }
+
+    void failuresAreReported()
+    {
+        PdfPrinter printer(m_dir.filePath("no/such/folder/out.pdf"));
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QVERIFY_THROWS_EXCEPTION(EngineError, printer.beginDoc());
+        QtPrinterJob job;
+        bool seen = false;
+        QTimer::singleShot(0, [&seen]() {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                seen = true;
+                dialog->reject();
+            }
+        });
+        QVERIFY(!job.choosePrinter(nullptr));
+        QVERIFY(seen);
+    }
+};
+
+QTEST_MAIN(tst_PageLayout)
+#include "tst_PageLayout.moc"

@@ -1,0 +1,301 @@
+// Both reports on paper, recorded. Every printout is held to the page (one document, a
+// footer with the page number, the body inside the text area, nothing printed over
+// anything else); the main printouts are read back line by line as a reader sees them.
+#include "PdfReadBack.h"
+#include "RecordingPrinter.h"
+#include "ReportFixtures.h"
+#include "Rows.h"
+
+#include "committee/CommitteePaperReport.h"
+#include "council/CouncilPaperReport.h"
+#include "report/PdfPrinter.h"
+#include "shell/EngineError.h"
+
+#include <QtTest>
+
+using namespace ReportFixtures;
+
+namespace {
+
+struct Printout
+{
+    FakeMessageService messages;
+    RostBer council{messages};
+    ValsitBer committee{messages};
+    RecordingPrinter printer{true}; // the real fonts' widths
+    Printout()
+    {
+        council.setPrinter(&printer);
+        council.setSkrivUtSW(true);
+        committee.setPrinter(&printer);
+        committee.setSkrivUtSW(true);
+    }
+};
+
+std::vector<Party> numbered(int n, int value)
+{
+    std::vector<Party> parties;
+    for (int i = 1; i <= n; ++i)
+        parties.push_back(
+            {QString("P%1").arg(i, 2, 10, QChar('0')), QString("Parti %1").arg(i), value * i});
+    return parties;
+}
+
+// S and M tie all the way; V wins seat 5 on 300 / 1.4; Tom has no votes.
+void councilWithDistricts(Printout& p)
+{
+    loadCouncil(p.council, 5,
+                {{"S", "Socialdemokraterna", 1000},
+                 {"M", "Moderaterna", 1000},
+                 {"V", "Vänsterpartiet", 300},
+                 {"T", "Tom", 0}},
+                "Fullmäktige i Åby");
+    p.council.setVisaDistriktSW(true);
+    runCouncil(p.council, {{"Norra", {600, 500, 120, 0}}, {"Södra", {400, 500, 180, 0}}});
+}
+
+// P 5, Q 2, R 4 council seats; P and Q cooperate.
+void committeePqr(Printout& p)
+{
+    loadCommittee(p.committee, 5, {{"P", "Pelle", 5}, {"Q", "Qvist", 2}, {"R", "Rask", 4}});
+    markPairs(p.committee, 1, {1});
+    runCommittee(p.committee);
+}
+
+struct Scenario
+{
+    const char* name;
+    void (*run)(Printout&);
+};
+const Scenario scenarios[] = {
+    {"council with districts", councilWithDistricts},
+    {"council without heading or districts",
+     [](Printout& p) {
+         loadCouncil(p.council, 5, {{"A", "Alfa", 10}, {"B", "Beta", 5}}, "X");
+         runCouncil(p.council);
+     }},
+    {"council: 12 seats on two lines",
+     [](Printout& p) {
+         loadCouncil(p.council, 13, {{"A", "Alfa", 10000}, {"B", "Beta", 1000}});
+         runCouncil(p.council);
+     }},
+    {"council: 60 districts over two pages",
+     [](Printout& p) {
+         loadCouncil(p.council, 5, {{"A", "Alfa", 6000}, {"B", "Beta", 3000}});
+         p.council.setVisaDistriktSW(true);
+         std::vector<std::pair<QString, std::vector<qint32>>> districts;
+         for (int d = 1; d <= 60; ++d)
+             districts.push_back({QString("Distrikt %1").arg(d, 2, 10, QChar('0')), {100, 50}});
+         runCouncil(p.council, districts);
+     }},
+    {"council: 350 seats, tied all the way, with the comparison list",
+     [](Printout& p) {
+         loadCouncil(p.council, 350,
+                     {{"A", "Alfa", 900000}, {"B", "Beta", 350000}, {"C", "Gamma", 350000}});
+         p.council.setBerTalSW(true);
+         runCouncil(p.council);
+     }},
+    {"council: 16 parties in the district table",
+     [](Printout& p) {
+         loadCouncil(p.council, 41, numbered(16, 1000));
+         p.council.setVisaDistriktSW(true);
+         std::vector<qint32> votes;
+         for (int i = 1; i <= 16; ++i)
+             votes.push_back(1000 * i);
+         runCouncil(p.council, {{"Hela", votes}});
+     }},
+    {"committee, fixed cooperation", committeePqr},
+    {"committee with the comparison list",
+     [](Printout& p) {
+         p.committee.setBerTalSW(true);
+         committeePqr(p);
+     }},
+    {"committee: all combinations of four parties",
+     [](Printout& p) {
+         loadCommittee(
+             p.committee, 11,
+             {{"A", "Alfa", 15}, {"B", "Beta", 10}, {"C", "Gamma", 7}, {"D", "Delta", 3}});
+         markPairs(p.committee, 2, {1, 2, 3, 4, 5, 6});
+         runCommittee(p.committee);
+     }},
+    {"committee: 16 parties in the mark table",
+     [](Printout& p) {
+         loadCommittee(p.committee, 11, numbered(16, 1));
+         runCommittee(p.committee);
+     }},
+};
+
+// The text on a PDF page at a recorded place (points from the paper's corner: an inch plus
+// x, 25 plus y, twips over 20). Texts set close together, like tied seat numbers
+// ("106*107*"), are read back as one word: then the text must lie inside a word there.
+bool inPdf(const QVector<PdfReadBack::Word>& words, const RecordingPrinter::Text& t)
+{
+    const QString first = t.text.simplified().section(' ', 0, 0);
+    int blanks = 0; // leading blanks move the first word right by under a third of the size
+    while (blanks < t.text.size() && t.text.at(blanks).isSpace())
+        ++blanks;
+    const double x = (1440 + t.x) / 20, y = (500 + t.y) / 20, slack = blanks * t.size * 0.3;
+    for (const PdfReadBack::Word& w : words)
+        if (w.page == t.page && qAbs(w.yMin - y) < 1.5 &&
+            ((w.text.startsWith(first) && w.xMin > x - 1 && w.xMin < x + 1 + slack) ||
+             (w.text.contains(first) && w.xMin < x + 1 && w.xMax > x)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+class tst_PaperReports : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyPrintoutKeepsToThePage_data() { addRows(scenarios); }
+    void everyPrintoutKeepsToThePage()
+    {
+        Printout p;
+        row(scenarios).run(p);
+        QCOMPARE(p.printer.pageFault(), QString());
+        QVERIFY(p.messages.shown.isEmpty());
+    }
+
+    void councilAsRead()
+    {
+        Printout p;
+        councilWithDistricts(p);
+        QCOMPARE(p.printer.pages(), 1);
+        QCOMPARE(p.printer.printedLines(1),
+                 (QStringList{"Åby kommun har gjort valsitberäkningsbeställningen 2026-09-14",
+                              "för", "Fullmäktige i Åby", "Partinamn | PartiID | Antal röster",
+                              "Socialdemokraterna | S | 1000", "Moderaterna | M | 1000",
+                              "Vänsterpartiet | V | 300", "Tom | T | 0",
+                              "Beräknat med första divisor 1.4 utan spärr",
+                              "Distrikt namn/röster per parti | S | M | V | T",
+                              "Norra | 600 | 500 | 120 | 0", "Södra | 400 | 500 | 180 | 0",
+                              PaperReport::TieNote,
+                              "Socialdemokraterna |  Antal: 2 | Valsit:  | 1* | 3*",
+                              "Moderaterna |  Antal: 2 | Valsit:  | 2 | 4",
+                              "Vänsterpartiet |  Antal: 1 | Valsit:  | 5",
+                              "Tom |  Antal: 0 | Valsit: ", "1"}));
+    }
+
+    void committeeAsRead()
+    {
+        Printout p;
+        committeePqr(p);
+        QCOMPARE(p.printer.pages(), 1);
+        // The mark table: X for a marked pair, a blank for an unmarked one, the code on the
+        // diagonal; then the lone parties' lists before the group's, its name trimmed.
+        QCOMPARE(p.printer.printedLines(1),
+                 (QStringList{"Åby kommun har gjort valsitberäkningsbeställningen 2026-09-14",
+                              "Fullmäktige | Valsamverkan - A", "Valsit | Partinamn | PartiID",
+                              "5 | Pelle | P | P", "2 | Qvist | Q | X | Q",
+                              "4 | Rask | R | \u00a0 | \u00a0 | R", PaperReport::TieNote,
+                              "Rask |  Antal: 2 | Valsit:  | 2 | 5",
+                              "P / Q / |  Antal: 3 | Valsit:  | 1 | 3 | 4", "1"}));
+    }
+
+    // The same printouts on a PDF file: every recorded text is on its page at its place,
+    // every tie mark is printed, the pages are as many.
+    void pdfAsRecorded()
+    {
+        QTemporaryDir dir;
+        for (int scenario : {4, 8}) {
+            Printout recorded, printed;
+            PdfPrinter pdf(dir.filePath("report.pdf"));
+            printed.council.setPrinter(&pdf);
+            printed.committee.setPrinter(&pdf);
+            int ties = 0;
+            printed.committee.setResultObserver([&printed, &ties] {
+                for (int l = 1; l <= printed.committee.listCount(); ++l)
+                    for (int m = 1; m <= printed.committee.seatCount(l); ++m)
+                        ties += printed.committee.seatTied(l, m) ? 1 : 0;
+            });
+            scenarios[scenario].run(recorded);
+            scenarios[scenario].run(printed);
+            for (int p = 1; p <= printed.council.workCount(); ++p)
+                for (int k = 1; k <= printed.council.seatCount(p); ++k)
+                    ties += printed.council.seatTied(p, k) ? 1 : 0;
+            QVERIFY(ties > 0);
+            QVector<PdfReadBack::Page> sizes;
+            const auto words = PdfReadBack::words(dir.filePath("report.pdf"), &sizes);
+            QCOMPARE(sizes.size(), pdf.pageCount());
+            QCOMPARE(recorded.printer.pages(), pdf.pageCount());
+            for (const auto& t : recorded.printer.texts())
+                if (!t.text.simplified().isEmpty())
+                    QVERIFY2(inPdf(words, t), qPrintable(t.text));
+            const QString all = PdfReadBack::pages(dir.filePath("report.pdf")).join('\n');
+            QCOMPARE(all.count('*'), 1 + ties); // one "*" in the tie note
+        }
+    }
+
+    // Seat numbers past the tenth go on a second line; a long comparison list starts a new
+    // page and holds the whole list, and the party list that does not fit under it the
+    // next; every seat number is printed once; districts run on over the page break.
+    void longListsGoOn()
+    {
+        Printout twelve;
+        scenarios[2].run(twelve);
+        QVERIFY(twelve.printer.printedLines(1).contains("Alfa |  Antal: 12 | Valsit:  | 1 | 2 | 3 "
+                                                        "| 4 | 5 | 6 | 7 | 9 | 10 | 11"));
+        QVERIFY(twelve.printer.printedLines(1).contains("12 | 13"));
+
+        Printout districts;
+        scenarios[3].run(districts);
+        QStringList names;
+        for (int page = 1; page <= districts.printer.pages(); ++page)
+            for (const QString& line : districts.printer.printedLines(page))
+                if (line.startsWith("Distrikt 0") || line.startsWith("Distrikt 6"))
+                    names << line.section(' ', 0, 1);
+        QCOMPARE(names.size(), 10);
+        QCOMPARE(districts.printer.printedLines(2).first(), QString("Distrikt 52 | 100 | 50"));
+
+        Printout list;
+        scenarios[4].run(list);
+        QCOMPARE(list.printer.pages(), 3);
+        const QStringList page2 = list.printer.printedLines(2);
+        QVERIFY(page2.first().startsWith("ValsitNr=(Jämförelsetal), 1=("));
+        QCOMPARE(page2.join(QString()), list.council.comparisonList());
+        QVERIFY(list.printer.printedLines(3).first().startsWith(
+            "Alfa |  Antal: 197 | Valsit:  | 1 | 2 | 5"));
+        QSet<QString> seats;
+        for (const auto& t : list.printer.texts())
+            if (t.page == 3 && t.x > 5000 && t.y < 14200)
+                seats.insert(t.text);
+        QCOMPARE(seats.size(), 350);
+    }
+
+    // Fifteen blocks numbered in order; a block is never split over two pages, and one
+    // that begins a page begins at its top.
+    void combinationBlocksAreNotSplit()
+    {
+        Printout p;
+        scenarios[8].run(p);
+        QVERIFY(p.printer.pages() > 1);
+        QStringList counters;
+        for (const auto& t : p.printer.texts())
+            if (t.x == 0 && t.bold && t.size == 8 && t.y < 14200 && t.text.toInt() > 0)
+                counters << t.text;
+        QCOMPARE(counters, QString("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15").split(' '));
+        for (int page = 2; page <= p.printer.pages(); ++page)
+            QVERIFY(p.printer.printedLines(page).first().contains(" Antal: "));
+    }
+
+    // The same engine heads its next run B; a run asked for paper without a printer fails.
+    void runLettersAndNoPrinter()
+    {
+        Printout p;
+        committeePqr(p);
+        runCommittee(p.committee);
+        QVERIFY(p.printer.textsOnPage().contains("Valsamverkan - B"));
+        QCOMPARE(p.printer.beginDocs() * 10 + p.printer.endDocs(), 22);
+        FakeMessageService messages;
+        RostBer engine(messages);
+        loadCouncil(engine, 5, {{"A", "Alfa", 10}, {"B", "Beta", 5}});
+        engine.setSkrivUtSW(true);
+        QVERIFY_THROWS_EXCEPTION(EngineError, engine.BearbBest());
+    }
+};
+
+QTEST_MAIN(tst_PaperReports)
+#include "tst_PaperReports.moc"
