@@ -23,7 +23,7 @@
 
 namespace {
 
-const QString header = "Tovrelia kommun har gjort valsitberäkningsbeställningen 2026-12-06";
+const QString header = "Åby kommun har gjort valsitberäkningsbeställningen 2026-09-14";
 const QString tieNote = "* efter valsitnummer betyder att efterföljande valsit har fått samma "
                         "jämförelsetal (dvs lottning skall verkställas)  ";
 const QString rule14 = "Beräknat med första divisor 1.4 utan spärr";
@@ -33,7 +33,7 @@ QString dashes(int counter)
 }
 
 // Parties "S", "M", ... named "S-partiet", ... with the given votes (council) or council
-// seats (committee).
+// seats (committee), through the report fixtures.
 struct Run
 {
     FakeMessageService messages;
@@ -45,18 +45,14 @@ struct Run
     template <typename Engine>
     void load(Engine& engine, const QList<QPair<QString, int>>& parties, int seats)
     {
+        std::vector<ReportFixtures::Party> named;
+        for (const auto& [code, value] : parties)
+            named.push_back({code, code + QStringLiteral("-partiet"), value});
+        if constexpr (std::is_same_v<Engine, RostBer>)
+            ReportFixtures::loadCouncil(engine, seats, named);
+        else
+            ReportFixtures::loadCommittee(engine, seats, named);
         engine.setFormName(&window);
-        engine.setAntPartier(int(parties.size()));
-        for (int i = 0; i < parties.size(); ++i) {
-            engine.setPartiID(i + 1, parties.at(i).first);
-            engine.setPartiNamn(i + 1, parties.at(i).first + QStringLiteral("-partiet"));
-            if constexpr (std::is_same_v<Engine, RostBer>)
-                engine.setRoster(i + 1, parties.at(i).second);
-            else
-                engine.setPartiValRes(i + 1, parties.at(i).second);
-        }
-        engine.setAntValsit(seats);
-        engine.setReportHeader({QStringLiteral("Tovrelia kommun"), QStringLiteral("2026-12-06")});
     }
     void runCouncil()
     {
