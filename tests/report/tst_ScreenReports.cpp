@@ -166,15 +166,15 @@ const ReportCase reportCases[] = {
          council1400.mid(5) +
          QStringList{"S-partiet\t Antal: 10\tValsit: 1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t", "\t\t\t",
                      "M-partiet\t Antal: 0\tValsit: ", dashes(1)}},
-    {"committee, fixed cooperation",
+    {"committee, fixed cooperation, a two-character heading",
      [](Run& r) {
          r.load(r.committee, {{"S", 5}, {"M", 2}, {"V", 4}}, 5);
-         r.committee.setRubrik1(QStringLiteral("Kommunstyrelsen"));
+         r.committee.setRubrik1(QStringLiteral("KS"));
          r.committee.setSamvSW(1, 1); // S and M
          r.committee.setSamvSW(0, 1);
          r.committee.BearbBest();
      },
-     {header, "för", "Kommunstyrelsen", " ", "Fullmäktige\t\tValsamverkan - A",
+     {header, "för", "KS", " ", "Fullmäktige\t\tValsamverkan - A",
       "Valsit\tPartinamn\tPartiID", "5\tS-partiet\tS\tS", "2\tM-partiet\tM\tX\tM",
       QString("4\tV-partiet\tV\t%1\t%1\tV").arg(QChar(0xA0)), " ", tieNote, " ",
       "V-partiet\t Antal: 2\tValsit: 2\t5\t", " S / M / \t Antal: 3\tValsit: 1\t3\t4\t",
