@@ -11,6 +11,8 @@
 
 #include "council/RostBer.h"
 #include "council/ValkretsStore.h"
+#include "council/ui/frmED_SkrivUt.h"
+#include "council/ui/frmED_VisaSkrivUt.h"
 #include "council/ui/frmE_PrelRes.h"
 #include "council/ui/frmE_Valkretsar.h"
 #include "data/DbError.h"
@@ -23,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
@@ -43,6 +46,25 @@ const QString question = "Distriktens summor skiljer sig från partiernas totala
                          "Vill du ersätta de totala rösterna med distriktens summor?";
 const QString alvkarleby = VALSIT_TEST_DATA "/valmyndigheten/slutresultat_0319K.xml";
 const QString trelleborg = VALSIT_TEST_DATA "/valmyndigheten/slutresultat_1287K.xml";
+
+const QString doneText =
+    "* innebär att valsitet har samma jämförelsetal som det följande (dvs skall lottas)    ";
+
+struct PrintCase
+{
+    const char* name;
+    bool confirm;
+    bool districts; // the district votes cannot be read
+    const char* status;
+    const char* message; // seen before the window closes
+};
+const PrintCase prints[] = {
+    {"printed", true, false, "OK! Bearbetning klar", ""},
+    {"cancelled", false, false, "Utskriften avbröts. Ingenting skrevs ut.",
+     "Utskriften avbröts. Ingenting skrevs ut."},
+    {"run fails", true, true, "Utskriften misslyckades.",
+     "Utskriften misslyckades. Ingenting skrevs ut. "},
+};
 
 struct SeatCase
 {
@@ -121,20 +143,28 @@ class TestFrmEPrelRes : public QObject
     {
         return s.value("SELECT Roster FROM Partier WHERE PartiID = ?", {code}).toInt();
     }
-    // Goes on to the result and back; the entry window as it is opened again. The report
-    // shown on the way, if asked for.
-    frmE_PrelRes* toResultAndBack(frmE_PrelRes* w, QString* report = nullptr)
+    // Goes on to the result window, shown and active.
+    static frmED_VisaSkrivUt* toResult(frmE_PrelRes* w)
     {
         click(w, "cmdNext");
         CouncilSession::settle();
-        QWidget* result = CouncilSession::openWindow("frmED_VisaSkrivUt");
+        auto* result =
+            qobject_cast<frmED_VisaSkrivUt*>(CouncilSession::openWindow("frmED_VisaSkrivUt"));
         if (!result || !QTest::qWaitForWindowActive(result))
             return nullptr;
-        if (report) {
-            for (int i = 0; i < 250 && reportText(result).isEmpty(); ++i)
-                QTest::qWait(20);
+        for (int i = 0; i < 250 && reportText(result).isEmpty(); ++i)
+            QTest::qWait(20);
+        return result;
+    }
+    // To the result and back; the entry window as it is opened again. The report shown
+    // on the way, if asked for.
+    frmE_PrelRes* toResultAndBack(frmE_PrelRes* w, QString* report = nullptr)
+    {
+        QWidget* result = toResult(w);
+        if (!result)
+            return nullptr;
+        if (report)
             *report = reportText(result);
-        }
         trigger(result, "mnuExit");
         return reopen();
     }
@@ -667,6 +697,139 @@ private Q_SLOTS:
         QCOMPARE(s.messages.texts(), QStringList());
         WindowRegistry::unload(CouncilSession::openWindow("frmA_Start"));
         WindowRegistry::instance().registerWindow("frmA_Start", [] { return new QWidget; });
+    }
+
+    // ---- the result windows ----
+
+    // The district lines in district order from the database (a district without votes
+    // shows zeros, a party outside the run none), written afresh at every activation;
+    // the title bar goes back to the entry, and the engine then writes into no window.
+    void resultOnScreen()
+    {
+        s.addDistrict(1, 3, "Väster");
+        s.addDistrict(2, 1, "Norr");
+        s.addDistrict(3, 2, "Söder");
+        s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES "
+               "('S', 2, 10), ('M', 2, 20), ('S', 1, 5), ('V', 1, 7), ('X', 1, 99)");
+        engine().setVisaDistriktSW(true);
+        frmED_VisaSkrivUt* result = toResult(open());
+        QVERIFY(result);
+        QCOMPARE(child<QLabel>(result, "lblMsg")->text(), doneText);
+        const QString first = reportText(result);
+        const QStringList lines = first.split('\n');
+        QCOMPARE(lines.first(), QString("Testkommun har gjort valsitberäkningsbeställningen "
+                                        "2026-09-13"));
+        const int at = int(lines.indexOf("Distrikt namn/röster per parti\tS\tM\tV"));
+        QVERIFY2(at > 0, qPrintable(first));
+        QCOMPARE(lines.mid(at + 1, 4),
+                 (QStringList{"Norr\t10\t20\t0", "Söder\t0\t0\t0", "Väster\t5\t0\t7", " "}));
+        auto* other = new QWidget;
+        other->setAttribute(Qt::WA_DeleteOnClose);
+        other->show();
+        other->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(other));
+        result->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(result));
+        QTRY_COMPARE(result->runs(), 2);
+        QCOMPARE(reportText(result), first); // emptied and written again, not appended
+        other->close();
+        QVERIFY(result->close());
+        QVERIFY(reopen());
+        engine().BearbBest();
+        engine().BearbBest2();
+    }
+
+    // Proposed: the heading and the date, in the user's folders; where the file went shows
+    // below the "*" note; the next proposal is in the folder last used; cancel writes
+    // nothing. A failed save says so, after the hourglass, and leaves no file, not even
+    // half a one.
+    void saveAsPdf()
+    {
+        SettingsSandbox::setRaw("ForHeader", "för Bygg/Miljö");
+        s.addDistrict(1, 1, "Väster");
+        engine().setVisaDistriktSW(true);
+        frmED_VisaSkrivUt* result = toResult(open());
+        QVERIFY(result);
+        trigger(result, "mnuSparaPdf"); // cancelled
+        QCOMPARE(QDir(s.db->folder()).entryList({"*.pdf*"}), QStringList());
+        const QString file = s.db->filePath("resultat");
+        s.messages.saveFiles << file << s.db->filePath("saknas/resultat.pdf");
+        trigger(result, "mnuSparaPdf");
+        QCOMPARE(s.messages.saveDialogs.first().filters, QStringList({"PDF-filer (*.pdf)"}));
+        const QFileInfo proposed(s.messages.saveDialogs.first().defaultText);
+        QCOMPARE(proposed.fileName(), QString("Valsit Bygg Miljö 2026-09-13.pdf"));
+        QVERIFY(proposed.absolutePath().startsWith(QDir::homePath()));
+        QCOMPARE(child<QLabel>(result, "lblMsg")->text(), doneText);
+        QVERIFY(result->statusBar()->currentMessage().startsWith("Resultatet är sparat i "));
+        const QString text = PdfReadBack::pages(file + ".pdf").join('\n');
+        QVERIFY2(text.contains("Bygg/Miljö") && text.contains("Väster") && text.contains("Valsit:"),
+                 qPrintable(text));
+        QCOMPARE(s.messages.texts(), QStringList());
+        trigger(result, "mnuSparaPdf"); // into a folder that is not there
+        QCOMPARE(QFileInfo(s.messages.saveDialogs.last().defaultText).absolutePath(),
+                 QFileInfo(file).absolutePath());
+        s.exec("ALTER TABLE DistrRoster RENAME TO Borta");
+        s.messages.saveFiles << s.db->filePath("resultat2.pdf");
+        trigger(result, "mnuSparaPdf"); // the district votes cannot be read
+        QCOMPARE(s.messages.shown.size(), 2);
+        for (const auto& shown : s.messages.shown) {
+            QVERIFY(shown.text.startsWith("PDF-filen kunde inte sparas. "));
+            QVERIFY(!shown.busyPointer);
+        }
+        QCOMPARE(QDir(s.db->folder()).entryList({"*.pdf*"}), QStringList({"resultat.pdf"}));
+        QCOMPARE(child<QLabel>(result, "lblMsg")->text(), doneText);
+        QVERIFY(!engine().SkrivUtSW());
+        QVERIFY(CouncilSession::openWindow("frmED_VisaSkrivUt"));
+    }
+
+    // The print dialog (no hourglass over it) confirmed, cancelled, or a run that fails:
+    // the status the print window ends with, what the user is told, and back to the entry.
+    void printout_data() { addRows(prints); }
+    void printout()
+    {
+        const PrintCase& c = row(prints);
+        s.printScript.confirm = c.confirm;
+        if (c.districts) {
+            engine().setVisaDistriktSW(true);
+            s.addDistrict(1, 1, "Centrum");
+        }
+        frmE_PrelRes* w = open();
+        QVERIFY(w);
+        QTest::mouseClick(child(w, "Option1(1)"), Qt::LeftButton, {}, QPoint(5, 5));
+        if (c.districts)
+            s.exec("ALTER TABLE DistrRoster RENAME TO Borta");
+        QString last;
+        auto& registry = WindowRegistry::instance();
+        registry.registerWindow("frmED_SkrivUt", [this, &last, &c] {
+            auto* p = new frmED_SkrivUt(s.services);
+            QObject::connect(p, &frmED_SkrivUt::finished, [this, &last, &c](const QString& t) {
+                last = t;
+                if (c.districts) // mended before the entry reads the database again
+                    s.exec("ALTER TABLE Borta RENAME TO DistrRoster");
+            });
+            return p;
+        });
+        click(w, "cmdNext");
+        for (int i = 0; i < 100 && registry.shown.last() != "frmE_PrelRes"; ++i)
+            QTest::qWait(20);
+        CouncilSession::settle();
+        registry.registerWindow("frmED_SkrivUt", [this] { return new frmED_SkrivUt(s.services); });
+        QCOMPARE(last, QString(c.status));
+        QCOMPARE(s.printScript.dialogs, 1);
+        QVERIFY(!s.printScript.busyPointer);
+        QVERIFY(!CouncilSession::openWindow("frmED_SkrivUt"));
+        QVERIFY(CouncilSession::openWindow("frmE_PrelRes"));
+        QCOMPARE(s.messages.texts().size(), *c.message ? 1 : 0);
+        if (*c.message) {
+            QVERIFY(s.messages.texts().first().startsWith(c.message));
+            QVERIFY(!s.messages.shown.first().busyPointer);
+        }
+        const bool printed = c.confirm && !c.districts;
+        QCOMPARE(QFileInfo::exists(s.printScript.pdfPath), printed);
+        if (printed)
+            QVERIFY(PdfReadBack::pages(s.printScript.pdfPath)
+                        .join('\n')
+                        .contains("Testkommun har gjort valsitberäkningsbeställningen"));
     }
 
     // ---- Valmyndigheten's files and constituencies ----
