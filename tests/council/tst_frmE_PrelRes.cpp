@@ -84,11 +84,20 @@ struct RuleCase
     int divisorIndex;
     const char* sparr;
     double divisor, percent; // percent -1: refused
+    // Left by a visit to a municipality with constituencies: 1,2 and 3 % chosen as today's
+    // rules ("1"), or stored before the choice was kept ("-").
+    const char* stored = "";
 };
 const RuleCase ruleCases[] = {
-    {"no choice: today's rules", 0, 1, "2", 1.2, 2.0}, {"older rules", 1, 0, "0", 1.4, 0.0},
-    {"own 1,2 and 4 %", 2, 1, "4", 1.2, 4.0},          {"own decimal comma", 2, 0, "2,5", 1.4, 2.5},
-    {"own above 100", 2, 0, "120", 1.4, -1.0},         {"own empty", 2, 1, "", 1.4, -1.0},
+    {"no choice: today's rules", 0, 1, "2", 1.2, 2.0},
+    {"older rules", 1, 0, "0", 1.4, 0.0},
+    {"own 1,2 and 4 %", 2, 1, "4", 1.2, 4.0},
+    {"own 1,2 and 3 %", 2, 1, "3", 1.2, 3.0},
+    {"own decimal comma", 2, 0, "2,5", 1.4, 2.5},
+    {"own above 100", 2, 0, "120", 1.4, -1.0},
+    {"own empty", 2, 1, "", 1.4, -1.0},
+    {"today's after constituencies", 0, 1, "2", 1.2, 2.0, "1"},
+    {"1,2 and 3 % stored without the choice", 0, 1, "2", 1.2, 2.0, "-"},
 };
 
 struct SaveCase
@@ -342,9 +351,17 @@ private Q_SLOTS:
     void rules()
     {
         const RuleCase& c = row(ruleCases);
+        if (*c.stored) {
+            SettingsSandbox::setRaw("ForstaDivisor", "1.2");
+            SettingsSandbox::setRaw("Sparr", "3");
+            if (*c.stored == '1')
+                SettingsSandbox::setRaw("GallandeRegler", "1");
+        }
         frmE_PrelRes* w = open();
         QVERIFY(w);
         QVERIFY(!box(w, "txtSparr")->isEnabled());
+        if (*c.stored) // as the window opens, before any choice
+            QCOMPARE(box(w, "txtSparr")->text(), QString(c.sparr));
         child<QComboBox>(w, "cboRegler")->setCurrentIndex(c.rule);
         if (c.rule == 2) {
             child<QComboBox>(w, "cboForstaDivisor")->setCurrentIndex(c.divisorIndex);
