@@ -384,7 +384,7 @@ private Q_SLOTS:
     }
 
     // A pending change must be finished first; leaving goes only from totals mode, the
-    // title bar as well.
+    // title bar as well; the last party cannot be deleted.
     void pendingChangesAndLeaving()
     {
         frmE_PrelRes* w = open();
@@ -400,6 +400,15 @@ private Q_SLOTS:
         QCOMPARE(menuTitle(w, "mnuDistrTot"), QString("TOTALT"));
         click(w, "cmdButt1(6)");
         QCOMPARE(roster("S"), 9999);
+        s.exec("DELETE FROM Partier WHERE PartiID <> 'S'");
+        w = reload(w);
+        QVERIFY(w);
+        alive = w;
+        s.messages.reset();
+        click(w, "cmdButt1(7)");
+        QCOMPARE(s.messages.texts(),
+                 QStringList({"Du kan inte ta bort alla poster.\r\nGör ändring i stället"}));
+        QCOMPARE(s.value("SELECT COUNT(*) FROM Partier").toInt(), 1);
         trigger(w, "mnuDistrikt");
         trigger(w, "mnuExit");
         QVERIFY(!w->close());
