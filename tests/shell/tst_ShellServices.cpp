@@ -1,18 +1,27 @@
-// The shell's services: the settings store, the Swedish order of names, and the message
-// service on real Qt dialogs, answered as a user would while they are open.
+// The shell's services: the settings store, the Swedish order of names, the message
+// service on real Qt dialogs answered as a user would while they are open, and the product
+// information window with the reader of the RTF its document is kept in.
+#include "FakeMessageService.h"
+#include "FixedClock.h"
 #include "Rows.h"
 #include "SettingsSandbox.h"
 
+#include "shell/AppGlobals.h"
+#include "shell/RtfReader.h"
 #include "shell/SettingsStore.h"
 #include "shell/SwedishOrder.h"
+#include "shell/ui/AppServices.h"
 #include "shell/ui/QtMessageService.h"
 #include "shell/ui/SwedishTranslations.h"
+#include "shell/ui/frmAB_ProdInfo.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <functional>
@@ -70,15 +79,34 @@ struct BoxCase
     MessageService::Answer answer;
     const char* shownButtons; // sorted
 };
+using M = MessageService;
 const BoxCase boxes[] = {
-    {"OK by Enter", MessageService::Ok, MessageService::FirstButton, Qt::Key_Return,
-     MessageService::AnswerOk, "OK"},
-    {"Yes/No, No is default", MessageService::YesNo, MessageService::SecondButton, Qt::Key_Return,
-     MessageService::AnswerNo, "&Ja &Nej"},
-    {"Yes/No, Yes is default", MessageService::YesNo, MessageService::FirstButton, Qt::Key_Return,
-     MessageService::AnswerYes, "&Ja &Nej"},
-    {"Escape gives the last button", MessageService::OkCancel, MessageService::FirstButton,
-     Qt::Key_Escape, MessageService::AnswerCancel, "Avbryt OK"},
+    {"OK by Enter", M::Ok, M::FirstButton, Qt::Key_Return, M::AnswerOk, "OK"},
+    {"Yes/No, No is default", M::YesNo, M::SecondButton, Qt::Key_Return, M::AnswerNo, "&Ja &Nej"},
+    {"Yes/No, Yes is default", M::YesNo, M::FirstButton, Qt::Key_Return, M::AnswerYes, "&Ja &Nej"},
+    {"Escape: the last button", M::OkCancel, M::FirstButton, Qt::Key_Escape, M::AnswerCancel,
+     "Avbryt OK"},
+};
+
+struct RtfCase
+{
+    const char* name;
+    QByteArray rtf;
+    QString text;
+};
+const RtfCase rtfCases[] = {
+    {"paragraphs, Windows-1252", "{\\rtf1\\ansi Hej\\par V\\'e4rlden \\'96 \\'c5\\'f6}",
+     "Hej\nVärlden – Åö"},
+    {"unicode with its fallback", "{\\rtf1 \\u229?r \\u-3913?}", QString("år ") + QChar(0xF0B7)},
+    {"uc2 skips two", "{\\rtf1\\uc2 \\u246\\'3f\\'3fl}", "öl"},
+    {"destinations skipped",
+     "{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue0;}{\\*\\generator "
+     "Writer;}{\\info{\\title T}}{\\*\\unknown x}Text}",
+     "Text"},
+    // toPlainText shows the no-break space as a blank
+    {"escaped characters", "{\\rtf1 a\\\\b\\{c\\}\\~d}", "a\\b{c} d"},
+    {"tab, line, source breaks", "{\\rtf1 a\\tab b\r\n\\line c}", "a\tb\nc"},
+    {"not RTF", "Hej", "oförändrad"},
 };
 } // namespace
 
@@ -102,8 +130,7 @@ private Q_SLOTS:
         QVERIFY2(file.startsWith(QDir::homePath()) && file.endsWith("Tovrelia/Valsit.conf"),
                  qPrintable(file));
         QFile f(file);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(f.readAll().contains("[Valsit]\nChkNmnd=1"));
+        QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll().contains("[Valsit]\nChkNmnd=1"));
         SettingsSandbox::setRaw("ForHeader", "  för Kiruna \t");
         QCOMPARE(SettingsStore().value("ForHeader"), QString("för Kiruna"));
         SettingsSandbox::setRaw("ForHeader", "   ");
@@ -157,10 +184,14 @@ private Q_SLOTS:
                                     QString::number(QMessageBox::Question), c.shownButtons}));
     }
 
-    void inputBox()
+    // The input box gives the proposed text when left as it is, nothing when cancelled;
+    // the file dialogs give back the chosen path, or nothing when cancelled, and the save
+    // dialog speaks Swedish and proposes the given file.
+    void inputAndFileDialogs()
     {
         QtMessageService service;
         for (const char* typed : {"Kiruna", "", "cancel"}) {
+            const bool cancel = QByteArray(typed) == "cancel";
             QString label;
             whenOpen([&](QWidget* dialog) {
                 auto* box = qobject_cast<QInputDialog*>(dialog);
@@ -168,43 +199,32 @@ private Q_SLOTS:
                 label = box->labelText() + '|' + box->windowTitle();
                 if (*typed)
                     box->setTextValue(typed);
-                QByteArray(typed) == "cancel" ? box->reject() : box->accept();
+                cancel ? box->reject() : box->accept();
             });
-            bool accepted = QByteArray(typed) == "cancel";
+            bool accepted = cancel;
             const QString got =
                 service.inputBox("Ange rubrik", "Valsitberäkning för", "Uppsala", &accepted);
             QCOMPARE(label, QString("Ange rubrik|Valsitberäkning för"));
-            QCOMPARE(accepted, QByteArray(typed) != "cancel");
+            QCOMPARE(accepted, !cancel);
             QCOMPARE(got, accepted ? QString(*typed ? typed : "Uppsala") : QString());
         }
-    }
-
-    // The file dialogs: open with its filter; save in Swedish, proposing the given file;
-    // each gives back the chosen path, or nothing when cancelled.
-    void fileDialogs()
-    {
         QTemporaryDir dir;
         const QString path = dir.filePath("Mora.mdb");
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         const QString pdf = dir.filePath("Valsit.pdf");
-        QtMessageService service;
         for (bool accept : {true, false}) {
             QStringList seen;
             whenOpen([&](QWidget* dialog) {
                 auto* box = qobject_cast<QFileDialog*>(dialog);
                 QVERIFY(box);
-                seen << box->nameFilters() << box->labelText(QFileDialog::Accept)
-                     << box->selectedFiles().value(0);
-                if (box->acceptMode() == QFileDialog::AcceptOpen)
-                    box->selectFile(path);
+                seen << box->nameFilters().value(0);
+                box->selectFile(path);
                 accept ? static_cast<QDialog*>(box)->accept() : box->reject();
             });
             QCOMPARE(service.fileOpen("Hämta databas", path, {"Valsit Database (*.mdb)"}),
                      accept ? path : QString());
-            QCOMPARE(seen.first(), QString("Valsit Database (*.mdb)"));
-            seen.clear();
             whenOpen([&](QWidget* dialog) {
                 auto* box = qobject_cast<QFileDialog*>(dialog);
                 QVERIFY(box && box->acceptMode() == QFileDialog::AcceptSave);
@@ -213,8 +233,57 @@ private Q_SLOTS:
             });
             QCOMPARE(service.fileSave("Spara resultatet som PDF", pdf, {"PDF-filer (*.pdf)"}),
                      accept ? pdf : QString());
-            QCOMPARE(seen, (QStringList{"Spara", pdf}));
+            QCOMPARE(seen, (QStringList{"Valsit Database (*.mdb)", "Spara", pdf}));
         }
+    }
+
+    // What word processors write: the text comes out, the rest is skipped.
+    void rtfReader_data() { addRows(rtfCases); }
+    void rtfReader()
+    {
+        const RtfCase& c = row(rtfCases);
+        QTextDocument doc;
+        doc.setPlainText("oförändrad");
+        QCOMPARE(RtfReader::read(c.rtf, doc), c.text != "oförändrad");
+        QCOMPARE(doc.toPlainText(), c.text);
+    }
+
+    // The document as it is built next to the program reads, with the version filled in;
+    // the window reads it at every activation: missing, not RTF, then present.
+    void productInformation()
+    {
+        QFile built(QDir(QCoreApplication::applicationDirPath()).filePath("XDInfoSV.rtf"));
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        QTextDocument doc;
+        QVERIFY(RtfReader::read(built.readAll(), doc));
+        QVERIFY(doc.toPlainText().contains("Version " VALSIT_VERSION));
+        QVERIFY(doc.toPlainText().contains("Stjärnan * och lottning"));
+
+        QTemporaryDir folder;
+        AppGlobals::instance().programKat = folder.path();
+        FakeMessageService messages;
+        FixedClock clock;
+        AppServices services{messages, clock};
+        auto* w = new frmAB_ProdInfo(services);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<QWidget> guard(w);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const auto shown = [w] { return w->findChild<QTextEdit*>("rtfPInfo")->toPlainText(); };
+        QVERIFY(shown().startsWith("Produktinformationen saknas: filen "));
+        for (const QByteArray content :
+             {"Vanlig text", "{\\rtf1 Valsit \\'e4r ett program\\par}"}) {
+            QFile file(folder.filePath("XDInfoSV.rtf"));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(content);
+            file.close();
+            w->Form_Activate();
+            QVERIFY(content.startsWith('{') ? shown().trimmed() == "Valsit är ett program"
+                                            : shown().endsWith("är inte ett RTF-dokument."));
+        }
+        QCOMPARE(messages.texts(), QStringList());
+        QTest::mouseClick(w->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+        QTRY_VERIFY(!guard);
     }
 
     // Last: the translations stay installed. Qt's own dialogs speak Swedish, their
