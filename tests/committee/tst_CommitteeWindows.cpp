@@ -113,8 +113,7 @@ struct PrintCase
 {
     const char* name;
     bool confirm;
-    const char* pdf;
-    const char* status;
+    const char *pdf, *status;
     int discarded;
 };
 const PrintCase prints[] = {

@@ -32,33 +32,15 @@ QString join(const QString& folder, const QString& name)
     return AppGlobals::joinPath(folder, name);
 }
 
-struct SplitCase
-{
-    const char* name;
-    const char* path;
-    const char* kat;
-    const char* nmn;
-};
-const SplitCase splits[] = {
-    {"plain", "/val/Uppsala.mdb", "/val", "Uppsala.mdb"},
-    {"upper case", "/val/UPPSALA.MDB", "/val", "UPPSALA.MDB"},
-    {"folder with blank", "/val 2026/Kommun.mdb", "/val 2026", "Kommun.mdb"},
-    {"no .mdb", "/val/Uppsala.txt", "0", "0"},
-    {"no separator", "Uppsala.mdb", "0", "0"},
-    {"empty", "", "0", "0"},
-};
-
 struct AcceptCase
 {
-    const char* name;
-    const char* file;
+    const char *name, *file;
     const char* heading; // empty: unchanged
 };
 const AcceptCase accepts[] = {
-    {"Uppsala", "Uppsala.mdb", "för Uppsala"},
-    {"lower case", "uppsala.mdb", "för uppsala"},
-    {"template name elsewhere", "Valsit.mdb", ""},
-    {"template name, other case", "VALSIT.mdb", ""},
+    {"Uppsala", "Uppsala.mdb", "för Uppsala"},       {"lower case", "uppsala.mdb", "för uppsala"},
+    {"upper case", "UPPSALA.MDB", "för UPPSALA"},    {"template name elsewhere", "Valsit.mdb", ""},
+    {"template name, other case", "VALSIT.MDB", ""},
 };
 
 // The fallbacks: the chosen file, then the previous database, then the template in the
@@ -112,11 +94,9 @@ const CreateCase creates[] = {
 const QString wrongChars = "Nuvarande ID har felaktiga tecken. Godkända tecken är: ";
 struct IdCase
 {
-    const char* name;
-    const char* highest;
+    const char *name, *highest;
     int length;
-    const char* kind;
-    const char* next;
+    const char *kind, *next;
     QString message;
 };
 const IdCase ids[] = {
@@ -204,15 +184,6 @@ private Q_SLOTS:
         SettingsSandbox::setRaw("ValsitNmn", " Kiruna.mdb ");
         chooser().loadFromSettings();
         verifyWorking(m_work->folder(), "Kiruna.mdb");
-    }
-
-    void splitPath_data() { addRows(splits); }
-    void splitPath()
-    {
-        const SplitCase& c = row(splits);
-        QString folder, name;
-        DatabaseChooser::splitPath(c.path, &folder, &name);
-        QCOMPARE(folder + '|' + name, QString(c.kat) + '|' + c.nmn);
     }
 
     // A usable choice becomes the working database, is saved, and names the heading.

@@ -100,8 +100,7 @@ struct ProceedCase
     const char* name;
     const char* stored;   // ChkNmnd as stored
     const char* menuItem; // triggered before proceeding, or empty
-    const char* window;
-    const char* saved;
+    const char *window, *saved;
 };
 const ProceedCase proceeds[] = {
     {"committee at the first start", "", "", "frmB_Valresultat", "0"},
@@ -112,11 +111,9 @@ const ProceedCase proceeds[] = {
 
 struct HeadingCase
 {
-    const char* name;
-    const char* stored;
+    const char *name, *stored;
     const char* answer; // nullptr: cancelled
-    const char* proposed;
-    const char* caption;
+    const char *proposed, *caption;
 };
 const HeadingCase headings[] = {
     {"place name proposed alone", "för Uppsala", "Kiruna", "Uppsala", "för Kiruna"},
@@ -141,8 +138,7 @@ void whenOpen(std::function<void(QWidget*)> answer)
 
 struct CountCase
 {
-    const char* name;
-    const char* stored;
+    const char *name, *stored;
     int fullm;
 };
 const CountCase countsCases[] = {
@@ -153,9 +149,7 @@ const CountCase countsCases[] = {
 
 struct OrderCase
 {
-    const char* name;
-    const char* first;
-    const char* second;
+    const char *name, *first, *second;
 };
 const OrderCase orders[] = {
     {"Å after Z", "Zeta", "Åby"},
