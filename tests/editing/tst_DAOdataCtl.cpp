@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cstring>
+
 namespace {
 using WindowDriver::typeText;
 const QStringList districtFields = {"DistrID", "DistrNr", "DistrNamn"};
