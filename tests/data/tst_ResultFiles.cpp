@@ -4,9 +4,6 @@
 #include "data/ResultFileReader.h"
 #include "data/ResultXmlReader.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <zip.h>
 
@@ -73,79 +70,51 @@ struct JsonCount
     bool asStrings = false; // numbers written as strings
     bool oneConstituency = false;
     bool uncounted = false; // the last district not yet counted
-    qint64 wrongValid = 0;  // added to the first district's valid votes
+    int wrongValid = 0;     // added to the first district's valid votes
     QString type = "KF";
 
-    QJsonValue n(qint64 v) const
-    {
-        return asStrings ? QJsonValue(QString::number(v)) : QJsonValue(v);
-    }
+    QString n(int v) const { return asStrings ? QString("\"%1\"").arg(v) : QString::number(v); }
     QByteArray votes() const
     {
-        const struct
-        {
-            const char* code;
-            const char* name;
-            const char* type;
-            const char* k;
-            int s, m, o;
-        } rows[] = {{"01", "Norr", "valdistrikt", "A", 500, 300, 7},
-                    {"02", "Söder", "valdistrikt", "B", 400, 450, 3},
-                    {"K-01", "Uppsamlingsdistrikt", "uppsamlingsdistrikt", "A", 40, 20, 0}};
-        QJsonArray districts;
-        for (const auto& r : rows) {
-            QJsonObject d{{"namn", r.name},
-                          {"valdistriktskod", r.code},
-                          {"valdistriktstyp", r.type},
-                          {"kommunvalkretsKod", oneConstituency ? "A" : r.k}};
-            const QJsonArray parties{QJsonObject{{"partiforkortning", "S"},
-                                                 {"partibeteckning", "Socialdemokraterna"},
-                                                 {"antalRoster", n(r.s)}},
-                                     QJsonObject{{"partiforkortning", "M"},
-                                                 {"partibeteckning", "Moderaterna"},
-                                                 {"antalRoster", n(r.m)}}};
-            const qint64 valid = r.s + r.m + r.o + (districts.isEmpty() ? wrongValid : 0);
-            d.insert("rostfordelning",
-                     uncounted && districts.size() == 2
-                         ? QJsonValue()
-                         : QJsonObject{{"rosterPaverkaMandat",
-                                        QJsonObject{{"antalRoster", n(valid)},
-                                                    {"partiRoster", parties},
-                                                    {"rosterOvrigaPartier",
-                                                     QJsonObject{{"antalRoster", n(r.o)}}}}}});
-            districts.append(d);
+        const QString district = R"({"namn": "%1", "valdistriktskod": "%2", "valdistriktstyp":
+            "%3", "kommunvalkretsKod": "%4", "rostfordelning": %5})";
+        const QString counted = R"({"rosterPaverkaMandat": {"antalRoster": %1, "partiRoster": [
+            {"partiforkortning": "S", "partibeteckning": "Socialdemokraterna", "antalRoster": %2},
+            {"partiforkortning": "M", "partibeteckning": "Moderaterna", "antalRoster": %3}],
+            "rosterOvrigaPartier": {"antalRoster": %4}}})";
+        const QStringList rows{"01 Norr valdistrikt A 500 300 7",
+                               "02 Söder valdistrikt B 400 450 3",
+                               "K-01 Uppsamlingsdistrikt uppsamlingsdistrikt A 40 20 0"};
+        QStringList districts;
+        for (const QString& row : rows) {
+            const QStringList f = row.split(' ');
+            const int s = f[4].toInt(), m = f[5].toInt(), o = f[6].toInt();
+            const int valid = s + m + o + (districts.isEmpty() ? wrongValid : 0);
+            districts.append(district.arg(f[1], f[0], f[2], oneConstituency ? "A" : f[3],
+                                          uncounted && districts.size() == 2
+                                              ? "null"
+                                              : counted.arg(n(valid), n(s), n(m), n(o))));
         }
-        return QJsonDocument(QJsonObject{{"valtyp", type},
-                                         {"valdatum", "2026-09-13"},
-                                         {"rakningstillfalle", final ? "slutlig" : "preliminär"},
-                                         {"valdistrikt", districts}})
-            .toJson();
+        return QString(R"({"valtyp": "%1", "valdatum": "2026-09-13", "rakningstillfalle": "%2",
+                           "valdistrikt": [%3]})")
+            .arg(type, final ? "slutlig" : "preliminär", districts.join(','))
+            .toUtf8();
     }
     QByteArray seats() const
     {
-        QJsonArray constituencies{
-            QJsonObject{{"kod", "A"},
-                        {"namnValkrets", "Norra kretsen"},
-                        {"totaltAntalFastaMandat", n(oneConstituency ? 17 : 9)}}};
+        const QString constituency = R"({"kod": "%1", "namnValkrets": "%2 kretsen",
+            "totaltAntalFastaMandat": %3})";
+        QString constituencies = constituency.arg("A", "Norra", n(oneConstituency ? 17 : 9));
         if (!oneConstituency)
-            constituencies.append(QJsonObject{
-                {"kod", "B"}, {"namnValkrets", "Södra kretsen"}, {"totaltAntalFastaMandat", n(8)}});
-        const QJsonArray parties{
-            QJsonObject{
-                {"partiforkortning", "S"}, {"antalMandat", n(10)}, {"antalUtjamningsmandat", n(1)}},
-            QJsonObject{{"partiforkortning", "M"}, {"antalMandat", QJsonValue()}}};
-        return QJsonDocument(
-                   QJsonObject{
-                       {"valomrade",
-                        QJsonObject{{"namn", "Provkommun"},
-                                    {"kod", "9999"},
-                                    {"totaltAntalMandat", n(19)},
-                                    {"totaltAntalFastaMandat", n(17)},
-                                    {"valomradessparrProcent",
-                                     asStrings ? QJsonValue("3,0") : QJsonValue(3.0)},
-                                    {"mandatfordelning", QJsonObject{{"partiLista", parties}}},
-                                    {"valkretsLista", constituencies}}}})
-            .toJson();
+            constituencies += "," + constituency.arg("B", "Södra", n(8));
+        return QString(R"({"valomrade": {"namn": "Provkommun", "kod": "9999",
+            "totaltAntalMandat": %1, "totaltAntalFastaMandat": %2, "valomradessparrProcent": %3,
+            "mandatfordelning": {"partiLista": [
+                {"partiforkortning": "S", "antalMandat": %4, "antalUtjamningsmandat": %5},
+                {"partiforkortning": "M", "antalMandat": null}]},
+            "valkretsLista": [%6]}})")
+            .arg(n(19), n(17), asStrings ? "\"3,0\"" : "3.0", n(10), n(1), constituencies)
+            .toUtf8();
     }
 };
 
