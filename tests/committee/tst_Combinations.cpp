@@ -30,9 +30,7 @@ private:
     static void markPairs(ValsitBer& engine, qint16 mode, const QList<int>& pairs)
     {
         for (int k = 1; k <= 120; ++k)
-            engine.setSamvSW(k, 0);
-        for (int k : pairs)
-            engine.setSamvSW(k, 1);
+            engine.setSamvSW(k, pairs.contains(k) ? 1 : 0);
         engine.setSamvSW(0, mode);
     }
 
