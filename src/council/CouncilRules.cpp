@@ -46,7 +46,7 @@ CouncilRules::Named CouncilRules::named(bool valkretsar) const
     return Own;
 }
 
-CouncilRules CouncilRules::load(const SettingsStore& settings)
+CouncilRules CouncilRules::load(const SettingsStore& settings, bool valkretsar)
 {
     CouncilRules rules;
     const QString divisor = settings.value(divisorKey());
@@ -55,11 +55,17 @@ CouncilRules CouncilRules::load(const SettingsStore& settings)
     double percent = 0;
     if (parseSparr(settings.value(thresholdKey()), &percent))
         rules.sparr = percent;
-    return rules;
+    // Settings written before the choice was kept: either form of today's rules is today's.
+    const QString today = settings.value(todayKey());
+    const bool isToday = today.isEmpty() ? rules.named(false) == Today || rules.named(true) == Today
+                                         : today == QLatin1String("1");
+    return isToday ? of(Today, valkretsar) : rules;
 }
 
-void CouncilRules::save(SettingsStore& settings) const
+void CouncilRules::save(SettingsStore& settings, bool valkretsar) const
 {
+    settings.setValue(todayKey(),
+                      named(valkretsar) == Today ? QStringLiteral("1") : QStringLiteral("0"));
     settings.setValue(divisorKey(), std::lround(forstaDivisor * 10) == 12 ? QStringLiteral("1.2")
                                                                           : QStringLiteral("1.4"));
     settings.setValue(thresholdKey(), QString::number(sparr, 'g', 6));

@@ -15,6 +15,8 @@ class CouncilRules
 public:
     static QString divisorKey() { return QStringLiteral("ForstaDivisor"); }
     static QString thresholdKey() { return QStringLiteral("Sparr"); }
+    // "1" when the user chose today's rules: they follow the municipality next time.
+    static QString todayKey() { return QStringLiteral("GallandeRegler"); }
 
     // The rules the user picks by name, or values of the user's own.
     enum Named { Today, Older, Own };
@@ -25,9 +27,10 @@ public:
     double forstaDivisor = 1.2;
     double sparr = 2.0;
 
-    // The stored rules; a missing or unreadable value falls back to today's rules.
-    static CouncilRules load(const SettingsStore& settings);
-    void save(SettingsStore& settings) const;
+    // The stored rules; a missing or unreadable value falls back to today's rules. Rules
+    // stored as today's are today's for this municipality, with or without constituencies.
+    static CouncilRules load(const SettingsStore& settings, bool valkretsar);
+    void save(SettingsStore& settings, bool valkretsar) const;
     void applyTo(RostBer& engine) const;
 
     // A threshold typed by the user: digits with at most two decimals, "," or "." as the

@@ -355,10 +355,10 @@ void RecordNavigator::saveAction()
         if (adding)
             rs().MoveLast();
         else
-            rs().Move(0);
+            rs().Reread();
         refreshState(true);
     } else if (rs().AbsolutePosition() >= 0) {
-        rs().Move(0);
+        rs().Reread();
     }
     if (rs().AbsolutePosition() >= 0)
         takeCurrentId();
@@ -403,7 +403,7 @@ void RecordNavigator::undoAction()
         if (m_savedPosition)
             rs().setBookmark(*m_savedPosition);
     } else if (rs().AbsolutePosition() >= 0) {
-        rs().Move(0);
+        rs().Reread();
     }
     if (rs().AbsolutePosition() >= 0)
         takeCurrentId();

@@ -245,26 +245,13 @@ void Recordset::MovePrevious()
     notifyReposition();
 }
 
-void Recordset::Move(int rows)
+void Recordset::Reread()
 {
-    if (rows == 0) {
-        // Re-read: whatever was pending is dropped, the record shows as stored.
-        if (m_editMode == dbEditAdd)
-            dropPending();
-        requireCurrent();
+    // Whatever was pending is dropped, the record shows as stored.
+    if (m_editMode == dbEditAdd)
         dropPending();
-        notifyReposition();
-        return;
-    }
-    if ((rows > 0 && Eof()) || (rows < 0 && Bof()))
-        throw noCurrentRecord();
-    if (!leave(rows > 0 ? ActionMoveNext : ActionMovePrevious))
-        return;
-    int target = m_pos + rows;
-    if (m_currentDeleted && rows > 0)
-        target -= 1;
-    m_currentDeleted = false;
-    m_pos = qBound(-1, target, int(m_rows.size()));
+    requireCurrent();
+    dropPending();
     notifyReposition();
 }
 

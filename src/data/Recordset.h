@@ -77,8 +77,8 @@ public:
     void MoveLast();
     void MoveNext();
     void MovePrevious();
-    // Move(0) re-reads the current record and drops a pending change.
-    void Move(int rows);
+    // Re-reads the current record and drops a pending change (a move by 0 rows).
+    void Reread();
     bool Eof() const;
     bool Bof() const;
     int RecordCount() const { return m_rows.size(); }

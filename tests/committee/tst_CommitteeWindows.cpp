@@ -31,8 +31,9 @@ ValsitBer& engine()
     return *CouncilSession::current().services.committee;
 }
 
-// Parties P1.. with the given council seats, loaded as the entry window loads them.
-void loadEngine(const QList<int>& seats, int committeeSeats = 11)
+// Parties P1.. with the given council seats, loaded as the entry window loads them; with
+// a mode, every pair is marked.
+void loadEngine(const QList<int>& seats, qint16 mode = -1, int committeeSeats = 11)
 {
     ValsitBer& e = engine();
     for (int i = 0; i < seats.size(); ++i) {
@@ -43,15 +44,14 @@ void loadEngine(const QList<int>& seats, int committeeSeats = 11)
     e.setAntPartier(int(seats.size()));
     e.setAntValsit(committeeSeats);
     e.setRubrik1("Provnämnd");
+    if (mode < 0)
+        return;
+    for (int k = 1; k <= seats.size() * (seats.size() - 1) / 2; ++k)
+        e.setSamvSW(k, 1);
+    e.setSamvSW(0, mode);
 }
 
-void markAll(int parties, qint16 mode)
-{
-    for (int k = 1; k <= parties * (parties - 1) / 2; ++k)
-        engine().setSamvSW(k, 1);
-    engine().setSamvSW(0, mode);
-}
-
+const QString range = "Antal valsit skall vara mellan 5 och 350";
 struct SaveCase
 {
     const char* name;
@@ -70,47 +70,50 @@ const SaveCase saves[] = {
     {"0 seats", "X", "Namn", "0", "Parti med 0 valsit kan inte ingå", true},
 };
 
-struct ProceedCase
+// Refused with a message, the entry stays; else the next window depends on the choices.
+struct EntryCase
 {
     const char* name;
     QList<int> seats;
     const char* committee;
-    bool cooperation;
-    const char* message;
+    bool cooperation, paper;
+    const char *heading, *rubrik, *next;
+    QString message;
 };
-const ProceedCase proceeds[] = {
-    {"empty", {5, 3, 2}, "", false, "Ange 'Nämndvalsit att fördela' - max 3 tecken"},
-    {"4 seats", {5, 3, 2}, "4", false, "Antal valsit skall vara mellan 5 och 350"},
-    {"351 seats", {5, 3, 2}, "351", false, "Antal valsit skall vara mellan 5 och 350"},
-    {"one party", {5, 0}, "11", false, "Antal partier med valsit får vara lägst 2"},
-    {"17 parties", QList<int>(17, 1), "11", false, "Antal partier med valsit får vara högst 16"},
-    {"cooperation of two",
+const EntryCase entries[] = {
+    {"empty", {5, 3, 2}, "", 0, 0, "", "", "", "Ange 'Nämndvalsit att fördela' - max 3 tecken"},
+    {"4 seats", {5, 3, 2}, "4", 0, 0, "", "", "", range},
+    {"351 seats", {5, 3, 2}, "351", 0, 0, "", "", "", range},
+    {"one party", {5, 0}, "11", 0, 0, "", "", "", "Antal partier med valsit får vara lägst 2"},
+    {"17 parties", QList<int>(17, 1), "11", 0, 0, "", "", "",
+     "Antal partier med valsit får vara högst 16"},
+    {"two",
      {5, 3, 0},
      "11",
-     true,
+     1,
+     0,
+     "",
+     "",
+     "",
      "Det måste finnas fler än 2 partier för samverkansberäkning"},
-};
-
-struct HandOverCase
-{
-    const char* name;
-    bool cooperation, paper;
-    const char* heading;
-    const char* rubrik;
-    const char* next;
-};
-const HandOverCase handOvers[] = {
-    {"screen", false, false, "för RUBRIK", "RUBRIK", "frmD_VisaSkrivUt"},
-    {"paper", false, true, "för Rubrik", " ", "frmD_SkrivUt"},
-    {"cooperation", true, false, "för Norrby kommun", "Norrby kommun", "frmC_Samverkan"},
+    {"screen", {3, 0, 9, 5}, "13", 0, 0, "för RUBRIK", "RUBRIK", "frmD_VisaSkrivUt", ""},
+    {"paper", {3, 0, 9, 5}, "13", 0, 1, "för Rubrik", " ", "frmD_SkrivUt", ""},
+    {"cooperation",
+     {3, 0, 9, 5},
+     "13",
+     1,
+     0,
+     "för Norrby kommun",
+     "Norrby kommun",
+     "frmC_Samverkan",
+     ""},
 };
 
 struct PrintCase
 {
     const char* name;
     bool confirm;
-    const char* pdf;
-    const char* status;
+    const char *pdf, *status;
     int discarded;
 };
 const PrintCase prints[] = {
@@ -143,9 +146,9 @@ class TestCommitteeWindows : public QObject
         QWidget* w = CouncilSession::openWindow(name);
         return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
     }
-    frmB_Valresultat* openEntry()
+    static frmD_VisaSkrivUt* resultWindow()
     {
-        return qobject_cast<frmB_Valresultat*>(s.show("frmB_Valresultat"));
+        return qobject_cast<frmD_VisaSkrivUt*>(CouncilSession::openWindow("frmD_VisaSkrivUt"));
     }
     QString pdfText(const QString& pdf)
     {
@@ -167,7 +170,7 @@ private Q_SLOTS:
     void savingARecordIsChecked()
     {
         const SaveCase& c = row(saves);
-        frmB_Valresultat* w = openEntry();
+        QWidget* w = s.show("frmB_Valresultat");
         QVERIFY(w);
         click(w, "cmdButt1(4)");
         typeInto(child<QLineEdit>(w, "Text1(1)"), c.code);
@@ -176,92 +179,73 @@ private Q_SLOTS:
         s.messages.reset();
         click(w, "cmdButt1(6)");
         QCOMPARE(s.messages.texts(), *c.message ? QStringList{c.message} : QStringList());
-        for (const auto& shown : s.messages.shown)
-            QVERIFY(shown.icon == MessageService::Information && shown.title == "Valsit");
         QCOMPARE(
             s.column(QString("SELECT PartiNamn FROM Partier WHERE PartiID = '%1'").arg(c.code)),
             c.saved ? QStringList{c.partyName} : QStringList());
         QCOMPARE(child<QPushButton>(w, "cmdButt1(6)")->isEnabled(), !c.saved);
     }
 
-    void theLastPartyIsNotDeleted()
+    // Parties with seats, most first, go to the engine; the seat count and the heading
+    // rule are kept.
+    void proceed_data() { addRows(entries); }
+    void proceed()
     {
-        s.setParties({"S:Ensam:"});
-        frmB_Valresultat* w = openEntry();
-        QVERIFY(w);
-        click(w, "cmdButt1(7)");
-        QCOMPARE(s.messages.texts(),
-                 QStringList{"Du kan inte ta bort alla poster.\r\nGör ändring i stället"});
-        QCOMPARE(s.value("SELECT COUNT(*) FROM Partier").toInt(), 1);
-    }
-
-    void proceedingIsChecked_data() { addRows(proceeds); }
-    void proceedingIsChecked()
-    {
-        const ProceedCase& c = row(proceeds);
-        setSeats(c.seats);
-        frmB_Valresultat* w = openEntry();
-        QVERIFY(w);
-        typeInto(child<QLineEdit>(w, "Text1(4)"), c.committee);
-        child<QCheckBox>(w, "Check1")->setChecked(c.cooperation);
-        click(w, "cmdNext");
-        QCOMPARE(s.messages.texts(), QStringList{c.message});
-        QCOMPARE(s.messages.shown.first().icon, MessageService::Information);
-        QCOMPARE(CouncilSession::openWindow("frmB_Valresultat"), w);
-    }
-
-    // Parties with seats, most first, go to the engine; the next window depends on the
-    // choices; the seat count and the heading rule are kept.
-    void handOver_data() { addRows(handOvers); }
-    void handOver()
-    {
-        const HandOverCase& c = row(handOvers);
+        const EntryCase& c = row(entries);
         SettingsStore().setValue("ForHeader", c.heading);
-        setSeats({3, 0, 9, 5});
+        setSeats(c.seats);
         engine().setSamvSW(2, 1); // a mark of an earlier calculation
         s.printScript.confirm = false;
-        frmB_Valresultat* w = openEntry();
+        QWidget* w = s.show("frmB_Valresultat");
         QVERIFY(w);
-        typeInto(child<QLineEdit>(w, "Text1(4)"), "13");
+        typeInto(child<QLineEdit>(w, "Text1(4)"), c.committee);
         child<QCheckBox>(w, "Check1")->setChecked(c.cooperation);
         child<QRadioButton>(w, c.paper ? "Option1(1)" : "Option1(0)")->setChecked(true);
         click(w, "cmdNext");
         CouncilSession::settle();
-        QCOMPARE(WindowRegistry::instance().shown.value(1), QString(c.next));
+        QCOMPARE(s.messages.texts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        QCOMPARE(WindowRegistry::instance().shown.value(1, "frmB_Valresultat"),
+                 QString(*c.next ? c.next : "frmB_Valresultat"));
+        if (!*c.next)
+            return;
         ValsitBer& e = engine();
-        QCOMPARE(QStringList({e.PartiID(1), e.PartiID(2), e.PartiID(3)}),
-                 QStringList({"P3", "P4", "P1"}));
-        QCOMPARE(e.AntPartier() * 100 + e.PartiValRes(1), 309);
-        QCOMPARE(e.AntValsit(), 13);
+        QCOMPARE(QStringList({e.PartiID(1), e.PartiID(2), e.PartiID(3), e.Rubrik1()}),
+                 QStringList({"P3", "P4", "P1", c.rubrik}));
+        QCOMPARE(e.AntPartier() * 100 + e.AntValsit(), 313);
         QCOMPARE(SettingsStore().value("MndNmnd"), QString("13"));
-        QCOMPARE(e.Rubrik1(), QString(c.rubrik));
         QCOMPARE(e.SkrivUtSW(), c.paper);
         QCOMPARE(int(e.SamvSW(0)) * 10 + e.SamvSW(2), c.cooperation ? 11 : 0);
-        QCOMPARE(s.messages.texts(), QStringList());
     }
 
-    // ---- Cooperation ------------------------------------------------------------------
-
-    void fourPartiesShowSixBoxes()
+    // Four parties show six boxes and clear a mark left by more parties. "Fortsätt" writes
+    // the marks and the mode to the engine; "Avsluta" leaves them.
+    void cooperationMarks()
     {
-        loadEngine({9, 7, 5, 3});
-        engine().setSamvSW(3, 1);  // (2,3)
-        engine().setSamvSW(10, 1); // (4,5), left from a calculation with more parties
-        QWidget* w = s.show("frmC_Samverkan");
-        QVERIFY(w);
-        for (int k = 1; k <= 120; ++k)
-            QCOMPARE(child<QCheckBox>(w, QString("Check1(%1)").arg(k))->isVisible(), k <= 6);
-        QCOMPARE(int(engine().SamvSW(10)), 0);
-        QVERIFY(child<QCheckBox>(w, "Check1(3)")->isChecked());
-        QCOMPARE(child<QLineEdit>(w, "Text2(2)")->text(), QString("Parti 2"));
-        QCOMPARE(child<QLineEdit>(w, "Text1(1)")->text(), QString("9"));
-        // Pair (2,4), box 5, lies in row 4 under the code of party 2.
-        const auto centre = [w](const char* name) {
-            QWidget* c = child(w, name);
-            return c->mapTo(w, c->rect().center());
-        };
-        QVERIFY(qAbs(centre("Check1(5)").x() - centre("Text4(2)").x()) < 4);
-        QVERIFY(qAbs(centre("Check1(5)").y() - centre("Text3(4)").y()) < 4);
+        for (int way = 0; way < 3; ++way) { // fixed, all combinations, Avsluta
+            loadEngine({9, 7, 5, 3});
+            engine().setSamvSW(0, 1);
+            engine().setSamvSW(2, 1);  // (1,3)
+            engine().setSamvSW(10, 1); // (4,5)
+            QWidget* w = s.show("frmC_Samverkan");
+            QVERIFY(w);
+            for (int k = 1; k <= 120; ++k)
+                QCOMPARE(child<QCheckBox>(w, QString("Check1(%1)").arg(k))->isVisible(), k <= 6);
+            QCOMPARE(int(engine().SamvSW(10)), 0);
+            click(w, "Check1(2)"); // off
+            click(w, "Check1(6)"); // (3,4) on
+            if (way > 0)
+                click(w, "Check2");
+            s.messages.answers.enqueue(MessageService::AnswerNo); // the question before the run
+            way < 2 ? click(w, "cmdNext") : trigger(w, "mnuExit");
+            CouncilSession::settle();
+            QCOMPARE(WindowRegistry::instance().shown.value(1),
+                     QString(way < 2 ? "frmD_VisaSkrivUt" : "frmB_Valresultat"));
+            QCOMPARE(engine().SamvSW(0) * 100 + engine().SamvSW(2) * 10 + engine().SamvSW(6),
+                     way == 0   ? 101
+                     : way == 1 ? 201
+                                : 110);
+            s.cleanup();
+            QVERIFY(s.init());
+        }
     }
 
     void allCombinationsNeedNineOrFewer()
@@ -280,108 +264,48 @@ private Q_SLOTS:
                                                  "registrerade"});
     }
 
-    // "Fortsätt" writes the marks and the mode to the engine; "Avsluta" leaves them.
-    void proceedWritesTheMarks()
-    {
-        for (int way = 0; way < 3; ++way) { // fixed, all combinations, Avsluta
-            loadEngine({9, 7, 5, 3});
-            engine().setSamvSW(0, 1);
-            engine().setSamvSW(2, 1); // (1,3)
-            engine().setSamvSW(6, 0);
-            QWidget* w = s.show("frmC_Samverkan");
-            QVERIFY(w);
-            click(w, "Check1(2)"); // off
-            click(w, "Check1(6)"); // (3,4) on
-            if (way > 0)
-                click(w, "Check2");
-            s.messages.answers.enqueue(MessageService::AnswerNo); // the question before the run
-            way < 2 ? click(w, "cmdNext") : trigger(w, "mnuExit");
-            CouncilSession::settle();
-            QCOMPARE(WindowRegistry::instance().shown.value(1),
-                     QString(way < 2 ? "frmD_VisaSkrivUt" : "frmB_Valresultat"));
-            QCOMPARE(QString("%1%2%3")
-                         .arg(engine().SamvSW(0))
-                         .arg(engine().SamvSW(2))
-                         .arg(engine().SamvSW(6)),
-                     QString(way == 0   ? "101"
-                             : way == 1 ? "201"
-                                        : "110"));
-            s.cleanup();
-            QVERIFY(s.init());
-        }
-    }
-
-    // ---- Result on screen, on paper, as PDF -----------------------------------------------
-
     // More than one result asks first; No ends the visit without a run.
     void theQuestionDeclined()
     {
-        const QString about = "Bearbetningen omfattar\r\ncirka 15 kombinationer\r\n";
-        for (const char* window : {"frmD_VisaSkrivUt", "frmD_SkrivUt"}) {
-            loadEngine({9, 7, 5, 3});
-            markAll(4, 2);
+        for (const QString window : {"frmD_VisaSkrivUt", "frmD_SkrivUt"}) {
+            loadEngine({9, 7, 5, 3}, 2);
             s.messages.reset();
             s.messages.answers.enqueue(MessageService::AnswerNo);
             WindowRegistry::instance().show(window);
             QTRY_VERIFY(CouncilSession::openWindow("frmB_Valresultat"));
-            const bool paper = QByteArray(window) == "frmD_SkrivUt";
-            QCOMPARE(s.messages.texts(), QStringList{about + (paper ? "fler än 3 sidor\r\n" : "") +
-                                                     "Vill du fortsätta?"});
-            QCOMPARE(s.messages.shown.first().icon, MessageService::Question);
+            QCOMPARE(s.messages.texts(),
+                     QStringList{"Bearbetningen omfattar\r\ncirka 15 kombinationer\r\n" +
+                                 QString(window == "frmD_SkrivUt" ? "fler än 3 sidor\r\n" : "") +
+                                 "Vill du fortsätta?"});
             QCOMPARE(s.messages.shown.first().defaultButton, MessageService::SecondButton);
-            QCOMPARE(engine().runNumber(), 0);
-            QCOMPARE(s.printScript.dialogs, 0);
+            QCOMPARE(engine().runNumber() + s.printScript.dialogs, 0);
             WindowRegistry::unload(CouncilSession::openWindow("frmB_Valresultat"));
             CouncilSession::settle();
         }
     }
 
-    // One run, one letter: the same engine heads its next run B.
-    void runLettersFollowOneAnother()
-    {
-        loadEngine({9, 7, 5, 3});
-        markAll(4, 1);
-        for (const QString letter : {"A", "B"}) {
-            auto* w = qobject_cast<frmD_VisaSkrivUt*>(s.show("frmD_VisaSkrivUt"));
-            QVERIFY(w);
-            QTRY_COMPARE(w->runs(), 1);
-            QVERIFY(reportText(w).contains("Valsamverkan - " + letter));
-            QVERIFY(reportText(w).contains(" P1 / P2 / P3 / P4 / \t Antal: 11\t"));
-            QCOMPARE(w->status(), QString("* innebär att valsitet har samma jämförelsetal som "
-                                          "det följande (dvs skall lottas)    "));
-            trigger(w, "mnuExit");
-            QWidget* entry = waitFor("frmB_Valresultat");
-            QVERIFY(entry);
-            WindowRegistry::unload(entry); // the next result window comes from the entry
-        }
-        QCOMPARE(s.messages.texts(), QStringList());
-    }
-
-    // "Spara som PDF" writes the calculation shown, under its letter, and nothing is left
-    // behind when the file cannot be written.
+    // "Spara som PDF" writes the calculation shown, and leaves nothing behind when the
+    // file cannot be written.
     void saveAsPdf()
     {
-        loadEngine({9, 7, 5, 3});
-        markAll(4, 2);
-        s.messages.answers.enqueue(MessageService::AnswerYes);
+        loadEngine({9, 7, 5, 3}, 1);
         auto* w = qobject_cast<frmD_VisaSkrivUt*>(s.show("frmD_VisaSkrivUt"));
         QVERIFY(w);
         QTRY_COMPARE(w->runs(), 1);
+        QVERIFY(reportText(w).contains(" P1 / P2 / P3 / P4 / \t Antal: 11\t"));
+        QCOMPARE(w->status(), QString("* innebär att valsitet har samma jämförelsetal som "
+                                      "det följande (dvs skall lottas)    "));
         for (const QString file : {"saknas/nämnd.pdf", "nämnd"}) {
-            s.messages.reset();
             s.messages.answers.enqueue(MessageService::AnswerYes);
             s.messages.saveFiles.enqueue(s.db->filePath(file));
             trigger(w, "mnuSparaPdf");
             QCOMPARE(QDir(s.db->folder()).entryList({"*.tmp"}), QStringList());
-            if (file.startsWith("saknas"))
-                QCOMPARE(s.messages.texts().last(),
-                         QString("PDF-filen kunde inte sparas. Utskriften kunde inte startas."));
         }
+        QCOMPARE(s.messages.texts(),
+                 QStringList{"PDF-filen kunde inte sparas. Utskriften kunde inte startas."});
         QVERIFY(w->status().startsWith("Resultatet är sparat i "));
         QVERIFY(!QFileInfo::exists(s.db->filePath("saknas/nämnd.pdf")));
-        const QString text = pdfText(s.db->filePath("nämnd.pdf"));
-        QVERIFY(text.contains("Valsamverkan - A") && text.contains("Provnämnd"));
-        QVERIFY(text.contains("P1 / P2 / P3 / P4 /"));
+        QVERIFY(pdfText(s.db->filePath("nämnd.pdf")).contains("Valsamverkan - A"));
         QCOMPARE(engine().runNumber(), 1);
         QVERIFY(!engine().SkrivUtSW());
     }
@@ -390,8 +314,7 @@ private Q_SLOTS:
     void printout()
     {
         const PrintCase& c = row(prints);
-        loadEngine({9, 7, 5, 3});
-        markAll(4, 2);
+        loadEngine({9, 7, 5, 3}, 2);
         engine().setSkrivUtSW(true);
         s.printScript.confirm = c.confirm;
         s.printScript.pdfPath = s.db->filePath(c.pdf);
@@ -406,8 +329,7 @@ private Q_SLOTS:
         QVERIFY(waitFor("frmB_Valresultat"));
         registerCommitteeWindows(s.services);
         QCOMPARE(last, QString(c.status));
-        QCOMPARE(s.printScript.dialogs, 1);
-        QCOMPARE(s.printScript.discarded, c.discarded);
+        QCOMPARE(s.printScript.dialogs * 10 + s.printScript.discarded, 10 + c.discarded);
         QCOMPARE(QFileInfo::exists(s.printScript.pdfPath), c.confirm && !c.discarded);
         if (c.discarded)
             QCOMPARE(s.messages.texts().last(),
@@ -421,17 +343,14 @@ private Q_SLOTS:
     // says how far it came.
     void aStoppedRunSaysSo()
     {
-        loadEngine({9, 8, 7, 6, 5, 4, 3, 2, 1}, 350);
-        markAll(9, 2);
+        loadEngine({9, 8, 7, 6, 5, 4, 3, 2, 1}, 2, 350);
         s.messages.answers.enqueue(MessageService::AnswerYes);
         // The user clicks the stop button as soon as the window takes events during the run.
         QTimer user;
         user.setInterval(10);
         connect(&user, &QTimer::timeout, this, [&user] {
-            auto* w =
-                qobject_cast<frmD_VisaSkrivUt*>(CouncilSession::openWindow("frmD_VisaSkrivUt"));
-            if (w && w->progress().running()) {
-                click(w, "cmdStopp");
+            if (resultWindow() && resultWindow()->progress().running()) {
+                click(resultWindow(), "cmdStopp");
                 user.stop();
             }
         });
@@ -442,11 +361,11 @@ private Q_SLOTS:
         QVERIFY(!user.isActive());
         const int done = engine().resultCounter();
         QVERIFY(done < 21147);
-        QCOMPARE(reportText(w).trimmed().split('\n').last(), ValsitBer::stoppedLine(done, 21147));
+        QCOMPARE(reportText(w).trimmed().split('\n').last(),
+                 QString("Bearbetningen avbröts efter %1 av 21147 kombinationer. Redovisningen "
+                         "är inte fullständig.")
+                     .arg(done));
         QCOMPARE(w->status(), QString("Beräkningen avbröts. Redovisningen är inte fullständig."));
-        QCOMPARE(ValsitBer::stoppedLine(12, 21147),
-                 QString("Bearbetningen avbröts efter 12 av 21147 kombinationer. "
-                         "Redovisningen är inte fullständig."));
     }
 
     // From the main window with the committee calculation chosen, through the entry and
@@ -486,7 +405,6 @@ private Q_SLOTS:
         QTRY_VERIFY(reportText(d).contains("Valsamverkan - A"));
         // S 21 alone against M and SD's 24 together: 5 and 6 of 11.
         QVERIFY2(reportText(d).contains(" M / SD / \t Antal: 6\t"), qPrintable(reportText(d)));
-        QVERIFY(reportText(d).contains("Socialdemokraterna\t Antal: 5\t"));
         trigger(d, "mnuExit");
         w = qobject_cast<frmB_Valresultat*>(waitFor("frmB_Valresultat"));
         QVERIFY(w && child<QCheckBox>(w, "Check1")->isChecked());

@@ -1,13 +1,16 @@
 // Choosing the working database (with its fallbacks and messages), reading it from the
-// settings, and creating a new database from the template.
+// settings, creating a new database from the template, where that template lives, and
+// the next free id of a table: numeric or from the alphabet without I and U, carried and
+// grown past the highest so far.
 #include "FakeMessageService.h"
 #include "Rows.h"
 #include "SettingsSandbox.h"
 #include "TemplateCopy.h"
 
-#include "data/DataControl.h"
 #include "data/DatabaseChooser.h"
 #include "data/ElectionDatabase.h"
+#include "data/HmtaNyttID.h"
+#include "data/ProgramFolder.h"
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
 
@@ -29,79 +32,30 @@ QString join(const QString& folder, const QString& name)
     return AppGlobals::joinPath(folder, name);
 }
 
-struct SplitCase
-{
-    const char* name;
-    const char* path;
-    const char* kat;
-    const char* nmn;
-};
-const SplitCase splits[] = {
-    {"plain", "/val/Uppsala.mdb", "/val", "Uppsala.mdb"},
-    {"upper case", "/val/UPPSALA.MDB", "/val", "UPPSALA.MDB"},
-    {"folder with blank", "/val 2026/Kommun.mdb", "/val 2026", "Kommun.mdb"},
-    {"no .mdb", "/val/Uppsala.txt", "0", "0"},
-    {"no separator", "Uppsala.mdb", "0", "0"},
-    {"empty", "", "0", "0"},
-};
-
 struct AcceptCase
 {
-    const char* name;
-    const char* file;
+    const char *name, *file;
     const char* heading; // empty: unchanged
 };
 const AcceptCase accepts[] = {
-    {"Uppsala", "Uppsala.mdb", "för Uppsala"},
-    {"lower case", "uppsala.mdb", "för uppsala"},
-    {"template name elsewhere", "Valsit.mdb", ""},
-    {"template name, other case", "VALSIT.mdb", ""},
+    {"Uppsala", "Uppsala.mdb", "för Uppsala"},       {"lower case", "uppsala.mdb", "för uppsala"},
+    {"upper case", "UPPSALA.MDB", "för UPPSALA"},    {"template name elsewhere", "Valsit.mdb", ""},
+    {"template name, other case", "VALSIT.MDB", ""},
 };
 
 // The fallbacks: the chosen file, then the previous database, then the template in the
-// program's folder, then the end. Messages: {other} {work} {program} for the folders.
-const QString toPrevious = "' finns inte i sökvägen %1\r\n Programmet återgår till föregående "
-                           "använd databas\r\nDatabasen 'Prev.mdb' i sökvägen {work}";
-const QString toTemplate = "Databasen 'Prev.mdb' finns inte i sökvägen {work}\r\n Programmet "
-                           "återgår till databasmallen\r\n'Valsit.mdb' i sökvägen {program}";
-const QString noTemplate = "Databasen 'Valsit.mdb' finns inte i sökvägen {program}\r\n"
-                           "Installationen är förstörd och måste göras om. Programmet avslutas. ";
+// program's folder, then the end.
 struct FallbackCase
 {
     const char* name;
     const char* chosen; // in the other folder
-    bool previousThere, templateThere, result, toPrevious;
-    QStringList messages;
+    bool previousThere, templateThere;
 };
 const FallbackCase fallbacksCases[] = {
-    {"missing file",
-     "Borta.mdb",
-     true,
-     true,
-     true,
-     true,
-     {"Databasen 'Borta.mdb" + toPrevious.arg("{other}")}},
-    {"path without .mdb",
-     "lista.txt",
-     true,
-     true,
-     true,
-     true,
-     {"Databasen '0" + toPrevious.arg("0")}},
-    {"previous gone too",
-     "Borta.mdb",
-     false,
-     true,
-     true,
-     false,
-     {"Databasen 'Borta.mdb" + toPrevious.arg("{other}"), toTemplate}},
-    {"template gone too",
-     "Borta.mdb",
-     false,
-     false,
-     false,
-     false,
-     {"Databasen 'Borta.mdb" + toPrevious.arg("{other}"), toTemplate, noTemplate}},
+    {"missing file", "Borta.mdb", true, true},
+    {"path without .mdb", "lista.txt", true, true},
+    {"previous gone too", "Borta.mdb", false, true},
+    {"template gone too", "Borta.mdb", false, false},
 };
 
 struct ForeignCase
@@ -120,33 +74,54 @@ const ForeignCase foreign[] = {
 struct CreateCase
 {
     const char* name;
-    const char* answer;
-    const char* created;
-};
-const CreateCase creates[] = {
-    {"name", "Uppsala", "Uppsala"},
-    {"empty answer", "", "Test"},
-    {"one character", "U", "Test"},
-    {"two characters", "Ed", "Ed"},
-};
-
-struct RefusedCase
-{
-    const char* name;
-    const char* answer; // nullptr: the user cancels
-    bool templateInFolder;
+    const char* answer;  // nullptr: the user cancels
+    const char* created; // empty: refused
     const char* message; // {work} for the folder
 };
-const RefusedCase refused[] = {
-    {"no template in the database folder", "Uppsala", false,
+const CreateCase creates[] = {
+    {"name", "Uppsala", "Uppsala", ""},
+    {"empty answer", "", "Test", ""},
+    {"one character", "U", "Test", ""},
+    {"two characters", "Ed", "Ed", ""},
+    {"name in use", "Prev", "", "Databasen 'Prev.mdb' finns redan i sökvägen {work} "},
+    {"path in the name", "../Uppsala", "",
+     "Namnet '../Uppsala' får inte innehålla tecknen / eller \\. Ange bara ett namn, t ex Uppsala"},
+    {"cancelled", nullptr, "", ""},
+    {"no template in the folder", "Uppsala", "",
      "Databasen 'Valsit.mdb' finns inte i sökvägen {work} "},
-    {"name in use", "Prev", true, "Databasen 'Prev.mdb' finns redan i sökvägen {work} "},
-    {"path in the name", "../Uppsala", true,
-     "Namnet '../Uppsala' får inte innehålla tecknen / eller \\. Ange bara ett namn, t ex "
-     "Uppsala"},
-    {"cancelled", nullptr, true, ""},
 };
 
+const QString wrongChars = "Nuvarande ID har felaktiga tecken. Godkända tecken är: ";
+struct IdCase
+{
+    const char *name, *highest;
+    int length;
+    const char *kind, *next;
+    QString message;
+};
+const IdCase ids[] = {
+    {"A plain", "001", 3, "A", "002", ""},
+    {"A 9 to A", "009", 3, "A", "00A", ""},
+    {"A Y to Z, the last character", "00Y", 3, "A", "00Z", ""},
+    {"A skips I", "00H", 3, "A", "00J", ""},
+    {"A skips U", "00T", 3, "A", "00V", ""},
+    {"A 0ZZ carries twice", "0ZZ", 3, "A", "100", ""},
+    {"A ZZZ grows", "ZZZ", 3, "A", "0000", ""},
+    {"A padded", "7", 3, "A", "008", ""},
+    {"A empty table", " ", 3, "A", "001", ""},
+    {"N 099", "099", 3, "N", "100", ""},
+    {"N 999 grows", "999", 3, "N", "0000", ""},
+    {"N letter refused", "0A1", 3, "N", "102", wrongChars + "0123456789 Nuvarande ID är: 0A1"},
+    {"A lower case refused", "00a", 3, "A", "000",
+     wrongChars + "0123456789ABCDEFGHJKLMNOPQRSTVWXYZ Nuvarande ID är: 00a"},
+    {"unknown kind uses A", "00Z", 3, "E", "010",
+     "Parameter 3 till HmtaNyttID skall vara 'A' eller 'N' är:E"},
+    {"length above 10", "5", 12, "N", "0000000006",
+     "Parameter 2 till HmtaNyttID får inte vara större än '10' är:12"},
+    {"ten places carry out", "9999999999", 10, "N", "0000000000",
+     "Längden av ID får inte vara större än '10' är:11"},
+    {"longer id counts its first places", "1234", 2, "N", "13", ""},
+};
 } // namespace
 
 class TestDatabaseChooser : public QObject
@@ -172,14 +147,12 @@ class TestDatabaseChooser : public QObject
     }
     void verifyWorking(const QString& folder, const QString& name)
     {
-        QCOMPARE(g().DBKat, folder);
-        QCOMPARE(g().DBNmn, name);
-        QCOMPARE(g().DBSokVag, join(folder, name));
+        QCOMPARE(g().DBKat + '|' + g().DBNmn + '|' + g().DBSokVag,
+                 folder + '|' + name + '|' + join(folder, name));
     }
     void verifyNothingSaved()
     {
-        QVERIFY(!SettingsSandbox::contains("ValsitKat"));
-        QVERIFY(!SettingsSandbox::contains("ValsitNmn"));
+        QVERIFY(!SettingsSandbox::contains("ValsitKat") && !SettingsSandbox::contains("ValsitNmn"));
     }
 
 private Q_SLOTS:
@@ -213,15 +186,6 @@ private Q_SLOTS:
         verifyWorking(m_work->folder(), "Kiruna.mdb");
     }
 
-    void splitPath_data() { addRows(splits); }
-    void splitPath()
-    {
-        const SplitCase& c = row(splits);
-        QString folder, name;
-        DatabaseChooser::splitPath(c.path, &folder, &name);
-        QCOMPARE(folder + '|' + name, QString(c.kat) + '|' + c.nmn);
-    }
-
     // A usable choice becomes the working database, is saved, and names the heading.
     void choiceAccepted_data() { addRows(accepts); }
     void choiceAccepted()
@@ -236,8 +200,8 @@ private Q_SLOTS:
         QCOMPARE(m_messages.fileDialogs[0].filters, QStringList{"Valsit Database (*.mdb)"});
         QVERIFY(m_messages.shown.isEmpty());
         verifyWorking(m_other->path(), c.file);
-        QCOMPARE(m_settings.value("ValsitKat"), m_other->path());
-        QCOMPARE(m_settings.value("ValsitNmn"), QString(c.file));
+        QCOMPARE(m_settings.value("ValsitKat") + '|' + m_settings.value("ValsitNmn"),
+                 m_other->path() + '|' + c.file);
         QCOMPARE(got, *c.heading ? QString(c.heading) : "unchanged");
         QCOMPARE(SettingsSandbox::contains("ForHeader"), *c.heading != 0);
     }
@@ -268,7 +232,8 @@ private Q_SLOTS:
     void fallbacks()
     {
         const FallbackCase& c = row(fallbacksCases);
-        if (QString(c.chosen).endsWith(".txt")) {
+        const bool text = QString(c.chosen).endsWith(".txt");
+        if (text) {
             QFile f(other(c.chosen));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write("text") == 4);
         }
@@ -277,19 +242,27 @@ private Q_SLOTS:
         if (!c.templateThere)
             QVERIFY(QFile::remove(m_program->path()));
         m_messages.files.enqueue(other(c.chosen));
-        QCOMPARE(chooser().ValjDatabas(nullptr), c.result);
-        QStringList expected;
-        for (QString m : c.messages)
-            expected.append(m.replace("{other}", m_other->path())
-                                .replace("{work}", m_work->folder())
-                                .replace("{program}", m_program->folder()));
-        QCOMPARE(m_messages.texts(), expected);
+        QCOMPARE(chooser().ValjDatabas(nullptr), c.templateThere);
+        const QString work = m_work->folder(), program = m_program->folder();
+        const QStringList expected{
+            "Databasen '" + QString(text ? "0" : c.chosen) + "' finns inte i sökvägen " +
+                (text ? "0" : m_other->path()) +
+                "\r\n Programmet återgår till föregående använd databas\r\nDatabasen 'Prev.mdb' "
+                "i sökvägen " +
+                work,
+            "Databasen 'Prev.mdb' finns inte i sökvägen " + work +
+                "\r\n Programmet återgår till databasmallen\r\n'Valsit.mdb' i sökvägen " + program,
+            "Databasen 'Valsit.mdb' finns inte i sökvägen " + program +
+                "\r\nInstallationen är förstörd och måste göras om. Programmet avslutas. "};
+        QCOMPARE(m_messages.texts(), expected.mid(0, c.previousThere   ? 1
+                                                     : c.templateThere ? 2
+                                                                       : 3));
         for (const FakeMessageService::Shown& s : m_messages.shown)
             QCOMPARE(s.icon, MessageService::NoIcon);
-        if (c.toPrevious)
-            verifyWorking(m_work->folder(), "Prev.mdb");
+        if (c.previousThere)
+            verifyWorking(work, "Prev.mdb");
         else
-            verifyWorking(m_program->folder(), "Valsit.mdb");
+            verifyWorking(program, "Valsit.mdb");
         verifyNothingSaved();
     }
 
@@ -324,49 +297,40 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_other->path()).entryList(QDir::Files), QStringList{"Gammal.mdb"});
     }
 
+    // A new database is made from the template in the working folder and stays the
+    // working one at the next load; a refusal leaves the folder, the working database and
+    // the settings as they were.
     void createNew_data() { addRows(creates); }
     void createNew()
     {
         const CreateCase& c = row(creates);
-        QVERIFY(!m_work->addCopy("Valsit.mdb").isEmpty());
-        m_messages.inputs.enqueue(QString(c.answer));
-        QString heading;
-        QVERIFY(chooser().SkapaNyDB(&heading));
-        QCOMPARE(m_messages.inputBoxes.size(), 1);
-        QCOMPARE(m_messages.inputBoxes[0].prompt,
-                 QString("Ange namn på den nya databasen. T ex Uppsala"));
-        QCOMPARE(m_messages.inputBoxes[0].title, QString("Namn på ny databas"));
-        QCOMPARE(m_messages.inputBoxes[0].defaultText, QString("Test"));
-        QVERIFY(m_messages.shown.isEmpty());
+        if (!QByteArray(c.name).startsWith("no template"))
+            QVERIFY(!m_work->addCopy("Valsit.mdb").isEmpty());
+        const QStringList before = QDir(m_work->folder()).entryList(QDir::Files);
+        m_messages.inputs.enqueue(c.answer ? std::optional<QString>(c.answer) : std::nullopt);
+        QString heading = "unchanged";
+        QCOMPARE(chooser().SkapaNyDB(&heading), *c.created != 0);
+        QCOMPARE(m_messages.texts(),
+                 *c.message ? QStringList{QString(c.message).replace("{work}", m_work->folder())}
+                            : QStringList());
+        if (!*c.created) {
+            QCOMPARE(QDir(m_work->folder()).entryList(QDir::Files), before);
+            QVERIFY(!QFile::exists(m_work->folder() + "/../Uppsala.mdb"));
+            QCOMPARE(g().DBSokVag + '|' + heading, m_work->path() + "|unchanged");
+            QVERIFY(!SettingsSandbox::contains("ForHeader"));
+            verifyNothingSaved();
+            return;
+        }
+        QCOMPARE(m_messages.inputBoxes[0].prompt + '|' + m_messages.inputBoxes[0].title + '|' +
+                     m_messages.inputBoxes[0].defaultText,
+                 QString("Ange namn på den nya databasen. T ex Uppsala|Namn på ny databas|Test"));
         const QString name = QString(c.created) + ".mdb";
         QVERIFY(ElectionDatabase::isElectionDatabase(join(m_work->folder(), name)));
         verifyWorking(m_work->folder(), name);
         QCOMPARE(heading, "för " + QString(c.created));
         QCOMPARE(m_settings.value("ForHeader"), heading);
-        // The new database stays the working one at the next load.
-        QCOMPARE(m_settings.value("ValsitKat"), m_work->folder());
-        QCOMPARE(m_settings.value("ValsitNmn"), name);
-    }
-
-    void createNewRefused_data() { addRows(refused); }
-    void createNewRefused()
-    {
-        const RefusedCase& c = row(refused);
-        if (c.templateInFolder)
-            QVERIFY(!m_work->addCopy("Valsit.mdb").isEmpty());
-        const QStringList before = QDir(m_work->folder()).entryList(QDir::Files);
-        m_messages.inputs.enqueue(c.answer ? std::optional<QString>(c.answer) : std::nullopt);
-        QString heading = "unchanged";
-        QVERIFY(!chooser().SkapaNyDB(&heading));
-        QCOMPARE(m_messages.texts(),
-                 *c.message ? QStringList{QString(c.message).replace("{work}", m_work->folder())}
-                            : QStringList());
-        QCOMPARE(QDir(m_work->folder()).entryList(QDir::Files), before);
-        QVERIFY(!QFile::exists(m_work->folder() + "/../Uppsala.mdb"));
-        QCOMPARE(g().DBSokVag, m_work->path());
-        QCOMPARE(heading, QString("unchanged"));
-        QVERIFY(!SettingsSandbox::contains("ForHeader"));
-        verifyNothingSaved();
+        QCOMPARE(m_settings.value("ValsitKat") + '|' + m_settings.value("ValsitNmn"),
+                 m_work->folder() + '|' + name);
     }
 
     // A template installed read-only still gives a database the user can write to.
@@ -377,14 +341,63 @@ private Q_SLOTS:
         m_messages.inputs.enqueue("Kiruna");
         QVERIFY(chooser().SkapaNyDB(nullptr));
         QVERIFY(QFile::permissions(g().DBSokVag) & QFile::WriteOwner);
-        DataControl data;
-        data.setDatabaseName(g().DBSokVag);
-        data.setRecordSource("Partier");
-        data.Refresh();
-        data.Recordset().Edit();
-        data.Recordset().Fields("Roster").setValue(10);
-        data.Recordset().Update();
-        QCOMPARE(data.Recordset().Fields("Roster").Value().toInt(), 10);
+        ElectionDatabase db(g().DBSokVag);
+        QVERIFY(db.write("Partier", ElectionDatabase::Update, "UPDATE Partier SET Roster = 1", {})
+                    .rowsAffected > 0);
+    }
+
+    // Run from the build the program works beside itself, even without a template.
+    // Installed, it copies the read-only shipped template once into the user's folder and
+    // never again over the user's votes; a failure is told and leaves no half template.
+    void programFolder()
+    {
+        QTemporaryDir user, empty, prefix;
+        for (const QString& build : {m_program->folder(), empty.path()}) {
+            const ProgramFolder::Folders f = ProgramFolder::resolve(build, user.path() + "/V");
+            QCOMPARE(f.working, QDir::toNativeSeparators(build));
+            QVERIFY(f.problem.isEmpty() && !QFileInfo::exists(user.path() + "/V"));
+        }
+        QVERIFY(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("share/valsit"));
+        const QString bin = prefix.path() + "/bin", shipped = prefix.path() + "/share/valsit";
+        QVERIFY(QFile::copy(TemplateCopy::templatePath(), shipped + "/Valsit.mdb"));
+        QFile::setPermissions(shipped + "/Valsit.mdb", QFile::ReadOwner | QFile::ReadGroup);
+        const QByteArray before = fileHash(shipped + "/Valsit.mdb");
+        const QString userDir = user.path() + "/Dokument/Valsit";
+        const ProgramFolder::Folders f = ProgramFolder::resolve(bin, userDir);
+        QVERIFY2(f.problem.isEmpty(), qPrintable(f.problem));
+        QCOMPARE(f.working, QDir::toNativeSeparators(userDir));
+        QCOMPARE(QDir(f.shipped).canonicalPath(), QDir(shipped).canonicalPath());
+        const QString working = userDir + "/Valsit.mdb";
+        ElectionDatabase(working).write(
+            "Partier", ElectionDatabase::Insert,
+            "INSERT INTO Partier (PartiID, PartiNamn) VALUES ('ÅP', 'Å')", {});
+        const QByteArray votes = fileHash(working);
+        QCOMPARE(ProgramFolder::resolve(bin, userDir).working, f.working);
+        QCOMPARE(fileHash(working), votes);
+        QCOMPARE(fileHash(shipped + "/Valsit.mdb"), before);
+        QVERIFY(!QFileInfo::exists(working + ".tmp"));
+
+        QFile blocker(user.path() + "/Fil"); // a file where the folder should be
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const ProgramFolder::Folders g = ProgramFolder::resolve(bin, blocker.fileName());
+        QVERIFY(g.problem.startsWith("Mappen "));
+        QCOMPARE(g.working, QDir::toNativeSeparators(bin));
+        const QString other = user.path() + "/Annan";
+        QVERIFY(QDir().mkpath(other + "/Valsit.mdb.tmp")); // the copy cannot be written
+        QVERIFY(ProgramFolder::resolve(bin, other).problem.startsWith("Databasmallen kunde inte"));
+        QVERIFY(!QFileInfo::exists(other + "/Valsit.mdb"));
+    }
+
+    void nextId_data() { addRows(ids); }
+    void nextId()
+    {
+        const IdCase& c = row(ids);
+        FakeMessageService service;
+        QCOMPARE(HmtaNyttID(service, c.highest, c.length, c.kind), QString(c.next));
+        QCOMPARE(service.texts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        for (const FakeMessageService::Shown& s : service.shown)
+            QCOMPARE(s.icon, MessageService::NoIcon);
     }
 };
 

@@ -1,10 +1,16 @@
+// The helpers of the entry windows' fields and lists: the edit menu with its keys going
+// through the clipboard commands (and the refusal of every control that is no text box),
+// the keystroke filters, the select-all on focus, and the record list's column and row.
 #include "FakeMessageService.h"
 #include "Rows.h"
+#include "WindowDriver.h"
 #include "committee/ValsitBer.h"
 #include "editing/Key2TextBox.h"
+#include "editing/MarkeraOnFocus.h"
 #include "editing/QtClipboardAccess.h"
 #include "editing/QtTextBoxAccess.h"
 #include "editing/RedigeraMenu.h"
+#include "editing/StyraFlexGrid.h"
 #include "shell/ClipboardCommands.h"
 
 #include <QApplication>
@@ -19,11 +25,12 @@
 #include <QtTest>
 
 // An entry window with the edit menu wired to the clipboard commands, as the entry
-// windows wire it to the committee engine.
+// windows wire it to the committee engine, and a record list.
 class EditWindow : public QMainWindow
 {
 public:
-    explicit EditWindow(MessageService& messages) : commands(messages, &textBoxes, &clipboard)
+    explicit EditWindow(MessageService& messages, int rows = 2)
+        : commands(messages, &textBoxes, &clipboard), grid(new QTableWidget(rows, 4))
     {
         auto* central = new QWidget;
         auto* layout = new QVBoxLayout(central);
@@ -31,11 +38,13 @@ public:
             layout->addWidget(w);
         locked->setReadOnly(true);
         combo->setEditable(true);
+        grid->setHorizontalHeaderLabels({"PartiID", "Roster", "Partinamn", "Partinamn"});
         setCentralWidget(central);
         filters.hook(votes, &Key2TextBox::txt0_9);
         menu = RedigeraMenu::addTo(
             menuBar(), [this] { commands.copy(); }, [this] { commands.cut(); },
             [this] { commands.paste(); });
+        resize(400, 600);
     }
 
     QtTextBoxAccess textBoxes;
@@ -46,12 +55,14 @@ public:
     QLineEdit* box = new QLineEdit;
     QLineEdit* votes = new QLineEdit;
     QLineEdit* locked = new QLineEdit("låst");
-    QTableWidget* grid = new QTableWidget(2, 2);
+    QTableWidget* grid;
     QComboBox* combo = new QComboBox;
     QTextEdit* rich = new QTextEdit;
 };
 
 namespace {
+using WindowDriver::typeText;
+
 void press(QWidget* focus, char key)
 {
     focus->setFocus();
@@ -78,8 +89,6 @@ const KeyCase keyCases[] = {
     {"copy selection", 'C', "box", "1234", 1, 2, "old", "23", "1234"},
     {"copy nothing selected empties", 'C', "box", "1234", 2, 0, "old", "", "1234"},
     {"cut removes selection", 'X', "box", "1234", 1, 2, "old", "23", "14"},
-    {"cut nothing selected", 'X', "box", "1234", 4, 0, "old", "", "1234"},
-    {"paste replaces all", 'V', "box", "999", 0, 3, "12", "12", "12"},
     {"paste at caret", 'V', "box", "19", 1, 0, "2", "2", "129"},
     {"paste empty clipboard removes selection", 'V', "box", "12345", 1, 3, "", "", "15"},
     {"paste into filtered field", 'V', "votes", "7", 0, 1, "12 345 röster", "12 345 röster",
@@ -87,43 +96,106 @@ const KeyCase keyCases[] = {
     {"paste into locked field", 'V', "locked", "låst", 0, 4, "x", "x", "låst"},
     {"cut of locked field copies only", 'X', "locked", "låst", 0, 4, "x", "låst", "låst"},
 };
+
+// The filters the entry windows use.
+struct FilterCase
+{
+    const char* name;
+    Key2TextBox::Filter filter;
+    const char* allowed;
+};
+const FilterCase filters[] = {
+    {"txt0_9", &Key2TextBox::txt0_9, "0123456789"},
+    {"txtAlphaNum", &Key2TextBox::txtAlphaNum,
+     "0123456789abcdefghijklmnopqrstuvwxyzåäöABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖ"},
+};
+
+// Typed or pasted text, with the text and selection before and the result.
+struct EditCase
+{
+    const char* name;
+    bool alpha; // txtAlphaNum, else txt0_9
+    bool paste;
+    const char* before;
+    int selStart, selLength;
+    const char* input;
+    const char* after;
+    int cursor;
+};
+const EditCase edits[] = {
+    {"votes typed", false, false, "", 0, 0, "12a3 4-", "1234", 4},
+    {"code typed with Swedish letters", true, false, "", 0, 0, "Åä-Ö 1", "ÅäÖ1", 4},
+    {"letters dropped from paste", false, true, "", 0, 0, "1 2a3\n", "123", 3},
+    {"paste replaces selection", false, true, "999", 0, 3, "4x5", "45", 2},
+    {"paste inside the text", false, true, "19", 1, 0, "-2-", "129", 2},
+    {"nothing allowed removes selection", false, true, "123", 1, 1, "abc", "13", 1},
+    {"beyond the code page", true, true, "", 0, 0, "Ö-åΩ7", "Öå7", 3},
+};
+
+struct ColumnCase
+{
+    const char* name;
+    const char* heading;
+    int column;
+};
+const ColumnCase columns[] = {
+    {"first", "PartiID", 0},
+    {"twice gives the leftmost", "Partinamn", 2},
+    {"case matters", "partiid", 99},
+};
+
+struct RowCase
+{
+    const char* name;
+    int rows;
+    int startTop; // the row scrolled to the top first (0: none)
+    int row;
+    int selectedRow; // 0: nothing selected
+    int expectedTop;
+};
+const RowCase rowCases[] = {
+    {"below the visible rows comes to the top", 60, 0, 40, 40, 40},
+    {"visible row keeps the scroll position", 60, 20, 21, 21, 20},
+    {"above the visible rows comes to the top", 60, 30, 5, 5, 5},
+    {"empty list", 0, 0, 1, 0, 0},
+    {"row past the end", 5, 0, 6, 0, 1},
+};
 } // namespace
 
-// The edit menu of the entry windows: its items, the keys going through it to the
-// clipboard commands, and the refusal of every control that is no text box.
 class tst_EditMenu : public QObject
 {
     Q_OBJECT
     FakeMessageService m_messages;
     std::unique_ptr<EditWindow> m_window;
 
-private Q_SLOTS:
-    void init()
+    void openWindow(int rows = 2)
     {
-        m_messages.reset();
-        m_window = std::make_unique<EditWindow>(m_messages);
+        m_window = std::make_unique<EditWindow>(m_messages, rows);
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
 
+private Q_SLOTS:
+    void init() { m_messages.reset(); }
+    void cleanup() { m_window.reset(); }
+
+    // The captions; the keys are shown to go through the items below.
     void menuItems()
     {
-        RedigeraMenu* menu = m_window->menuBar()->findChild<RedigeraMenu*>("mnuEdit");
-        QVERIFY(menu);
-        QCOMPARE(menu->title(), QStringLiteral("Redigera"));
-        QStringList items;
-        for (const QAction* a : menu->actions())
-            items << a->objectName() + ' ' + a->text() + ' ' +
-                         a->shortcut().toString(QKeySequence::PortableText);
-        QCOMPARE(items, (QStringList{"mnuCopy Kopiera Ctrl+C", "mnuCut Klipp ut Ctrl+X",
-                                     "mnuPaste Klistra in Ctrl+V"}));
+        openWindow();
+        QStringList items{m_window->menu->objectName() + ' ' + m_window->menu->title()};
+        for (const QAction* a : m_window->menu->actions())
+            items << a->objectName() + ' ' + a->text();
+        QCOMPARE(items, (QStringList{"mnuEdit Redigera", "mnuCopy Kopiera", "mnuCut Klipp ut",
+                                     "mnuPaste Klistra in"}));
     }
 
     void keys_data() { addRows(keyCases); }
     void keys()
     {
         const KeyCase& c = row(keyCases);
+        openWindow();
         QLineEdit* field = QByteArray(c.field) == "votes"    ? m_window->votes
                            : QByteArray(c.field) == "locked" ? m_window->locked
                                                              : m_window->box;
@@ -155,11 +227,12 @@ private Q_SLOTS:
     {
         QFETCH(int, control);
         QFETCH(char, key);
-        const QWidget* targets[] = {m_window->grid, m_window->combo, m_window->rich};
+        openWindow();
+        QWidget* targets[] = {m_window->grid, m_window->combo, m_window->rich};
         m_window->combo->setEditText("Kommun");
         m_window->rich->setPlainText("Rapport");
         QGuiApplication::clipboard()->setText("före");
-        const_cast<QWidget*>(targets[control])->setFocus();
+        targets[control]->setFocus();
         press(QApplication::focusWidget(), key);
         QCOMPARE(m_messages.texts(),
                  QStringList{key == 'V' ? "Du kan bara klistra in i Text-boxar"
@@ -203,6 +276,155 @@ private Q_SLOTS:
         engine.reset(); // between two engines there may be none: the keys do nothing
         press(box, 'V');
         QCOMPARE(box->text(), QStringLiteral("raternaModeMode"));
+    }
+
+    // ---- key filters ----
+
+    // Every code a key press can carry, control keys and the upper half of the code page
+    // included: exactly the characters of the set pass, each with its own code.
+    void filterTakesExactlyItsSet_data() { addRows(filters); }
+    void filterTakesExactlyItsSet()
+    {
+        const FilterCase& c = row(filters);
+        const Key2TextBox k;
+        QString passed;
+        for (int code = -5; code <= 400; ++code) {
+            const qint16 result = (k.*c.filter)(qint16(code));
+            if (result == 0)
+                continue;
+            QCOMPARE(result, qint16(code));
+            passed.append(QChar(ushort(code)));
+        }
+        QString expected = c.allowed;
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(passed, expected);
+    }
+
+    // The box's own paste (context menu, Shift+Insert), the program's insert and typing
+    // all take the filtered text only.
+    void typingAndPasting_data() { addRows(edits); }
+    void typingAndPasting()
+    {
+        const EditCase& c = row(edits);
+        Key2TextBox k;
+        for (int way = 0; way < 2; ++way) {
+            QLineEdit box;
+            k.hook(&box, c.alpha ? &Key2TextBox::txtAlphaNum : &Key2TextBox::txt0_9);
+            box.setText(c.before);
+            box.setSelection(c.selStart, c.selLength);
+            if (c.selLength == 0)
+                box.setCursorPosition(c.selStart);
+            if (!c.paste)
+                typeText(&box, c.input);
+            else if (way == 0) {
+                QGuiApplication::clipboard()->setText(c.input);
+                box.paste();
+            } else
+                box.insert(c.input);
+            QCOMPARE(box.text(), QString(c.after));
+            QCOMPARE(box.cursorPosition(), c.cursor);
+        }
+    }
+
+    // Backspace and Enter never reach the field; moving keys, Delete and Tab still work;
+    // a value from the database that the filter would not take is shown as it is and can
+    // be corrected.
+    void editingKeys()
+    {
+        openWindow();
+        QLineEdit* box = m_window->votes;
+        QSignalSpy enter(box, &QLineEdit::returnPressed);
+        box->setText("12 000");
+        box->setFocus();
+        box->setCursorPosition(2);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, "x5");
+        QCOMPARE(box->text(), QStringLiteral("125000"));
+        QTest::keyClick(box, Qt::Key_Left);
+        for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(box, key);
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QCOMPARE(box->text(), QStringLiteral("25000"));
+        QCOMPARE(enter.count(), 0);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(m_window->focusWidget(), m_window->locked);
+    }
+
+    // The user's first click in a field (or the first after the program gave it the
+    // focus, as "Ändra" does) types over the whole value.
+    void markeraOnFocusSurvivesTheClick()
+    {
+        openWindow();
+        QLineEdit* votes = m_window->votes;
+        votes->setText("4711");
+        m_window->filters.setFormName(m_window.get());
+        MarkeraOnFocus::attach(votes, m_window->filters);
+        const QPoint inside(3, votes->height() / 2);
+        for (const char* typed : {"12", "6066"}) {
+            m_window->box->setFocus();
+            if (QByteArray(typed) == "6066") {
+                votes->setFocus();
+                QTRY_VERIFY(votes->hasSelectedText());
+            }
+            QTest::mouseClick(votes, Qt::LeftButton, Qt::NoModifier, inside);
+            QTRY_COMPARE(votes->selectedText(), votes->text());
+            QTest::keyClicks(votes, typed);
+            QCOMPARE(votes->text(), QString(typed));
+        }
+    }
+
+    // ---- the record list ----
+
+    void vilkenKol_data() { addRows(columns); }
+    void vilkenKol()
+    {
+        const ColumnCase& c = row(columns);
+        openWindow();
+        m_window->grid->setFocus();
+        StyraFlexGrid helper(m_messages);
+        helper.setFormName(m_window.get());
+        QCOMPARE(helper.VilkenKol(c.heading), c.column);
+        if (c.column != 99) {
+            QVERIFY(m_messages.shown.isEmpty());
+        } else {
+            QCOMPARE(m_messages.texts(),
+                     QStringList{"Kolumnen '" + QString(c.heading) + "' saknas."});
+            QCOMPARE(m_messages.shown[0].icon, MessageService::Exclamation);
+            QCOMPARE(m_messages.shown[0].title, QStringLiteral("Valsit Version " VALSIT_VERSION));
+        }
+    }
+
+    // The row the navigator shows is selected whole, highlighted also when the focus has
+    // gone back to an entry field, and scrolled into view; nothing without an active list.
+    void markeraRad_data() { addRows(rowCases); }
+    void markeraRad()
+    {
+        const RowCase& c = row(rowCases);
+        openWindow(c.rows);
+        QTableWidget* grid = m_window->grid;
+        if (c.startTop > 0)
+            grid->scrollTo(grid->model()->index(c.startTop - 1, 0),
+                           QAbstractItemView::PositionAtTop);
+        StyraFlexGrid helper(m_messages);
+        m_window->box->setFocus();
+        helper.setFormName(m_window.get());
+        helper.MarkeraRad(c.row); // the text box is the active control
+        QVERIFY(grid->selectionModel()->selectedRows().isEmpty());
+        grid->setFocus();
+        helper.MarkeraRad(c.row);
+        const QModelIndexList selected = grid->selectionModel()->selectedRows();
+        QCOMPARE(selected.size(), c.selectedRow ? 1 : 0);
+        if (c.selectedRow) {
+            QCOMPARE(selected[0].row(), c.selectedRow - 1);
+            QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 4);
+            QCOMPARE(grid->currentIndex(), grid->model()->index(c.row - 1, 0));
+            const QPalette p = grid->palette();
+            QCOMPARE(p.color(QPalette::Inactive, QPalette::Highlight),
+                     p.color(QPalette::Active, QPalette::Highlight));
+        }
+        QCOMPARE(StyraFlexGrid::topRow(*grid), c.expectedTop);
+        QVERIFY(m_messages.shown.isEmpty());
     }
 };
 

@@ -157,8 +157,7 @@ void frmE_PrelRes::onActivate()
     m_frame1->antDec(rost.BerTalAntDec() != 0 ? 1 : 0)->setChecked(true);
     m_frame1->option1(rost.SkrivUtSW() ? 1 : 0)->setChecked(true);
 
-    // With constituencies today's rules have a threshold of 3 %; stored rules that were
-    // today's are read as such.
+    // With constituencies today's rules have a threshold of 3 %, without them 2 %.
     m_valkretsar = false;
     try {
         m_valkretsar = ValkretsStore(AppGlobals::instance().DBSokVag).hasConstituencies();
@@ -166,10 +165,7 @@ void frmE_PrelRes::onActivate()
         dbError(QStringLiteral("Valkretsarna kunde inte läsas. ") + e.Description());
     }
     m_frame1->setValkretsar(m_valkretsar);
-    CouncilRules rules = CouncilRules::load(SettingsStore());
-    if (m_valkretsar && rules.named() == CouncilRules::Today)
-        rules = CouncilRules::of(CouncilRules::Today, true);
-    m_frame1->setRules(rules);
+    m_frame1->setRules(CouncilRules::load(SettingsStore(), m_valkretsar));
     setWindowTitle(m_valkretsar ? QStringLiteral("Valsit - Preliminär Fullmäktige (med valkretsar)")
                                 : QStringLiteral("Valsit - Preliminär Fullmäktige"));
 
@@ -285,7 +281,7 @@ void frmE_PrelRes::cmdNext_Click()
     CouncilRules rules;
     rules.forstaDivisor = m_frame1->cboForstaDivisor()->currentIndex() == 1 ? 1.2 : 1.4;
     rules.sparr = sparr;
-    rules.save(settings);
+    rules.save(settings, m_valkretsar);
     rules.applyTo(rost);
 
     if (!m_frame1->data().isOpen())

@@ -1,0 +1,636 @@
+// The shell: the main window driven as a user would (menus, the heading, the database
+// commands, "&Fortsätt" for each calculation, exit), the product information window and
+// its RTF reader, the settings store, the Swedish order of names, and the message service
+// on real Qt dialogs answered while they are open. Dialogs of the windows are answered by
+// the fake message service; the database is a copy of the template; the settings are
+// isolated.
+#include "FakeMessageService.h"
+#include "FixedClock.h"
+#include "Rows.h"
+#include "SettingsSandbox.h"
+#include "TemplateCopy.h"
+#include "WindowDriver.h"
+
+#include "committee/ValsitBer.h"
+#include "council/RostBer.h"
+#include "shell/AppGlobals.h"
+#include "shell/RtfReader.h"
+#include "shell/SettingsStore.h"
+#include "shell/SwedishOrder.h"
+#include "shell/ui/AppServices.h"
+#include "shell/ui/QtMessageService.h"
+#include "shell/ui/SwedishTranslations.h"
+#include "shell/ui/WindowRegistry.h"
+#include "shell/ui/frmAB_ProdInfo.h"
+#include "shell/ui/frmA_Start.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <functional>
+
+using namespace WindowDriver;
+
+namespace {
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Real dialogs give the main window back its activation when they close; this fake does
+// the same while its dialog is "open".
+class ActivatingFakeMessageService : public FakeMessageService
+{
+public:
+    QPointer<QWidget> window;
+
+    QString fileOpen(const QString& title, const QString& directory,
+                     const QStringList& filters) override
+    {
+        reactivate();
+        return FakeMessageService::fileOpen(title, directory, filters);
+    }
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                     bool* accepted) override
+    {
+        reactivate();
+        return FakeMessageService::inputBox(prompt, title, defaultText, accepted);
+    }
+
+private:
+    void reactivate()
+    {
+        if (window) {
+            QEvent activate(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(window, &activate);
+        }
+    }
+};
+
+// A window with a change pending, which refuses to close.
+class StubbornWindow : public QWidget
+{
+protected:
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+QWidget* standIn(const QString& name)
+{
+    auto* w = name == "stubborn" ? new StubbornWindow : new QWidget;
+    w->setObjectName(name);
+    w->resize(200, 100);
+    return w;
+}
+
+// "&Fortsätt" saves the calculation, gives both engines their counts and hands over; at
+// the first start the template beside the program is the working database.
+struct ProceedCase
+{
+    const char* name;
+    const char* stored;   // ChkNmnd as stored
+    const char* menuItem; // triggered before proceeding, or empty
+    const char *window, *saved;
+};
+const ProceedCase proceeds[] = {
+    {"committee at the first start", "", "", "frmB_Valresultat", "0"},
+    {"council", "1", "", "frmE_PrelRes", "1"},
+    {"council chosen in the menu", "0", "mnuPrelFullm", "frmE_PrelRes", "1"},
+    {"committee chosen in the menu", "1", "mnuNmndmnd", "frmB_Valresultat", "0"},
+};
+
+struct HeadingCase
+{
+    const char *name, *stored;
+    const char* answer; // nullptr: cancelled
+    const char *proposed, *caption;
+};
+const HeadingCase headings[] = {
+    {"place name proposed alone", "för Uppsala", "Kiruna", "Uppsala", "för Kiruna"},
+    {"one character", "för Uppsala", "K", "Uppsala", "för Rubrik"},
+    {"cancel", "för Uppsala", nullptr, "Uppsala", "för Uppsala"},
+    {"& shown as typed", "för Bygg & Miljö", "Bygg & Miljö 2", "Bygg & Miljö",
+     "för Bygg & Miljö 2"},
+    {"caption without för", "Valet 2026", "Mora", "Valet 2026", "för Mora"},
+    {"only what follows the first för", "för Bor för Tor", "Ö", "Bor för Tor", "för Rubrik"},
+};
+
+// Runs `answer` on the modal dialog as soon as it is open.
+void whenOpen(std::function<void(QWidget*)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            answer(dialog);
+        else
+            whenOpen(answer); // not shown yet: try again on the next round
+    });
+}
+
+struct CountCase
+{
+    const char *name, *stored;
+    int fullm;
+};
+const CountCase countsCases[] = {
+    {"number", "29", 29},         {"blanks around", "  61 ", 61},
+    {"letters", "fyrtioett", 41}, {"empty", "", 41},
+    {"decimal", "41,5", 41},      {"too large for 32 bits", "99999999999", 41},
+};
+
+struct OrderCase
+{
+    const char *name, *first, *second;
+};
+const OrderCase orders[] = {
+    {"Å after Z", "Zeta", "Åby"},
+    {"Ä after Å, whatever follows", "Åsa", "Äby"},
+    {"Ö after Ä", "Ärla", "Öby"},
+    {"case does not count first", "ängby", "Ärla"},
+    {"é as e", "Ekeby", "Émåla"},
+    {"ü as y", "Ühla", "Yxby"},
+    {"æ as ä", "Åby", "Æby"},
+    {"ø as ö", "Äby", "Øby"},
+    {"shorter first", "Ab", "abc"},
+    {"then plain before accented", "Ema", "Éma"},
+    {"then lower case before upper", "åby", "Åby"},
+};
+
+struct BoxCase
+{
+    const char* name;
+    MessageService::Buttons buttons;
+    MessageService::DefaultButton defaultButton;
+    Qt::Key key;
+    MessageService::Answer answer;
+    const char* shownButtons; // sorted
+};
+using M = MessageService;
+const BoxCase boxes[] = {
+    {"OK by Enter", M::Ok, M::FirstButton, Qt::Key_Return, M::AnswerOk, "OK"},
+    {"Yes/No, No is default", M::YesNo, M::SecondButton, Qt::Key_Return, M::AnswerNo, "&Ja &Nej"},
+    {"Yes/No, Yes is default", M::YesNo, M::FirstButton, Qt::Key_Return, M::AnswerYes, "&Ja &Nej"},
+    {"Escape: the last button", M::OkCancel, M::FirstButton, Qt::Key_Escape, M::AnswerCancel,
+     "Avbryt OK"},
+};
+
+struct RtfCase
+{
+    const char* name;
+    QByteArray rtf;
+    QString text;
+};
+const RtfCase rtfCases[] = {
+    {"paragraphs, Windows-1252", "{\\rtf1\\ansi Hej\\par V\\'e4rlden \\'96 \\'c5\\'f6}",
+     "Hej\nVärlden – Åö"},
+    {"unicode with its fallback", "{\\rtf1 \\u229?r \\u-3913?}", QString("år ") + QChar(0xF0B7)},
+    {"uc2 skips two", "{\\rtf1\\uc2 \\u246\\'3f\\'3fl}", "öl"},
+    {"destinations skipped",
+     "{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue0;}{\\*\\generator "
+     "Writer;}{\\info{\\title T}}{\\*\\unknown x}Text}",
+     "Text"},
+    // toPlainText shows the no-break space as a blank
+    {"escaped characters", "{\\rtf1 a\\\\b\\{c\\}\\~d}", "a\\b{c} d"},
+    {"tab, line, source breaks", "{\\rtf1 a\\tab b\r\n\\line c}", "a\tb\nc"},
+    {"not RTF", "Hej", "oförändrad"},
+};
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<SettingsSandbox> m_sandbox;
+    ActivatingFakeMessageService m_messages;
+    FixedClock m_clock;
+    AppServices m_services{m_messages, m_clock};
+    std::unique_ptr<TemplateCopy> m_program;
+    std::unique_ptr<QTemporaryDir> m_other;
+
+    AppGlobals& g() { return AppGlobals::instance(); }
+    WindowRegistry& registry() { return WindowRegistry::instance(); }
+
+    // Loads the main window as the program does and waits for its activation.
+    frmA_Start* load()
+    {
+        auto* w = qobject_cast<frmA_Start*>(registry().show("frmA_Start"));
+        return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
+    }
+    bool checked(QWidget* w, const char* name) { return w->findChild<QAction*>(name)->isChecked(); }
+    void clickNext(frmA_Start* w)
+    {
+        click(w, "cmdNext");
+        flushDeletes();
+    }
+    void registerShellWindowsForTest()
+    {
+        registry().registerWindow("frmA_Start", [this] { return new frmA_Start(m_services); });
+        registry().registerWindow("frmB_Valresultat", [] { return standIn("frmB_Valresultat"); });
+        registry().registerWindow("frmE_PrelRes", [] { return standIn("frmE_PrelRes"); });
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_sandbox = std::make_unique<SettingsSandbox>();
+        registerShellWindowsForTest();
+    }
+
+    void init()
+    {
+        SettingsSandbox::clear();
+        m_messages.reset();
+        m_messages.window = nullptr;
+        m_program = std::make_unique<TemplateCopy>();
+        m_other = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_program->isValid());
+        g().programKat = m_program->folder();
+        g().FormLage = 0;
+        g().SkarmOK = true;
+        m_services.screenHeight = [] { return 768; };
+        registry().shown.clear();
+        registry().unregisterWindow("frmAB_ProdInfo");
+    }
+
+    void cleanup()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->inherits("QMenu")) {
+                WindowRegistry::unload(w);
+                w->deleteLater();
+            }
+        }
+        flushDeletes();
+    }
+
+    void proceed_data() { addRows(proceeds); }
+    void proceed()
+    {
+        const ProceedCase& c = row(proceeds);
+        if (*c.stored)
+            SettingsSandbox::setRaw("ChkNmnd", c.stored);
+        SettingsSandbox::setRaw("MndFullm", " 29 ");
+        SettingsSandbox::setRaw("MndNmnd", "9");
+        frmA_Start* w = load();
+        QVERIFY(w);
+        const RostBer* council = m_services.council.get();
+        QCOMPARE(menuTitle(w, "mnuRecentFile") + '|' + g().BestDatum,
+                 m_program->path() + "|2026-09-13");
+        if (*c.menuItem)
+            trigger(w, c.menuItem);
+        QVERIFY(checked(w, "mnuNmndmnd") != checked(w, "mnuPrelFullm"));
+        QCOMPARE(menuTitle(w, "mnuOption"), QByteArray(c.saved) == "0"
+                                                ? QString("Beräkning av nämnd-valsit")
+                                                : QString("Beräkning av preliminär fullmäktige"));
+        QPointer<frmA_Start> main(w);
+        clickNext(w);
+        QVERIFY(main.isNull()); // unloaded
+        QCOMPARE(registry().shown, (QStringList{"frmA_Start", c.window}));
+        QCOMPARE(SettingsStore().value("ChkNmnd"), QString(c.saved));
+        QCOMPARE(m_services.council->AntValsit() * 100 + m_services.committee->AntValsit(), 2909);
+        QVERIFY(m_messages.shown.isEmpty());
+        QVERIFY(load());
+        QVERIFY(m_services.council.get() != council); // new engines at every load
+    }
+
+    void heading_data() { addRows(headings); }
+    void heading()
+    {
+        const HeadingCase& c = row(headings);
+        SettingsSandbox::setRaw("ForHeader", c.stored);
+        frmA_Start* w = load();
+        QVERIFY(w);
+        m_messages.inputs.enqueue(c.answer ? std::optional<QString>(c.answer) : std::nullopt);
+        trigger(w, "mnuForHeader");
+        QCOMPARE(m_messages.inputBoxes.size(), 1);
+        QCOMPARE(
+            m_messages.inputBoxes[0].prompt + '|' + m_messages.inputBoxes[0].title,
+            "Ange rubrik på utskriften för beräkningen. T ex Zuveride-Dod|Valsitberäkning för");
+        QCOMPARE(m_messages.inputBoxes[0].defaultText, QString(c.proposed));
+        // The menu bar shows what iconText() gives: the caption without shortcut marks.
+        QCOMPARE(w->findChild<QAction*>("mnuForHeader")->iconText(), QString(c.caption));
+        QCOMPARE(SettingsStore().value("ForHeader"), QString(c.caption));
+    }
+
+    // Below 480 pixels the user is told, and the window cannot be kept maximised.
+    void screenCheck()
+    {
+        for (int height : {480, 479}) {
+            m_services.screenHeight = [height] { return height; };
+            m_messages.reset();
+            frmA_Start* w = load();
+            QVERIFY(w);
+            const bool ok = height == 480;
+            QCOMPARE(g().SkarmOK, ok);
+            QCOMPARE(m_messages.texts(),
+                     ok ? QStringList()
+                        : QStringList{"Skärmen har sämre upplösning än systemets baskrav på "
+                                      "800x600. Detta kan betyda att systemet åker ut pga att "
+                                      "data inte får plats. Ställ in skärmens upplösning mha "
+                                      "'Kontrollpanelen'"});
+            w->setWindowState(Qt::WindowMaximized);
+            QTRY_COMPARE(w->isMaximized(), ok);
+            QCOMPARE(g().FormLage, qint16(ok ? 2 : 0));
+            cleanup();
+        }
+    }
+
+    // A working database gone at the activation: the user is told and chooses another;
+    // with the template gone too, the program ends.
+    void missingDatabaseAtActivation()
+    {
+        const QString missing =
+            "Databasen 'Borta.mdb' finns inte i sökvägen " + m_program->folder() + " Hämta databas";
+        for (bool templateThere : {true, false}) {
+            SettingsSandbox::setRaw("ValsitNmn", "Borta.mdb");
+            m_messages.reset();
+            if (templateThere) {
+                m_messages.files.enqueue(m_program->addCopy("Uppsala.mdb"));
+                frmA_Start* w = load();
+                QVERIFY(w);
+                QCOMPARE(m_messages.texts(), QStringList{missing});
+                QCOMPARE(menuTitle(w, "mnuForHeader"), QString("för Uppsala"));
+                QCOMPARE(SettingsStore().value("ValsitNmn"), QString("Uppsala.mdb"));
+                cleanup();
+                continue;
+            }
+            QVERIFY(QFile::remove(m_program->path()));
+            QPointer<QWidget> main = registry().show("frmA_Start");
+            QTRY_COMPARE(m_messages.shown.size(), 4);
+            QCOMPARE(m_messages.texts().first(), missing);
+            QVERIFY(m_messages.texts().last().contains("\r\nInstallationen är förstörd"));
+            flushDeletes();
+            QVERIFY(main.isNull() || !main->isVisible());
+        }
+    }
+
+    // Fetching and creating: the menus show the working database and its heading; the
+    // dialogs do not start the activation again; a new database and the organisation's
+    // name (trimmed; a cancel keeps it) stay at the next load.
+    void databaseCommands()
+    {
+        frmA_Start* w = load();
+        QVERIFY(w);
+        m_messages.window = w;
+        const QString mora = AppGlobals::joinPath(m_other->path(), "Mora.mdb");
+        QVERIFY(QFile::copy(TemplateCopy::templatePath(), mora));
+        QVERIFY(QFile::copy(TemplateCopy::templatePath(), m_other->filePath("Valsit.mdb")));
+        m_messages.files.enqueue(mora);
+        trigger(w, "mnuHmtaNyLnk");
+        QCOMPARE(menuTitle(w, "mnuRecentFile"), mora);
+        QCOMPARE(menuTitle(w, "mnuForHeader"), QString("för Mora"));
+        m_messages.inputs.enqueue("Kiruna");
+        trigger(w, "mnuSkapaNyDB");
+        QCOMPARE(m_messages.fileDialogs.size(), 1);
+        const QString created = AppGlobals::joinPath(m_other->path(), "Kiruna.mdb");
+        QCOMPARE(menuTitle(w, "mnuRecentFile"), created);
+        QCOMPARE(menuTitle(w, "mnuForHeader"), QString("för Kiruna"));
+        QVERIFY(m_messages.shown.isEmpty());
+        m_messages.inputs.enqueue("  Mora kommun ");
+        trigger(w, "mnuOrgNamn");
+        QCOMPARE(m_messages.inputBoxes.last().defaultText, QString("Kommunen"));
+        m_messages.inputs.enqueue(""); // cancelled: the name stays
+        trigger(w, "mnuOrgNamn");
+        g().OrgNamn.clear();
+
+        clickNext(w);
+        frmA_Start* again = load();
+        QVERIFY(again);
+        QCOMPARE(menuTitle(again, "mnuRecentFile") + '|' + g().DBSokVag, created + '|' + created);
+        QCOMPARE(menuTitle(again, "mnuForHeader"), QString("för Kiruna"));
+        QCOMPARE(g().OrgNamn, QString("Mora kommun"));
+    }
+
+    // A window that is not there is a program error; the information window opens beside
+    // the main window and stays when the user proceeds.
+    void missingWindowsAndInformation()
+    {
+        frmA_Start* w = load();
+        QVERIFY(w);
+        trigger(w, "mnuInfo");
+        QCOMPARE(m_messages.texts(), QStringList{"Programfel: fönstret 'frmAB_ProdInfo' saknas."});
+        registry().registerWindow("frmAB_ProdInfo", [] { return standIn("frmAB_ProdInfo"); });
+        trigger(w, "mnuInfo");
+        QCOMPARE(registry().shown.last(), QString("frmAB_ProdInfo"));
+        QPointer<QWidget> info;
+        for (QWidget* t : QApplication::topLevelWidgets())
+            info = t->objectName() == "frmAB_ProdInfo" ? t : info.data();
+        registry().unregisterWindow("frmB_Valresultat");
+        m_messages.reset();
+        clickNext(w);
+        registerShellWindowsForTest();
+        QVERIFY(w->isVisible());
+        QCOMPARE(m_messages.texts(),
+                 QStringList{"Programfel: fönstret 'frmB_Valresultat' saknas."});
+        clickNext(w);
+        QVERIFY(!info.isNull() && info->isVisible());
+    }
+
+    // "Avsluta" and the frame's close both close every window, but stop at a window with
+    // a change pending, which refuses to close: the program runs on.
+    void exitClosesEveryWindow()
+    {
+        registry().registerWindow("frmAB_ProdInfo", [] { return standIn("frmAB_ProdInfo"); });
+        for (int way = 0; way < 3; ++way) {
+            QPointer<frmA_Start> main(load());
+            QVERIFY(main);
+            if (way == 2)
+                registry().registerWindow("frmAB_ProdInfo", [] { return standIn("stubborn"); });
+            QPointer<QWidget> other = registry().show("frmAB_ProdInfo");
+            way == 1 ? (void)main->close() : trigger(main, "mnuExit");
+            flushDeletes();
+            QCOMPARE(!other.isNull() && other->isVisible(), way == 2);
+            if (way < 2)
+                QVERIFY(main.isNull() || !main->isVisible());
+            if (other)
+                other->hide();
+            cleanup();
+        }
+    }
+
+    // Kept under Tovrelia/Valsit in the user's home; reading a default writes nothing;
+    // values are trimmed both ways.
+    void settingsStore()
+    {
+        QCOMPARE(SettingsStore().value("ForHeader"), QString("för RUBRIK"));
+        QVERIFY(!SettingsSandbox::contains("ForHeader"));
+        SettingsStore().setValue("ChkNmnd", "1");
+        const QString file = SettingsSandbox::settingsFile();
+        QVERIFY2(file.startsWith(QDir::homePath()) && file.endsWith("Tovrelia/Valsit.conf"),
+                 qPrintable(file));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll().contains("[Valsit]\nChkNmnd=1"));
+        SettingsSandbox::setRaw("ForHeader", "  för Kiruna \t");
+        QCOMPARE(SettingsStore().value("ForHeader"), QString("för Kiruna"));
+        SettingsSandbox::setRaw("ForHeader", "   ");
+        QCOMPARE(SettingsStore().value("ForHeader"), QString("för RUBRIK"));
+        SettingsStore().setValue("ValsitNmn", " Kiruna.mdb  ");
+        QSettings raw(QSettings::NativeFormat, QSettings::UserScope, "Tovrelia", "Valsit");
+        QCOMPARE(raw.value("Valsit/ValsitNmn").toString(), QString("Kiruna.mdb"));
+    }
+
+    // The seat counts fall back to their defaults (41 and 11) on anything but a number.
+    void counts_data() { addRows(countsCases); }
+    void counts()
+    {
+        const CountCase& c = row(countsCases);
+        SettingsSandbox::setRaw("MndFullm", c.stored);
+        SettingsSandbox::setRaw("MndNmnd", c.stored);
+        QCOMPARE(SettingsStore().number("MndFullm"), c.fullm);
+        QCOMPARE(SettingsStore().number("MndNmnd"), c.fullm == 41 ? 11 : c.fullm);
+    }
+
+    void swedishOrder_data() { addRows(orders); }
+    void swedishOrder()
+    {
+        const OrderCase& c = row(orders);
+        QVERIFY(SwedishOrder::compare(c.first, c.second) < 0);
+        QVERIFY(SwedishOrder::compare(c.second, c.first) > 0);
+        QCOMPARE(SwedishOrder::compare(c.first, c.first), 0);
+    }
+
+    void messageBox_data() { addRows(boxes); }
+    void messageBox()
+    {
+        const BoxCase& c = row(boxes);
+        QStringList seen;
+        whenOpen([&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            QVERIFY(box);
+            seen << box->text() << box->windowTitle() << QString::number(box->icon());
+            QStringList buttons;
+            for (QAbstractButton* b : box->findChild<QDialogButtonBox*>()->buttons())
+                buttons.append(b->text());
+            buttons.sort();
+            seen << buttons.join(' ');
+            QTest::keyClick(box, c.key);
+        });
+        QtMessageService service;
+        QCOMPARE(service.msgBox("Vill du fullfölja borttaget av raden?\r\nRad 2", c.buttons,
+                                MessageService::Question, "Valsit", c.defaultButton),
+                 c.answer);
+        QCOMPARE(seen, (QStringList{"Vill du fullfölja borttaget av raden?\nRad 2", "Valsit",
+                                    QString::number(QMessageBox::Question), c.shownButtons}));
+    }
+
+    // The input box gives the proposed text when left as it is, nothing when cancelled;
+    // the file dialogs give back the chosen path, or nothing when cancelled, and the save
+    // dialog speaks Swedish and proposes the given file.
+    void inputAndFileDialogs()
+    {
+        QtMessageService service;
+        for (const char* typed : {"Kiruna", "", "cancel"}) {
+            const bool cancel = QByteArray(typed) == "cancel";
+            QString label;
+            whenOpen([&](QWidget* dialog) {
+                auto* box = qobject_cast<QInputDialog*>(dialog);
+                QVERIFY(box);
+                label = box->labelText() + '|' + box->windowTitle();
+                if (*typed)
+                    box->setTextValue(typed);
+                cancel ? box->reject() : box->accept();
+            });
+            bool accepted = cancel;
+            const QString got =
+                service.inputBox("Ange rubrik", "Valsitberäkning för", "Uppsala", &accepted);
+            QCOMPARE(label, QString("Ange rubrik|Valsitberäkning för"));
+            QCOMPARE(accepted, !cancel);
+            QCOMPARE(got, accepted ? QString(*typed ? typed : "Uppsala") : QString());
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Mora.mdb");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        const QString pdf = dir.filePath("Valsit.pdf");
+        for (bool accept : {true, false}) {
+            QStringList seen;
+            whenOpen([&](QWidget* dialog) {
+                auto* box = qobject_cast<QFileDialog*>(dialog);
+                QVERIFY(box);
+                seen << box->nameFilters().value(0);
+                box->selectFile(path);
+                accept ? static_cast<QDialog*>(box)->accept() : box->reject();
+            });
+            QCOMPARE(service.fileOpen("Hämta databas", path, {"Valsit Database (*.mdb)"}),
+                     accept ? path : QString());
+            whenOpen([&](QWidget* dialog) {
+                auto* box = qobject_cast<QFileDialog*>(dialog);
+                QVERIFY(box && box->acceptMode() == QFileDialog::AcceptSave);
+                seen << box->labelText(QFileDialog::Accept) << box->selectedFiles().value(0);
+                accept ? static_cast<QDialog*>(box)->accept() : box->reject();
+            });
+            QCOMPARE(service.fileSave("Spara resultatet som PDF", pdf, {"PDF-filer (*.pdf)"}),
+                     accept ? pdf : QString());
+            QCOMPARE(seen, (QStringList{"Valsit Database (*.mdb)", "Spara", pdf}));
+        }
+    }
+
+    // What word processors write: the text comes out, the rest is skipped.
+    void rtfReader_data() { addRows(rtfCases); }
+    void rtfReader()
+    {
+        const RtfCase& c = row(rtfCases);
+        QTextDocument doc;
+        doc.setPlainText("oförändrad");
+        QCOMPARE(RtfReader::read(c.rtf, doc), c.text != "oförändrad");
+        QCOMPARE(doc.toPlainText(), c.text);
+    }
+
+    // The document as it is built next to the program reads, with the version filled in;
+    // the window reads it at every activation: missing, not RTF, then present.
+    void productInformation()
+    {
+        QFile built(QDir(QCoreApplication::applicationDirPath()).filePath("XDInfoSV.rtf"));
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        QTextDocument doc;
+        QVERIFY(RtfReader::read(built.readAll(), doc));
+        QVERIFY(doc.toPlainText().contains("Version " VALSIT_VERSION));
+        QVERIFY(doc.toPlainText().contains("Stjärnan * och lottning"));
+
+        QTemporaryDir folder;
+        g().programKat = folder.path();
+        auto* w = new frmAB_ProdInfo(m_services);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<QWidget> guard(w);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const auto shown = [w] { return w->findChild<QTextEdit*>("rtfPInfo")->toPlainText(); };
+        QVERIFY(shown().startsWith("Produktinformationen saknas: filen "));
+        for (const QByteArray content :
+             {"Vanlig text", "{\\rtf1 Valsit \\'e4r ett program\\par}"}) {
+            QFile file(folder.filePath("XDInfoSV.rtf"));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(content);
+            file.close();
+            w->Form_Activate();
+            QVERIFY(content.startsWith('{') ? shown().trimmed() == "Valsit är ett program"
+                                            : shown().endsWith("är inte ett RTF-dokument."));
+        }
+        QCOMPARE(m_messages.texts(), QStringList());
+        QTest::mouseClick(w->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+        QTRY_VERIFY(!guard);
+    }
+
+    // Last: the translations stay installed. Qt's own dialogs speak Swedish, their
+    // standard buttons included.
+    void swedishTranslations()
+    {
+        QVERIFY(SwedishTranslations::install(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QString("Skriv ut"));
+        QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QString("Spara"));
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("Avbryt"));
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_Shell.moc"
