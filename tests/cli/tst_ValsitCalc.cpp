@@ -1,5 +1,6 @@
 #include "PdfReadBack.h"
 #include "Rows.h"
+#include "Trelleborg2018.h"
 
 #include "cli/CalcApp.h"
 #include "report/ReportHeader.h"
@@ -17,6 +18,9 @@
 namespace {
 const QByteArray party = "code,name,votes\nS,S,10\nM,M,20\n";
 const QByteArray seats = "code,name,council_seats\nS,S,10\nM,M,20\nV,V,3\n";
+// 6, 4, 2 at 5 seats tie three ways over seats 4 to 6.
+const QByteArray tied = "code,name,council_seats\nS,S-partiet,6\nM,M-partiet,4\nC,C-partiet,2\n";
+const QByteArray vk = "constituency,fixed_seats,code,name,votes\n";
 QByteArray manyParties(const char* column, int n)
 {
     QString text = QString("code,name,%1\n").arg(column);
@@ -24,107 +28,127 @@ QByteArray manyParties(const char* column, int n)
         text += QString("P%1,Parti %1,%1\n").arg(i);
     return text.toUtf8();
 }
-
-// Bad input: the arguments (IN: a file of the given content), and what the one line on
-// standard error must say.
+// Bad input: the arguments (IN: a file of the given content, COUNCIL: a council file), and
+// what the one line on standard error must say.
 struct BadCase
 {
     const char* name;
-    QStringList args;
+    const char* args;
     QByteArray content;
     const char* message;
 };
 const BadCase bad[] = {
-    {"no command", {}, "", "council eller committee"},
-    {"unknown command", {"senate"}, "", "okänt kommando"},
-    {"missing file", {"council", "--seats", "11", "nope.csv"}, "", "finns inte"},
-    {"no seats", {"council", "IN"}, party, "--seats saknas"},
-    {"4 seats", {"council", "--seats", "4", "IN"}, party, "mellan 5 och 350"},
-    {"351 seats", {"committee", "--seats", "351", "IN"}, party, "mellan 5 och 350"},
-    {"seats not a number", {"council", "--seats", "elva", "IN"}, party, "inget heltal"},
-    {"bad header",
-     {"council", "--seats", "11", "IN"},
-     "kod,namn,röster\nS,S,10\nM,M,20\n",
-     "rubrikraden"},
-    {"empty file", {"council", "--seats", "11", "IN"}, " ", "tom"},
-    {"votes not a number",
-     {"council", "--seats", "11", "IN"},
-     "code,name,votes\nS,S,10\nM,M,tjugo\n",
+    {"no command", "", "", "council eller committee"},
+    {"unknown command", "senate", "", "okänt kommando"},
+    {"missing file", "council --seats 11 nope.csv", "", "finns inte"},
+    {"no seats", "council IN", party, "--seats saknas"},
+    {"351 seats", "committee --seats 351 IN", party, "mellan 5 och 350"},
+    {"seats not a number", "council --seats elva IN", party, "inget heltal"},
+    {"bad header", "council --seats 11 IN", "kod,namn,röster\nS,S,10\nM,M,20\n", "rubrikraden"},
+    {"empty file", "council --seats 11 IN", " ", "tom"},
+    {"votes not a number", "council --seats 11 IN", "code,name,votes\nS,S,10\nM,M,tjugo\n",
      "rad 3: röster \"tjugo\" är inget heltal"},
-    {"negative votes",
-     {"council", "--seats", "11", "IN"},
-     "code,name,votes\nS,S,-10\nM,M,20\n",
-     "negativt"},
-    {"votes beyond 32 bits",
-     {"council", "--seats", "11", "IN"},
-     "code,name,votes\nS,S,3000000000\nM,M,20\n",
+    {"negative votes", "council --seats 11 IN", "code,name,votes\nS,S,-10\nM,M,20\n", "negativt"},
+    {"votes beyond 32 bits", "council --seats 11 IN", "code,name,votes\nS,S,3000000000\nM,M,20\n",
      "för stort"},
-    {"too few fields",
-     {"council", "--seats", "11", "IN"},
-     "code,name,votes\nS,S\nM,M,20\n",
-     "2 fält"},
-    {"one party",
-     {"council", "--seats", "11", "IN"},
-     "code,name,votes\nS,S,10\n",
-     "för få partier"},
-    {"17 parties",
-     {"council", "--seats", "11", "IN"},
-     manyParties("votes", 17),
-     "för många partier"},
-    {"duplicate code",
-     {"council", "--seats", "11", "IN"},
-     "code,name,votes\nS,S,10\ns,S2,20\n",
+    {"too few fields", "council --seats 11 IN", "code,name,votes\nS,S\nM,M,20\n", "2 fält"},
+    {"one party", "council --seats 11 IN", "code,name,votes\nS,S,10\n", "för få partier"},
+    {"17 parties", "council --seats 11 IN", manyParties("votes", 17), "för många partier"},
+    {"duplicate code", "council --seats 11 IN", "code,name,votes\nS,S,10\ns,S2,20\n",
      "finns redan"},
-    {"unknown option", {"council", "--seats", "11", "--fast", "IN"}, party, "okänd flagga"},
-    {"bad first divisor",
-     {"council", "--seats", "11", "--first-divisor", "1.3", "IN"},
-     party,
-     "1.4 eller 1.2"},
-    {"bad threshold",
-     {"council", "--seats", "11", "--threshold", "150", "IN"},
-     party,
-     "mellan 0 och 100"},
-    {"unknown code in pairs",
-     {"committee", "--seats", "11", "--fixed", "S-X", "IN"},
-     seats,
-     "\"S-X\""},
-    {"pair number out of range",
-     {"committee", "--seats", "11", "--all", "4", "IN"},
-     seats,
+    {"unknown option", "council --seats 11 --fast IN", party, "okänd flagga"},
+    {"bad first divisor", "council --seats 11 --first-divisor 1.3 IN", party, "1.4 eller 1.2"},
+    {"bad threshold", "council --seats 11 --threshold 150 IN", party, "mellan 0 och 100"},
+    {"unknown code in pairs", "committee --seats 11 --fixed S-X IN", seats, "\"S-X\""},
+    {"pair number out of range", "committee --seats 11 --all 4 IN", seats,
      "paret 4 finns inte bland 3 partier"},
-    {"both fixed and all",
-     {"committee", "--seats", "11", "--fixed", "1", "--all", "1", "IN"},
-     seats,
-     "bara en av"},
-    {"ten parties with --all",
-     {"committee", "--seats", "11", "--all", "1", "IN"},
-     manyParties("council_seats", 10),
+    {"both fixed and all", "committee --seats 11 --fixed 1 --all 1 IN", seats, "bara en av"},
+    {"ten parties with --all", "committee --seats 11 --all 1 IN", manyParties("council_seats", 10),
      "högst 9 partier"},
-    {"districts for the committee",
-     {"committee", "--seats", "11", "--districts", "x.csv", "IN"},
-     seats,
+    {"districts for the committee", "committee --seats 11 --districts x IN", seats,
      "gäller bara council"},
-    {"district of an unknown party",
-     {"council", "--seats", "5", "--districts", "IN", "COUNCIL"},
-     "district,code,votes\nNorra,S,1500\nNorra,KD,1\n",
-     "okänt parti KD"},
-    {"district sum differs from the total",
-     {"council", "--seats", "5", "--districts", "IN", "COUNCIL"},
+    {"district of an unknown party", "council --seats 5 --districts IN COUNCIL",
+     "district,code,votes\nNorra,S,1500\nNorra,KD,1\n", "okänt parti KD"},
+    {"district sum differs from the total", "council --seats 5 --districts IN COUNCIL",
      "district,code,votes\nNorra,S,1400\nNorra,M,700\n",
      "distriktens röster för S blir 1400, men partiet har 1500"},
-    {"the same party twice in a district",
-     {"council", "--seats", "5", "--districts", "IN", "COUNCIL"},
-     "district,code,votes\nNorra,S,0\nNorra,S,1500\nNorra,M,700\n",
-     "har redan röster"},
-    {"a file neither UTF-8 nor Windows-1252",
-     {"council", "--seats", "5", "IN"},
-     "code,name,votes\nV,V\x81n,10\nM,M,9\n",
-     "är varken UTF-8 eller Windows-1252 (byte 0x81)"},
+    {"the same party twice in a district", "council --seats 5 --districts IN COUNCIL",
+     "district,code,votes\nNorra,S,0\nNorra,S,1500\nNorra,M,700\n", "har redan röster"},
+    {"a file neither UTF-8 nor Windows-1252", "council --seats 5 IN",
+     "code,name,votes\nV,V\x81n,10\nM,M,9\n", "är varken UTF-8 eller Windows-1252 (byte 0x81)"},
+    {"lot without a seat", "committee --seats 5 --lot S IN", tied,
+     "--lot \"S\" ska vara PLATS=PARTIKOD, till exempel 7=S"},
+    {"lot past the last seat", "committee --seats 5 --lot 6=S IN", tied,
+     "--lot 6=S: plats 6 finns inte bland 5 platser"},
+    {"lot for an unknown party", "committee --seats 5 --lot 4=X IN", tied,
+     "--lot 4=X: partiet X finns inte i indatafilen"},
+    {"lot for one of two seats", "committee --seats 5 --lot 4=C IN", tied,
+     "--lot 4=C kan inte tillämpas: ange en lott för varje plats med lika jämförelsetal som "
+     "avgör vem som får den, med olika listor bland de lika"},
+    {"lot where no tie is", "committee --seats 5 --lot 2=S --lot 5=M IN", tied,
+     "--lot 2=S kan inte tillämpas"},
+    {"lot in all combinations", "committee --seats 5 --all S-M --lot 4=S IN", tied,
+     "--lot gäller inte --all: lotta i den kombination som gäller"},
+    // The engine's refusals of constituencies are in tst_ValkretsBer.
+    {"fixed seats do not add up", "council --seats 51 --constituencies IN",
+     vk + "A,20,S,,100\nA,20,M,,50\nB,20,S,,70\nB,20,M,,90\n",
+     "in.csv: Valkretsarnas fasta mandat blir tillsammans 40 mandat"},
+    {"fixed seats differ within a constituency", "council --seats 51 --constituencies IN",
+     vk + "A,25,S,,100\nA,24,M,,50\n",
+     "rad 3: valkretsen A har 24 fasta mandat, men 25 på en tidigare rad"},
+    {"party twice in a constituency", "council --seats 51 --constituencies IN",
+     vk + "A,25,S,,100\nA,25,s,,50\n", "rad 3: S har redan röster i A"},
+    {"not a result file", "council --import " VALSIT_TEST_DATA "/valmyndigheten/README.md", "",
+     "README.md är ingen resultatfil från Valmyndigheten"},
 };
+
+struct Result
+{
+    int status;
+    QString out;
+    QString err;
+};
+Result run(const QStringList& args)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int status = CalcApp(outStream, errStream).run(args);
+    outStream.flush();
+    errStream.flush();
+    return {status, out, err};
+}
+QJsonObject runJson(const QStringList& args)
+{
+    const Result r = run(args + QStringList{"--format", "json"});
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
+    if (r.status != 0 || error.error != QJsonParseError::NoError)
+        qWarning() << r.err << error.errorString() << r.out.left(400);
+    return doc.object();
+}
+// The built tool beside this test, run as a user runs it.
+Result runTool(const QStringList& args, const QProcessEnvironment& env)
+{
+    QProcess tool;
+    tool.setProcessEnvironment(env);
+    tool.start(QCoreApplication::applicationDirPath() + "/valsit-calc", args);
+    if (!tool.waitForFinished(120000))
+        qWarning() << "valsit-calc did not finish" << tool.errorString();
+    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
+            QString::fromUtf8(tool.readAllStandardError())};
+}
+QString seatsOf(const QJsonValue& party)
+{
+    QStringList seats;
+    for (const QJsonValue& v : party["seats"].toArray())
+        seats.append(QString::number(v["number"].toInt()) + (v["tie"].toBool() ? "*" : ""));
+    return seats.join(',');
+}
 } // namespace
 
-// valsit-calc end to end, in-process: what it writes for good input (text, JSON, PDF) and
-// how it refuses bad input (one line on standard error, exit status 2, never a crash).
+// valsit-calc end to end, in-process: what it writes for good input (text, JSON, PDF), with
+// districts, constituencies, lots or Valmyndigheten's files, and how it refuses bad input
+// (one line on standard error, exit status 2, never a crash).
 class tst_ValsitCalc : public QObject
 {
     Q_OBJECT
@@ -138,42 +162,6 @@ class tst_ValsitCalc : public QObject
             qFatal("cannot write %s", qPrintable(path));
         f.write(content);
         return path;
-    }
-
-    struct Result
-    {
-        int status;
-        QString out;
-        QString err;
-    };
-    Result run(const QStringList& args)
-    {
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        const int status = CalcApp(outStream, errStream).run(args);
-        outStream.flush();
-        errStream.flush();
-        return {status, out, err};
-    }
-    QJsonObject runJson(const QStringList& args)
-    {
-        const Result r = run(args + QStringList{"--format", "json"});
-        QJsonParseError error;
-        const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
-        if (r.status != 0 || error.error != QJsonParseError::NoError)
-            qWarning() << r.err << error.errorString() << r.out.left(400);
-        return doc.object();
-    }
-    // The built tool beside this test, run as a user runs it.
-    Result runTool(const QStringList& args, const QProcessEnvironment& env)
-    {
-        QProcess tool;
-        tool.setProcessEnvironment(env);
-        tool.start(QCoreApplication::applicationDirPath() + "/valsit-calc", args);
-        if (!tool.waitForFinished(120000))
-            qWarning() << "valsit-calc did not finish" << tool.errorString();
-        return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
-                QString::fromUtf8(tool.readAllStandardError())};
     }
     // Makes sv_SE.UTF-8 usable in env: installed, or generated into the scratch folder.
     bool swedishLocale(QProcessEnvironment& env)
@@ -193,32 +181,22 @@ class tst_ValsitCalc : public QObject
         env.insert("LOCPATH", folder);
         return true;
     }
-    static QString seatsOf(const QJsonObject& party)
-    {
-        QStringList seats;
-        for (const QJsonValue& v : party.value("seats").toArray())
-            seats.append(QString::number(v["number"].toInt()) + (v["tie"].toBool() ? "*" : ""));
-        return seats.join(',');
-    }
     QString council() { return m_dir.filePath("council.csv"); }
-    QString committeeFile() { return m_dir.filePath("committee4.csv"); }
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
         QStandardPaths::setTestModeEnabled(true);
-        QLocale::setDefault(QLocale::c());
         file("council.csv", "code,name,votes\nS,Socialdemokraterna,1500\nM,Moderaterna,700\n");
-        file("committee4.csv", "code,name,council_seats\nS,S-partiet,5\nM,M-partiet,2\n"
-                               "V,V-partiet,4\nC,C-partiet,1\n");
     }
+    void init() { QLocale::setDefault(QLocale::c()); }
 
     void badInput_data() { addRows(bad); }
     void badInput()
     {
         const BadCase& c = row(bad);
-        QStringList args = c.args;
+        QStringList args = QString(c.args).split(' ', Qt::SkipEmptyParts);
         if (!c.content.isEmpty())
             args.replaceInStrings(QRegularExpression("^IN$"), file("in.csv", c.content));
         args.replaceInStrings(QRegularExpression("^COUNCIL$"), council());
@@ -259,13 +237,11 @@ private Q_SLOTS:
             file("bom.csv", "\xEF\xBB\xBF"
                             "code;name;votes\r\nS;\"Soc, dem\";1000\r\nM;M;1000\r\n");
         QVERIFY(run({"council", "--seats", "5", bom})
-                    .out.split('\n')
-                    .contains("Soc, dem\t Antal: 3\tValsit: 1*\t3*\t5*\t"));
+                    .out.contains("\nSoc, dem\t Antal: 3\tValsit: 1*\t3*\t5*\t\n"));
         const QString excel = file("excel.csv", "code;name;votes\r\nV;V\xE4nsterpartiet;1000\r\n"
                                                 "M;M\x96M;900\r\n");
         QVERIFY(run({"council", "--seats", "5", excel})
-                    .out.split('\n')
-                    .contains("Vänsterpartiet\t Antal: 3\tValsit: 1\t3\t5\t"));
+                    .out.contains("\nVänsterpartiet\t Antal: 3\tValsit: 1\t3\t5\t\n"));
     }
 
     // Nothing chosen: the rules in force since 2018; a threshold with a decimal comma.
@@ -275,45 +251,120 @@ private Q_SLOTS:
             {"council", "--seats", "5", "--first-divisor", "1.4", "--threshold", "0", council()});
         QCOMPARE(json["kind"].toString(), QString("council"));
         const QJsonArray parties = json["parties"].toArray();
-        QCOMPARE(parties[0].toObject()["code"].toString(), QString("S"));
-        QCOMPARE(seatsOf(parties[0].toObject()) + '|' + seatsOf(parties[1].toObject()),
-                 QString("1,2*,4|3,5"));
+        QCOMPARE(parties[0]["code"].toString(), QString("S"));
+        QCOMPARE(seatsOf(parties[0]) + '|' + seatsOf(parties[1]), QString("1,2*,4|3,5"));
         const QJsonArray numbers = json["comparisonNumbers"].toArray();
         QCOMPARE(numbers.size(), 5);
-        QCOMPARE(numbers[1].toObject()["code"].toString(), QString("S"));
-        QCOMPARE(numbers[1].toObject()["value"].toDouble(), 500.0);
+        QCOMPARE(numbers[1]["code"].toString(), QString("S"));
+        QCOMPARE(numbers[1]["value"].toDouble(), 500.0);
 
         const QString path = file("small.csv", "code,name,votes\nA,A,1000\nB,B,40\n");
         json = runJson({"council", "--seats", "30", path});
         QCOMPARE(json["firstDivisor"].toDouble(), 1.2);
         QCOMPARE(json["threshold"].toDouble(), 2.0);
         json = runJson({"council", "--seats", "30", "--threshold", "4", path});
-        QCOMPARE(json["parties"].toArray()[1].toObject()["seatCount"].toInt(), 0);
-        QCOMPARE(json["parties"].toArray()[1].toObject()["eligible"].toBool(), false);
+        QCOMPARE(json["parties"][1]["seatCount"].toInt(), 0);
+        QCOMPARE(json["parties"][1]["eligible"].toBool(), false);
         json = runJson({"council", "--seats", "30", "--threshold", "3,5", path});
-        QCOMPARE(json["parties"].toArray()[1].toObject()["seatCount"].toInt(), 1);
+        QCOMPARE(json["parties"][1]["seatCount"].toInt(), 1);
     }
 
     void committee()
     {
-        const QJsonObject json = runJson(
-            {"committee", "--seats", "5", "--all", "S-M,S-V,M-V,S-C,M-C,V-C", committeeFile()});
+        const QString path =
+            file("committee4.csv", "code,name,council_seats\nS,S-partiet,5\n"
+                                   "M,M-partiet,2\nV,V-partiet,4\nC,C-partiet,1\n");
+        const QJsonObject json =
+            runJson({"committee", "--seats", "5", "--all", "S-M,S-V,M-V,S-C,M-C,V-C", path});
         QCOMPARE(json["mode"].toString(), QString("all"));
         const QJsonArray combinations = json["combinations"].toArray();
         QCOMPARE(combinations.size(), 15);
-        QCOMPARE(combinations[14].toObject()["number"].toInt(), 15);
+        QCOMPARE(combinations[14]["number"].toInt(), 15);
         // The last: {S,M} with {V,C}.
-        const QJsonArray lists = combinations[14].toObject()["lists"].toArray();
+        const QJsonArray lists = combinations[14]["lists"].toArray();
         QCOMPARE(lists.size(), 2);
-        QCOMPARE(lists[0].toObject()["parties"].toArray(), (QJsonArray{"S", "M"}));
-        QCOMPARE(lists[0].toObject()["name"].toString(), QString("S / M /"));
-        QCOMPARE(lists[1].toObject()["councilSeats"].toInt(), 5);
+        QCOMPARE(lists[0]["parties"].toArray(), (QJsonArray{"S", "M"}));
+        QCOMPARE(lists[0]["name"].toString(), QString("S / M /"));
+        QCOMPARE(lists[1]["councilSeats"].toInt(), 5);
         // Pairs by number or by code.
-        const Result byNumber = run({"committee", "--seats", "5", "--fixed", "1", committeeFile()});
-        QCOMPARE(run({"committee", "--seats", "5", "--fixed", "M-S", committeeFile()}).out,
-                 byNumber.out);
+        const Result byNumber = run({"committee", "--seats", "5", "--fixed", "1", path});
+        QCOMPARE(run({"committee", "--seats", "5", "--fixed", "M-S", path}).out, byNumber.out);
         QVERIFY(byNumber.out.contains(" S / M / \t Antal: 3\tValsit: 1\t3\t4\t\n"));
         QVERIFY(byNumber.out.contains("Fullmäktige\t\tValsamverkan - A"));
+    }
+
+    // --lot: the lots give seats 4 and 5, listed in the JSON with the tie they decided.
+    void lots()
+    {
+        const QJsonObject json = runJson(
+            {"committee", "--seats", "5", "--lot", "4=C", "--lot", "5=m", file("t.csv", tied)});
+        const QJsonObject combination = json["combinations"][0].toObject();
+        QCOMPARE(combination["ties"].toArray(),
+                 QJsonDocument::fromJson(R"([{"firstSeat": 4, "lastSeat": 6, "value": 2,
+                     "lists": ["S", "M", "C"], "decidesCounts": true, "decidedByLot": true}])")
+                     .array());
+        QCOMPARE(combination["lots"][1].toObject(),
+                 QJsonObject({{"seat", 5}, {"code", "m"}, {"list", "M"}}));
+        QCOMPARE(combination["lists"][2]["seatCount"].toInt(), 1);
+    }
+
+    // Trelleborg 2018 with its two constituencies, as JSON and as text.
+    void constituencies()
+    {
+        QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+        const QString path = file("valkretsar.csv", Trelleborg2018::csv().toUtf8());
+        const QJsonObject json = runJson({"council", "--seats", "51", "--constituencies", path});
+        QCOMPARE(json["threshold"].toDouble(), 3.0);
+        QStringList totals;
+        for (const QJsonValue& p : json["parties"].toArray())
+            totals.append(p["code"].toString() + "=" + QString::number(p["seatCount"].toInt()));
+        QCOMPARE(totals.join(' '),
+                 "M=12 C=3 L=2 KD=3 S=12 V=0 MP=2 SD=13 FI=0 SÖS=4 MED=0 K=0 DjuP=0 TRP=0");
+        // SÖS: 2 fixed seats and an adjustment seat in Trelleborgs Andra.
+        const QJsonValue sos = json["constituencies"][1]["parties"][9];
+        QCOMPARE(sos["fixed"].toInt() * 10 + sos["adjustment"].toInt(), 21);
+        QCOMPARE(json["constituencies"][0]["fixedSeats"].toInt(), 24);
+
+        const Result r =
+            run({"council", "--seats", "51", "--constituencies", path, "--comparison", "2"});
+        QVERIFY2(r.out.contains("Under spärren, utan mandat: V (2,99 %), FI (0,13 %), MED "
+                                "(0,22 %), K (0,21 %), DjuP (0,20 %), TRP (0,10 %)\n"),
+                 qPrintable(r.out));
+        QVERIFY(r.out.contains("SD\t4079\t7\t1, 4, 7, 12, 17, 21, 23\n"));
+        QVERIFY(r.out.contains("C\t2\t262,67\tTrelleborgs Första\n"));
+    }
+
+    // Valmyndigheten's files of 2018, read as they are: the official votes, the line of the
+    // others, and the published seats compared with the calculation.
+    void imports()
+    {
+        const QString dir = VALSIT_TEST_DATA "/valmyndigheten/";
+        Result r = run({"council", "--import", dir + "slutresultat_0319K.xml", "--first-divisor",
+                        "1.2", "--threshold", "2"});
+        QCOMPARE(r.status, 0);
+        // The parties by votes, long names shortened, the others last.
+        QVERIFY2(r.out.contains(
+                     "\nSocialdemokraterna\tS\t2325\nSverigedemokraterna\tSD\t1136\n"
+                     "Moderaterna\tM\t771\nKommunens Väl\tKV\t678\nCenterpartiet\tC\t368\n"
+                     "Vänsterpartiet\tV\t324\nKristdemokraterna\tKD\t182\nMiljöpartiet "
+                     "de gröna\tMP\t159\nLiberalerna\tL\t143\nFeministiskt initiativ\tFI\t10\n"
+                     "Övriga giltiga röster\tÖVR\t11\n"),
+                 qPrintable(r.out));
+        QVERIFY(r.out.contains("Mandat enligt Valmyndigheten: S 11, SD 6, M 4, KV 3, C 2, V 2, "
+                               "KD 1, MP 1, L 1\nBeräkningen stämmer med Valmyndighetens "
+                               "fördelning.\n"));
+        // Other rules give another result, and the difference is pointed out.
+        r = run({"council", "--import", dir + "slutresultat_0319K.xml", "--threshold", "12"});
+        QVERIFY2(r.out.contains("AVVIKER från Valmyndighetens fördelning: "), qPrintable(r.out));
+
+        QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+        r = run({"council", "--import", dir + "slutresultat_1287K.xml"});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.endsWith("Beräkningen stämmer med Valmyndighetens fördelning per "
+                                "valkrets.\n"),
+                 qPrintable(r.out.right(400)));
+        QVERIFY(r.out.contains("51 mandat, varav 45 fasta mandat och 6 utjämningsmandat"));
+        QVERIFY(r.out.contains("Under spärren, utan mandat: V (2,99 %)"));
     }
 
     // --org, else the stored organisation, else the default, heads the report.
@@ -380,7 +431,7 @@ private Q_SLOTS:
         const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
         QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(r.out));
         QCOMPARE(json["firstDivisor"].toDouble(), 1.2);
-        QCOMPARE(json["comparisonNumbers"].toArray()[1].toObject()["value"].toDouble(), 700 / 1.2);
+        QCOMPARE(json["comparisonNumbers"][1]["value"].toDouble(), 700 / 1.2);
     }
 
     void onlyTheErrorOnStandardError()

@@ -590,6 +590,11 @@ private Q_SLOTS:
         if (c.content == "sqlite") {
             QVERIFY(!ElectionDatabase::createFromSchema(file, "CREATE TABLE Annat (x);").isEmpty());
             QVERIFY(!QFile::exists(file)); // the schema lacks the election tables
+            QFile schema(VALSIT_TEST_DATA "/../../data/schema.sql"); // the template's own
+            QVERIFY(schema.open(QIODevice::ReadOnly));
+            QCOMPARE(
+                ElectionDatabase::createFromSchema(m_copy->filePath("Ny.mdb"), schema.readAll()),
+                QString());
             {
                 QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "plain");
                 db.setDatabaseName(file);

@@ -33,7 +33,6 @@ MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons b
 QString FakeMessageService::inputBox(const QString& prompt, const QString& title,
                                      const QString& defaultText, bool* accepted)
 {
-    prompts.append(prompt);
     inputBoxes.append({prompt, title, defaultText, {}});
     const std::optional<QString> answer =
         inputs.isEmpty() ? std::optional<QString>(defaultText) : inputs.dequeue();
@@ -67,7 +66,6 @@ QStringList FakeMessageService::texts() const
 void FakeMessageService::reset()
 {
     shown.clear();
-    prompts.clear();
     inputBoxes.clear();
     fileDialogs.clear();
     answers.clear();

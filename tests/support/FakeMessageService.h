@@ -43,7 +43,6 @@ public:
     };
 
     QList<Shown> shown;
-    QStringList prompts;
     QList<Asked> inputBoxes;
     QList<Asked> fileDialogs;
     QList<Asked> saveDialogs;

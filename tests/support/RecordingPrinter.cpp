@@ -57,21 +57,6 @@ QStringList RecordingPrinter::textsOnPage(int page) const
     return result;
 }
 
-int RecordingPrinter::indexOf(const QString& text, int from) const
-{
-    for (int i = from; i < int(m_texts.size()); ++i) {
-        if (m_texts[i].text == text)
-            return i;
-    }
-    return -1;
-}
-
-const RecordingPrinter::Text* RecordingPrinter::find(const QString& text, int from) const
-{
-    const int i = indexOf(text, from);
-    return i < 0 ? nullptr : &m_texts[i];
-}
-
 double RecordingPrinter::bodyBottom(int page) const
 {
     // The footer starts 200 twips below the bottom limit of 14200.

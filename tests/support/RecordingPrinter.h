@@ -58,9 +58,6 @@ public:
 
     // The texts of one page (or all pages with 0), in the order drawn.
     QStringList textsOnPage(int page = 0) const;
-    // The first recorded text equal to the given one, or nullptr.
-    const Text* find(const QString& text, int from = 0) const;
-    int indexOf(const QString& text, int from = 0) const;
     // The bottom edge of the lowest body text of a page (texts above the footer).
     double bodyBottom(int page) const;
     // The body of a page as read: one entry per printed line, top to bottom, its texts
