@@ -1,7 +1,12 @@
 // The committee windows: the entry's refusals and hand-over, the cooperation matrix, the
-// result on screen, on paper and as PDF, and the whole road from the main window and
-// back. The engine tables pin the arithmetic; these tests pin the wiring and messages.
+// result on screen, on paper and as PDF, a lot drawn in the result window, and the whole
+// road from the main window and back. The engine tables pin the arithmetic; these tests pin
+// the wiring and messages. With them the ties and lots of both engines: the seats a tie
+// spans, whether it decides who gets a seat, the seats after a lot, a lot void once its tie
+// has changed, the lines under the result, the program's draw and the lots kept with an
+// election.
 #include "CouncilSession.h"
+#include "FixedRandom.h"
 #include "PdfReadBack.h"
 #include "Rows.h"
 #include "WindowDriver.h"
@@ -11,12 +16,22 @@
 #include "committee/ui/frmB_Valresultat.h"
 #include "committee/ui/frmD_SkrivUt.h"
 #include "committee/ui/frmD_VisaSkrivUt.h"
+#include "council/RostBer.h"
+#include "data/DbError.h"
+#include "report/PlainReportWindow.h"
+#include "report/PlainTextControl.h"
+#include "seats/LotDraw.h"
+#include "seats/LotStore.h"
+#include "seats/LotTexts.h"
+#include "seats/ui/LotDialog.h"
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/frmA_Start.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -71,6 +86,7 @@ const SaveCase saves[] = {
 };
 
 // Refused with a message, the entry stays; else the next window depends on the choices.
+const QString two = "Det måste finnas fler än 2 partier för samverkansberäkning";
 struct EntryCase
 {
     const char* name;
@@ -87,26 +103,10 @@ const EntryCase entries[] = {
     {"one party", {5, 0}, "11", 0, 0, "", "", "", "Antal partier med valsit får vara lägst 2"},
     {"17 parties", QList<int>(17, 1), "11", 0, 0, "", "", "",
      "Antal partier med valsit får vara högst 16"},
-    {"two",
-     {5, 3, 0},
-     "11",
-     1,
-     0,
-     "",
-     "",
-     "",
-     "Det måste finnas fler än 2 partier för samverkansberäkning"},
+    {"two", {5, 3, 0}, "11", 1, 0, "", "", "", two},
     {"screen", {3, 0, 9, 5}, "13", 0, 0, "för RUBRIK", "RUBRIK", "frmD_VisaSkrivUt", ""},
     {"paper", {3, 0, 9, 5}, "13", 0, 1, "för Rubrik", " ", "frmD_SkrivUt", ""},
-    {"cooperation",
-     {3, 0, 9, 5},
-     "13",
-     1,
-     0,
-     "för Norrby kommun",
-     "Norrby kommun",
-     "frmC_Samverkan",
-     ""},
+    {"cooperation", {3, 0, 9, 5}, "13", 1, 0, "för Norrby", "Norrby", "frmC_Samverkan", ""},
 };
 
 struct PrintCase
@@ -122,12 +122,118 @@ const PrintCase prints[] = {
     {"printer fails", true, "saknas/utskrift.pdf", "Utskriften misslyckades.", 1},
 };
 
+// The run ("c 100,100 @5": council votes (c) or committee council seats (n), seats to
+// give), the run the lots were drawn for and the lots ("4=P3,5=p2"), and the outcome:
+// seats, tie groups and each lot's outcome (Applied, Void, Not needed).
+struct TieCase
+{
+    const char* name;
+    const char* input;
+    const char* drawnFor;
+    const char* lots;
+    const char* expected;
+};
+const TieCase ties[] = {
+    // Three lists tie over seats 4 to 6 with two seats left: the lot decides.
+    {"6,4,2 at 5", "n 6,4,2 @5", "", "", "P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott / "},
+    {"6,4,2 lot to P3, p2", "n 6,4,2 @5", "n 6,4,2 @5", "4=P3,5=p2",
+     "P1:1,3|P2:2,5*|P3:4* / 4-6:P1 P2 P3:lott / A,A"},
+    {"lot for one of two seats", "n 6,4,2 @5", "n 6,4,2 @5", "4=P3",
+     "P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott / V"},
+    {"one list twice", "n 6,4,2 @5", "n 6,4,2 @5", "4=P3,5=P3",
+     "P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott / V,V"},
+    // Both tied lists get a seat: the tie only orders seats 4 and 5.
+    {"17,5,5 at 7", "n 17,5,5 @7", "n 17,5,5 @7", "4=P3",
+     "P1:1,2,3,6,7|P2:4*|P3:5 / 4-5:P2 P3:ordning / N"},
+    // Equal votes tie at every odd seat; only the tie over the last seat decides.
+    {"council last seat", "c 100,100 @5", "", "",
+     "P1:1*,3*,5*|P2:2,4 / 1-2:P1 P2:ordning|3-4:P1 P2:ordning|5-6:P1 P2:lott / "},
+    {"council lot reverses slot order", "c 100,100 @5", "c 100,100 @5", "5=P2",
+     "P1:1*,3*|P2:2,4,5* / 1-2:P1 P2:ordning|3-4:P1 P2:ordning|5-6:P1 P2:lott / A"},
+    {"council seats changed", "c 100,100 @7", "c 100,100 @5", "5=P2",
+     "P1:1*,3*,5*,7*|P2:2,4,6 / 1-2:P1 P2:ordning|3-4:P1 P2:ordning|5-6:P1 P2:ordning|"
+     "7-8:P1 P2:lott / V"},
+    {"council votes changed", "c 100,101 @5", "c 100,100 @5", "5=P2", "P1:2,4|P2:1,3,5 /  / V"},
+    // Drawn for 6,4,2: with 7,4,2 seat 4 is no tie and seat 5 is another one.
+    {"committee seats changed", "n 7,4,2 @5", "n 6,4,2 @5", "4=P3,5=P2",
+     "P1:1,3,4|P2:2,5*|P3: / 5-6:P2 P3:lott / V,V"},
+};
+
 } // namespace
 
 class TestCommitteeWindows : public QObject
 {
     Q_OBJECT
     CouncilSession s;
+    FixedRandom random;
+    FakeMessageService m_messages;
+    RostBer m_council{m_messages};
+    ValsitBer m_committee{m_messages};
+
+    const SeatResult& run(const QString& input, const QVector<SeatLot>& lots = {})
+    {
+        const bool council = input.startsWith('c');
+        SeatEngineBase& engine = council ? static_cast<SeatEngineBase&>(m_council) : m_committee;
+        const QStringList values = input.section(' ', 1, 1).split(',');
+        engine.setAntPartier(int(values.size()));
+        for (int i = 1; i <= values.size(); ++i) {
+            engine.setPartiID(i, QStringLiteral("P%1").arg(i));
+            council ? m_council.setRoster(i, values[i - 1].toInt())
+                    : engine.setPartiValRes(i, values[i - 1].toInt());
+        }
+        engine.setAntValsit(input.section('@', 1).toInt());
+        engine.setLots(lots);
+        if (council) {
+            m_council.BearbBest();
+            m_council.BearbBest2();
+        } else {
+            m_committee.setSamvSW(0, 0);
+            m_committee.BearbBest();
+        }
+        return engine.result();
+    }
+
+    // "4=P3,5=P2", each with the fingerprint of its seat's tie in `drawnFor`.
+    static QVector<SeatLot> lotsFor(const SeatResult& drawnFor, const QString& text)
+    {
+        QVector<SeatLot> lots;
+        for (const QString& item : text.split(',', Qt::SkipEmptyParts)) {
+            SeatLot lot;
+            lot.seat = item.section('=', 0, 0).toInt();
+            lot.code = item.section('=', 1);
+            for (int g = 0; g < drawnFor.tieGroupCount; ++g)
+                if (drawnFor.tieGroups[g].firstSeat <= lot.seat &&
+                    lot.seat <= drawnFor.tieGroups[g].lastSeat)
+                    lot.fingerprint = drawnFor.tieGroups[g].fingerprint;
+            lots.append(lot);
+        }
+        return lots;
+    }
+
+    // "P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott / A,V": seats, tie groups, lot outcomes.
+    static QString summary(const SeatResult& r)
+    {
+        QStringList lists, groups, outcomes;
+        for (int l = 1; l <= r.listCount; ++l) {
+            QStringList seats;
+            for (int k = 1; k <= r.lists[l].seatCount; ++k)
+                seats.append(QString::number(r.lists[l].seat[k]) + (r.lists[l].tied[k] ? "*" : ""));
+            lists.append(r.lists[l].code + ':' + seats.join(','));
+        }
+        for (int g = 0; g < r.tieGroupCount; ++g) {
+            const SeatResult::TieGroup& group = r.tieGroups[g];
+            QStringList names;
+            for (int k = 0; k < group.listCount; ++k)
+                names.append(LotTexts::listLabel(r, group.lists[k]));
+            groups.append(QStringLiteral("%1-%2:%3:%4")
+                              .arg(group.firstSeat)
+                              .arg(group.lastSeat)
+                              .arg(names.join(' '), group.decides ? "lott" : "ordning"));
+        }
+        for (const SeatLot& lot : r.lots)
+            outcomes.append(QString(" AVN").mid(int(lot.outcome), 1));
+        return lists.join('|') + " / " + groups.join('|') + " / " + outcomes.join(',');
+    }
 
     // Council seats straight into the database: "P1" holds seats[0], ...
     void setSeats(const QList<int>& seats)
@@ -150,19 +256,126 @@ class TestCommitteeWindows : public QObject
     {
         return qobject_cast<frmD_VisaSkrivUt*>(CouncilSession::openWindow("frmD_VisaSkrivUt"));
     }
-    QString pdfText(const QString& pdf)
-    {
-        return PdfReadBack::run("pdftotext", {"-enc", "UTF-8", pdf, "-"});
-    }
 
 private Q_SLOTS:
     void initTestCase()
     {
         s.initTestCase();
         registerCommitteeWindows(s.services);
+        s.services.random = &random;
     }
     void init() { QVERIFY(s.init()); }
     void cleanup() { s.cleanup(); }
+
+    void tieGroups_data() { addRows(ties); }
+    void tieGroups()
+    {
+        const TieCase& c = row(ties);
+        const QVector<SeatLot> drawn =
+            *c.drawnFor ? lotsFor(run(c.drawnFor), c.lots) : QVector<SeatLot>();
+        QCOMPARE(summary(run(c.input, drawn)), QString(c.expected));
+    }
+
+    // The lines under the result, as both reports print them (a deciding tie's line is
+    // in the window test).
+    void texts()
+    {
+        QCOMPARE(LotTexts::lines(run("n 17,5,5 @7")),
+                 QStringList{"Platserna 4–5: lika jämförelsetal för P2 och P3; alla får en "
+                             "plats, så ingen lottning behövs (den skulle bara avgöra "
+                             "platsernas ordning)"});
+        QVector<SeatLot> lots = lotsFor(run("c 100,100 @5"), "5=P2");
+        lots[0].drawnBy = "Anna Berg";
+        lots[0].drawnAt = QDateTime(QDate(2026, 9, 14), QTime(21, 30));
+        lots[0].note = "inför valnämnden";
+        QCOMPARE(LotTexts::lines(run("c 100,100 @5", lots)),
+                 QStringList({"Lika jämförelsetal som bara avgör platsernas ordning (alla får en "
+                              "plats, så ingen lottning behövs):",
+                              "platserna 1–2 (P1 och P2), 3–4 (P1 och P2)",
+                              "Plats 5: lika jämförelsetal för P1 och P2; avgjort genom lottning",
+                              "Lottning:",
+                              "Plats 5: lotten gav platsen till P2, dragen för hand av Anna Berg "
+                              "2026-09-14 21:30 (inför valnämnden)"}));
+        lots[0].byProgram = true;
+        lots[0].note.clear();
+        QCOMPARE(LotTexts::lines(run("c 101,100 @5", lots)).last(),
+                 "Plats 5: lotten för P2 (dragen av programmet 2026-09-14 21:30) är ogiltig: "
+                 "indata har ändrats sedan den drogs, så den har inte tillämpats");
+    }
+
+    // Each of the six orders of three tied lists comes from exactly one pair of random
+    // numbers, so every list is as likely to go without a seat.
+    void programDrawIsFair()
+    {
+        const SeatResult& result = run("n 6,4,2 @5");
+        QSet<QString> orders;
+        for (int draw = 0; draw < 6; ++draw) {
+            random.values = {draw / 2, draw % 2};
+            const QVector<SeatLot> lots = LotDraw::byProgram(result, 0, random, {});
+            QVERIFY(lots.size() == 2 && lots[1].byProgram &&
+                    lots[1].fingerprint == result.tieGroups[0].fingerprint);
+            orders.insert(lots[0].code + lots[1].code);
+        }
+        QCOMPARE(orders.size(), 6);
+    }
+
+    // An all-combinations run finds the ties of every combination, names the deciding
+    // ones, takes no lot and says so once.
+    void allCombinationsTakeNoLots()
+    {
+        run("n 6,4,2 @5", lotsFor(run("n 6,4,2 @5"), "4=P3,5=P2"));
+        m_committee.setSamvSW(ValsitBer::pairNumber(1, 2), 1);
+        m_committee.setSamvSW(0, 2);
+        QStringList seen;
+        m_committee.setResultObserver([&] {
+            seen.append(summary(m_committee.result()) + " / " +
+                        LotTexts::lines(m_committee.result()).join(' '));
+        });
+        PlainTextControl text;
+        PlainReportWindow window(&text);
+        m_committee.setFormName(&window);
+        m_committee.setVisaLottSW(true);
+        m_committee.BearbBest();
+        m_committee.setResultObserver({});
+        m_committee.setFormName(nullptr);
+        m_committee.setSamvSW(ValsitBer::pairNumber(1, 2), 0);
+        QCOMPARE(seen, QStringList({"P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott /  / Platserna "
+                                    "4–5: lika jämförelsetal för P1, P2 och P3; lotten avgör "
+                                    "vilka 2 av 3 som får platserna",
+                                    "P3:5*|:1,2,3,4 / 5-6:P3 P1 / P2:lott /  / Plats 5: lika "
+                                    "jämförelsetal för P3 och P1 / P2; lotten avgör vem som får "
+                                    "platsen"}));
+        QCOMPARE(text.lines().last(), LotTexts::allCombinationsNote());
+    }
+
+    // The lots kept with an election: reading an older file does not write; a lot replaces
+    // the one of its seat and those it voids, each kind apart; a failed recording leaves the
+    // file as it was. (lotInTheWindow reads a lot back through the window.)
+    void store()
+    {
+        const auto lot = [](int seat, const char* code, bool byProgram = false) {
+            SeatLot l;
+            l.seat = seat;
+            l.code = code;
+            l.byProgram = byProgram;
+            return l;
+        };
+        const QString path = s.db->path();
+        const QString rows = "SELECT Slag || Plats || PartiID || Programlottad FROM Lottning";
+        QVERIFY(LotStore(path).lots(LotStore::Kind::Committee).isEmpty());
+        QCOMPARE(s.value("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Lottning'").toInt(), 0);
+        LotStore(path).record(LotStore::Kind::Committee, {lot(4, "C"), lot(5, "M")});
+        LotStore(path).record(LotStore::Kind::Council, {lot(7, "S")});
+        LotStore(path).record(LotStore::Kind::Committee, {lot(5, "V", true)}, {4});
+        QCOMPARE(s.column(rows + " ORDER BY 1"), QStringList({"Fullmäktige7S0", "Nämnd5V1"}));
+        QCOMPARE(LotStore(path).lots(LotStore::Kind::Council).size(), 1);
+        // A trigger refuses the second row: the first must not stay, nor the void one go.
+        s.exec("CREATE TRIGGER stopp BEFORE INSERT ON Lottning WHEN NEW.Plats = 9 "
+               "BEGIN SELECT RAISE(ABORT, 'nej'); END");
+        QVERIFY_THROWS_EXCEPTION(DbError, LotStore(path).record(LotStore::Kind::Council,
+                                                                {lot(8, "M"), lot(9, "V")}, {7}));
+        QCOMPARE(s.column(rows + " ORDER BY 1"), QStringList({"Fullmäktige7S0", "Nämnd5V1"}));
+    }
 
     // A refused record stays pending: only "Spara" and "Ångra" act. A code or name of the
     // field's full length is stored whole.
@@ -284,32 +497,6 @@ private Q_SLOTS:
         }
     }
 
-    // "Spara som PDF" writes the calculation shown, and leaves nothing behind when the
-    // file cannot be written.
-    void saveAsPdf()
-    {
-        loadEngine({9, 7, 5, 3}, 1);
-        auto* w = qobject_cast<frmD_VisaSkrivUt*>(s.show("frmD_VisaSkrivUt"));
-        QVERIFY(w);
-        QTRY_COMPARE(w->runs(), 1);
-        QVERIFY(reportText(w).contains(" P1 / P2 / P3 / P4 / \t Antal: 11\t"));
-        QCOMPARE(w->status(), QString("* innebär att valsitet har samma jämförelsetal som "
-                                      "det följande (dvs skall lottas)    "));
-        for (const QString file : {"saknas/nämnd.pdf", "nämnd"}) {
-            s.messages.answers.enqueue(MessageService::AnswerYes);
-            s.messages.saveFiles.enqueue(s.db->filePath(file));
-            trigger(w, "mnuSparaPdf");
-            QCOMPARE(QDir(s.db->folder()).entryList({"*.tmp"}), QStringList());
-        }
-        QCOMPARE(s.messages.texts(),
-                 QStringList{"PDF-filen kunde inte sparas. Utskriften kunde inte startas."});
-        QVERIFY(w->status().startsWith("Resultatet är sparat i "));
-        QVERIFY(!QFileInfo::exists(s.db->filePath("saknas/nämnd.pdf")));
-        QVERIFY(pdfText(s.db->filePath("nämnd.pdf")).contains("Valsamverkan - A"));
-        QCOMPARE(engine().runNumber(), 1);
-        QVERIFY(!engine().SkrivUtSW());
-    }
-
     void printout_data() { addRows(prints); }
     void printout()
     {
@@ -336,7 +523,8 @@ private Q_SLOTS:
                      QString("Utskriften misslyckades. Utskriften "
                              "kunde inte startas. Ingenting skrevs ut."));
         else if (c.confirm)
-            QVERIFY(pdfText(s.printScript.pdfPath).contains("Valsamverkan - A"));
+            QVERIFY(
+                PdfReadBack::pages(s.printScript.pdfPath).join('\n').contains("Valsamverkan - A"));
     }
 
     // The stop button ends a long run after the combination under way, and the report
@@ -368,6 +556,65 @@ private Q_SLOTS:
         QCOMPARE(w->status(), QString("Beräkningen avbröts. Redovisningen är inte fullständig."));
     }
 
+    // A deciding tie settled in the result window by the program or by hand, and the report
+    // after it on screen and in the PDF. The draw 0, 0 orders P1, P2, P3 as P2, P3, P1.
+    void lotInTheWindow()
+    {
+        for (const bool byProgram : {true, false}) {
+            loadEngine({6, 4, 2}, -1, 5);
+            engine().setSamvSW(0, 0);
+            auto* w = qobject_cast<frmD_VisaSkrivUt*>(s.show("frmD_VisaSkrivUt"));
+            QVERIFY(w && QTest::qWaitFor([w] { return w->runs() == 1; }));
+            QVERIFY2(reportText(w).contains("Platserna 4–5: lika jämförelsetal för P1, P2 och P3; "
+                                            "lotten avgör vilka 2 av 3 som får platserna"),
+                     qPrintable(reportText(w)));
+            QCOMPARE(w->status(), QString("* innebär att valsitet har samma jämförelsetal som "
+                                          "det följande (dvs skall lottas)    "));
+            random.values = {0, 0};
+            bool answered = false;
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<LotDialog*>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                answered = true;
+                if (!byProgram) {
+                    child<QComboBox>(dialog, "cboSeat(0)")->setCurrentIndex(1);
+                    child<QComboBox>(dialog, "cboSeat(1)")->setCurrentIndex(2);
+                    child<QLineEdit>(dialog, "txtDragenAv")->setText("Eva Ek");
+                    child<QLineEdit>(dialog, "txtAnteckning")->setText("i valnämnden");
+                }
+                click(dialog, byProgram ? "cmdProgram" : "cmdSpara");
+            });
+            trigger(w, "mnuLottning");
+            QVERIFY(answered);
+            QCOMPARE(s.messages.texts(), QStringList());
+            QCOMPARE(w->runs(), 2);
+            const QString after = reportText(w);
+            QVERIFY2(after.contains("Valsamverkan - A"), qPrintable(after)); // the same run
+            QVERIFY(after.contains("Parti 3\t Antal: 1\tValsit: 5*\t\n"));
+            QVERIFY(after.contains(byProgram ? "Plats 4: lotten gav platsen till P2, dragen av "
+                                               "programmet 2026-09-13 00:00"
+                                             : "Plats 4: lotten gav platsen till P2, dragen för "
+                                               "hand av Eva Ek 2026-09-13 00:00 (i valnämnden)"));
+            QCOMPARE(s.value("SELECT COUNT(*) FROM Lottning").toInt(), 2);
+            // "Spara som PDF" writes the run shown and leaves nothing behind when it fails.
+            for (const char* file : {"saknas/lott.pdf", "lott"}) {
+                s.messages.saveFiles.enqueue(s.db->filePath(file));
+                trigger(w, "mnuSparaPdf");
+                QCOMPARE(QDir(s.db->folder()).entryList({"*.tmp", "saknas"}), QStringList());
+            }
+            QCOMPARE(s.messages.texts(),
+                     QStringList{"PDF-filen kunde inte sparas. Utskriften kunde inte startas."});
+            QVERIFY(w->status().startsWith("Resultatet är sparat i ") && w->runs() == 2);
+            const QString pdf = PdfReadBack::pages(s.db->filePath("lott.pdf")).join('\n');
+            QVERIFY2(pdf.contains("Lottning:") && pdf.contains("avgjort genom lottning") &&
+                         pdf.contains("Plats 5: lotten gav platsen till P3"),
+                     qPrintable(pdf));
+            s.cleanup();
+            QVERIFY(s.init());
+        }
+    }
+
     // From the main window with the committee calculation chosen, through the entry and
     // the cooperation window to the report on screen, and back to the main window.
     void fromTheMainWindowAndBack()
@@ -376,22 +623,14 @@ private Q_SLOTS:
                                                   [this] { return new frmA_Start(s.services); });
         s.services.screenHeight = [] { return 768; };
         AppGlobals::instance().programKat = s.db->folder();
+        // The template's parties hold no seats yet: give S 21 and M 14 and SD 10.
+        s.exec("UPDATE Partier SET PartiValRes = CASE PartiID WHEN 'S' THEN 21 WHEN 'M' THEN 14 "
+               "WHEN 'SD' THEN 10 ELSE 0 END");
         QWidget* start = s.show("frmA_Start");
         QVERIFY(start);
         click(start, "cmdNext");
         auto* w = qobject_cast<frmB_Valresultat*>(waitFor("frmB_Valresultat"));
         QVERIFY(w);
-        // The template's parties hold no seats yet: give S 21 and M 14 and SD 10.
-        const QList<QPair<QString, QString>> seats{{"S", "21"}, {"M", "14"}, {"SD", "10"}};
-        for (const auto& [code, count] : seats) {
-            w->cmdButt1_Click(0);
-            for (int i = 0; i < 8 && w->currentPartyCode() != code; ++i)
-                click(w, "cmdButt1(2)");
-            QCOMPARE(w->currentPartyCode(), code);
-            click(w, "cmdButt1(5)");
-            typeInto(child<QLineEdit>(w, "Text1(3)"), count);
-            click(w, "cmdButt1(6)");
-        }
         QCOMPARE(child<QLineEdit>(w, "Text1(4)")->text(), QString("11"));
         child<QCheckBox>(w, "Check1")->setChecked(true);
         click(w, "cmdNext");
