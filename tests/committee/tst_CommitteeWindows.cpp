@@ -1,10 +1,7 @@
-// The committee windows: the entry's refusals and hand-over, the cooperation matrix, the
-// result on screen, on paper and as PDF, a lot drawn in the result window, and the whole
-// road from the main window and back. The engine tables pin the arithmetic; these tests pin
-// the wiring and messages. With them the ties and lots of both engines: the seats a tie
-// spans, whether it decides who gets a seat, the seats after a lot, a lot void once its tie
-// has changed, the lines under the result, the program's draw and the lots kept with an
-// election.
+// The committee windows (entry, cooperation, result on screen, on paper, as PDF, a lot drawn,
+// the road from the main window and back) pin wiring and messages, not arithmetic. With them
+// the ties and lots of both engines: the seats a tie spans and whether it decides, lots applied
+// or void, the lines under the result, the program's draw and the lots kept with an election.
 #include "CouncilSession.h"
 #include "FixedRandom.h"
 #include "PdfReadBack.h"
@@ -13,7 +10,6 @@
 
 #include "committee/ValsitBer.h"
 #include "committee/ui/CommitteeWindows.h"
-#include "committee/ui/frmB_Valresultat.h"
 #include "committee/ui/frmD_SkrivUt.h"
 #include "committee/ui/frmD_VisaSkrivUt.h"
 #include "council/RostBer.h"
@@ -71,8 +67,7 @@ struct SaveCase
 {
     const char* name;
     QString code, partyName;
-    const char* seats;
-    const char* message; // empty: saved without a word
+    const char *seats, *message; // message empty: saved without a word
     bool saved;
 };
 const SaveCase saves[] = {
@@ -122,16 +117,11 @@ const PrintCase prints[] = {
     {"printer fails", true, "saknas/utskrift.pdf", "Utskriften misslyckades.", 1},
 };
 
-// The run ("c 100,100 @5": council votes (c) or committee council seats (n), seats to
-// give), the run the lots were drawn for and the lots ("4=P3,5=p2"), and the outcome:
-// seats, tie groups and each lot's outcome (Applied, Void, Not needed).
+// The run ("c 100,100 @5": council votes, "n": committee council seats; seats to give), the run
+// the lots ("4=P3,5=p2") were drawn for, and seats, tie groups, lot outcomes (Applied/Void/Not).
 struct TieCase
 {
-    const char* name;
-    const char* input;
-    const char* drawnFor;
-    const char* lots;
-    const char* expected;
+    const char *name, *input, *drawnFor, *lots, *expected;
 };
 const TieCase ties[] = {
     // Three lists tie over seats 4 to 6 with two seats left: the lot decides.
@@ -166,9 +156,8 @@ class TestCommitteeWindows : public QObject
     Q_OBJECT
     CouncilSession s;
     FixedRandom random;
-    FakeMessageService m_messages;
-    RostBer m_council{m_messages};
-    ValsitBer m_committee{m_messages};
+    RostBer m_council{s.messages};
+    ValsitBer m_committee{s.messages};
 
     const SeatResult& run(const QString& input, const QVector<SeatLot>& lots = {})
     {
@@ -235,26 +224,11 @@ class TestCommitteeWindows : public QObject
         return lists.join('|') + " / " + groups.join('|') + " / " + outcomes.join(',');
     }
 
-    // Council seats straight into the database: "P1" holds seats[0], ...
-    void setSeats(const QList<int>& seats)
-    {
-        QStringList parties;
-        for (int i = 1; i <= seats.size(); ++i)
-            parties << QStringLiteral("P%1:Parti %1:").arg(i);
-        s.setParties(parties);
-        for (int i = 0; i < seats.size(); ++i)
-            s.exec("UPDATE Partier SET PartiValRes = ? WHERE PartiID = ?",
-                   {seats[i], QStringLiteral("P%1").arg(i + 1)});
-    }
     QWidget* waitFor(const QString& name)
     {
         CouncilSession::settle();
         QWidget* w = CouncilSession::openWindow(name);
         return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
-    }
-    static frmD_VisaSkrivUt* resultWindow()
-    {
-        return qobject_cast<frmD_VisaSkrivUt*>(CouncilSession::openWindow("frmD_VisaSkrivUt"));
     }
 
 private Q_SLOTS:
@@ -276,8 +250,7 @@ private Q_SLOTS:
         QCOMPARE(summary(run(c.input, drawn)), QString(c.expected));
     }
 
-    // The lines under the result, as both reports print them (a deciding tie's line is
-    // in the window test).
+    // The lines under the result, as both reports print them (a deciding tie's: lotInTheWindow).
     void texts()
     {
         QCOMPARE(LotTexts::lines(run("n 17,5,5 @7")),
@@ -353,27 +326,23 @@ private Q_SLOTS:
     // file as it was. (lotInTheWindow reads a lot back through the window.)
     void store()
     {
-        const auto lot = [](int seat, const char* code, bool byProgram = false) {
-            SeatLot l;
-            l.seat = seat;
-            l.code = code;
-            l.byProgram = byProgram;
-            return l;
-        };
+        const SeatResult none; // lots of no particular tie
+        QVector<SeatLot> byProgram = lotsFor(none, "5=V");
+        byProgram[0].byProgram = true;
         const QString path = s.db->path();
         const QString rows = "SELECT Slag || Plats || PartiID || Programlottad FROM Lottning";
         QVERIFY(LotStore(path).lots(LotStore::Kind::Committee).isEmpty());
         QCOMPARE(s.value("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Lottning'").toInt(), 0);
-        LotStore(path).record(LotStore::Kind::Committee, {lot(4, "C"), lot(5, "M")});
-        LotStore(path).record(LotStore::Kind::Council, {lot(7, "S")});
-        LotStore(path).record(LotStore::Kind::Committee, {lot(5, "V", true)}, {4});
+        LotStore(path).record(LotStore::Kind::Committee, lotsFor(none, "4=C,5=M"));
+        LotStore(path).record(LotStore::Kind::Council, lotsFor(none, "7=S"));
+        LotStore(path).record(LotStore::Kind::Committee, byProgram, {4});
         QCOMPARE(s.column(rows + " ORDER BY 1"), QStringList({"Fullmäktige7S0", "Nämnd5V1"}));
         QCOMPARE(LotStore(path).lots(LotStore::Kind::Council).size(), 1);
         // A trigger refuses the second row: the first must not stay, nor the void one go.
         s.exec("CREATE TRIGGER stopp BEFORE INSERT ON Lottning WHEN NEW.Plats = 9 "
                "BEGIN SELECT RAISE(ABORT, 'nej'); END");
-        QVERIFY_THROWS_EXCEPTION(DbError, LotStore(path).record(LotStore::Kind::Council,
-                                                                {lot(8, "M"), lot(9, "V")}, {7}));
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, LotStore(path).record(LotStore::Kind::Council, lotsFor(none, "8=M,9=V"), {7}));
         QCOMPARE(s.column(rows + " ORDER BY 1"), QStringList({"Fullmäktige7S0", "Nämnd5V1"}));
     }
 
@@ -405,7 +374,10 @@ private Q_SLOTS:
     {
         const EntryCase& c = row(entries);
         SettingsStore().setValue("ForHeader", c.heading);
-        setSeats(c.seats);
+        s.setParties({}); // "P1" holds seats[0], ...
+        for (int i = 0; i < c.seats.size(); ++i)
+            s.exec("INSERT INTO Partier (PartiID, PartiNamn, PartiValRes) VALUES (?, ?, ?)",
+                   {QString("P%1").arg(i + 1), QString("Parti %1").arg(i + 1), c.seats[i]});
         engine().setSamvSW(2, 1); // a mark of an earlier calculation
         s.printScript.confirm = false;
         QWidget* w = s.show("frmB_Valresultat");
@@ -425,8 +397,8 @@ private Q_SLOTS:
                  QStringList({"P3", "P4", "P1", c.rubrik}));
         QCOMPARE(e.AntPartier() * 100 + e.AntValsit(), 313);
         QCOMPARE(SettingsStore().value("MndNmnd"), QString("13"));
-        QCOMPARE(e.SkrivUtSW(), c.paper);
-        QCOMPARE(int(e.SamvSW(0)) * 10 + e.SamvSW(2), c.cooperation ? 11 : 0);
+        QCOMPARE(int(e.SamvSW(0)) * 100 + e.SkrivUtSW() * 10 + e.SamvSW(2),
+                 c.cooperation ? 101 : c.paper * 10);
     }
 
     // Four parties show six boxes and clear a mark left by more parties. "Fortsätt" writes
@@ -435,9 +407,8 @@ private Q_SLOTS:
     {
         for (int way = 0; way < 3; ++way) { // fixed, all combinations, Avsluta
             loadEngine({9, 7, 5, 3});
-            engine().setSamvSW(0, 1);
-            engine().setSamvSW(2, 1);  // (1,3)
-            engine().setSamvSW(10, 1); // (4,5)
+            for (int k : {0, 2, 10}) // the mode, (1,3) and (4,5)
+                engine().setSamvSW(k, 1);
             QWidget* w = s.show("frmC_Samverkan");
             QVERIFY(w);
             for (int k = 1; k <= 120; ++k)
@@ -453,9 +424,7 @@ private Q_SLOTS:
             QCOMPARE(WindowRegistry::instance().shown.value(1),
                      QString(way < 2 ? "frmD_VisaSkrivUt" : "frmB_Valresultat"));
             QCOMPARE(engine().SamvSW(0) * 100 + engine().SamvSW(2) * 10 + engine().SamvSW(6),
-                     way == 0   ? 101
-                     : way == 1 ? 201
-                                : 110);
+                     (QList<int>{101, 201, 110}[way]));
             s.cleanup();
             QVERIFY(s.init());
         }
@@ -535,14 +504,15 @@ private Q_SLOTS:
         s.messages.answers.enqueue(MessageService::AnswerYes);
         // The user clicks the stop button as soon as the window takes events during the run.
         QTimer user;
-        user.setInterval(10);
         connect(&user, &QTimer::timeout, this, [&user] {
-            if (resultWindow() && resultWindow()->progress().running()) {
-                click(resultWindow(), "cmdStopp");
+            auto* w =
+                qobject_cast<frmD_VisaSkrivUt*>(CouncilSession::openWindow("frmD_VisaSkrivUt"));
+            if (w && w->progress().running()) {
+                click(w, "cmdStopp");
                 user.stop();
             }
         });
-        user.start();
+        user.start(10);
         auto* w =
             qobject_cast<frmD_VisaSkrivUt*>(WindowRegistry::instance().show("frmD_VisaSkrivUt"));
         QTRY_VERIFY_WITH_TIMEOUT(w->runs() == 1, 30000);
@@ -590,8 +560,9 @@ private Q_SLOTS:
             QCOMPARE(s.messages.texts(), QStringList());
             QCOMPARE(w->runs(), 2);
             const QString after = reportText(w);
-            QVERIFY2(after.contains("Valsamverkan - A"), qPrintable(after)); // the same run
-            QVERIFY(after.contains("Parti 3\t Antal: 1\tValsit: 5*\t\n"));
+            QVERIFY2(after.contains("Valsamverkan - A") && // the same run
+                         after.contains("Parti 3\t Antal: 1\tValsit: 5*\t\n"),
+                     qPrintable(after));
             QVERIFY(after.contains(byProgram ? "Plats 4: lotten gav platsen till P2, dragen av "
                                                "programmet 2026-09-13 00:00"
                                              : "Plats 4: lotten gav platsen till P2, dragen för "
@@ -626,10 +597,8 @@ private Q_SLOTS:
         // The template's parties hold no seats yet: give S 21 and M 14 and SD 10.
         s.exec("UPDATE Partier SET PartiValRes = CASE PartiID WHEN 'S' THEN 21 WHEN 'M' THEN 14 "
                "WHEN 'SD' THEN 10 ELSE 0 END");
-        QWidget* start = s.show("frmA_Start");
-        QVERIFY(start);
-        click(start, "cmdNext");
-        auto* w = qobject_cast<frmB_Valresultat*>(waitFor("frmB_Valresultat"));
+        click(s.show("frmA_Start"), "cmdNext");
+        QWidget* w = waitFor("frmB_Valresultat");
         QVERIFY(w);
         QCOMPARE(child<QLineEdit>(w, "Text1(4)")->text(), QString("11"));
         child<QCheckBox>(w, "Check1")->setChecked(true);
@@ -645,7 +614,7 @@ private Q_SLOTS:
         // S 21 alone against M and SD's 24 together: 5 and 6 of 11.
         QVERIFY2(reportText(d).contains(" M / SD / \t Antal: 6\t"), qPrintable(reportText(d)));
         trigger(d, "mnuExit");
-        w = qobject_cast<frmB_Valresultat*>(waitFor("frmB_Valresultat"));
+        w = waitFor("frmB_Valresultat");
         QVERIFY(w && child<QCheckBox>(w, "Check1")->isChecked());
         trigger(w, "mnuExit");
         QVERIFY(waitFor("frmA_Start"));
