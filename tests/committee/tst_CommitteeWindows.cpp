@@ -1,22 +1,33 @@
-// The committee windows: the entry's refusals and hand-over, the cooperation matrix, the
-// result on screen, on paper and as PDF, and the whole road from the main window and
-// back. The engine tables pin the arithmetic; these tests pin the wiring and messages.
+// The committee windows (entry, cooperation, result on screen, on paper, as PDF, a lot drawn,
+// the road from the main window and back) pin wiring and messages, not arithmetic. With them
+// the ties and lots of both engines: the seats a tie spans and whether it decides, lots applied
+// or void, the lines under the result, the program's draw and the lots kept with an election.
 #include "CouncilSession.h"
+#include "FixedRandom.h"
 #include "PdfReadBack.h"
 #include "Rows.h"
 #include "WindowDriver.h"
 
 #include "committee/ValsitBer.h"
 #include "committee/ui/CommitteeWindows.h"
-#include "committee/ui/frmB_Valresultat.h"
 #include "committee/ui/frmD_SkrivUt.h"
 #include "committee/ui/frmD_VisaSkrivUt.h"
+#include "council/RostBer.h"
+#include "data/DbError.h"
+#include "report/PlainReportWindow.h"
+#include "report/PlainTextControl.h"
+#include "seats/LotDraw.h"
+#include "seats/LotStore.h"
+#include "seats/LotTexts.h"
+#include "seats/ui/LotDialog.h"
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/frmA_Start.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,8 +67,7 @@ struct SaveCase
 {
     const char* name;
     QString code, partyName;
-    const char* seats;
-    const char* message; // empty: saved without a word
+    const char *seats, *message; // message empty: saved without a word
     bool saved;
 };
 const SaveCase saves[] = {
@@ -71,6 +81,7 @@ const SaveCase saves[] = {
 };
 
 // Refused with a message, the entry stays; else the next window depends on the choices.
+const QString two = "Det måste finnas fler än 2 partier för samverkansberäkning";
 struct EntryCase
 {
     const char* name;
@@ -87,26 +98,10 @@ const EntryCase entries[] = {
     {"one party", {5, 0}, "11", 0, 0, "", "", "", "Antal partier med valsit får vara lägst 2"},
     {"17 parties", QList<int>(17, 1), "11", 0, 0, "", "", "",
      "Antal partier med valsit får vara högst 16"},
-    {"two",
-     {5, 3, 0},
-     "11",
-     1,
-     0,
-     "",
-     "",
-     "",
-     "Det måste finnas fler än 2 partier för samverkansberäkning"},
+    {"two", {5, 3, 0}, "11", 1, 0, "", "", "", two},
     {"screen", {3, 0, 9, 5}, "13", 0, 0, "för RUBRIK", "RUBRIK", "frmD_VisaSkrivUt", ""},
     {"paper", {3, 0, 9, 5}, "13", 0, 1, "för Rubrik", " ", "frmD_SkrivUt", ""},
-    {"cooperation",
-     {3, 0, 9, 5},
-     "13",
-     1,
-     0,
-     "för Norrby kommun",
-     "Norrby kommun",
-     "frmC_Samverkan",
-     ""},
+    {"cooperation", {3, 0, 9, 5}, "13", 1, 0, "för Norrby", "Norrby", "frmC_Samverkan", ""},
 };
 
 struct PrintCase
@@ -122,37 +117,118 @@ const PrintCase prints[] = {
     {"printer fails", true, "saknas/utskrift.pdf", "Utskriften misslyckades.", 1},
 };
 
+// The run ("c 100,100 @5": council votes, "n": committee council seats; seats to give), the run
+// the lots ("4=P3,5=p2") were drawn for, and seats, tie groups, lot outcomes (Applied/Void/Not).
+struct TieCase
+{
+    const char *name, *input, *drawnFor, *lots, *expected;
+};
+const TieCase ties[] = {
+    // Three lists tie over seats 4 to 6 with two seats left: the lot decides.
+    {"6,4,2 at 5", "n 6,4,2 @5", "", "", "P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott / "},
+    {"6,4,2 lot to P3, p2", "n 6,4,2 @5", "n 6,4,2 @5", "4=P3,5=p2",
+     "P1:1,3|P2:2,5*|P3:4* / 4-6:P1 P2 P3:lott / A,A"},
+    {"lot for one of two seats", "n 6,4,2 @5", "n 6,4,2 @5", "4=P3",
+     "P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott / V"},
+    {"one list twice", "n 6,4,2 @5", "n 6,4,2 @5", "4=P3,5=P3",
+     "P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott / V,V"},
+    // Both tied lists get a seat: the tie only orders seats 4 and 5.
+    {"17,5,5 at 7", "n 17,5,5 @7", "n 17,5,5 @7", "4=P3",
+     "P1:1,2,3,6,7|P2:4*|P3:5 / 4-5:P2 P3:ordning / N"},
+    // Equal votes tie at every odd seat; only the tie over the last seat decides.
+    {"council last seat", "c 100,100 @5", "", "",
+     "P1:1*,3*,5*|P2:2,4 / 1-2:P1 P2:ordning|3-4:P1 P2:ordning|5-6:P1 P2:lott / "},
+    {"council lot reverses slot order", "c 100,100 @5", "c 100,100 @5", "5=P2",
+     "P1:1*,3*|P2:2,4,5* / 1-2:P1 P2:ordning|3-4:P1 P2:ordning|5-6:P1 P2:lott / A"},
+    {"council seats changed", "c 100,100 @7", "c 100,100 @5", "5=P2",
+     "P1:1*,3*,5*,7*|P2:2,4,6 / 1-2:P1 P2:ordning|3-4:P1 P2:ordning|5-6:P1 P2:ordning|"
+     "7-8:P1 P2:lott / V"},
+    {"council votes changed", "c 100,101 @5", "c 100,100 @5", "5=P2", "P1:2,4|P2:1,3,5 /  / V"},
+    // Drawn for 6,4,2: with 7,4,2 seat 4 is no tie and seat 5 is another one.
+    {"committee seats changed", "n 7,4,2 @5", "n 6,4,2 @5", "4=P3,5=P2",
+     "P1:1,3,4|P2:2,5*|P3: / 5-6:P2 P3:lott / V,V"},
+};
+
 } // namespace
 
 class TestCommitteeWindows : public QObject
 {
     Q_OBJECT
     CouncilSession s;
+    FixedRandom random;
+    RostBer m_council{s.messages};
+    ValsitBer m_committee{s.messages};
 
-    // Council seats straight into the database: "P1" holds seats[0], ...
-    void setSeats(const QList<int>& seats)
+    const SeatResult& run(const QString& input, const QVector<SeatLot>& lots = {})
     {
-        QStringList parties;
-        for (int i = 1; i <= seats.size(); ++i)
-            parties << QStringLiteral("P%1:Parti %1:").arg(i);
-        s.setParties(parties);
-        for (int i = 0; i < seats.size(); ++i)
-            s.exec("UPDATE Partier SET PartiValRes = ? WHERE PartiID = ?",
-                   {seats[i], QStringLiteral("P%1").arg(i + 1)});
+        const bool council = input.startsWith('c');
+        SeatEngineBase& engine = council ? static_cast<SeatEngineBase&>(m_council) : m_committee;
+        const QStringList values = input.section(' ', 1, 1).split(',');
+        engine.setAntPartier(int(values.size()));
+        for (int i = 1; i <= values.size(); ++i) {
+            engine.setPartiID(i, QStringLiteral("P%1").arg(i));
+            council ? m_council.setRoster(i, values[i - 1].toInt())
+                    : engine.setPartiValRes(i, values[i - 1].toInt());
+        }
+        engine.setAntValsit(input.section('@', 1).toInt());
+        engine.setLots(lots);
+        if (council) {
+            m_council.BearbBest();
+            m_council.BearbBest2();
+        } else {
+            m_committee.setSamvSW(0, 0);
+            m_committee.BearbBest();
+        }
+        return engine.result();
     }
+
+    // "4=P3,5=P2", each with the fingerprint of its seat's tie in `drawnFor`.
+    static QVector<SeatLot> lotsFor(const SeatResult& drawnFor, const QString& text)
+    {
+        QVector<SeatLot> lots;
+        for (const QString& item : text.split(',', Qt::SkipEmptyParts)) {
+            SeatLot lot;
+            lot.seat = item.section('=', 0, 0).toInt();
+            lot.code = item.section('=', 1);
+            for (int g = 0; g < drawnFor.tieGroupCount; ++g)
+                if (drawnFor.tieGroups[g].firstSeat <= lot.seat &&
+                    lot.seat <= drawnFor.tieGroups[g].lastSeat)
+                    lot.fingerprint = drawnFor.tieGroups[g].fingerprint;
+            lots.append(lot);
+        }
+        return lots;
+    }
+
+    // "P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott / A,V": seats, tie groups, lot outcomes.
+    static QString summary(const SeatResult& r)
+    {
+        QStringList lists, groups, outcomes;
+        for (int l = 1; l <= r.listCount; ++l) {
+            QStringList seats;
+            for (int k = 1; k <= r.lists[l].seatCount; ++k)
+                seats.append(QString::number(r.lists[l].seat[k]) + (r.lists[l].tied[k] ? "*" : ""));
+            lists.append(r.lists[l].code + ':' + seats.join(','));
+        }
+        for (int g = 0; g < r.tieGroupCount; ++g) {
+            const SeatResult::TieGroup& group = r.tieGroups[g];
+            QStringList names;
+            for (int k = 0; k < group.listCount; ++k)
+                names.append(LotTexts::listLabel(r, group.lists[k]));
+            groups.append(QStringLiteral("%1-%2:%3:%4")
+                              .arg(group.firstSeat)
+                              .arg(group.lastSeat)
+                              .arg(names.join(' '), group.decides ? "lott" : "ordning"));
+        }
+        for (const SeatLot& lot : r.lots)
+            outcomes.append(QString(" AVN").mid(int(lot.outcome), 1));
+        return lists.join('|') + " / " + groups.join('|') + " / " + outcomes.join(',');
+    }
+
     QWidget* waitFor(const QString& name)
     {
         CouncilSession::settle();
         QWidget* w = CouncilSession::openWindow(name);
         return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
-    }
-    static frmD_VisaSkrivUt* resultWindow()
-    {
-        return qobject_cast<frmD_VisaSkrivUt*>(CouncilSession::openWindow("frmD_VisaSkrivUt"));
-    }
-    QString pdfText(const QString& pdf)
-    {
-        return PdfReadBack::run("pdftotext", {"-enc", "UTF-8", pdf, "-"});
     }
 
 private Q_SLOTS:
@@ -160,9 +236,115 @@ private Q_SLOTS:
     {
         s.initTestCase();
         registerCommitteeWindows(s.services);
+        s.services.random = &random;
     }
     void init() { QVERIFY(s.init()); }
     void cleanup() { s.cleanup(); }
+
+    void tieGroups_data() { addRows(ties); }
+    void tieGroups()
+    {
+        const TieCase& c = row(ties);
+        const QVector<SeatLot> drawn =
+            *c.drawnFor ? lotsFor(run(c.drawnFor), c.lots) : QVector<SeatLot>();
+        QCOMPARE(summary(run(c.input, drawn)), QString(c.expected));
+    }
+
+    // The lines under the result, as both reports print them (a deciding tie's: lotInTheWindow).
+    void texts()
+    {
+        QCOMPARE(LotTexts::lines(run("n 17,5,5 @7")),
+                 QStringList{"Platserna 4–5: lika jämförelsetal för P2 och P3; alla får en "
+                             "plats, så ingen lottning behövs (den skulle bara avgöra "
+                             "platsernas ordning)"});
+        QVector<SeatLot> lots = lotsFor(run("c 100,100 @5"), "5=P2");
+        lots[0].drawnBy = "Anna Berg";
+        lots[0].drawnAt = QDateTime(QDate(2026, 9, 14), QTime(21, 30));
+        lots[0].note = "inför valnämnden";
+        QCOMPARE(LotTexts::lines(run("c 100,100 @5", lots)),
+                 QStringList({"Lika jämförelsetal som bara avgör platsernas ordning (alla får en "
+                              "plats, så ingen lottning behövs):",
+                              "platserna 1–2 (P1 och P2), 3–4 (P1 och P2)",
+                              "Plats 5: lika jämförelsetal för P1 och P2; avgjort genom lottning",
+                              "Lottning:",
+                              "Plats 5: lotten gav platsen till P2, dragen för hand av Anna Berg "
+                              "2026-09-14 21:30 (inför valnämnden)"}));
+        lots[0].byProgram = true;
+        lots[0].note.clear();
+        QCOMPARE(LotTexts::lines(run("c 101,100 @5", lots)).last(),
+                 "Plats 5: lotten för P2 (dragen av programmet 2026-09-14 21:30) är ogiltig: "
+                 "indata har ändrats sedan den drogs, så den har inte tillämpats");
+    }
+
+    // Each of the six orders of three tied lists comes from exactly one pair of random
+    // numbers, so every list is as likely to go without a seat.
+    void programDrawIsFair()
+    {
+        const SeatResult& result = run("n 6,4,2 @5");
+        QSet<QString> orders;
+        for (int draw = 0; draw < 6; ++draw) {
+            random.values = {draw / 2, draw % 2};
+            const QVector<SeatLot> lots = LotDraw::byProgram(result, 0, random, {});
+            QVERIFY(lots.size() == 2 && lots[1].byProgram &&
+                    lots[1].fingerprint == result.tieGroups[0].fingerprint);
+            orders.insert(lots[0].code + lots[1].code);
+        }
+        QCOMPARE(orders.size(), 6);
+    }
+
+    // An all-combinations run finds the ties of every combination, names the deciding
+    // ones, takes no lot and says so once.
+    void allCombinationsTakeNoLots()
+    {
+        run("n 6,4,2 @5", lotsFor(run("n 6,4,2 @5"), "4=P3,5=P2"));
+        m_committee.setSamvSW(ValsitBer::pairNumber(1, 2), 1);
+        m_committee.setSamvSW(0, 2);
+        QStringList seen;
+        m_committee.setResultObserver([&] {
+            seen.append(summary(m_committee.result()) + " / " +
+                        LotTexts::lines(m_committee.result()).join(' '));
+        });
+        PlainTextControl text;
+        PlainReportWindow window(&text);
+        m_committee.setFormName(&window);
+        m_committee.setVisaLottSW(true);
+        m_committee.BearbBest();
+        m_committee.setResultObserver({});
+        m_committee.setFormName(nullptr);
+        m_committee.setSamvSW(ValsitBer::pairNumber(1, 2), 0);
+        QCOMPARE(seen, QStringList({"P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott /  / Platserna "
+                                    "4–5: lika jämförelsetal för P1, P2 och P3; lotten avgör "
+                                    "vilka 2 av 3 som får platserna",
+                                    "P3:5*|:1,2,3,4 / 5-6:P3 P1 / P2:lott /  / Plats 5: lika "
+                                    "jämförelsetal för P3 och P1 / P2; lotten avgör vem som får "
+                                    "platsen"}));
+        QCOMPARE(text.lines().last(), LotTexts::allCombinationsNote());
+    }
+
+    // The lots kept with an election: reading an older file does not write; a lot replaces
+    // the one of its seat and those it voids, each kind apart; a failed recording leaves the
+    // file as it was. (lotInTheWindow reads a lot back through the window.)
+    void store()
+    {
+        const SeatResult none; // lots of no particular tie
+        QVector<SeatLot> byProgram = lotsFor(none, "5=V");
+        byProgram[0].byProgram = true;
+        const QString path = s.db->path();
+        const QString rows = "SELECT Slag || Plats || PartiID || Programlottad FROM Lottning";
+        QVERIFY(LotStore(path).lots(LotStore::Kind::Committee).isEmpty());
+        QCOMPARE(s.value("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Lottning'").toInt(), 0);
+        LotStore(path).record(LotStore::Kind::Committee, lotsFor(none, "4=C,5=M"));
+        LotStore(path).record(LotStore::Kind::Council, lotsFor(none, "7=S"));
+        LotStore(path).record(LotStore::Kind::Committee, byProgram, {4});
+        QCOMPARE(s.column(rows + " ORDER BY 1"), QStringList({"Fullmäktige7S0", "Nämnd5V1"}));
+        QCOMPARE(LotStore(path).lots(LotStore::Kind::Council).size(), 1);
+        // A trigger refuses the second row: the first must not stay, nor the void one go.
+        s.exec("CREATE TRIGGER stopp BEFORE INSERT ON Lottning WHEN NEW.Plats = 9 "
+               "BEGIN SELECT RAISE(ABORT, 'nej'); END");
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, LotStore(path).record(LotStore::Kind::Council, lotsFor(none, "8=M,9=V"), {7}));
+        QCOMPARE(s.column(rows + " ORDER BY 1"), QStringList({"Fullmäktige7S0", "Nämnd5V1"}));
+    }
 
     // A refused record stays pending: only "Spara" and "Ångra" act. A code or name of the
     // field's full length is stored whole.
@@ -192,7 +374,10 @@ private Q_SLOTS:
     {
         const EntryCase& c = row(entries);
         SettingsStore().setValue("ForHeader", c.heading);
-        setSeats(c.seats);
+        s.setParties({}); // "P1" holds seats[0], ...
+        for (int i = 0; i < c.seats.size(); ++i)
+            s.exec("INSERT INTO Partier (PartiID, PartiNamn, PartiValRes) VALUES (?, ?, ?)",
+                   {QString("P%1").arg(i + 1), QString("Parti %1").arg(i + 1), c.seats[i]});
         engine().setSamvSW(2, 1); // a mark of an earlier calculation
         s.printScript.confirm = false;
         QWidget* w = s.show("frmB_Valresultat");
@@ -212,8 +397,8 @@ private Q_SLOTS:
                  QStringList({"P3", "P4", "P1", c.rubrik}));
         QCOMPARE(e.AntPartier() * 100 + e.AntValsit(), 313);
         QCOMPARE(SettingsStore().value("MndNmnd"), QString("13"));
-        QCOMPARE(e.SkrivUtSW(), c.paper);
-        QCOMPARE(int(e.SamvSW(0)) * 10 + e.SamvSW(2), c.cooperation ? 11 : 0);
+        QCOMPARE(int(e.SamvSW(0)) * 100 + e.SkrivUtSW() * 10 + e.SamvSW(2),
+                 c.cooperation ? 101 : c.paper * 10);
     }
 
     // Four parties show six boxes and clear a mark left by more parties. "Fortsätt" writes
@@ -222,9 +407,8 @@ private Q_SLOTS:
     {
         for (int way = 0; way < 3; ++way) { // fixed, all combinations, Avsluta
             loadEngine({9, 7, 5, 3});
-            engine().setSamvSW(0, 1);
-            engine().setSamvSW(2, 1);  // (1,3)
-            engine().setSamvSW(10, 1); // (4,5)
+            for (int k : {0, 2, 10}) // the mode, (1,3) and (4,5)
+                engine().setSamvSW(k, 1);
             QWidget* w = s.show("frmC_Samverkan");
             QVERIFY(w);
             for (int k = 1; k <= 120; ++k)
@@ -240,9 +424,7 @@ private Q_SLOTS:
             QCOMPARE(WindowRegistry::instance().shown.value(1),
                      QString(way < 2 ? "frmD_VisaSkrivUt" : "frmB_Valresultat"));
             QCOMPARE(engine().SamvSW(0) * 100 + engine().SamvSW(2) * 10 + engine().SamvSW(6),
-                     way == 0   ? 101
-                     : way == 1 ? 201
-                                : 110);
+                     (QList<int>{101, 201, 110}[way]));
             s.cleanup();
             QVERIFY(s.init());
         }
@@ -284,32 +466,6 @@ private Q_SLOTS:
         }
     }
 
-    // "Spara som PDF" writes the calculation shown, and leaves nothing behind when the
-    // file cannot be written.
-    void saveAsPdf()
-    {
-        loadEngine({9, 7, 5, 3}, 1);
-        auto* w = qobject_cast<frmD_VisaSkrivUt*>(s.show("frmD_VisaSkrivUt"));
-        QVERIFY(w);
-        QTRY_COMPARE(w->runs(), 1);
-        QVERIFY(reportText(w).contains(" P1 / P2 / P3 / P4 / \t Antal: 11\t"));
-        QCOMPARE(w->status(), QString("* innebär att valsitet har samma jämförelsetal som "
-                                      "det följande (dvs skall lottas)    "));
-        for (const QString file : {"saknas/nämnd.pdf", "nämnd"}) {
-            s.messages.answers.enqueue(MessageService::AnswerYes);
-            s.messages.saveFiles.enqueue(s.db->filePath(file));
-            trigger(w, "mnuSparaPdf");
-            QCOMPARE(QDir(s.db->folder()).entryList({"*.tmp"}), QStringList());
-        }
-        QCOMPARE(s.messages.texts(),
-                 QStringList{"PDF-filen kunde inte sparas. Utskriften kunde inte startas."});
-        QVERIFY(w->status().startsWith("Resultatet är sparat i "));
-        QVERIFY(!QFileInfo::exists(s.db->filePath("saknas/nämnd.pdf")));
-        QVERIFY(pdfText(s.db->filePath("nämnd.pdf")).contains("Valsamverkan - A"));
-        QCOMPARE(engine().runNumber(), 1);
-        QVERIFY(!engine().SkrivUtSW());
-    }
-
     void printout_data() { addRows(prints); }
     void printout()
     {
@@ -336,7 +492,8 @@ private Q_SLOTS:
                      QString("Utskriften misslyckades. Utskriften "
                              "kunde inte startas. Ingenting skrevs ut."));
         else if (c.confirm)
-            QVERIFY(pdfText(s.printScript.pdfPath).contains("Valsamverkan - A"));
+            QVERIFY(
+                PdfReadBack::pages(s.printScript.pdfPath).join('\n').contains("Valsamverkan - A"));
     }
 
     // The stop button ends a long run after the combination under way, and the report
@@ -347,14 +504,15 @@ private Q_SLOTS:
         s.messages.answers.enqueue(MessageService::AnswerYes);
         // The user clicks the stop button as soon as the window takes events during the run.
         QTimer user;
-        user.setInterval(10);
         connect(&user, &QTimer::timeout, this, [&user] {
-            if (resultWindow() && resultWindow()->progress().running()) {
-                click(resultWindow(), "cmdStopp");
+            auto* w =
+                qobject_cast<frmD_VisaSkrivUt*>(CouncilSession::openWindow("frmD_VisaSkrivUt"));
+            if (w && w->progress().running()) {
+                click(w, "cmdStopp");
                 user.stop();
             }
         });
-        user.start();
+        user.start(10);
         auto* w =
             qobject_cast<frmD_VisaSkrivUt*>(WindowRegistry::instance().show("frmD_VisaSkrivUt"));
         QTRY_VERIFY_WITH_TIMEOUT(w->runs() == 1, 30000);
@@ -368,6 +526,64 @@ private Q_SLOTS:
         QCOMPARE(w->status(), QString("Beräkningen avbröts. Redovisningen är inte fullständig."));
     }
 
+    // A deciding tie settled in the result window by the program or by hand, and the report
+    // after it on screen and in the PDF. The draw 0, 0 orders P1, P2, P3 as P2, P3, P1.
+    void lotInTheWindow()
+    {
+        for (const bool byProgram : {true, false}) {
+            loadEngine({6, 4, 2}, -1, 5);
+            engine().setSamvSW(0, 0);
+            auto* w = qobject_cast<frmD_VisaSkrivUt*>(s.show("frmD_VisaSkrivUt"));
+            QVERIFY(w && QTest::qWaitFor([w] { return w->runs() == 1; }));
+            QVERIFY2(reportText(w).contains("Platserna 4–5: lika jämförelsetal för P1, P2 och P3; "
+                                            "lotten avgör vilka 2 av 3 som får platserna"),
+                     qPrintable(reportText(w)));
+            QCOMPARE(w->status(), QString("* innebär att valsitet har samma jämförelsetal som "
+                                          "det följande (dvs skall lottas)    "));
+            random.values = {0, 0};
+            bool answered = false;
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<LotDialog*>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                answered = true;
+                if (!byProgram) {
+                    child<QComboBox>(dialog, "cboSeat(0)")->setCurrentIndex(1);
+                    child<QComboBox>(dialog, "cboSeat(1)")->setCurrentIndex(2);
+                    child<QLineEdit>(dialog, "txtDragenAv")->setText("Eva Ek");
+                    child<QLineEdit>(dialog, "txtAnteckning")->setText("i valnämnden");
+                }
+                click(dialog, byProgram ? "cmdProgram" : "cmdSpara");
+            });
+            trigger(w, "mnuLottning");
+            QVERIFY(answered);
+            const QString after = reportText(w);
+            QVERIFY2(after.contains("Valsamverkan - A") && // the same run
+                         after.contains("Parti 3\t Antal: 1\tValsit: 5*\t\n"),
+                     qPrintable(after));
+            QVERIFY(after.contains(byProgram ? "Plats 4: lotten gav platsen till P2, dragen av "
+                                               "programmet 2026-09-13 00:00"
+                                             : "Plats 4: lotten gav platsen till P2, dragen för "
+                                               "hand av Eva Ek 2026-09-13 00:00 (i valnämnden)"));
+            QCOMPARE(s.value("SELECT COUNT(*) FROM Lottning").toInt(), 2);
+            // "Spara som PDF" writes the run shown and leaves nothing behind when it fails.
+            for (const char* file : {"saknas/lott.pdf", "lott"}) {
+                s.messages.saveFiles.enqueue(s.db->filePath(file));
+                trigger(w, "mnuSparaPdf");
+                QCOMPARE(QDir(s.db->folder()).entryList({"*.tmp", "saknas"}), QStringList());
+            }
+            QCOMPARE(s.messages.texts(),
+                     QStringList{"PDF-filen kunde inte sparas. Utskriften kunde inte startas."});
+            QVERIFY(w->status().startsWith("Resultatet är sparat i ") && w->runs() == 2);
+            const QString pdf = PdfReadBack::pages(s.db->filePath("lott.pdf")).join('\n');
+            QVERIFY2(pdf.contains("Lottning:") && pdf.contains("avgjort genom lottning") &&
+                         pdf.contains("Plats 5: lotten gav platsen till P3"),
+                     qPrintable(pdf));
+            s.cleanup();
+            QVERIFY(s.init());
+        }
+    }
+
     // From the main window with the committee calculation chosen, through the entry and
     // the cooperation window to the report on screen, and back to the main window.
     void fromTheMainWindowAndBack()
@@ -376,22 +592,12 @@ private Q_SLOTS:
                                                   [this] { return new frmA_Start(s.services); });
         s.services.screenHeight = [] { return 768; };
         AppGlobals::instance().programKat = s.db->folder();
-        QWidget* start = s.show("frmA_Start");
-        QVERIFY(start);
-        click(start, "cmdNext");
-        auto* w = qobject_cast<frmB_Valresultat*>(waitFor("frmB_Valresultat"));
-        QVERIFY(w);
         // The template's parties hold no seats yet: give S 21 and M 14 and SD 10.
-        const QList<QPair<QString, QString>> seats{{"S", "21"}, {"M", "14"}, {"SD", "10"}};
-        for (const auto& [code, count] : seats) {
-            w->cmdButt1_Click(0);
-            for (int i = 0; i < 8 && w->currentPartyCode() != code; ++i)
-                click(w, "cmdButt1(2)");
-            QCOMPARE(w->currentPartyCode(), code);
-            click(w, "cmdButt1(5)");
-            typeInto(child<QLineEdit>(w, "Text1(3)"), count);
-            click(w, "cmdButt1(6)");
-        }
+        s.exec("UPDATE Partier SET PartiValRes = CASE PartiID WHEN 'S' THEN 21 WHEN 'M' THEN 14 "
+               "WHEN 'SD' THEN 10 ELSE 0 END");
+        click(s.show("frmA_Start"), "cmdNext");
+        QWidget* w = waitFor("frmB_Valresultat");
+        QVERIFY(w);
         QCOMPARE(child<QLineEdit>(w, "Text1(4)")->text(), QString("11"));
         child<QCheckBox>(w, "Check1")->setChecked(true);
         click(w, "cmdNext");
@@ -406,7 +612,7 @@ private Q_SLOTS:
         // S 21 alone against M and SD's 24 together: 5 and 6 of 11.
         QVERIFY2(reportText(d).contains(" M / SD / \t Antal: 6\t"), qPrintable(reportText(d)));
         trigger(d, "mnuExit");
-        w = qobject_cast<frmB_Valresultat*>(waitFor("frmB_Valresultat"));
+        w = waitFor("frmB_Valresultat");
         QVERIFY(w && child<QCheckBox>(w, "Check1")->isChecked());
         trigger(w, "mnuExit");
         QVERIFY(waitFor("frmA_Start"));

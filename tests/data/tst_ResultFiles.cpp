@@ -63,61 +63,15 @@ QByteArray edited(QByteArray data, const QString& from, const QString& to)
     return at < 0 ? QByteArray() : data.replace(at, from.toLatin1().size(), to.toLatin1());
 }
 
-// A count of 2022 and later: Provkommun, S and M and others in three districts (the third a
-// collection district), in constituencies A (9 fixed seats) and B (8), 19 seats in all.
-struct JsonCount
+// A count of 2022 and later, written for these tests (tests/data/provkommun): Provkommun, S
+// and M and others in three districts (the third a collection district), in constituencies A
+// (9 fixed seats) and B (8), 19 seats in all; the preliminary count has numbers written as
+// strings and one constituency.
+QByteArray provkommun(const char* name)
 {
-    bool final = true;
-    bool asStrings = false; // numbers written as strings
-    bool oneConstituency = false;
-    bool uncounted = false; // the last district not yet counted
-    int wrongValid = 0;     // added to the first district's valid votes
-    QString type = "KF";
-
-    QString n(int v) const { return asStrings ? QString("\"%1\"").arg(v) : QString::number(v); }
-    QByteArray votes() const
-    {
-        const QString district = R"({"namn": "%1", "valdistriktskod": "%2", "valdistriktstyp":
-            "%3", "kommunvalkretsKod": "%4", "rostfordelning": %5})";
-        const QString counted = R"({"rosterPaverkaMandat": {"antalRoster": %1, "partiRoster": [
-            {"partiforkortning": "S", "partibeteckning": "Socialdemokraterna", "antalRoster": %2},
-            {"partiforkortning": "M", "partibeteckning": "Moderaterna", "antalRoster": %3}],
-            "rosterOvrigaPartier": {"antalRoster": %4}}})";
-        const QStringList rows{"01 Norr valdistrikt A 500 300 7",
-                               "02 Söder valdistrikt B 400 450 3",
-                               "K-01 Uppsamlingsdistrikt uppsamlingsdistrikt A 40 20 0"};
-        QStringList districts;
-        for (const QString& row : rows) {
-            const QStringList f = row.split(' ');
-            const int s = f[4].toInt(), m = f[5].toInt(), o = f[6].toInt();
-            const int valid = s + m + o + (districts.isEmpty() ? wrongValid : 0);
-            districts.append(district.arg(f[1], f[0], f[2], oneConstituency ? "A" : f[3],
-                                          uncounted && districts.size() == 2
-                                              ? "null"
-                                              : counted.arg(n(valid), n(s), n(m), n(o))));
-        }
-        return QString(R"({"valtyp": "%1", "valdatum": "2026-09-13", "rakningstillfalle": "%2",
-                           "valdistrikt": [%3]})")
-            .arg(type, final ? "slutlig" : "preliminär", districts.join(','))
-            .toUtf8();
-    }
-    QByteArray seats() const
-    {
-        const QString constituency = R"({"kod": "%1", "namnValkrets": "%2 kretsen",
-            "totaltAntalFastaMandat": %3})";
-        QString constituencies = constituency.arg("A", "Norra", n(oneConstituency ? 17 : 9));
-        if (!oneConstituency)
-            constituencies += "," + constituency.arg("B", "Södra", n(8));
-        return QString(R"({"valomrade": {"namn": "Provkommun", "kod": "9999",
-            "totaltAntalMandat": %1, "totaltAntalFastaMandat": %2, "valomradessparrProcent": %3,
-            "mandatfordelning": {"partiLista": [
-                {"partiforkortning": "S", "antalMandat": %4, "antalUtjamningsmandat": %5},
-                {"partiforkortning": "M", "antalMandat": null}]},
-            "valkretsLista": [%6]}})")
-            .arg(n(19), n(17), asStrings ? "\"3,0\"" : "3.0", n(10), n(1), constituencies)
-            .toUtf8();
-    }
-};
+    QFile file(QStringLiteral(VALSIT_TEST_DATA "/provkommun/") + name + ".json");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // A zip holding the given files, as Valmyndigheten's zip holds its two.
 QString writeZip(const QString& path, const QList<QPair<QString, QByteArray>>& files)
@@ -140,56 +94,46 @@ class tst_ResultFiles : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The municipality is its one constituency; the others written by hand.
-    void alvkarleby()
+    void realFiles()
     {
-        const ResultFile f = ResultXmlReader::read(realFile("slutresultat_0319K.xml"));
-        QCOMPARE(summary(f, {"S", "FI"}),
+        // Älvkarleby is its one constituency; the others written by hand.
+        const ResultFile a = ResultXmlReader::read(realFile("slutresultat_0319K.xml"));
+        QCOMPARE(summary(a, {"S", "FI"}) + ", " + party(a, "KV")->name,
                  "Älvkarleby 2018-09-09 slutlig, 31 mandat, spärr -1, 6107 röster, övriga 11, "
-                 "10 partier, distrikt : 6, distrikt *: 1, S 2325 11+0, FI 10 0+0");
-        QCOMPARE(party(f, "KV")->name, QStringLiteral("Kommunens Väl"));
-    }
-
-    // Registered small parties nested among the others are parties of their own.
-    void trelleborg()
-    {
-        const ResultFile f = ResultXmlReader::read(realFile("slutresultat_1287K.xml"));
-        QCOMPARE(summary(f, {"M", "MED"}),
+                 "10 partier, distrikt : 6, distrikt *: 1, S 2325 11+0, FI 10 0+0, Kommunens Väl");
+        // Trelleborg's registered small parties nested among the others are parties of their own.
+        const ResultFile t = ResultXmlReader::read(realFile("slutresultat_1287K.xml"));
+        const ResultFile::Constituency& first = t.constituencies.first();
+        QCOMPARE(summary(t, {"M", "MED"}) + QString(", SÖS %1+%2")
+                                                .arg(first.seats.value("SÖS"))
+                                                .arg(first.adjustmentSeats.value("SÖS")),
                  "Trelleborg 2018-09-09 slutlig, 51 mandat, spärr -1, 28627 röster, övriga 36, "
                  "15 partier, distrikt 128701: 14, distrikt 128701*: 1, distrikt 128702: 13, "
                  "distrikt 128702*: 1, Trelleborgs Andra, Östra 21, Trelleborgs  Första, "
-                 "Västra-Norra 24, M 6374 12+1, MED 62 0+0");
-        QCOMPARE(f.constituencies.first().seats.value("SÖS"), 3);
-        QCOMPARE(f.constituencies.first().adjustmentSeats.value("SÖS"), 1);
+                 "Västra-Norra 24, M 6374 12+1, MED 62 0+0, SÖS 3+1");
     }
 
     // The JSON of 2022 and later, from the zip or from the two files side by side.
     void jsonCounts()
     {
         QTemporaryDir dir;
-        JsonCount final;
-        const QString zip =
-            writeZip(dir.filePath("Val_2026_slutlig_9999_KF.zip"),
-                     {{"Val_2026_slutlig_rostfordelning_9999_KF.json", final.votes()},
-                      {"Val_2026_slutlig_mandatfordelning_9999_KF.json", final.seats()}});
+        const QString zip = writeZip(
+            dir.filePath("Val_2026_slutlig_9999_KF.zip"),
+            {{"Val_2026_slutlig_rostfordelning_9999_KF.json", provkommun("slutlig_rostfordelning")},
+             {"Val_2026_slutlig_mandatfordelning_9999_KF.json",
+              provkommun("slutlig_mandatfordelning")}});
         QCOMPARE(summary(ResultFileReader::read(zip), {"S", "M"}),
                  "Provkommun 2026-09-13 slutlig, 19 mandat, spärr 3, 1720 röster, övriga 10, "
                  "2 partier, distrikt A: 1, distrikt A*: 1, distrikt B: 1, Norra kretsen 9, "
                  "Södra kretsen 8, S 940 10+1, M 770 0+0");
-
-        JsonCount night;
-        night.final = false;
-        night.asStrings = true;
-        night.oneConstituency = true;
-        const QString votes = dir.filePath("Val_2026_preliminar_rostfordelning_9999_KF.json");
-        QFile v(votes), m(dir.filePath("Val_2026_preliminar_mandatfordelning_9999_KF.json"));
-        QVERIFY(v.open(QIODevice::WriteOnly) && m.open(QIODevice::WriteOnly));
-        v.write(night.votes());
-        m.write(night.seats());
-        v.close();
-        m.close();
+        const QString seats = dir.filePath("Val_2026_preliminar_mandatfordelning_9999_KF.json");
+        for (const char* kind : {"mandatfordelning", "rostfordelning"}) {
+            QFile f(QString(seats).replace("mandatfordelning", kind));
+            const QByteArray data = provkommun(qPrintable(QString("preliminar_") + kind));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(data) == data.size());
+        }
         // Either file finds the other.
-        QCOMPARE(summary(ResultFileReader::read(m.fileName()), {}),
+        QCOMPARE(summary(ResultFileReader::read(seats), {}),
                  "Provkommun 2026-09-13 preliminär, 19 mandat, spärr 3, 1720 röster, övriga 10, "
                  "2 partier, distrikt : 2, distrikt *: 1");
     }
@@ -225,25 +169,22 @@ private Q_SLOTS:
         xml("not a number", edited(alv, "RÖSTER=\"771\"", "RÖSTER=\"7x1\""),
             "har inget giltigt tal i RÖSTER");
 
-        JsonCount c;
-        c.uncounted = true;
-        QTest::newRow("json: a district not yet counted")
-            << QByteArray() << c.votes() << c.seats()
-            << "Rösträkningen är inte klar: 2 av 3 valdistrikt är räknade.";
-        c = JsonCount();
-        c.wrongValid = 1;
-        QTest::newRow("json: votes that do not add up")
-            << QByteArray() << c.votes() << c.seats()
-            << "rösterna i Norr summerar inte till 808 giltiga röster";
-        c = JsonCount();
-        c.type = "RD";
-        QTest::newRow("json: another election")
-            << QByteArray() << c.votes() << c.seats() << "valtyp \"RD\"";
-        c = JsonCount();
-        QTest::newRow("json: truncated")
-            << QByteArray() << c.votes().left(300) << c.seats() << "Filen är skadad";
+        const QByteArray votes = provkommun("slutlig_rostfordelning");
+        const auto json = [&](const char* name, const QByteArray& v, const QString& message) {
+            QTest::newRow(name) << QByteArray() << v << provkommun("slutlig_mandatfordelning")
+                                << message;
+        };
+        json("json: a district not yet counted",
+             QString(votes)
+                 .replace(QRegularExpression("\"K-01\".*"), "\"K-01\", \"rostfordelning\": null}")
+                 .toUtf8(),
+             "Rösträkningen är inte klar: 2 av 3 valdistrikt är räknade.");
+        json("json: votes that do not add up", edited(votes, "807", "808"),
+             "rösterna i Norr summerar inte till 808 giltiga röster");
+        json("json: another election", edited(votes, "KF", "RD"), "valtyp \"RD\"");
+        json("json: truncated", votes.left(300), "Filen är skadad");
         QTest::newRow("json: zip without the seats")
-            << QByteArray() << c.votes() << QByteArray() << "saknar mandatfördelningen";
+            << QByteArray() << votes << QByteArray() << "saknar mandatfördelningen";
     }
 
     void refused()

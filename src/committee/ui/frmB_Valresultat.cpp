@@ -87,11 +87,6 @@ frmB_Valresultat::frmB_Valresultat(AppServices& appServices, QWidget* parent)
 
 frmB_Valresultat::~frmB_Valresultat() = default;
 
-QString frmB_Valresultat::currentPartyCode() const
-{
-    return m_frame1->currentId();
-}
-
 void frmB_Valresultat::buildChoices(QWidget* parent, QVBoxLayout* layout)
 {
     // Below the list: seats to distribute, cooperation, comparison numbers, screen or

@@ -28,8 +28,6 @@ public:
     void cmdNext_Click();
     void mnuExit_Click();
 
-    QString currentPartyCode() const;
-
 protected:
     void onActivate() override;
     bool queryUnload() override;
