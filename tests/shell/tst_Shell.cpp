@@ -496,11 +496,7 @@ private Q_SLOTS:
             const QString got =
                 service.inputBox("Ange rubrik", "Valsitberäkning för", "Uppsala", &accepted);
             QCOMPARE(got + QString::number(accepted), accept ? "Uppsala1" : "0");
-            whenOpen([&](QWidget* d) {
-                auto* box = qobject_cast<QFileDialog*>(d);
-                box->selectFile(path);
-                answer(d, box->nameFilters());
-            });
+            whenOpen([&](QWidget* d) { answer(d, qobject_cast<QFileDialog*>(d)->nameFilters()); });
             QCOMPARE(service.fileOpen("Hämta databas", path, {"Valsit Database (*.mdb)"}),
                      accept ? path : QString());
             whenOpen([&](QWidget* d) {
