@@ -121,9 +121,11 @@ private Q_SLOTS:
         kept << e.Roster(3) << e.Roster(0) << e.DRoster(0) << e.PartiValRes(1) << e.PartiValRes(16)
              << e.Roster(17);
         e.setForstaDivisor(1.3);
+        e.setSparr(100); // all the votes: still a threshold
+        kept << e.Sparr();
         e.setSparr(120);
         kept << e.ForstaDivisor() << e.Sparr();
-        QCOMPARE(kept, (QList<double>{5, 5, 350, 2, 2, -5, 100, 7, 9, 8, 5, 1.4, 0}));
+        QCOMPARE(kept, (QList<double>{5, 5, 350, 2, 2, -5, 100, 7, 9, 8, 5, 100, 1.4, 0}));
         e.setPartiID(0, QStringLiteral("S"));
         e.setPartiID(17, QStringLiteral("M"));
         e.setPartiNamn(-3, QStringLiteral("Ett"));

@@ -135,18 +135,14 @@ class TestFrmEPrelRes : public QObject
                 return box(w, QString("Text3(%1)").arg(i));
         return nullptr;
     }
-    static void chooseDistrict(QWidget* w, const QString& name)
-    {
-        auto* cbo = child<QComboBox>(w, "cboDistr");
-        const int i = cbo->findText(name);
-        QVERIFY2(i >= 0, qPrintable(name));
-        cbo->setCurrentIndex(i);
-        Q_EMIT cbo->activated(i);
-    }
     static void choose(QComboBox* choice, int index)
     {
         choice->setCurrentIndex(index);
         Q_EMIT choice->activated(index);
+    }
+    static void chooseDistrict(QWidget* w, const QString& name)
+    {
+        choose(child<QComboBox>(w, "cboDistr"), child<QComboBox>(w, "cboDistr")->findText(name));
     }
     int roster(const QString& code)
     {
@@ -234,17 +230,18 @@ private Q_SLOTS:
         click(w, "cmdButt1(6)");
         QVERIFY(!box(w, "Text1(1)")->isHidden());
         QCOMPARE(roster("M"), 6000);
-        QCOMPARE(gridColumn(w, "MSFlexGrid1", 0).first(), QString("M"));
-        QCOMPARE(markedRow(w, "MSFlexGrid1"), 1);
+        QCOMPARE(gridColumn(w, "MSFlexGrid1", 0).first() +
+                     QString::number(markedRow(w, "MSFlexGrid1")),
+                 QString("M1"));
         auto* grid = child<QTableView>(w, "MSFlexGrid1");
         auto clickRow = [grid](int row) {
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                               grid->visualRect(grid->model()->index(row, 2)).center());
         };
         clickRow(2);
-        QCOMPARE(w->currentPartyCode(), QString("V"));
-        QCOMPARE(box(w, "Text1(2)")->text(), QString("Vänsterpartiet"));
-        QCOMPARE(markedRow(w, "MSFlexGrid1"), 3);
+        QCOMPARE(w->currentPartyCode() + box(w, "Text1(2)")->text() +
+                     QString::number(markedRow(w, "MSFlexGrid1")),
+                 QString("VVänsterpartiet3"));
         click(w, "cmdButt1(5)");
         clickRow(0);
         QCOMPARE(w->currentPartyCode(), QString("V"));
@@ -253,9 +250,8 @@ private Q_SLOTS:
 
         click(w, "cmdButt1(4)");
         typeInto(box(w, "Text1(3)"), "1a2-3");
-        QCOMPARE(box(w, "Text1(3)")->text(), QString("123"));
         typeInto(box(w, "Text1(4)"), "4,1");
-        QCOMPARE(box(w, "Text1(4)")->text(), QString("41"));
+        QCOMPARE(box(w, "Text1(3)")->text() + '|' + box(w, "Text1(4)")->text(), QString("123|41"));
         for (const auto& [field, text, shown] : {std::tuple{"Text1(1)", "ABCDEF", QString("6")},
                                                  {"Text1(1)", "ABCDEFG", full.arg(6)},
                                                  {"Text1(3)", "12345678", full.arg(7)},
@@ -285,24 +281,16 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(s.messages.shown.last().icon, MessageService::Information);
-        QVERIFY(alive && alive->isVisible());
-        QCOMPARE(QApplication::focusWidget(), box(w, "Text1(4)"));
+        QVERIFY(alive && alive->isVisible() && QApplication::focusWidget() == box(w, "Text1(4)"));
         QCOMPARE(SettingsStore().value("MndFullm"), QString("41"));
     }
 
     // The seat count is taken before the parties are counted; parties with votes go to the
     // engine most votes first. More than 16 parties keep the district panel closed too.
-    void partyCount_data()
-    {
-        QTest::addColumn<int>("voted");
-        QTest::newRow("16") << 16;
-        QTest::newRow("17") << 17;
-    }
     void partyCount()
     {
-        QFETCH(int, voted);
         QStringList parties;
-        for (int i = 1; i <= voted; ++i)
+        for (int i = 1; i <= 17; ++i)
             parties << QString("P%1:Parti %1:%2").arg(i).arg(1000 + i);
         s.setParties(parties << "N0:Noll:0"
                              << "NN:Null:");
@@ -312,13 +300,6 @@ private Q_SLOTS:
         click(w, "cmdNext");
         CouncilSession::settle();
         QCOMPARE(engine().AntValsit(), 29);
-        if (voted == 16) {
-            QCOMPARE(s.messages.texts(), QStringList());
-            QCOMPARE(engine().AntPartier(), 16);
-            QCOMPARE(engine().PartiID(1), QString("P16"));
-            QCOMPARE(engine().Roster(16), 1001);
-            return;
-        }
         QVERIFY(!WindowRegistry::instance().shown.contains("frmED_VisaSkrivUt"));
         trigger(w, "mnuDistrikt");
         QCOMPARE(s.messages.texts(), QStringList({"Antal partier med valsit får vara högst 16",
@@ -326,24 +307,10 @@ private Q_SLOTS:
         QVERIFY(!child(w, "Frame5")->isVisible());
         trigger(w, "mnuTotalt");
         QCOMPARE(menuTitle(w, "mnuExit"), QString("Avsluta"));
-        QCOMPARE(roster("P17"), 1017);
-    }
-
-    // The options go to the engine; the heading's placeholder gives a blank heading.
-    void proceedHandsTheChoicesToTheEngine()
-    {
-        SettingsSandbox::setRaw("ForHeader", "för Rubrik");
-        frmE_PrelRes* w = open();
-        QVERIFY(w);
-        for (const char* option : {"Check1", "Check2", "AntDec(0)"})
-            QTest::mouseClick(child(w, option), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(toResult(w));
-        RostBer& e = engine();
-        QCOMPARE(e.Rubrik1(), QString(" "));
-        QVERIFY(e.VisaDistriktSW() && e.BerTalSW() && !e.SkrivUtSW());
-        QCOMPARE(int(e.BerTalAntDec()), 0);
-        QCOMPARE(e.AntPartier(), 3); // X has no votes
-        QCOMPARE(s.messages.texts(), QStringList());
+        s.exec("DELETE FROM Partier WHERE PartiID = 'P1'");
+        QVERIFY(toResult(reload(w)));
+        QCOMPARE(engine().AntPartier(), 16);
+        QCOMPARE(engine().PartiID(1) + QString::number(engine().Roster(16)), QString("P171002"));
     }
 
     // The rules go to the engine and are kept for the next visit.
@@ -469,14 +436,8 @@ private Q_SLOTS:
         trigger(w, "mnuDistrikt");
         trigger(w, "mnuTotalt");
         trigger(w, "mnuUpdMnd");
-        RostBer& e = engine();
-        QStringList expected;
-        for (int i = 1; i <= 3; ++i)
-            expected << e.PartiID(i) + "=" + QString::number(e.PartiValRes(i));
-        QCOMPARE(e.PartiValRes(1) + e.PartiValRes(2) + e.PartiValRes(3), 9);
-        QCOMPARE(s.column("SELECT PartiID || '=' || PartiValRes FROM Partier ORDER BY Roster "
-                          "DESC, PartiID"),
-                 expected << "X=7");
+        QCOMPARE(s.column("SELECT PartiID || '=' || PartiValRes FROM Partier ORDER BY PartiID"),
+                 QStringList({"M=3", "S=5", "V=1", "X=7"}));
         QCOMPARE(menuTitle(w, "mnuUpdMnd"), QString(" "));
         trigger(w, "mnuUpdMnd"); // switched off: nothing
         QCOMPARE(s.messages.texts(), QStringList());
@@ -511,10 +472,9 @@ private Q_SLOTS:
         QVERIFY(child(w, "Frame5")->isVisible() && !child(w, "Frame7")->isVisible());
         QCOMPARE(child<QComboBox>(w, "cboDistr")->itemText(0), QString("Norra"));
         chooseDistrict(w, "Norra");
-        QVERIFY(child(w, "Frame7")->isVisible());
+        QVERIFY(child(w, "Frame7")->isVisible() && !box(w, "Text3(5)")->isVisible());
         QCOMPARE(w->selectedDistrictId(), 1);
         QCOMPARE(votesOf(w, "X")->text(), QString("0"));
-        QVERIFY(!box(w, "Text3(5)")->isVisible());
         typeInto(votesOf(w, "S"), "12345678");
         QCOMPARE(child<QLabel>(w, "lblMsg1")->text(), full.arg(7));
         typeInto(votesOf(w, "S"), "100");
@@ -530,15 +490,14 @@ private Q_SLOTS:
         chooseDistrict(w, "Södra"); // the same again: stored and read back
         QCOMPARE(votesOf(w, "S")->text(), QString("7"));
         trigger(w, "mnuTotalt"); // No
-        QCOMPARE(menuTitle(w, "mnuExit"), QString("Avsluta"));
-        QVERIFY(!child(w, "Frame5")->isVisible());
+        QVERIFY(menuTitle(w, "mnuExit") == "Avsluta" && !child(w, "Frame5")->isVisible());
         QCOMPARE(s.column("SELECT Roster FROM Partier ORDER BY PartiID"),
                  QStringList({"3000", "5000", "1000", "<null>"}));
         QCOMPARE(
             s.messages.texts(),
             QStringList{question.arg("S: 5000 blir 107\r\nM: 3000 blir 40\r\nX: 0 blir 3\r\n")});
-        QCOMPARE(s.messages.shown[0].buttons, MessageService::YesNo);
-        QCOMPARE(s.messages.shown[0].defaultButton, MessageService::SecondButton);
+        QVERIFY(s.messages.shown[0].buttons == MessageService::YesNo &&
+                s.messages.shown[0].defaultButton == MessageService::SecondButton);
         trigger(w, "mnuDistrikt");
         s.messages.answers.enqueue(MessageService::AnswerYes);
         trigger(w, "mnuTotalt");
@@ -573,8 +532,8 @@ private Q_SLOTS:
         QCOMPARE(report.text, QString("Programfel: ett oväntat fel avbröt åtgärden i fönstret "
                                       "'frmE_PrelRes'. Programmet fortsätter; kontrollera de "
                                       "senast inmatade uppgifterna.\r\nTestfel"));
-        QCOMPARE(report.icon, MessageService::Exclamation);
-        QCOMPARE(report.title, QString("Valsit Version " VALSIT_VERSION));
+        QVERIFY(report.icon == MessageService::Exclamation &&
+                report.title == "Valsit Version " VALSIT_VERSION);
         QCOMPARE(menuTitle(w, "mnuDistrTot"), QString("Distrikt"));
         QCOMPARE(s.column("SELECT PartiID || Roster FROM DistrRoster"), QStringList{"S100"});
         QCOMPARE(roster("S"), 5000);
@@ -583,20 +542,16 @@ private Q_SLOTS:
         trigger(w, "mnuTotalt");
         QCOMPARE(s.messages.texts(), QStringList({"Antal röster för 'M' är inget giltigt tal. "
                                                   "Rösterna har inte lagrats."}));
-        QCOMPARE(menuTitle(w, "mnuExit"), QString(" "));
-        QCOMPARE(QApplication::focusWidget(), votesOf(w, "M"));
+        QVERIFY(menuTitle(w, "mnuExit") == " " && QApplication::focusWidget() == votesOf(w, "M"));
         chooseDistrict(w, "Södra"); // refused the same way
-        QCOMPARE(s.messages.shown.size(), 2);
-        QCOMPARE(cbo->currentText(), QString("Norra"));
-        QCOMPARE(s.value("SELECT COUNT(*) FROM DistrRoster").toInt(), 1);
-        QCOMPARE(roster("M"), 3000);
+        QVERIFY(s.messages.shown.size() == 2 && cbo->currentText() == "Norra");
+        QCOMPARE(s.value("SELECT COUNT(*) FROM DistrRoster").toInt() + roster("M"), 3001);
         typeInto(votesOf(w, "M"), "30");
         chooseDistrict(w, "Norra");
         s.exec("ALTER TABLE DistrRoster RENAME TO Borta");
         chooseDistrict(w, "Södra"); // cannot be read
         QVERIFY(s.messages.texts().last().startsWith("Distriktets röster kunde inte läsas."));
-        QCOMPARE(cbo->currentText(), QString("Norra"));
-        QCOMPARE(w->selectedDistrictId(), 1);
+        QVERIFY(cbo->currentText() == "Norra" && w->selectedDistrictId() == 1);
         QCOMPARE(votesOf(w, "S")->text() + votesOf(w, "M")->text(), QString("7030"));
     }
 
@@ -614,8 +569,8 @@ private Q_SLOTS:
         w->cboDistr_Click(-1);
         QCOMPARE(s.messages.texts(), QStringList({"Du har inte valt distrikt"}));
         trigger(w, "mnuUpdDistr");
-        QCOMPARE(menuTitle(w, "mnuUpdDistrRost"), QString("Uppdatera Distrikt"));
-        QVERIFY(child(w, "Frame4")->isVisible());
+        QVERIFY(menuTitle(w, "mnuUpdDistrRost") == "Uppdatera Distrikt" &&
+                child(w, "Frame4")->isVisible());
         QCOMPARE(gridColumn(w, "MSFlexGrid2", 2), QStringList({"Alfa", "Beta"}));
         trigger(w, "mnuTotalt"); // does nothing in the register
         QVERIFY(child(w, "Frame4")->isVisible());
@@ -628,8 +583,6 @@ private Q_SLOTS:
         trigger(w, "mnuUpdRost");
         QCOMPARE(child<QComboBox>(w, "cboDistr")->count(), 3);
         trigger(w, "mnuTotalt");
-        QCOMPARE(menuTitle(w, "mnuExit"), QString("Avsluta"));
-
         click(w, "cmdButt1(4)");
         typeInto(box(w, "Text1(1)"), "NY");
         typeInto(box(w, "Text1(2)"), "Nytt parti");
@@ -641,8 +594,7 @@ private Q_SLOTS:
         typeInto(votesOf(w, "NY"), "60");
         s.messages.answers.enqueue(MessageService::AnswerYes);
         trigger(w, "mnuTotalt");
-        QCOMPARE(roster("NY"), 60);
-        QCOMPARE(s.messages.texts().size(), 2); // and the question
+        QVERIFY(roster("NY") == 60 && s.messages.texts().size() == 2); // and the question
     }
 
     // The whole road from the main window and back, on the real main window.
@@ -674,27 +626,34 @@ private Q_SLOTS:
         CouncilSession::settle();
         QVERIFY(CouncilSession::openWindow("frmA_Start"));
         QCOMPARE(s.value("SELECT SUM(PartiValRes) FROM Partier").toInt(), 7);
-        QCOMPARE(SettingsStore().value("ChkNmnd"), QString("1"));
-        QCOMPARE(s.messages.texts(), QStringList());
+        QVERIFY(SettingsStore().value("ChkNmnd") == "1" && s.messages.texts().isEmpty());
         WindowRegistry::unload(CouncilSession::openWindow("frmA_Start"));
         WindowRegistry::instance().registerWindow("frmA_Start", [] { return new QWidget; });
     }
 
     // ---- the result windows ----
 
-    // The district lines in district order from the database (a district without votes
-    // shows zeros, a party outside the run none), written afresh at every activation;
-    // the title bar goes back to the entry, and the engine then writes into no window.
+    // The options go to the engine, the heading's placeholder as a blank heading. The
+    // district lines in district order from the database (a district without votes shows
+    // zeros, a party outside the run none), written afresh at every activation; the title
+    // bar goes back to the entry, and the engine then writes into no window.
     void resultOnScreen()
     {
+        SettingsSandbox::setRaw("ForHeader", "för Rubrik");
         s.addDistrict(1, 3, "Väster");
         s.addDistrict(2, 1, "Norr");
         s.addDistrict(3, 2, "Söder");
         s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES "
                "('S', 2, 10), ('M', 2, 20), ('S', 1, 5), ('V', 1, 7), ('X', 1, 99)");
-        engine().setVisaDistriktSW(true);
-        frmED_VisaSkrivUt* result = toResult(open());
+        frmE_PrelRes* w = open();
+        QVERIFY(w);
+        for (const char* option : {"Check1", "Check2", "AntDec(0)"})
+            QTest::mouseClick(child(w, option), Qt::LeftButton, {}, QPoint(5, 5));
+        frmED_VisaSkrivUt* result = toResult(w);
         QVERIFY(result);
+        RostBer& e = engine();
+        QVERIFY(e.Rubrik1() == " " && e.VisaDistriktSW() && e.BerTalSW() && !e.SkrivUtSW());
+        QVERIFY(e.BerTalAntDec() == 0 && e.AntPartier() == 3); // X has no votes
         QCOMPARE(child<QLabel>(result, "lblMsg")->text(), doneText);
         const QString first = reportText(result);
         const QStringList lines = first.split('\n');
@@ -740,8 +699,8 @@ private Q_SLOTS:
         const QFileInfo proposed(s.messages.saveDialogs.first().defaultText);
         QCOMPARE(proposed.fileName(), QString("Valsit Bygg Miljö 2026-09-13.pdf"));
         QVERIFY(proposed.absolutePath().startsWith(QDir::homePath()));
-        QCOMPARE(child<QLabel>(result, "lblMsg")->text(), doneText);
-        QVERIFY(result->statusBar()->currentMessage().startsWith("Resultatet är sparat i "));
+        QVERIFY(child<QLabel>(result, "lblMsg")->text() == doneText &&
+                result->statusBar()->currentMessage().startsWith("Resultatet är sparat i "));
         const QString text = PdfReadBack::pages(file + ".pdf").join('\n');
         QVERIFY2(text.contains("Bygg/Miljö") && text.contains("Väster") && text.contains("Valsit:"),
                  qPrintable(text));
@@ -753,13 +712,10 @@ private Q_SLOTS:
         s.messages.saveFiles << s.db->filePath("resultat2.pdf");
         trigger(result, "mnuSparaPdf"); // the district votes cannot be read
         QCOMPARE(s.messages.shown.size(), 2);
-        for (const auto& shown : s.messages.shown) {
-            QVERIFY(shown.text.startsWith("PDF-filen kunde inte sparas. "));
-            QVERIFY(!shown.busyPointer);
-        }
+        for (const auto& shown : s.messages.shown)
+            QVERIFY(shown.text.startsWith("PDF-filen kunde inte sparas. ") && !shown.busyPointer);
         QCOMPARE(QDir(s.db->folder()).entryList({"*.pdf*"}), QStringList({"resultat.pdf"}));
-        QCOMPARE(child<QLabel>(result, "lblMsg")->text(), doneText);
-        QVERIFY(!engine().SkrivUtSW());
+        QVERIFY(child<QLabel>(result, "lblMsg")->text() == doneText && !engine().SkrivUtSW());
         QVERIFY(CouncilSession::openWindow("frmED_VisaSkrivUt"));
     }
 
@@ -796,16 +752,13 @@ private Q_SLOTS:
         CouncilSession::settle();
         registry.registerWindow("frmED_SkrivUt", [this] { return new frmED_SkrivUt(s.services); });
         QCOMPARE(last, QString(c.status));
-        QVERIFY(engine().SkrivUtSW());
-        QCOMPARE(s.printScript.dialogs, 1);
-        QVERIFY(!s.printScript.busyPointer);
+        QVERIFY(engine().SkrivUtSW() && s.printScript.dialogs == 1 && !s.printScript.busyPointer);
         QVERIFY(!CouncilSession::openWindow("frmED_SkrivUt"));
         QVERIFY(CouncilSession::openWindow("frmE_PrelRes"));
         QCOMPARE(s.messages.texts().size(), *c.message ? 1 : 0);
-        if (*c.message) {
-            QVERIFY(s.messages.texts().first().startsWith(c.message));
-            QVERIFY(!s.messages.shown.first().busyPointer);
-        }
+        if (*c.message)
+            QVERIFY(s.messages.texts().first().startsWith(c.message) &&
+                    !s.messages.shown.first().busyPointer);
         const bool printed = c.confirm && !c.districts;
         QCOMPARE(QFileInfo::exists(s.printScript.pdfPath), printed);
         if (printed)
@@ -833,8 +786,8 @@ private Q_SLOTS:
         out.close();
         import(w, out.fileName(), MessageService::AnswerYes);
         QCOMPARE(s.messages.texts().size(), 1);
-        QVERIFY(s.messages.texts()[0].startsWith("Filen gäller inte val till kommunfullmäktige"));
-        QVERIFY(s.messages.texts()[0].endsWith("\nIngenting har ändrats."));
+        QVERIFY(s.messages.texts()[0].startsWith("Filen gäller inte val till kommunfullmäktige") &&
+                s.messages.texts()[0].endsWith("\nIngenting har ändrats."));
         s.messages.reset();
         import(w, alvkarleby, MessageService::AnswerNo);
         QCOMPARE(s.messages.shown.size(), 1);
@@ -853,10 +806,10 @@ private Q_SLOTS:
         QCOMPARE(s.messages.texts().last(),
                  QString("Valresultatet för Älvkarleby är hämtat: 11 partier och 7 valdistrikt."));
         QCOMPARE(engine().AntValsit(), 31);
-        QCOMPARE(s.value("SELECT SUM(Roster) FROM DistrRoster").toInt(), 6107);
-        QCOMPARE(roster("ÖVR"), 11);
-        QCOMPARE(gridColumn(w, "MSFlexGrid1", 1).size(), 11);
-        QCOMPARE(gridColumn(w, "MSFlexGrid1", 1).first(), QString("2325"));
+        QCOMPARE(s.value("SELECT SUM(Roster) FROM DistrRoster").toInt() + roster("ÖVR"), 6118);
+        QCOMPARE(gridColumn(w, "MSFlexGrid1", 1).mid(0, 1)
+                     << QString::number(gridColumn(w, "MSFlexGrid1", 1).size()),
+                 QStringList({"2325", "11"}));
         w = toResultAndBack(w, &report);
         QVERIFY(w);
         QVERIFY2(report.contains("Mandat enligt Valmyndigheten: S 11, SD 6, M 4, KV 3, C 2, V 2, "
@@ -876,12 +829,11 @@ private Q_SLOTS:
                  qPrintable(report));
         s.exec("UPDATE Publicerat SET Mandat = Mandat + 1 WHERE PartiID = 'S' AND ValkretsID = 1");
         w = toResultAndBack(w, &report);
-        QVERIFY(w);
-        QVERIFY(report.contains("AVVIKER från Valmyndighetens fördelning: S"));
+        QVERIFY(w && report.contains("AVVIKER från Valmyndighetens fördelning: S"));
 
         import(w, alvkarleby, MessageService::AnswerYes);
-        QVERIFY(!store.hasConstituencies());
-        QCOMPARE(w->windowTitle(), QString("Valsit - Preliminär Fullmäktige"));
+        QVERIFY(!store.hasConstituencies() &&
+                w->windowTitle() == "Valsit - Preliminär Fullmäktige");
     }
 
     // The first change makes the table of constituencies inside its own transaction.
@@ -904,18 +856,17 @@ private Q_SLOTS:
     void registerConstituencies()
     {
         const QStringList codes = Trelleborg2018::codes();
+        const auto votes = Trelleborg2018::votes();
         QStringList parties;
         for (int p = 0; p < codes.size(); ++p)
-            parties << QString("%1:%1:%2")
-                           .arg(codes[p])
-                           .arg(Trelleborg2018::votes()[0][p] + Trelleborg2018::votes()[1][p]);
+            parties << QString("%1:%1:%2").arg(codes[p]).arg(votes[0][p] + votes[1][p]);
         s.setParties(parties);
         s.addDistrict(1, 1, "Första");
         s.addDistrict(2, 2, "Andra");
         for (int k = 0; k < 2; ++k)
             for (int p = 0; p < codes.size(); ++p)
                 s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES (?, ?, ?)",
-                       {codes[p], k + 1, Trelleborg2018::votes()[k][p]});
+                       {codes[p], k + 1, votes[k][p]});
         const QString fixedSeats = "Ange de fasta mandaten som ett heltal mellan 1 och 350";
         auto* w = qobject_cast<frmE_Valkretsar*>(s.show("frmE_Valkretsar"));
         QVERIFY(w);
@@ -934,9 +885,9 @@ private Q_SLOTS:
         QCOMPARE(s.value("SELECT FastaMandat FROM Valkretsar WHERE ValkretsID = 2").toInt(), 21);
         // The districts by name: Andra, Första. Only Första is placed at first.
         choose(w->cboValkrets(1), 1);
-        QVERIFY2(w->lblSumma()->text().startsWith("Fasta mandat tillsammans: 45."),
+        QVERIFY2(w->lblSumma()->text().startsWith("Fasta mandat tillsammans: 45.") &&
+                     w->lblSumma()->text().endsWith("1 distrikt saknar valkrets."),
                  qPrintable(w->lblSumma()->text()));
-        QVERIFY(w->lblSumma()->text().endsWith("1 distrikt saknar valkrets."));
         trigger(w, "mnuExit");
         frmE_PrelRes* entry = reopen();
         QVERIFY(entry);
@@ -971,13 +922,13 @@ private Q_SLOTS:
         QVERIFY2(report.contains("Valkrets Trelleborgs Andra: 21 fasta mandat\n"),
                  qPrintable(report));
         QVERIFY(report.contains("Under spärren, utan mandat: V (2,99 %)"));
-        QCOMPARE(engine().PartiValRes(1), 13); // SD, the largest
         s.messages.saveFiles << s.db->filePath("valkretsar.pdf");
         trigger(result, "mnuSparaPdf");
         const QString paper = PdfReadBack::pages(s.db->filePath("valkretsar.pdf")).join("\n");
-        QVERIFY2(paper.contains("Valkrets Trelleborgs Första: 24 fasta mandat"), qPrintable(paper));
-        QVERIFY(paper.contains("Under spärren, utan mandat: V (2,99 %)"));
-        QVERIFY(paper.contains("Utjämningsmandat"));
+        QVERIFY2(paper.contains("Valkrets Trelleborgs Första: 24 fasta mandat") &&
+                     paper.contains("Under spärren, utan mandat: V (2,99 %)") &&
+                     paper.contains("Utjämningsmandat"),
+                 qPrintable(paper));
     }
 };
 

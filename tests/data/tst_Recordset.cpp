@@ -155,6 +155,8 @@ const RefusalCase refusalsCases[] = {
      DbError::RelatedRecordsExist},
     {"votes for an unknown party", voteRows, "", "add", "PartiID", "ZZ",
      DbError::RelatedRecordRequired},
+    {"votes moved to an unknown party", voteRows, "", "change", "PartiID", "ZZ",
+     DbError::RelatedRecordRequired},
     {"new party without a code", partyQuery, "", "add", "PartiNamn", "Utan kod", DbError::NullKey},
     {"negative votes", partyQuery, "KD", "change", "Roster", -5, DbError::ValidationRule},
 };

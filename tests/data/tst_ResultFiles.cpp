@@ -1,5 +1,6 @@
 // Valmyndigheten's result files: the two real files of 2018 (Älvkarleby and Trelleborg,
 // source Valmyndigheten) read whole, and every kind of bad file refused with its reason.
+#include "council/ImportedVotes.h"
 #include "data/ResultFileError.h"
 #include "data/ResultFileReader.h"
 #include "data/ResultXmlReader.h"
@@ -265,6 +266,45 @@ private Q_SLOTS:
         } catch (const ResultFileError& e) {
             QVERIFY2(e.message().contains(message), qPrintable(e.message()));
         }
+    }
+
+    // The calculation's input: the parties with votes or published seats, most votes first
+    // (equals in the file's order), the others last; long names shortened; names that
+    // repeat told apart by their constituency; collection districts numbered from 9901.
+    void importedVotes()
+    {
+        ResultFile file;
+        file.seats = 31;
+        file.others = 1;
+        file.parties = {{"A", "Alfa (tidigare Beta, Gamma och Delta)", 100},
+                        {"B", "Arbetarepartiet-Socialdemokraterna", 300},
+                        {"C", "Utan röster", 0},
+                        {"D", "Bara ett mandat", 0, 1},
+                        {"E", "Trettio tecken (x) och en till", 100},
+                        {"F", "Y-trettio tecken och sedan fler", 50}};
+        file.constituencies = {{"1", "Norra  valkretsen", 9, {}, {}}, {"2", "Södra", 9, {}, {}}};
+        file.districts = {{"03190101", "Kyrkbyn", "1", false, {{"A", 60}, {"B", 1}}, 2},
+                          {"x", "Uppsamling", "1", true, {{"E", 5}}, 0},
+                          {"y", "Uppsamling", "2", true, {}, 5}};
+        const ImportedVotes v = ImportedVotes::from(file);
+        QStringList got{QString::number(v.seats)};
+        for (const ImportedVotes::Party& p : v.parties)
+            got << QString("%1:%2:%3:%4").arg(p.code, p.name).arg(p.votes).arg(p.publishedSeats);
+        for (const ImportedVotes::District& d : v.districts) {
+            QStringList votes;
+            for (qint64 n : d.votes)
+                votes << QString::number(n);
+            got << QString("%1 %2 %3: %4")
+                       .arg(d.number)
+                       .arg(d.name, d.constituency, votes.join(','));
+        }
+        got << v.constituencies.first().name;
+        QCOMPARE(got, (QStringList{"31", "B:Socialdemokraterna:300:-1", "A:Alfa:100:-1",
+                                   "E:Trettio tecken (x) och en till:100:-1",
+                                   "F:trettio tecken och sedan fler:50:-1", "D:Bara ett mandat:0:1",
+                                   "ÖVR:Övriga giltiga röster:1:0", "101 Kyrkbyn 1: 1,60,0,0,0,2",
+                                   "9901 Uppsamling (Norra  valkretsen) 1: 0,0,5,0,0,0",
+                                   "9902 Uppsamling (Södra) 2: 0,0,0,0,0,5", "Norra valkretsen"}));
     }
 };
 

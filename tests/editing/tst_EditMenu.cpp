@@ -102,12 +102,12 @@ struct FilterCase
 {
     const char* name;
     Key2TextBox::Filter filter;
-    const char* allowed;
+    const char* allowed; // in code order
 };
 const FilterCase filters[] = {
     {"txt0_9", &Key2TextBox::txt0_9, "0123456789"},
     {"txtAlphaNum", &Key2TextBox::txtAlphaNum,
-     "0123456789abcdefghijklmnopqrstuvwxyzåäöABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖ"},
+     "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyzÄÅÖäåö"},
 };
 
 // Typed or pasted text, with the text and selection before and the result.
@@ -130,18 +130,6 @@ const EditCase edits[] = {
     {"paste inside the text", false, true, "19", 1, 0, "-2-", "129", 2},
     {"nothing allowed removes selection", false, true, "123", 1, 1, "abc", "13", 1},
     {"beyond the code page", true, true, "", 0, 0, "Ö-åΩ7", "Öå7", 3},
-};
-
-struct ColumnCase
-{
-    const char* name;
-    const char* heading;
-    int column;
-};
-const ColumnCase columns[] = {
-    {"first", "PartiID", 0},
-    {"twice gives the leftmost", "Partinamn", 2},
-    {"case matters", "partiid", 99},
 };
 
 struct RowCase
@@ -180,17 +168,6 @@ private Q_SLOTS:
     void init() { m_messages.reset(); }
     void cleanup() { m_window.reset(); }
 
-    // The captions; the keys are shown to go through the items below.
-    void menuItems()
-    {
-        openWindow();
-        QStringList items{m_window->menu->objectName() + ' ' + m_window->menu->title()};
-        for (const QAction* a : m_window->menu->actions())
-            items << a->objectName() + ' ' + a->text();
-        QCOMPARE(items, (QStringList{"mnuEdit Redigera", "mnuCopy Kopiera", "mnuCut Klipp ut",
-                                     "mnuPaste Klistra in"}));
-    }
-
     void keys_data() { addRows(keyCases); }
     void keys()
     {
@@ -209,39 +186,33 @@ private Q_SLOTS:
         if (c.selLength == 0)
             field->setCursorPosition(c.selStart);
         press(field, c.key);
-        QCOMPARE(clipboardText(), QString(c.clipAfter));
-        QCOMPARE(field->text(), QString(c.textAfter));
-        QCOMPARE(viaMenu.count(), 1); // the keys went through the menu, not the box's own
-        QVERIFY(m_messages.shown.isEmpty());
+        QCOMPARE(clipboardText() + '|' + field->text(), QString(c.clipAfter) + '|' + c.textAfter);
+        // The keys went through the menu, not the box's own.
+        QVERIFY(viaMenu.count() == 1 && m_messages.shown.isEmpty());
     }
 
-    void otherControlsAreRefused_data()
-    {
-        QTest::addColumn<int>("control");
-        QTest::addColumn<char>("key");
-        for (int control = 0; control < 3; ++control)
-            for (char key : {'C', 'X', 'V'})
-                QTest::addRow("control %d key %c", control, key) << control << key;
-    }
+    // Every control that is no text box refuses the three commands and keeps its text.
     void otherControlsAreRefused()
     {
-        QFETCH(int, control);
-        QFETCH(char, key);
         openWindow();
-        QWidget* targets[] = {m_window->grid, m_window->combo, m_window->rich};
         m_window->combo->setEditText("Kommun");
         m_window->rich->setPlainText("Rapport");
         QGuiApplication::clipboard()->setText("före");
-        targets[control]->setFocus();
-        press(QApplication::focusWidget(), key);
-        QCOMPARE(m_messages.texts(),
-                 QStringList{key == 'V' ? "Du kan bara klistra in i Text-boxar"
-                                        : "Du kan bara kopiera mellan Text-boxar"});
-        QCOMPARE(m_messages.shown[0].icon, MessageService::NoIcon);
-        QCOMPARE(m_messages.shown[0].title, QStringLiteral("Valsit"));
-        QCOMPARE(clipboardText(), QStringLiteral("före"));
-        QCOMPARE(m_window->combo->currentText(), QStringLiteral("Kommun"));
-        QCOMPARE(m_window->rich->toPlainText(), QStringLiteral("Rapport"));
+        for (QWidget* target :
+             std::initializer_list<QWidget*>{m_window->grid, m_window->combo, m_window->rich})
+            for (char key : {'C', 'X', 'V'}) {
+                m_messages.reset();
+                target->setFocus();
+                press(QApplication::focusWidget(), key);
+                QCOMPARE(m_messages.texts(),
+                         QStringList{key == 'V' ? "Du kan bara klistra in i Text-boxar"
+                                                : "Du kan bara kopiera mellan Text-boxar"});
+                QVERIFY(m_messages.shown[0].icon == MessageService::NoIcon &&
+                        m_messages.shown[0].title == "Valsit");
+                QCOMPARE(clipboardText() + m_window->combo->currentText() +
+                             m_window->rich->toPlainText(),
+                         QStringLiteral("föreKommunRapport"));
+            }
     }
 
     // The entry windows' menu works on the committee engine the windows' services hold,
@@ -252,7 +223,6 @@ private Q_SLOTS:
         auto engine = std::make_unique<ValsitBer>(engineMessages);
         engine->CB_Paste();
         QCOMPARE(engineMessages.texts(), QStringList{"Du kan bara klistra in i Text-boxar"});
-        engineMessages.reset();
         QMainWindow window;
         auto* box = new QLineEdit("Moderaterna");
         window.setCentralWidget(box);
@@ -263,11 +233,10 @@ private Q_SLOTS:
 
         box->setSelection(0, 4);
         press(box, 'X');
-        QCOMPARE(clipboardText(), QStringLiteral("Mode"));
         box->setCursorPosition(7);
         press(box, 'V');
-        QCOMPARE(box->text(), QStringLiteral("raternaMode"));
-        QVERIFY(engineMessages.shown.isEmpty());
+        QCOMPARE(clipboardText() + '|' + box->text(), QStringLiteral("Mode|raternaMode"));
+        QCOMPARE(engineMessages.shown.size(), 1);
 
         FakeMessageService newMessages; // a new main window replaces the engine
         engine = std::make_unique<ValsitBer>(newMessages);
@@ -288,16 +257,10 @@ private Q_SLOTS:
         const FilterCase& c = row(filters);
         const Key2TextBox k;
         QString passed;
-        for (int code = -5; code <= 400; ++code) {
-            const qint16 result = (k.*c.filter)(qint16(code));
-            if (result == 0)
-                continue;
-            QCOMPARE(result, qint16(code));
-            passed.append(QChar(ushort(code)));
-        }
-        QString expected = c.allowed;
-        std::sort(expected.begin(), expected.end());
-        QCOMPARE(passed, expected);
+        for (int code = -5; code <= 400; ++code)
+            if (const qint16 result = (k.*c.filter)(qint16(code)))
+                passed.append(result == code ? QChar(ushort(code)) : QChar('?'));
+        QCOMPARE(passed, QString(c.allowed));
     }
 
     // The box's own paste (context menu, Shift+Insert), the program's insert and typing
@@ -326,9 +289,8 @@ private Q_SLOTS:
         }
     }
 
-    // Backspace and Enter never reach the field; moving keys, Delete and Tab still work;
-    // a value from the database that the filter would not take is shown as it is and can
-    // be corrected.
+    // Backspace and Enter never reach the field, Delete and Tab do; a value from the database that
+    // the filter would not take is shown as it is and can be corrected.
     void editingKeys()
     {
         openWindow();
@@ -336,18 +298,12 @@ private Q_SLOTS:
         QSignalSpy enter(box, &QLineEdit::returnPressed);
         box->setText("12 000");
         box->setFocus();
-        box->setCursorPosition(2);
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, "x5");
-        QCOMPARE(box->text(), QStringLiteral("125000"));
-        QTest::keyClick(box, Qt::Key_Left);
-        for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter})
+        box->setCursorPosition(3);
+        for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Delete})
             QTest::keyClick(box, key);
-        QTest::keyClick(box, Qt::Key_Home);
-        QTest::keyClick(box, Qt::Key_Delete);
-        QCOMPARE(box->text(), QStringLiteral("25000"));
-        QCOMPARE(enter.count(), 0);
-        QTest::keyClick(box, Qt::Key_Tab);
+        QTest::keyClicks(box, "x5");
+        QCOMPARE(box->text() + QString::number(enter.count()), QStringLiteral("12 5000"));
+        QTest::keyClick(box, Qt::Key_Tab); // and Tab still moves on
         QCOMPARE(m_window->focusWidget(), m_window->locked);
     }
 
@@ -376,23 +332,20 @@ private Q_SLOTS:
 
     // ---- the record list ----
 
-    void vilkenKol_data() { addRows(columns); }
+    // A heading found twice gives the leftmost column; case matters.
     void vilkenKol()
     {
-        const ColumnCase& c = row(columns);
         openWindow();
         m_window->grid->setFocus();
         StyraFlexGrid helper(m_messages);
         helper.setFormName(m_window.get());
-        QCOMPARE(helper.VilkenKol(c.heading), c.column);
-        if (c.column != 99) {
-            QVERIFY(m_messages.shown.isEmpty());
-        } else {
-            QCOMPARE(m_messages.texts(),
-                     QStringList{"Kolumnen '" + QString(c.heading) + "' saknas."});
-            QCOMPARE(m_messages.shown[0].icon, MessageService::Exclamation);
-            QCOMPARE(m_messages.shown[0].title, QStringLiteral("Valsit Version " VALSIT_VERSION));
-        }
+        QCOMPARE(QList<int>({helper.VilkenKol("PartiID"), helper.VilkenKol("Partinamn")}),
+                 QList<int>({0, 2}));
+        QVERIFY(m_messages.shown.isEmpty());
+        QCOMPARE(helper.VilkenKol("partiid"), 99);
+        QCOMPARE(m_messages.texts(), QStringList{"Kolumnen 'partiid' saknas."});
+        QVERIFY(m_messages.shown[0].icon == MessageService::Exclamation &&
+                m_messages.shown[0].title == "Valsit Version " VALSIT_VERSION);
     }
 
     // The row the navigator shows is selected whole, highlighted also when the focus has
@@ -416,8 +369,8 @@ private Q_SLOTS:
         const QModelIndexList selected = grid->selectionModel()->selectedRows();
         QCOMPARE(selected.size(), c.selectedRow ? 1 : 0);
         if (c.selectedRow) {
-            QCOMPARE(selected[0].row(), c.selectedRow - 1);
-            QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 4);
+            QVERIFY(selected[0].row() == c.selectedRow - 1 &&
+                    grid->selectionModel()->selectedIndexes().size() == 4);
             QCOMPARE(grid->currentIndex(), grid->model()->index(c.row - 1, 0));
             const QPalette p = grid->palette();
             QCOMPARE(p.color(QPalette::Inactive, QPalette::Highlight),

@@ -1,8 +1,7 @@
 // The page layout of printed reports: the positioning and wrapping rules of xxPrt and the
 // page frame (footer, page breaks), checked with the recording printer's hand-countable
-// metrics (a character size × 10 twips wide, a line size × 25 high); then the same page
-// on the real printers (a PDF file and a QPrinter), read back with poppler.
-#include "PdfReadBack.h"
+// metrics (a character size × 10 twips wide, a line size × 25 high); the real printers'
+// metrics and failures. (Whole reports on the real printers: tst_PaperReports.)
 #include "RecordingPrinter.h"
 #include "Rows.h"
 
@@ -115,53 +114,6 @@ struct Page
     }
 };
 
-// The same page on a real printer: texts left, right and centred on column 1 (4400), a
-// footer, a second page.
-void printPage(Printer* printer)
-{
-    xxPrt prt(printer);
-    PageFrame frame(prt);
-    frame.setHeader({QStringLiteral("Åby kommun"), QString()});
-    frame.SkrivarInit();
-    frame.SidStart();
-    prt.PrtNormal();
-    prt.PrtPosNoll();
-    prt.PrtPosLagg(4400);
-    prt.PrtRad(QStringLiteral("Vänster"));
-    prt.PrtHoger(1, QStringLiteral("Höger"));
-    prt.PrtFet(8);
-    prt.PrtMitt(1, QStringLiteral("Mitt"));
-    prt.PrtHogerMarg(QStringLiteral("Kant"));
-    frame.NySida();
-    prt.PrtNormal();
-    prt.PrtRad(QStringLiteral("Andra"));
-    prt.PrtSlut();
-}
-
-// x: twips from the left margin, an inch (72 pt) in; y: from 500 twips (25 pt) down.
-void checkPage(const QString& file)
-{
-    QVector<PdfReadBack::Page> sizes;
-    const auto words = PdfReadBack::words(file, &sizes);
-    QCOMPARE(sizes.size(), 2);
-    QVERIFY(qAbs(sizes[0].width - 595.3) < 0.5 && qAbs(sizes[0].height - 841.9) < 0.5); // A4
-    const auto at = [&](const char* word, int page, double x, double y, int edge) {
-        const auto* w = PdfReadBack::findWord(words, word, page);
-        QVERIFY2(w, word);
-        const double wx = edge < 0 ? w->xMin : edge > 0 ? w->xMax : (w->xMin + w->xMax) / 2;
-        QVERIFY2(qAbs(wx - (72 + x / 20)) < 1, qPrintable(word + QString::number(wx)));
-        if (y >= 0)
-            QVERIFY2(qAbs(w->yMin - (25 + y / 20)) < 1, qPrintable(word + QString::number(y)));
-    };
-    at("Vänster", 1, 0, 0, -1);
-    at("Höger", 1, 4400, 243.5, 1); // one Times 11 line (243.5 twips) lower
-    at("Mitt", 1, 4400, -1, 0);
-    at("Kant", 1, 9900, -1, 1);
-    at("1", 1, 9900, -1, 1); // the page number flush with the right edge
-    at("Andra", 2, 0, 0, -1);
-    QVERIFY(PdfReadBack::findWord(words, "Åby", 1));
-    QVERIFY(PdfReadBack::findWord(words, "2", 2));
-}
 } // namespace
 
 class tst_PageLayout : public QObject
@@ -170,12 +122,6 @@ class tst_PageLayout : public QObject
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(),
-                 "pdftotext (poppler-utils) is needed to read the PDF back");
-    }
-
     // Every print ends its line.
     void alignment_data() { addRows(aligns); }
     void alignment()
@@ -373,34 +319,6 @@ private Q_SLOTS:
                  qPrintable(QString::number(printer.textWidth("Text"))));
         QVERIFY2(qAbs(printer.textHeight("Text") - c.height) < 1.0,
                  qPrintable(QString::number(printer.textHeight("Text"))));
-    }
-
-    // A4 pages in twips with the origin an inch in and 500 twips down, in the named fonts'
-    // metric twins; on a QPrinter at its own resolution too.
-    void pdfPage()
-    {
-        const QString file = m_dir.filePath("pages.pdf");
-        {
-            PdfPrinter printer(file);
-            printPage(&printer);
-            QCOMPARE(printer.pageCount(), 2);
-        }
-        checkPage(file);
-        const QString fonts = PdfReadBack::fonts(file).join('\n');
-        QVERIFY2(fonts.contains("LiberationSerif") && fonts.contains("LiberationSans-Bold"),
-                 qPrintable(fonts));
-    }
-
-    void printerPage()
-    {
-        const QString file = m_dir.filePath("printer.pdf");
-        QtPrinterJob job;
-        job.qprinter().setOutputFormat(QPrinter::PdfFormat);
-        job.qprinter().setOutputFileName(file);
-        QVERIFY(job.qprinter().resolution() != 1440); // the twips are scaled
-        printPage(job.printer());
-        QCOMPARE(job.pageCount(), 2);
-        checkPage(file);
     }
 
     void failuresAreReported()

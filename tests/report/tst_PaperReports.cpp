@@ -9,6 +9,7 @@
 #include "committee/CommitteePaperReport.h"
 #include "council/CouncilPaperReport.h"
 #include "report/PdfPrinter.h"
+#include "report/ui/QtPrinterJob.h"
 #include "shell/EngineError.h"
 
 #include <QtTest>
@@ -138,7 +139,7 @@ bool inPdf(const QVector<PdfReadBack::Word>& words, const RecordingPrinter::Text
     for (const PdfReadBack::Word& w : words)
         if (w.page == t.page && qAbs(w.yMin - y) < 1.5 &&
             ((w.text.startsWith(first) && w.xMin > x - 1 && w.xMin < x + 1 + slack) ||
-             (w.text.contains(first) && w.xMin < x + 1 && w.xMax > x)))
+             (!w.text.startsWith(first) && w.text.contains(first) && w.xMin < x + 1 && w.xMax > x)))
             return true;
     return false;
 }
@@ -195,16 +196,23 @@ private Q_SLOTS:
                               "P / Q / |  Antal: 3 | Valsit:  | 1 | 3 | 4", "1"}));
     }
 
-    // The same printouts on a PDF file: every recorded text is on its page at its place,
-    // every tie mark is printed, the pages are as many.
+    // The same printouts on a PDF file, and through a QPrinter at its own resolution: A4
+    // pages as many as recorded, every recorded text on its page at its place, in the named
+    // fonts' metric twins, and every tie mark printed.
     void pdfAsRecorded()
     {
         QTemporaryDir dir;
-        for (int scenario : {4, 8}) {
+        const QString file = dir.filePath("report.pdf");
+        for (int scenario : {4, 8, 0}) {
             Printout recorded, printed;
-            PdfPrinter pdf(dir.filePath("report.pdf"));
-            printed.council.setPrinter(&pdf);
-            printed.committee.setPrinter(&pdf);
+            PdfPrinter pdf(file);
+            QtPrinterJob job;
+            job.qprinter().setOutputFormat(QPrinter::PdfFormat);
+            job.qprinter().setOutputFileName(file);
+            QVERIFY(job.qprinter().resolution() != 1440); // the twips are scaled
+            Printer* printer = scenario == 0 ? job.printer() : &pdf;
+            printed.council.setPrinter(printer);
+            printed.committee.setPrinter(printer);
             int ties = 0;
             printed.committee.setResultObserver([&printed, &ties] {
                 for (int l = 1; l <= printed.committee.listCount(); ++l)
@@ -218,14 +226,19 @@ private Q_SLOTS:
                     ties += printed.council.seatTied(p, k) ? 1 : 0;
             QVERIFY(ties > 0);
             QVector<PdfReadBack::Page> sizes;
-            const auto words = PdfReadBack::words(dir.filePath("report.pdf"), &sizes);
-            QCOMPARE(sizes.size(), pdf.pageCount());
-            QCOMPARE(recorded.printer.pages(), pdf.pageCount());
+            const auto words = PdfReadBack::words(file, &sizes);
+            QCOMPARE(sizes.size(), scenario == 0 ? job.pageCount() : pdf.pageCount());
+            QCOMPARE(recorded.printer.pages(), sizes.size());
+            for (const PdfReadBack::Page& page : sizes)
+                QVERIFY(qAbs(page.width - 595.3) < 0.5 && qAbs(page.height - 841.9) < 0.5);
             for (const auto& t : recorded.printer.texts())
                 if (!t.text.simplified().isEmpty())
                     QVERIFY2(inPdf(words, t), qPrintable(t.text));
-            const QString all = PdfReadBack::pages(dir.filePath("report.pdf")).join('\n');
+            const QString all = PdfReadBack::pages(file).join('\n');
             QCOMPARE(all.count('*'), 1 + ties); // one "*" in the tie note
+            const QString fonts = PdfReadBack::fonts(file).join('\n');
+            QVERIFY2(fonts.contains("LiberationSerif") && fonts.contains("LiberationSans-Bold"),
+                     qPrintable(fonts));
         }
     }
 
