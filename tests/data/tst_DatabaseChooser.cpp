@@ -56,12 +56,10 @@ const ChoiceCase choices[] = {
      "Filen 'Gammal.mdb' är tom och är ingen valdatabas."},
 };
 
+// answer nullptr: the user cancels; created empty: refused; {work}: the folder in the message
 struct CreateCase
 {
-    const char* name;
-    const char* answer;  // nullptr: the user cancels
-    const char* created; // empty: refused
-    const char* message; // {work} for the folder
+    const char *name, *answer, *created, *message;
 };
 const CreateCase creates[] = {
     {"name", "Uppsala", "Uppsala", ""},
