@@ -1,7 +1,6 @@
 // Choosing the working database (with its fallbacks and messages), reading it from the
-// settings, creating a new database from the template, where that template lives, and
-// the next free id of a table: numeric or from the alphabet without I and U, carried and
-// grown past the highest so far.
+// settings, creating a new database from the template, where that template lives, and the
+// next free id of a table: numeric or from the alphabet without I and U.
 #include "FakeMessageService.h"
 #include "Rows.h"
 #include "SettingsSandbox.h"
@@ -14,69 +13,53 @@
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
 
-#include <QCryptographicHash>
 #include <QtTest>
 
 namespace {
 
-QByteArray fileHash(const QString& path)
+QByteArray bytes(const QString& path)
 {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly)
-               ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
-               : QByteArray();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString join(const QString& folder, const QString& name)
+// What the user picks in the file dialog (in another folder): a copy of the template, a file
+// that is missing or is no election database, or a cancel; the working database and the
+// template beside the program may be gone. A usable choice becomes the working database, is
+// saved and names the heading; anything else is told, the file is left byte for byte, and the
+// previous database, then the template, stays; with both gone the program ends.
+struct ChoiceCase
 {
-    return AppGlobals::joinPath(folder, name);
-}
-
-struct AcceptCase
-{
-    const char *name, *file;
-    const char* heading; // empty: unchanged
-};
-const AcceptCase accepts[] = {
-    {"Uppsala", "Uppsala.mdb", "för Uppsala"},       {"lower case", "uppsala.mdb", "för uppsala"},
-    {"upper case", "UPPSALA.MDB", "för UPPSALA"},    {"template name elsewhere", "Valsit.mdb", ""},
-    {"template name, other case", "VALSIT.MDB", ""},
-};
-
-// The fallbacks: the chosen file, then the previous database, then the template in the
-// program's folder, then the end.
-struct FallbackCase
-{
-    const char* name;
-    const char* chosen; // in the other folder
+    const char *name, *file; // nullptr: cancelled
+    QByteArray content;      // "mdb": a copy of the template; "-": not there
     bool previousThere, templateThere;
+    const char *heading, *refusal; // heading empty: unchanged
 };
-const FallbackCase fallbacksCases[] = {
-    {"missing file", "Borta.mdb", true, true},
-    {"path without .mdb", "lista.txt", true, true},
-    {"previous gone too", "Borta.mdb", false, true},
-    {"template gone too", "Borta.mdb", false, false},
+const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB", 19) + QByteArray(4096, '\0');
+const ChoiceCase choices[] = {
+    {"Uppsala", "Uppsala.mdb", "mdb", true, true, "för Uppsala", ""},
+    {"lower case", "uppsala.mdb", "mdb", true, true, "för uppsala", ""},
+    {"upper case", "UPPSALA.MDB", "mdb", true, true, "för UPPSALA", ""},
+    {"template name elsewhere", "Valsit.mdb", "mdb", true, true, "", ""},
+    {"template name, other case", "VALSIT.MDB", "mdb", true, true, "", ""},
+    {"cancelled", nullptr, "-", true, true, "", ""},
+    {"missing file", "Borta.mdb", "-", true, true, "", ""},
+    {"path without .mdb", "lista.txt", "text", true, true, "", ""},
+    {"previous gone too", "Borta.mdb", "-", false, true, "", ""},
+    {"template gone too", "Borta.mdb", "-", false, false, "", ""},
+    {"old Jet file", "Gammal.mdb", jet, true, true, "",
+     "Filen 'Gammal.mdb' är en databas från en äldre programversion och kan inte användas direkt. "
+     "Skapa en ny databas och för över partierna."},
+    {"text file", "Gammal.mdb", "S;Socialdemokraterna;1200\n", true, true, "",
+     "Filen 'Gammal.mdb' är ingen databas."},
+    {"empty file", "Gammal.mdb", "", true, true, "",
+     "Filen 'Gammal.mdb' är tom och är ingen valdatabas."},
 };
 
-struct ForeignCase
-{
-    const char* name;
-    QByteArray content;
-    const char* reason;
-};
-const ForeignCase foreign[] = {
-    {"old Jet file", QByteArray("\x00\x01\x00\x00Standard Jet DB", 19) + QByteArray(4096, '\0'),
-     "äldre programversion"},
-    {"text file", "S;Socialdemokraterna;1200\n", "är ingen databas"},
-    {"empty file", QByteArray(), "är tom"},
-};
-
+// answer nullptr: the user cancels; created empty: refused; {work}: the folder in the message
 struct CreateCase
 {
-    const char* name;
-    const char* answer;  // nullptr: the user cancels
-    const char* created; // empty: refused
-    const char* message; // {work} for the folder
+    const char *name, *answer, *created, *message;
 };
 const CreateCase creates[] = {
     {"name", "Uppsala", "Uppsala", ""},
@@ -138,7 +121,7 @@ class TestDatabaseChooser : public QObject
 
     AppGlobals& g() { return AppGlobals::instance(); }
     DatabaseChooser chooser() { return DatabaseChooser(g(), m_messages, m_settings); }
-    QString other(const QString& name) { return join(m_other->path(), name); }
+    QString other(const QString& name) { return AppGlobals::joinPath(m_other->path(), name); }
     void useWorking(const QString& folder, const QString& name)
     {
         g().DBKat = folder;
@@ -148,7 +131,7 @@ class TestDatabaseChooser : public QObject
     void verifyWorking(const QString& folder, const QString& name)
     {
         QCOMPARE(g().DBKat + '|' + g().DBNmn + '|' + g().DBSokVag,
-                 folder + '|' + name + '|' + join(folder, name));
+                 folder + '|' + name + '|' + AppGlobals::joinPath(folder, name));
     }
     void verifyNothingSaved()
     {
@@ -186,115 +169,77 @@ private Q_SLOTS:
         verifyWorking(m_work->folder(), "Kiruna.mdb");
     }
 
-    // A usable choice becomes the working database, is saved, and names the heading.
-    void choiceAccepted_data() { addRows(accepts); }
-    void choiceAccepted()
+    void choose_data() { addRows(choices); }
+    void choose()
     {
-        const AcceptCase& c = row(accepts);
-        QVERIFY(QFile::copy(TemplateCopy::templatePath(), other(c.file)));
-        m_messages.files.enqueue(other(c.file));
-        QString got = "unchanged";
-        QVERIFY(chooser().ValjDatabas(&got));
-        QCOMPARE(m_messages.fileDialogs.size(), 1);
-        QCOMPARE(m_messages.fileDialogs[0].defaultText, m_work->path());
-        QCOMPARE(m_messages.fileDialogs[0].filters, QStringList{"Valsit Database (*.mdb)"});
-        QVERIFY(m_messages.shown.isEmpty());
-        verifyWorking(m_other->path(), c.file);
-        QCOMPARE(m_settings.value("ValsitKat") + '|' + m_settings.value("ValsitNmn"),
-                 m_other->path() + '|' + c.file);
-        QCOMPARE(got, *c.heading ? QString(c.heading) : "unchanged");
-        QCOMPARE(SettingsSandbox::contains("ForHeader"), *c.heading != 0);
-    }
-
-    // Cancel changes nothing, not a heading typed by the user either. Working on the
-    // template beside the program, the dialog opens where a database was chosen last.
-    void cancelAndTheFolderLastUsed()
-    {
-        m_settings.setValue("ForHeader", "för Bygg & Miljö");
-        QString heading = "unchanged";
-        QVERIFY(chooser().ValjDatabas(&heading));
-        QCOMPARE(g().DBSokVag, m_work->path());
-        verifyNothingSaved();
-        QCOMPARE(heading, QString("unchanged"));
-        QCOMPARE(m_settings.value("ForHeader"), QString("för Bygg & Miljö"));
-
-        QVERIFY(QFile::copy(TemplateCopy::templatePath(), other("Mora.mdb")));
-        m_messages.files.enqueue(other("Mora.mdb"));
-        QVERIFY(chooser().ValjDatabas(nullptr));
-        useWorking(m_program->folder(), "Valsit.mdb");
-        QVERIFY(chooser().ValjDatabas(nullptr)); // cancelled
-        QCOMPARE(m_messages.fileDialogs.last().defaultText, m_other->path());
-        QCOMPARE(g().DBSokVag, m_program->path());
-        QVERIFY(m_messages.shown.isEmpty());
-    }
-
-    void fallbacks_data() { addRows(fallbacksCases); }
-    void fallbacks()
-    {
-        const FallbackCase& c = row(fallbacksCases);
-        const bool text = QString(c.chosen).endsWith(".txt");
-        if (text) {
-            QFile f(other(c.chosen));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("text") == 4);
-        }
+        const ChoiceCase& c = row(choices);
+        const QString path = c.file ? other(c.file) : QString(), work = m_work->folder();
+        const bool accepted = c.content == "mdb";
+        QFile f(path);
+        if (accepted)
+            QVERIFY(QFile::copy(TemplateCopy::templatePath(), path));
+        else if (c.content != "-")
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(c.content) == c.content.size());
+        f.close();
         if (!c.previousThere)
             QVERIFY(QFile::remove(m_work->path()));
         if (!c.templateThere)
             QVERIFY(QFile::remove(m_program->path()));
-        m_messages.files.enqueue(other(c.chosen));
-        QCOMPARE(chooser().ValjDatabas(nullptr), c.templateThere);
-        const QString work = m_work->folder(), program = m_program->folder();
-        const QStringList expected{
-            "Databasen '" + QString(text ? "0" : c.chosen) + "' finns inte i sökvägen " +
+        m_messages.files.enqueue(path);
+        m_settings.setValue("ForHeader", "för Bygg & Miljö");
+        const QByteArray before = bytes(path);
+        QString heading = "unchanged";
+        QCOMPARE(chooser().ValjDatabas(&heading), c.templateThere);
+        QCOMPARE(m_messages.fileDialogs.size(), 1);
+        QCOMPARE(m_messages.fileDialogs[0].defaultText, m_work->path());
+        QCOMPARE(m_messages.fileDialogs[0].filters, QStringList{"Valsit Database (*.mdb)"});
+        const bool text = path.endsWith(".txt"), program = !c.previousThere;
+        QStringList expected{
+            "Databasen '" + QString(text ? "0" : c.file) + "' finns inte i sökvägen " +
                 (text ? "0" : m_other->path()) +
                 "\r\n Programmet återgår till föregående använd databas\r\nDatabasen 'Prev.mdb' "
                 "i sökvägen " +
                 work,
             "Databasen 'Prev.mdb' finns inte i sökvägen " + work +
-                "\r\n Programmet återgår till databasmallen\r\n'Valsit.mdb' i sökvägen " + program,
-            "Databasen 'Valsit.mdb' finns inte i sökvägen " + program +
+                "\r\n Programmet återgår till databasmallen\r\n'Valsit.mdb' i sökvägen " +
+                m_program->folder(),
+            "Databasen 'Valsit.mdb' finns inte i sökvägen " + m_program->folder() +
                 "\r\nInstallationen är förstörd och måste göras om. Programmet avslutas. "};
-        QCOMPARE(m_messages.texts(), expected.mid(0, c.previousThere   ? 1
-                                                     : c.templateThere ? 2
-                                                                       : 3));
+        expected = expected.mid(0, accepted || !c.file ? 0 : 1 + program + !c.templateThere);
+        if (*c.refusal)
+            expected = {"Filen 'Gammal.mdb' i sökvägen " + m_other->path() +
+                        " kan inte användas som valdatabas.\r\n" + c.refusal +
+                        "\r\nProgrammet fortsätter med databasen 'Prev.mdb' i sökvägen " + work};
+        QCOMPARE(m_messages.texts(), expected);
         for (const FakeMessageService::Shown& s : m_messages.shown)
             QCOMPARE(s.icon, MessageService::NoIcon);
-        if (c.previousThere)
-            verifyWorking(work, "Prev.mdb");
-        else
-            verifyWorking(program, "Valsit.mdb");
-        verifyNothingSaved();
+        if (accepted) {
+            verifyWorking(m_other->path(), c.file);
+            QCOMPARE(m_settings.value("ValsitKat") + '|' + m_settings.value("ValsitNmn"),
+                     m_other->path() + '|' + c.file);
+        } else {
+            verifyWorking(program ? m_program->folder() : work,
+                          program ? "Valsit.mdb" : "Prev.mdb");
+            verifyNothingSaved();
+        }
+        QCOMPARE(heading, *c.heading ? QString(c.heading) : "unchanged");
+        QCOMPARE(m_settings.value("ForHeader"), *c.heading ? c.heading : "för Bygg & Miljö");
+        QCOMPARE(bytes(path), before);
+        QCOMPARE(QDir(m_other->path()).entryList(QDir::Files).size(), c.content == "-" ? 0 : 1);
     }
 
-    // A file with the right name that is no election database is refused and left as it
-    // was; the working database stays.
-    void notAnElectionDatabase_data() { addRows(foreign); }
-    void notAnElectionDatabase()
+    // Working on the template beside the program, the dialog opens where a database was
+    // chosen last.
+    void dialogOpensInTheFolderLastUsed()
     {
-        const ForeignCase& c = row(foreign);
-        const QString path = other("Gammal.mdb");
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(c.content);
-        f.close();
-        const QByteArray before = fileHash(path);
-        m_messages.files.enqueue(path);
-        QString heading = "unchanged";
-        QVERIFY(chooser().ValjDatabas(&heading));
-        QCOMPARE(m_messages.shown.size(), 1);
-        const QString text = m_messages.shown[0].text;
-        QVERIFY2(text.startsWith("Filen 'Gammal.mdb' i sökvägen " + m_other->path() +
-                                 " kan inte användas som valdatabas."),
-                 qPrintable(text));
-        QVERIFY2(text.contains(c.reason), qPrintable(text));
-        QVERIFY2(text.endsWith("Programmet fortsätter med databasen 'Prev.mdb' i sökvägen " +
-                               m_work->folder()),
-                 qPrintable(text));
-        QCOMPARE(g().DBSokVag, m_work->path());
-        QCOMPARE(heading, QString("unchanged"));
-        verifyNothingSaved();
-        QCOMPARE(fileHash(path), before);
-        QCOMPARE(QDir(m_other->path()).entryList(QDir::Files), QStringList{"Gammal.mdb"});
+        QVERIFY(QFile::copy(TemplateCopy::templatePath(), other("Mora.mdb")));
+        m_messages.files.enqueue(other("Mora.mdb"));
+        QVERIFY(chooser().ValjDatabas(nullptr));
+        useWorking(m_program->folder(), "Valsit.mdb");
+        QVERIFY(chooser().ValjDatabas(nullptr)); // cancelled
+        QCOMPARE(m_messages.fileDialogs.last().defaultText + '|' + g().DBSokVag,
+                 m_other->path() + '|' + m_program->path());
+        QVERIFY(m_messages.shown.isEmpty());
     }
 
     // A new database is made from the template in the working folder and stays the
@@ -304,8 +249,9 @@ private Q_SLOTS:
     void createNew()
     {
         const CreateCase& c = row(creates);
+        // A template installed read-only still gives a database the user can write to.
         if (!QByteArray(c.name).startsWith("no template"))
-            QVERIFY(!m_work->addCopy("Valsit.mdb").isEmpty());
+            QVERIFY(QFile::setPermissions(m_work->addCopy("Valsit.mdb"), QFile::ReadOwner));
         const QStringList before = QDir(m_work->folder()).entryList(QDir::Files);
         m_messages.inputs.enqueue(c.answer ? std::optional<QString>(c.answer) : std::nullopt);
         QString heading = "unchanged";
@@ -325,25 +271,16 @@ private Q_SLOTS:
                      m_messages.inputBoxes[0].defaultText,
                  QString("Ange namn på den nya databasen. T ex Uppsala|Namn på ny databas|Test"));
         const QString name = QString(c.created) + ".mdb";
-        QVERIFY(ElectionDatabase::isElectionDatabase(join(m_work->folder(), name)));
+        QVERIFY(ElectionDatabase::isElectionDatabase(g().DBSokVag));
+        QVERIFY(QFile::permissions(g().DBSokVag) & QFile::WriteOwner);
+        QVERIFY(ElectionDatabase(g().DBSokVag)
+                    .write("Partier", ElectionDatabase::Update, "UPDATE Partier SET Roster = 1", {})
+                    .rowsAffected > 0);
         verifyWorking(m_work->folder(), name);
         QCOMPARE(heading, "för " + QString(c.created));
         QCOMPARE(m_settings.value("ForHeader"), heading);
         QCOMPARE(m_settings.value("ValsitKat") + '|' + m_settings.value("ValsitNmn"),
                  m_work->folder() + '|' + name);
-    }
-
-    // A template installed read-only still gives a database the user can write to.
-    void createdFromReadOnlyTemplateIsWritable()
-    {
-        const QString templ = m_work->addCopy("Valsit.mdb");
-        QVERIFY(QFile::setPermissions(templ, QFile::ReadOwner | QFile::ReadGroup));
-        m_messages.inputs.enqueue("Kiruna");
-        QVERIFY(chooser().SkapaNyDB(nullptr));
-        QVERIFY(QFile::permissions(g().DBSokVag) & QFile::WriteOwner);
-        ElectionDatabase db(g().DBSokVag);
-        QVERIFY(db.write("Partier", ElectionDatabase::Update, "UPDATE Partier SET Roster = 1", {})
-                    .rowsAffected > 0);
     }
 
     // Run from the build the program works beside itself, even without a template.
@@ -361,7 +298,7 @@ private Q_SLOTS:
         const QString bin = prefix.path() + "/bin", shipped = prefix.path() + "/share/valsit";
         QVERIFY(QFile::copy(TemplateCopy::templatePath(), shipped + "/Valsit.mdb"));
         QFile::setPermissions(shipped + "/Valsit.mdb", QFile::ReadOwner | QFile::ReadGroup);
-        const QByteArray before = fileHash(shipped + "/Valsit.mdb");
+        const QByteArray before = bytes(shipped + "/Valsit.mdb");
         const QString userDir = user.path() + "/Dokument/Valsit";
         const ProgramFolder::Folders f = ProgramFolder::resolve(bin, userDir);
         QVERIFY2(f.problem.isEmpty(), qPrintable(f.problem));
@@ -371,16 +308,15 @@ private Q_SLOTS:
         ElectionDatabase(working).write(
             "Partier", ElectionDatabase::Insert,
             "INSERT INTO Partier (PartiID, PartiNamn) VALUES ('ÅP', 'Å')", {});
-        const QByteArray votes = fileHash(working);
+        const QByteArray votes = bytes(working);
         QCOMPARE(ProgramFolder::resolve(bin, userDir).working, f.working);
-        QCOMPARE(fileHash(working), votes);
-        QCOMPARE(fileHash(shipped + "/Valsit.mdb"), before);
+        QCOMPARE(bytes(working), votes);
+        QCOMPARE(bytes(shipped + "/Valsit.mdb"), before);
         QVERIFY(!QFileInfo::exists(working + ".tmp"));
 
-        QFile blocker(user.path() + "/Fil"); // a file where the folder should be
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const ProgramFolder::Folders g = ProgramFolder::resolve(bin, blocker.fileName());
+        const QString blocker = user.path() + "/Fil"; // a file where the folder should be
+        QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
+        const ProgramFolder::Folders g = ProgramFolder::resolve(bin, blocker);
         QVERIFY(g.problem.startsWith("Mappen "));
         QCOMPARE(g.working, QDir::toNativeSeparators(bin));
         const QString other = user.path() + "/Annan";
