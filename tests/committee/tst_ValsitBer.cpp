@@ -93,7 +93,7 @@ private Q_SLOTS:
         engine.BearbBest();
         QStringList lists;
         for (int l = 1; l <= engine.listCount(); ++l)
-            lists.append(engine.listName(l) + QLatin1Char(':') + SeatText::committee(engine, l));
+            lists.append(engine.listName(l) + QLatin1Char(':') + SeatText::of(engine, l));
         // Group names end in " / "; the trailing blank is kept but hard to read above.
         if (c.seats == 350)
             QVERIFY(engine.seatCount(1) == 350 && engine.seatNumber(1, 350) == 350);

@@ -167,7 +167,7 @@ private Q_SLOTS:
         calculate(engine);
         QStringList actual;
         for (int p = 1; p <= engine.AntPartier(); ++p) {
-            actual.append(SeatText::council(engine, p));
+            actual.append(SeatText::of(engine, p));
             QCOMPARE(engine.PartiValRes(p), engine.seatCount(p));
         }
         if (c.seats == 350) {

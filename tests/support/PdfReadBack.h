@@ -77,15 +77,6 @@ inline QVector<Word> words(const QString& file, QVector<Page>* pageSizes = nullp
     return result;
 }
 
-inline const Word* findWord(const QVector<Word>& words, const QString& text, int page = 0)
-{
-    for (const Word& w : words) {
-        if (w.text == text && (page == 0 || w.page == page))
-            return &w;
-    }
-    return nullptr;
-}
-
 // The fonts the file embeds, one line each as pdffonts lists them.
 inline QStringList fonts(const QString& file)
 {
