@@ -283,19 +283,6 @@ private Q_SLOTS:
         QCOMPARE(errorOf([&] { rs.Fields("Valsit"); }), int(DbError::ItemNotFound));
     }
 
-    void emptyResultSet()
-    {
-        Recordset rs;
-        rs.open(m_db, districtQuery);
-        QVERIFY(rs.Eof() && rs.Bof());
-        QCOMPARE(rs.RecordCount(), 0);
-        QCOMPARE(rs.AbsolutePosition(), -1);
-        for (auto action : std::initializer_list<std::function<void()>>{
-                 [&] { rs.MoveFirst(); }, [&] { rs.MoveLast(); }, [&] { rs.Bookmark(); },
-                 [&] { rs.Edit(); }})
-            QCOMPARE(errorOf(action), int(DbError::NoCurrentRecord));
-    }
-
     void findFirst_data() { addRows(finds); }
     void findFirst()
     {
@@ -397,8 +384,17 @@ private Q_SLOTS:
             c.value);
     }
 
+    // Moves in an empty set, writes without Edit or AddNew, and writes to a query: refused.
     void misuse()
     {
+        Recordset none;
+        none.open(m_db, districtQuery);
+        QVERIFY(none.Eof() && none.Bof() && none.RecordCount() == 0);
+        QCOMPARE(none.AbsolutePosition(), -1);
+        for (auto action : std::initializer_list<std::function<void()>>{
+                 [&] { none.MoveFirst(); }, [&] { none.MoveLast(); }, [&] { none.Bookmark(); },
+                 [&] { none.Edit(); }})
+            QCOMPARE(errorOf(action), int(DbError::NoCurrentRecord));
         Recordset rs;
         rs.open(m_db, partyQuery);
         QCOMPARE(errorOf([&] { rs.Update(); }), int(DbError::UpdateWithoutEdit));

@@ -223,41 +223,6 @@ private Q_SLOTS:
         QVERIFY(r.messages.shown.isEmpty());
     }
 
-    // (first line, font, size, bold, tab stops in mm) of the council report with districts
-    // and of the committee report.
-    void styles()
-    {
-        const std::vector<int> input{0, 50, 70};
-        const std::vector<int> district{0, 50, 62, 74, 86, 98, 110, 122, 134, 146};
-        const std::vector<int> result{0, 40, 55, 66, 73, 80, 87, 94};
-        // Committee input: stops at 0, 15, 55, 65 and every 6 mm after (max(5, 3) + 3).
-        const std::vector<int> marks{0, 15, 55, 65, 71, 77, 83, 89};
-        using Style = std::tuple<int, QString, int, bool, std::vector<int>>;
-        const QList<QList<Style>> expected = {{{0, "Times New Roman", 7, false, input},
-                                               {2, "Arial", 11, true, input},
-                                               {4, "Arial", 7, true, input},
-                                               {5, "Times New Roman", 7, false, input},
-                                               {9, "Arial", 7, true, district},
-                                               {10, "Times New Roman", 9, false, district},
-                                               {13, "Times New Roman", 7, false, district},
-                                               {14, "Times New Roman", 8, false, district},
-                                               {15, "Times New Roman", 9, false, result}},
-                                              {{0, "Times New Roman", 7, false, marks},
-                                               {2, "Arial", 11, true, marks},
-                                               {4, "Arial", 7, true, marks},
-                                               {6, "Times New Roman", 7, false, marks},
-                                               {11, "Times New Roman", 9, false, marks},
-                                               {12, "Times New Roman", 9, false, result}}};
-        for (int i = 0; i < 2; ++i) {
-            Run r;
-            reportCases[i == 0 ? 0 : 7].run(r);
-            QList<Style> got;
-            for (const auto& call : r.control.styleCalls())
-                got << Style{call.line, call.fontName, call.size, call.bold, call.tabStopsMm};
-            QCOMPARE(got, expected[i]);
-        }
-    }
-
     // Every combination has its block; the letter advances per run of the same engine and
     // starts at A for a new one.
     void combinationsAndRunLetters()
