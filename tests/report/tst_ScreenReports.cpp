@@ -14,7 +14,6 @@
 #include "report/ui/QtRichTextControl.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -305,44 +304,6 @@ private Q_SLOTS:
             QCOMPARE(tabsMm(block, edit),
                      QList<double>(styles[k].tabStopsMm.begin(), styles[k].tabStopsMm.end()));
         }
-    }
-
-    // Nine parties, every pair marked, 11 seats: every combination, 21147 results. Laying
-    // the document out while it is written took over 12 s here; the top of the report
-    // must show long before that, the rest laid out in the background.
-    void longRunStaysFast()
-    {
-        using namespace ReportFixtures;
-        FakeMessageService messages;
-        ValsitBer engine(messages);
-        loadCommittee(engine, 11,
-                      {{"S", "Socialdemokraterna", 15},
-                       {"M", "Moderaterna", 10},
-                       {"SD", "Sverigedemokraterna", 7},
-                       {"C", "Centerpartiet", 3},
-                       {"V", "Vänsterpartiet", 3},
-                       {"KD", "Kristdemokraterna", 2},
-                       {"L", "Liberalerna", 1},
-                       {"MP", "Miljöpartiet", 1},
-                       {"PP", "Pensionärspartiet", 1}});
-        std::vector<int> pairs;
-        for (int k = 1; k <= 36; ++k)
-            pairs.push_back(k);
-        markPairs(engine, 2, pairs);
-        QTextEdit edit;
-        edit.resize(800, 600);
-        edit.show();
-        QtRichTextControl control(&edit);
-        PlainReportWindow window(&control);
-        engine.setFormName(&window);
-        QElapsedTimer timer;
-        timer.start();
-        runCommittee(engine);
-        QCoreApplication::processEvents();
-        const qint64 shown = timer.elapsed();
-        QCOMPARE(engine.resultCounter(), 21147);
-        QVERIFY(edit.document()->lastBlock().previous().text().startsWith("21147---"));
-        QVERIFY2(shown < 10000, qPrintable(QString::number(shown)));
     }
 };
 
