@@ -48,10 +48,7 @@ struct Run
         std::vector<ReportFixtures::Party> named;
         for (const auto& [code, value] : parties)
             named.push_back({code, code + QStringLiteral("-partiet"), value});
-        if constexpr (std::is_same_v<Engine, RostBer>)
-            ReportFixtures::loadCouncil(engine, seats, named);
-        else
-            ReportFixtures::loadCommittee(engine, seats, named);
+        ReportFixtures::load(engine, seats, named);
         engine.setFormName(&window);
     }
     void runCouncil()
@@ -220,32 +217,6 @@ private Q_SLOTS:
         QCOMPARE(r.control.lines(), c.expected);
         QVERIFY(r.control.text().endsWith(QLatin1String("\r\n")));
         QVERIFY(r.messages.shown.isEmpty());
-    }
-
-    // Every combination has its block; the letter advances per run of the same engine and
-    // starts at A for a new one.
-    void combinationsAndRunLetters()
-    {
-        Run r;
-        r.load(r.committee, {{"S", 5}, {"M", 2}, {"V", 4}}, 5);
-        for (int k = 1; k <= 3; ++k)
-            r.committee.setSamvSW(k, 1);
-        r.committee.setSamvSW(0, 2);
-        r.committee.AntalResultat();
-        r.committee.BearbBest();
-        QStringList lines = r.control.lines();
-        for (int n = 1; n <= 5; ++n)
-            QVERIFY(lines.contains(dashes(n)));
-        QCOMPARE(lines.last(), dashes(5));
-        QCOMPARE(lines.at(lines.size() - 2),
-                 QStringLiteral(" S / M / V / \t Antal: 5\tValsit: 1\t2\t3\t4\t5\t"));
-        r.control.clear();
-        r.committee.BearbBest();
-        QVERIFY(r.control.lines().contains("Fullmäktige\t\tValsamverkan - B"));
-        Run fresh;
-        fresh.load(fresh.committee, {{"S", 5}, {"M", 2}, {"V", 4}}, 5);
-        fresh.committee.BearbBest();
-        QVERIFY(fresh.control.lines().contains("Fullmäktige\t\tValsamverkan - A"));
     }
 
     // Nothing is written without a rich-text control, and what is written goes after what
