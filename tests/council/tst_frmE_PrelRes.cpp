@@ -190,11 +190,7 @@ class TestFrmEPrelRes : public QObject
         s.messages.files.enqueue(file);
         trigger(w, "mnuHamtaValresultat");
     }
-    QByteArray database() const
-    {
-        QFile file(s.db->path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray database() const { return TemplateCopy::bytes(s.db->path()); }
 
 private Q_SLOTS:
     void initTestCase()

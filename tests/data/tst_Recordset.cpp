@@ -13,7 +13,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
-#include <QCryptographicHash>
 #include <QLineEdit>
 #include <QSqlQuery>
 #include <QtTest>
@@ -36,14 +35,6 @@ int errorOf(const std::function<void()>& action)
         return e.Number();
     }
     return 0;
-}
-
-QByteArray fileHash(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly)
-               ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
-               : QByteArray();
 }
 
 // Reads one value straight from the file on a connection of its own.
@@ -605,7 +596,7 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(c.content);
         }
-        const QByteArray before = fileHash(file);
+        const QByteArray before = TemplateCopy::bytes(file);
         QCOMPARE(ElectionDatabase::inspect(file), c.kind);
         QVERIFY(!ElectionDatabase::refusalText(c.kind, file).isEmpty());
         for (const QString& name : {file, dir.filePath("Saknas.mdb")}) {
@@ -615,7 +606,7 @@ private Q_SLOTS:
             QCOMPARE(errorOf([&] { data.Refresh(); }),
                      int(name == file ? DbError::UnrecognisedFormat : DbError::FileNotFound));
         }
-        QCOMPARE(fileHash(file), before);
+        QCOMPARE(TemplateCopy::bytes(file), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Annat.mdb"});
         QCOMPARE(ElectionDatabase::inspect(dir.filePath("Saknas.mdb")), ElectionDatabase::Missing);
     }
@@ -643,7 +634,7 @@ private Q_SLOTS:
             QVERIFY(q.exec("ROLLBACK"));
         }
         QSqlDatabase::removeDatabase("writer");
-        QVERIFY(fileHash(crashed) != fileHash(path())); // half written
+        QVERIFY(TemplateCopy::bytes(crashed) != TemplateCopy::bytes(path())); // half written
         QCOMPARE(ElectionDatabase::inspect(crashed), ElectionDatabase::ElectionFile);
         DataControl data;
         data.setDatabaseName(crashed);
