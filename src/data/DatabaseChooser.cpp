@@ -133,8 +133,12 @@ bool DatabaseChooser::ValjDatabas(QString* heading)
                 QStringLiteral("Programmet fortsätter med databasen '") + previousNmn +
                 QStringLiteral("' i sökvägen ") + previousKat);
     } else {
-        message(missingText() + crlf +
-                QStringLiteral(" Programmet återgår till föregående använd databas") + crlf +
+        // A path that names no .mdb file is named as it was chosen, not by the split's "0".
+        const QFileInfo file(chosen);
+        message((split ? missingText()
+                       : QStringLiteral("Databasen '") + file.fileName() +
+                             QStringLiteral("' finns inte i sökvägen ") + file.absolutePath()) +
+                crlf + QStringLiteral(" Programmet återgår till föregående använd databas") + crlf +
                 QStringLiteral("Databasen '") + previousNmn + QStringLiteral("' i sökvägen ") +
                 previousKat);
     }

@@ -517,12 +517,7 @@ private Q_SLOTS:
             qobject_cast<frmD_VisaSkrivUt*>(WindowRegistry::instance().show("frmD_VisaSkrivUt"));
         QTRY_VERIFY_WITH_TIMEOUT(w->runs() == 1, 30000);
         QVERIFY(!user.isActive());
-        const int done = engine().resultCounter();
-        QVERIFY(done < 21147);
-        QCOMPARE(reportText(w).trimmed().split('\n').last(),
-                 QString("Bearbetningen avbröts efter %1 av 21147 kombinationer. Redovisningen "
-                         "är inte fullständig.")
-                     .arg(done));
+        QVERIFY(engine().resultCounter() < 21147); // the line saying so: tst_Combinations
         QCOMPARE(w->status(), QString("Beräkningen avbröts. Redovisningen är inte fullständig."));
     }
 

@@ -190,11 +190,7 @@ class TestFrmEPrelRes : public QObject
         s.messages.files.enqueue(file);
         trigger(w, "mnuHamtaValresultat");
     }
-    QByteArray database() const
-    {
-        QFile file(s.db->path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray database() const { return TemplateCopy::bytes(s.db->path()); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -905,12 +901,6 @@ private Q_SLOTS:
         trigger(w, "mnuExit");
         entry = reopen();
         QVERIFY(entry);
-        typeInto(box(entry, "Text1(4)"), "52");
-        click(entry, "cmdNext");
-        QCOMPARE(s.messages.texts().last(),
-                 QString("Mandaten kan inte fördelas med valkretsar: Valkretsarnas fasta mandat "
-                         "blir tillsammans 45 mandat, men ska vara 46 mandat: nio tiondelar av "
-                         "52 mandat, avrundat nedåt"));
         const int shown = int(s.messages.shown.size());
         typeInto(box(entry, "Text1(4)"), "51");
         click(entry, "cmdNext");

@@ -17,12 +17,6 @@
 
 namespace {
 
-QByteArray bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // What the user picks in the file dialog (in another folder): a copy of the template, a file
 // that is missing or is no election database, or a cancel; the working database and the
 // template beside the program may be gone. A usable choice becomes the working database, is
@@ -187,16 +181,15 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(m_program->path()));
         m_messages.files.enqueue(path);
         m_settings.setValue("ForHeader", "för Bygg & Miljö");
-        const QByteArray before = bytes(path);
+        const QByteArray before = TemplateCopy::bytes(path);
         QString heading = "unchanged";
         QCOMPARE(chooser().ValjDatabas(&heading), c.templateThere);
         QCOMPARE(m_messages.fileDialogs.size(), 1);
         QCOMPARE(m_messages.fileDialogs[0].defaultText, m_work->path());
         QCOMPARE(m_messages.fileDialogs[0].filters, QStringList{"Valsit Database (*.mdb)"});
-        const bool text = path.endsWith(".txt"), program = !c.previousThere;
+        const bool program = !c.previousThere;
         QStringList expected{
-            "Databasen '" + QString(text ? "0" : c.file) + "' finns inte i sökvägen " +
-                (text ? "0" : m_other->path()) +
+            "Databasen '" + QString(c.file) + "' finns inte i sökvägen " + m_other->path() +
                 "\r\n Programmet återgår till föregående använd databas\r\nDatabasen 'Prev.mdb' "
                 "i sökvägen " +
                 work,
@@ -224,7 +217,7 @@ private Q_SLOTS:
         }
         QCOMPARE(heading, *c.heading ? QString(c.heading) : "unchanged");
         QCOMPARE(m_settings.value("ForHeader"), *c.heading ? c.heading : "för Bygg & Miljö");
-        QCOMPARE(bytes(path), before);
+        QCOMPARE(TemplateCopy::bytes(path), before);
         QCOMPARE(QDir(m_other->path()).entryList(QDir::Files).size(), c.content == "-" ? 0 : 1);
     }
 
@@ -298,7 +291,7 @@ private Q_SLOTS:
         const QString bin = prefix.path() + "/bin", shipped = prefix.path() + "/share/valsit";
         QVERIFY(QFile::copy(TemplateCopy::templatePath(), shipped + "/Valsit.mdb"));
         QFile::setPermissions(shipped + "/Valsit.mdb", QFile::ReadOwner | QFile::ReadGroup);
-        const QByteArray before = bytes(shipped + "/Valsit.mdb");
+        const QByteArray before = TemplateCopy::bytes(shipped + "/Valsit.mdb");
         const QString userDir = user.path() + "/Dokument/Valsit";
         const ProgramFolder::Folders f = ProgramFolder::resolve(bin, userDir);
         QVERIFY2(f.problem.isEmpty(), qPrintable(f.problem));
@@ -308,10 +301,10 @@ private Q_SLOTS:
         ElectionDatabase(working).write(
             "Partier", ElectionDatabase::Insert,
             "INSERT INTO Partier (PartiID, PartiNamn) VALUES ('ÅP', 'Å')", {});
-        const QByteArray votes = bytes(working);
+        const QByteArray votes = TemplateCopy::bytes(working);
         QCOMPARE(ProgramFolder::resolve(bin, userDir).working, f.working);
-        QCOMPARE(bytes(working), votes);
-        QCOMPARE(bytes(shipped + "/Valsit.mdb"), before);
+        QCOMPARE(TemplateCopy::bytes(working), votes);
+        QCOMPARE(TemplateCopy::bytes(shipped + "/Valsit.mdb"), before);
         QVERIFY(!QFileInfo::exists(working + ".tmp"));
 
         const QString blocker = user.path() + "/Fil"; // a file where the folder should be

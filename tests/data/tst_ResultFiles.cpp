@@ -1,5 +1,7 @@
 // Valmyndigheten's result files: the two real files of 2018 (Älvkarleby and Trelleborg,
 // source Valmyndigheten) read whole, and every kind of bad file refused with its reason.
+#include "TemplateCopy.h"
+
 #include "council/ImportedVotes.h"
 #include "data/ResultFileError.h"
 #include "data/ResultFileReader.h"
@@ -15,8 +17,7 @@ namespace {
 
 QByteArray realFile(const char* name)
 {
-    QFile file(QStringLiteral(VALSIT_TEST_DATA "/valmyndigheten/") + QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TemplateCopy::bytes(VALSIT_TEST_DATA "/valmyndigheten/" + QString::fromLatin1(name));
 }
 
 const ResultFile::Party* party(const ResultFile& file, const QString& code)
@@ -69,8 +70,7 @@ QByteArray edited(QByteArray data, const QString& from, const QString& to)
 // strings and one constituency.
 QByteArray provkommun(const char* name)
 {
-    QFile file(QStringLiteral(VALSIT_TEST_DATA "/provkommun/") + name + ".json");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TemplateCopy::bytes(VALSIT_TEST_DATA "/provkommun/" + QString(name) + ".json");
 }
 
 // A zip holding the given files, as Valmyndigheten's zip holds its two.

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -26,8 +27,11 @@ inline ReportHeader header()
     return {QStringLiteral("Åby kommun"), QStringLiteral("2026-09-14")};
 }
 
-inline void loadCouncil(RostBer& engine, int seats, const std::vector<Party>& parties,
-                        const QString& heading = QString())
+// Either engine with the parties' votes (council) or council seats (committee); a committee
+// with no pair marked.
+template <typename Engine>
+void load(Engine& engine, int seats, const std::vector<Party>& parties,
+          const QString& heading = QString())
 {
     engine.setReportHeader(header());
     engine.setAntValsit(seats);
@@ -35,11 +39,18 @@ inline void loadCouncil(RostBer& engine, int seats, const std::vector<Party>& pa
     for (int i = 1; i <= int(parties.size()); ++i) {
         engine.setPartiID(i, parties[i - 1].code);
         engine.setPartiNamn(i, parties[i - 1].name);
-        engine.setRoster(i, parties[i - 1].value);
+        if constexpr (std::is_same_v<Engine, RostBer>)
+            engine.setRoster(i, parties[i - 1].value);
+        else
+            engine.setPartiValRes(i, parties[i - 1].value);
     }
     engine.setRubrik1(heading);
+    if constexpr (std::is_same_v<Engine, ValsitBer>) {
+        for (int k = 1; k <= engine.MaxSamv(); ++k)
+            engine.setSamvSW(k, 0);
+        engine.setSamvSW(0, 0);
+    }
 }
-
 // The standard calling order; districts as (name, votes per slot).
 inline void runCouncil(RostBer& engine,
                        const std::vector<std::pair<QString, std::vector<qint32>>>& districts = {})
@@ -52,23 +63,6 @@ inline void runCouncil(RostBer& engine,
         engine.BearbBest1();
     }
     engine.BearbBest2();
-}
-
-inline void loadCommittee(ValsitBer& engine, int seats, const std::vector<Party>& parties,
-                          const QString& heading = QString())
-{
-    engine.setReportHeader(header());
-    engine.setAntValsit(seats);
-    engine.setAntPartier(int(parties.size()));
-    for (int i = 1; i <= int(parties.size()); ++i) {
-        engine.setPartiID(i, parties[i - 1].code);
-        engine.setPartiNamn(i, parties[i - 1].name);
-        engine.setPartiValRes(i, parties[i - 1].value);
-    }
-    engine.setRubrik1(heading);
-    for (int k = 1; k <= engine.MaxSamv(); ++k)
-        engine.setSamvSW(k, 0);
-    engine.setSamvSW(0, 0);
 }
 
 // Mode 1 (fixed) or 2 (all combinations) with the given pairs marked.

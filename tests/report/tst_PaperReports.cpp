@@ -45,12 +45,12 @@ std::vector<Party> numbered(int n, int value)
 // S and M tie all the way; V wins seat 5 on 300 / 1.4; Tom has no votes.
 void councilWithDistricts(Printout& p)
 {
-    loadCouncil(p.council, 5,
-                {{"S", "Socialdemokraterna", 1000},
-                 {"M", "Moderaterna", 1000},
-                 {"V", "Vänsterpartiet", 300},
-                 {"T", "Tom", 0}},
-                "Fullmäktige i Åby");
+    load(p.council, 5,
+         {{"S", "Socialdemokraterna", 1000},
+          {"M", "Moderaterna", 1000},
+          {"V", "Vänsterpartiet", 300},
+          {"T", "Tom", 0}},
+         "Fullmäktige i Åby");
     p.council.setVisaDistriktSW(true);
     runCouncil(p.council, {{"Norra", {600, 500, 120, 0}}, {"Södra", {400, 500, 180, 0}}});
 }
@@ -58,7 +58,7 @@ void councilWithDistricts(Printout& p)
 // P 5, Q 2, R 4 council seats; P and Q cooperate.
 void committeePqr(Printout& p)
 {
-    loadCommittee(p.committee, 5, {{"P", "Pelle", 5}, {"Q", "Qvist", 2}, {"R", "Rask", 4}});
+    load(p.committee, 5, {{"P", "Pelle", 5}, {"Q", "Qvist", 2}, {"R", "Rask", 4}});
     markPairs(p.committee, 1, {1});
     runCommittee(p.committee);
 }
@@ -72,17 +72,17 @@ const Scenario scenarios[] = {
     {"council with districts", councilWithDistricts},
     {"council without heading or districts",
      [](Printout& p) {
-         loadCouncil(p.council, 5, {{"A", "Alfa", 10}, {"B", "Beta", 5}}, "X");
+         load(p.council, 5, {{"A", "Alfa", 10}, {"B", "Beta", 5}}, "X");
          runCouncil(p.council);
      }},
     {"council: 12 seats on two lines",
      [](Printout& p) {
-         loadCouncil(p.council, 13, {{"A", "Alfa", 10000}, {"B", "Beta", 1000}});
+         load(p.council, 13, {{"A", "Alfa", 10000}, {"B", "Beta", 1000}});
          runCouncil(p.council);
      }},
     {"council: 60 districts over two pages",
      [](Printout& p) {
-         loadCouncil(p.council, 5, {{"A", "Alfa", 6000}, {"B", "Beta", 3000}});
+         load(p.council, 5, {{"A", "Alfa", 6000}, {"B", "Beta", 3000}});
          p.council.setVisaDistriktSW(true);
          std::vector<std::pair<QString, std::vector<qint32>>> districts;
          for (int d = 1; d <= 60; ++d)
@@ -91,14 +91,14 @@ const Scenario scenarios[] = {
      }},
     {"council: 350 seats, tied all the way, with the comparison list",
      [](Printout& p) {
-         loadCouncil(p.council, 350,
-                     {{"A", "Alfa", 900000}, {"B", "Beta", 350000}, {"C", "Gamma", 350000}});
+         load(p.council, 350,
+              {{"A", "Alfa", 900000}, {"B", "Beta", 350000}, {"C", "Gamma", 350000}});
          p.council.setBerTalSW(true);
          runCouncil(p.council);
      }},
     {"council: 16 parties in the district table",
      [](Printout& p) {
-         loadCouncil(p.council, 41, numbered(16, 1000));
+         load(p.council, 41, numbered(16, 1000));
          p.council.setVisaDistriktSW(true);
          std::vector<qint32> votes;
          for (int i = 1; i <= 16; ++i)
@@ -113,15 +113,14 @@ const Scenario scenarios[] = {
      }},
     {"committee: all combinations of four parties",
      [](Printout& p) {
-         loadCommittee(
-             p.committee, 11,
-             {{"A", "Alfa", 15}, {"B", "Beta", 10}, {"C", "Gamma", 7}, {"D", "Delta", 3}});
+         load(p.committee, 11,
+              {{"A", "Alfa", 15}, {"B", "Beta", 10}, {"C", "Gamma", 7}, {"D", "Delta", 3}});
          markPairs(p.committee, 2, {1, 2, 3, 4, 5, 6});
          runCommittee(p.committee);
      }},
     {"committee: 16 parties in the mark table",
      [](Printout& p) {
-         loadCommittee(p.committee, 11, numbered(16, 1));
+         load(p.committee, 11, numbered(16, 1));
          runCommittee(p.committee);
      }},
 };
@@ -304,7 +303,7 @@ private Q_SLOTS:
         QCOMPARE(p.printer.beginDocs() * 10 + p.printer.endDocs(), 22);
         FakeMessageService messages;
         RostBer engine(messages);
-        loadCouncil(engine, 5, {{"A", "Alfa", 10}, {"B", "Beta", 5}});
+        load(engine, 5, {{"A", "Alfa", 10}, {"B", "Beta", 5}});
         engine.setSkrivUtSW(true);
         QVERIFY_THROWS_EXCEPTION(EngineError, engine.BearbBest());
     }

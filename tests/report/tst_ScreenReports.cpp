@@ -14,7 +14,6 @@
 #include "report/ui/QtRichTextControl.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -49,10 +48,7 @@ struct Run
         std::vector<ReportFixtures::Party> named;
         for (const auto& [code, value] : parties)
             named.push_back({code, code + QStringLiteral("-partiet"), value});
-        if constexpr (std::is_same_v<Engine, RostBer>)
-            ReportFixtures::loadCouncil(engine, seats, named);
-        else
-            ReportFixtures::loadCommittee(engine, seats, named);
+        ReportFixtures::load(engine, seats, named);
         engine.setFormName(&window);
     }
     void runCouncil()
@@ -223,67 +219,6 @@ private Q_SLOTS:
         QVERIFY(r.messages.shown.isEmpty());
     }
 
-    // (first line, font, size, bold, tab stops in mm) of the council report with districts
-    // and of the committee report.
-    void styles()
-    {
-        const std::vector<int> input{0, 50, 70};
-        const std::vector<int> district{0, 50, 62, 74, 86, 98, 110, 122, 134, 146};
-        const std::vector<int> result{0, 40, 55, 66, 73, 80, 87, 94};
-        // Committee input: stops at 0, 15, 55, 65 and every 6 mm after (max(5, 3) + 3).
-        const std::vector<int> marks{0, 15, 55, 65, 71, 77, 83, 89};
-        using Style = std::tuple<int, QString, int, bool, std::vector<int>>;
-        const QList<QList<Style>> expected = {{{0, "Times New Roman", 7, false, input},
-                                               {2, "Arial", 11, true, input},
-                                               {4, "Arial", 7, true, input},
-                                               {5, "Times New Roman", 7, false, input},
-                                               {9, "Arial", 7, true, district},
-                                               {10, "Times New Roman", 9, false, district},
-                                               {13, "Times New Roman", 7, false, district},
-                                               {14, "Times New Roman", 8, false, district},
-                                               {15, "Times New Roman", 9, false, result}},
-                                              {{0, "Times New Roman", 7, false, marks},
-                                               {2, "Arial", 11, true, marks},
-                                               {4, "Arial", 7, true, marks},
-                                               {6, "Times New Roman", 7, false, marks},
-                                               {11, "Times New Roman", 9, false, marks},
-                                               {12, "Times New Roman", 9, false, result}}};
-        for (int i = 0; i < 2; ++i) {
-            Run r;
-            reportCases[i == 0 ? 0 : 7].run(r);
-            QList<Style> got;
-            for (const auto& call : r.control.styleCalls())
-                got << Style{call.line, call.fontName, call.size, call.bold, call.tabStopsMm};
-            QCOMPARE(got, expected[i]);
-        }
-    }
-
-    // Every combination has its block; the letter advances per run of the same engine and
-    // starts at A for a new one.
-    void combinationsAndRunLetters()
-    {
-        Run r;
-        r.load(r.committee, {{"S", 5}, {"M", 2}, {"V", 4}}, 5);
-        for (int k = 1; k <= 3; ++k)
-            r.committee.setSamvSW(k, 1);
-        r.committee.setSamvSW(0, 2);
-        r.committee.AntalResultat();
-        r.committee.BearbBest();
-        QStringList lines = r.control.lines();
-        for (int n = 1; n <= 5; ++n)
-            QVERIFY(lines.contains(dashes(n)));
-        QCOMPARE(lines.last(), dashes(5));
-        QCOMPARE(lines.at(lines.size() - 2),
-                 QStringLiteral(" S / M / V / \t Antal: 5\tValsit: 1\t2\t3\t4\t5\t"));
-        r.control.clear();
-        r.committee.BearbBest();
-        QVERIFY(r.control.lines().contains("Fullmäktige\t\tValsamverkan - B"));
-        Run fresh;
-        fresh.load(fresh.committee, {{"S", 5}, {"M", 2}, {"V", 4}}, 5);
-        fresh.committee.BearbBest();
-        QVERIFY(fresh.control.lines().contains("Fullmäktige\t\tValsamverkan - A"));
-    }
-
     // Nothing is written without a rich-text control, and what is written goes after what
     // was there.
     void whereTheReportGoes()
@@ -340,44 +275,6 @@ private Q_SLOTS:
             QCOMPARE(tabsMm(block, edit),
                      QList<double>(styles[k].tabStopsMm.begin(), styles[k].tabStopsMm.end()));
         }
-    }
-
-    // Nine parties, every pair marked, 11 seats: every combination, 21147 results. Laying
-    // the document out while it is written took over 12 s here; the top of the report
-    // must show long before that, the rest laid out in the background.
-    void longRunStaysFast()
-    {
-        using namespace ReportFixtures;
-        FakeMessageService messages;
-        ValsitBer engine(messages);
-        loadCommittee(engine, 11,
-                      {{"S", "Socialdemokraterna", 15},
-                       {"M", "Moderaterna", 10},
-                       {"SD", "Sverigedemokraterna", 7},
-                       {"C", "Centerpartiet", 3},
-                       {"V", "Vänsterpartiet", 3},
-                       {"KD", "Kristdemokraterna", 2},
-                       {"L", "Liberalerna", 1},
-                       {"MP", "Miljöpartiet", 1},
-                       {"PP", "Pensionärspartiet", 1}});
-        std::vector<int> pairs;
-        for (int k = 1; k <= 36; ++k)
-            pairs.push_back(k);
-        markPairs(engine, 2, pairs);
-        QTextEdit edit;
-        edit.resize(800, 600);
-        edit.show();
-        QtRichTextControl control(&edit);
-        PlainReportWindow window(&control);
-        engine.setFormName(&window);
-        QElapsedTimer timer;
-        timer.start();
-        runCommittee(engine);
-        QCoreApplication::processEvents();
-        const qint64 shown = timer.elapsed();
-        QCOMPARE(engine.resultCounter(), 21147);
-        QVERIFY(edit.document()->lastBlock().previous().text().startsWith("21147---"));
-        QVERIFY2(shown < 10000, qPrintable(QString::number(shown)));
     }
 };
 

@@ -27,29 +27,6 @@ using namespace WindowDriver;
 
 namespace {
 
-// Real dialogs give the main window back its activation when they close; this fake does
-// the same while its dialog is "open".
-struct ActivatingFakeMessageService : FakeMessageService
-{
-    QPointer<QWidget> window;
-    void reactivate()
-    {
-        QEvent activate(QEvent::WindowActivate);
-        if (window)
-            QCoreApplication::sendEvent(window, &activate);
-    }
-    QString fileOpen(const QString& t, const QString& d, const QStringList& f) override
-    {
-        reactivate();
-        return FakeMessageService::fileOpen(t, d, f);
-    }
-    QString inputBox(const QString& p, const QString& t, const QString& d, bool* a) override
-    {
-        reactivate();
-        return FakeMessageService::inputBox(p, t, d, a);
-    }
-};
-
 // A window with a change pending, which refuses to close.
 class StubbornWindow : public QWidget
 {
@@ -174,7 +151,7 @@ class TestShell : public QObject
 {
     Q_OBJECT
     std::unique_ptr<SettingsSandbox> m_sandbox;
-    ActivatingFakeMessageService m_messages;
+    FakeMessageService m_messages;
     FixedClock m_clock;
     AppServices m_services{m_messages, m_clock};
     std::unique_ptr<TemplateCopy> m_program;
@@ -211,7 +188,7 @@ private Q_SLOTS:
     {
         SettingsSandbox::clear();
         m_messages.reset();
-        m_messages.window = nullptr;
+        m_messages.whileOpen = nullptr;
         m_program = std::make_unique<TemplateCopy>();
         QVERIFY(m_program->isValid());
         g().programKat = m_program->folder();
@@ -337,7 +314,12 @@ private Q_SLOTS:
     {
         frmA_Start* w = load();
         QVERIFY(w);
-        m_messages.window = w;
+        // Real dialogs give the main window back its activation when they close.
+        m_messages.whileOpen = [w = QPointer<QWidget>(w)] {
+            QEvent activate(QEvent::WindowActivate);
+            if (w)
+                QCoreApplication::sendEvent(w, &activate);
+        };
         QTemporaryDir other;
         const QString mora = AppGlobals::joinPath(other.path(), "Mora.mdb");
         QVERIFY(QFile::copy(TemplateCopy::templatePath(), mora));

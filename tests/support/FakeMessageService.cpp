@@ -34,6 +34,8 @@ QString FakeMessageService::inputBox(const QString& prompt, const QString& title
                                      const QString& defaultText, bool* accepted)
 {
     inputBoxes.append({prompt, title, defaultText, {}});
+    if (whileOpen)
+        whileOpen();
     const std::optional<QString> answer =
         inputs.isEmpty() ? std::optional<QString>(defaultText) : inputs.dequeue();
     if (accepted)
@@ -45,6 +47,8 @@ QString FakeMessageService::fileOpen(const QString& title, const QString& direct
                                      const QStringList& filters)
 {
     fileDialogs.append({QString(), title, directory, filters});
+    if (whileOpen)
+        whileOpen();
     return files.isEmpty() ? QString() : files.dequeue();
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // Records every dialog shown and answers from queues; an empty queue answers with the
@@ -53,6 +54,8 @@ public:
     // The next message box is recorded, then fails with an exception (a fault in the
     // middle of a handler).
     bool failNextMessage = false;
+    // Runs while an input box or a file dialog is "open" (a real one lets events through).
+    std::function<void()> whileOpen;
 
     QStringList texts() const;
     void reset();

@@ -33,7 +33,6 @@ public:
 
     DAOdataCtl& navigator();
     DataControl& data();
-    RecordPanel* panel() const { return m_panel; }
 
     QPushButton* button(int index) const;
     QLineEdit* field(int index) const; // 1-based, as Text1(i)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -20,6 +21,12 @@ public:
     QString filePath(const QString& fileName) const { return m_dir.filePath(fileName); }
 
     static QString templatePath();
+    // A file's bytes, empty when it cannot be read.
+    static QByteArray bytes(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
 
 private:
     QTemporaryDir m_dir;
