@@ -134,7 +134,7 @@ bool DatabaseChooser::ValjDatabas(QString* heading)
                 QStringLiteral("' i sökvägen ") + previousKat);
     } else {
         // A path that names no .mdb file is named as it was chosen, not by the split's "0".
-        const QFileInfo file(chosen);
+        const QFileInfo file(m_globals.DBSokVag);
         message((split ? missingText()
                        : QStringLiteral("Databasen '") + file.fileName() +
                              QStringLiteral("' finns inte i sökvägen ") + file.absolutePath()) +
