@@ -5,12 +5,12 @@
 #include "Rows.h"
 #include "WindowDriver.h"
 #include "committee/ValsitBer.h"
-#include "editing/Key2TextBox.h"
-#include "editing/MarkeraOnFocus.h"
-#include "editing/QtClipboardAccess.h"
-#include "editing/QtTextBoxAccess.h"
-#include "editing/RedigeraMenu.h"
-#include "editing/StyraFlexGrid.h"
+#include "ui/editing/Key2TextBox.h"
+#include "ui/editing/MarkeraOnFocus.h"
+#include "ui/editing/QtClipboardAccess.h"
+#include "ui/editing/QtTextBoxAccess.h"
+#include "ui/editing/RedigeraMenu.h"
+#include "ui/editing/StyraFlexGrid.h"
 #include "shell/ClipboardCommands.h"
 
 #include <QApplication>

@@ -11,12 +11,12 @@
 #include "shell/RtfReader.h"
 #include "shell/SettingsStore.h"
 #include "shell/SwedishOrder.h"
-#include "shell/ui/AppServices.h"
-#include "shell/ui/QtMessageService.h"
-#include "shell/ui/SwedishTranslations.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/frmAB_ProdInfo.h"
-#include "shell/ui/frmA_Start.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/QtMessageService.h"
+#include "ui/shell/SwedishTranslations.h"
+#include "ui/shell/WindowRegistry.h"
+#include "ui/shell/frmAB_ProdInfo.h"
+#include "ui/shell/frmA_Start.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -2,9 +2,9 @@
 
 #include "committee/ValsitBer.h"
 #include "council/RostBer.h"
-#include "council/ui/CouncilWindows.h"
+#include "ui/council/CouncilWindows.h"
 #include "shell/AppGlobals.h"
-#include "shell/ui/WindowRegistry.h"
+#include "ui/shell/WindowRegistry.h"
 
 #include <QAction>
 #include <QApplication>
