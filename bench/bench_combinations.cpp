@@ -2,7 +2,7 @@
 // 11 and at 350 committee seats, the report written into the plain-text control.
 // Prints wall time, combinations reported and lines written.
 
-#include "cli/CliMessageService.h"
+#include "committee/CommitteeScreenReport.h"
 #include "committee/ValsitBer.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
@@ -10,38 +10,34 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
+#include <memory>
 
 namespace {
 
 void runOnce(int seats, QTextStream& out)
 {
-    QTextStream err(stderr);
-    CliMessageService messages(err);
-    ValsitBer engine(messages);
     PlainTextControl control;
     PlainReportWindow window(&control);
-    engine.setFormName(&window);
 
-    const int councilSeats[] = {0, 15, 10, 7, 3, 3, 2, 1, 1, 7};
-    engine.setAntValsit(seats);
-    engine.setAntPartier(9);
-    for (int i = 1; i <= 9; ++i) {
-        engine.setPartiID(i, QStringLiteral("P%1").arg(i));
-        engine.setPartiNamn(i, QStringLiteral("Parti nummer %1").arg(i));
-        engine.setPartiValRes(i, councilSeats[i]);
-    }
+    const int councilSeats[] = {15, 10, 7, 3, 3, 2, 1, 1, 7};
+    CommitteeInput input;
+    input.seats = seats;
+    for (int i = 1; i <= 9; ++i)
+        input.parties.append({QStringLiteral("P%1").arg(i),
+                              QStringLiteral("Parti nummer %1").arg(i), councilSeats[i - 1]});
     for (int k = 1; k <= 36; ++k)
-        engine.setSamvSW(k, 1);
-    engine.setSamvSW(0, 2);
+        input.marks.insert(k);
+    input.cooperation = CommitteeInput::Cooperation::AllCombinations;
 
     QElapsedTimer timer;
     timer.start();
-    engine.AntalResultat();
-    engine.BearbBest();
+    const auto engine = std::make_unique<ValsitBer>(input);
+    CommitteeScreenReport report(&window, ReportHeader(), input, ValsitBer::runLetterText(1));
+    engine->run(report);
     const qint64 ms = timer.elapsed();
-    out << "9 parties, 36 pairs, " << seats << " seats: " << ms << " ms, " << engine.resultCounter()
-        << " combinations, " << control.lineCount() << " lines, " << control.textLength()
-        << " characters" << Qt::endl;
+    out << "9 parties, 36 pairs, " << seats << " seats: " << ms << " ms, "
+        << engine->result().counter << " combinations, " << control.lineCount() << " lines, "
+        << control.textLength() << " characters" << Qt::endl;
 }
 
 } // namespace

@@ -6,12 +6,12 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench_committee_windows [seats ...]
 
-#include "committee/ValsitBer.h"
-#include "ui/committee/CommitteeWindows.h"
-#include "ui/committee/frmD_VisaSkrivUt.h"
+#include "committee/CommitteeSetup.h"
 #include "shell/AppGlobals.h"
 #include "shell/MessageService.h"
 #include "shell/SystemClock.h"
+#include "ui/committee/CommitteeWindows.h"
+#include "ui/committee/frmD_VisaSkrivUt.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/WindowRegistry.h"
 
@@ -72,8 +72,8 @@ long peakKilobytes()
 
 void runOnce(AppServices& services, int seats, QTextStream& out)
 {
-    services.renewEngines();
-    ValsitBer& engine = *services.committee;
+    services.renewSetups();
+    CommitteeSetup& engine = *services.committee;
     const int councilSeats[] = {0, 15, 10, 7, 3, 3, 2, 1, 1, 7};
     engine.setAntValsit(seats);
     engine.setAntPartier(9);
@@ -106,7 +106,7 @@ void runOnce(AppServices& services, int seats, QTextStream& out)
     auto* edit = window->findChild<QTextEdit*>(QStringLiteral("rtfPInfo"));
     edit->viewport()->repaint();
     const qint64 shown = clock.elapsed();
-    out << "9 parties, 36 pairs, " << seats << " seats: " << engine.resultCounter()
+    out << "9 parties, 36 pairs, " << seats << " seats: " << window->lastResult().counter
         << " combinations, report shown after " << shown << " ms; window without events at most "
         << window->progress().longestPauseMs() << " ms; progress bar painted " << paints.paints
         << " times, longest gap " << paints.longestGap << " ms; " << edit->document()->blockCount()

@@ -2,8 +2,10 @@
 # The folders under src/ depend one way:
 #   shell <- data <- report <- seats <- council, committee <- ui <- app
 # and cli uses council and committee and what they use. This check fails on an include
-# that points the other way, on a report that includes its engine, and on a widget or
-# print-dialog header in the core folders (the library without widgets).
+# that points the other way, on a report that includes its engine, on an engine that
+# includes a printer or screen report, on a message service in seats, council or
+# committee, and on a widget or print-dialog header in the core folders (the library
+# without widgets).
 #
 # Usage: check-layers.sh [Qt header folder]   (default: the Debian Qt 6 headers)
 set -u
@@ -81,6 +83,15 @@ while IFS= read -r file; do
             fi
             if [[ $(basename "$file") == *Report* && $inc =~ (council/RostBer|committee/ValsitBer)\.h ]]; then
                 fail "$file: a report includes its engine ($inc); it reads the result"
+            fi
+            # The calculation's folders ask the user nothing: what must be told is returned.
+            if [[ $from =~ ^(seats|council|committee)$ && $inc == shell/MessageService.h ]]; then
+                fail "$file: includes $inc; only the ui asks the user"
+            fi
+            # An engine is a function of its input: no printer, screen or rich text in it.
+            if [[ $(basename "$file") =~ ^(RostBer|ValsitBer|ValkretsBer)\. &&
+                $inc =~ report/(Printer|PaperReport|ScreenReport|RichTextControl|ReportWindow)\.h ]]; then
+                fail "$file: an engine includes $inc; a renderer writes the report"
             fi
         elif [[ $core -eq 1 && $line =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\<([^\>]+)\> ]]; then
             inc=${BASH_REMATCH[1]}

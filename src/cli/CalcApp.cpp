@@ -2,7 +2,6 @@
 
 #include "cli/CalcError.h"
 #include "cli/CalcOptions.h"
-#include "cli/CliMessageService.h"
 #include "cli/CommitteeCalc.h"
 #include "cli/CouncilCalc.h"
 #include "cli/ValkretsCalc.h"
@@ -18,7 +17,6 @@ int CalcApp::run(const QStringList& arguments)
         m_out << CalcOptions::usage();
         return 0;
     }
-    CliMessageService messages(m_err);
     try {
         CalcOptions options = CalcOptions::parse(arguments);
         // Without --org the report names the organisation the program is set up for.
@@ -28,13 +26,13 @@ int CalcApp::run(const QStringList& arguments)
             ValkretsCalc::hasConstituencies(options.importFile)) {
             if (!options.lots.isEmpty())
                 throw CalcError(QStringLiteral("--lot gäller inte en kommun med valkretsar"));
-            ValkretsCalc calc(options, messages);
+            ValkretsCalc calc(options);
             calc.run(m_out);
         } else if (options.command == CalcOptions::Command::Council) {
-            CouncilCalc calc(options, messages);
+            CouncilCalc calc(options);
             calc.run(m_out);
         } else {
-            CommitteeCalc calc(options, messages);
+            CommitteeCalc calc(options);
             calc.run(m_out);
         }
         m_out.flush();

@@ -3,7 +3,6 @@
 #include "cli/CalcError.h"
 #include "cli/LotOption.h"
 #include "report/ReportHeader.h"
-#include "seats/SeatEngineBase.h"
 
 #include <QCommandLineParser>
 #include <QDate>
@@ -198,13 +197,17 @@ CalcOptions CalcOptions::parse(const QStringList& args)
     return o;
 }
 
-void CalcOptions::applyTo(SeatEngineBase& engine) const
+ReportChoices CalcOptions::reportChoices() const
 {
-    engine.setReportHeader(ReportHeader::of(org, QDate::currentDate()));
-    engine.setAntValsit(seats);
-    engine.setRubrik1(title);
-    engine.setBerTalSW(comparison != Comparison::None);
-    engine.setBerTalAntDec(comparison == Comparison::Full ? 0 : 1);
-    engine.setLots(lots);
-    engine.setVisaLottSW(!lots.isEmpty());
+    ReportChoices choices;
+    choices.comparison = comparison == Comparison::None   ? ReportChoices::Comparison::None
+                         : comparison == Comparison::Full ? ReportChoices::Comparison::Full
+                                                          : ReportChoices::Comparison::TwoDecimals;
+    choices.showLots = !lots.isEmpty();
+    return choices;
+}
+
+ReportHeader CalcOptions::header() const
+{
+    return ReportHeader::of(org, QDate::currentDate());
 }

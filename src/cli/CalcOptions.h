@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <QVector>
 
+#include "report/ReportHeader.h"
+#include "seats/ReportChoices.h"
 #include "seats/SeatLot.h"
-
-class SeatEngineBase;
 
 // The command line of valsit-calc, parsed and checked.
 struct CalcOptions
@@ -37,9 +37,11 @@ struct CalcOptions
     QString pdfFile;       // the paper report goes to this PDF instead of the screen report
     QVector<SeatLot> lots; // --lot SEAT=CODE, in the order given
 
-    // Report header (organisation, today), seats, heading and comparison-number
-    // switches, the same for both engines.
-    void applyTo(SeatEngineBase& engine) const;
+    // The report choices of the options: the comparison numbers, and the lot lines when
+    // lots were given.
+    ReportChoices reportChoices() const;
+    // The report's first line: the organisation and today.
+    ReportHeader header() const;
 
     // Throws CalcError on anything it cannot use.
     static CalcOptions parse(const QStringList& arguments);

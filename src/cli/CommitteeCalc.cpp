@@ -1,21 +1,19 @@
 #include "cli/CommitteeCalc.h"
 
 #include "cli/CalcError.h"
+#include "cli/CommitteeJsonReport.h"
 #include "cli/LotOption.h"
-#include "cli/ResultJson.h"
+#include "committee/CommitteePaperReport.h"
+#include "committee/CommitteeScreenReport.h"
 #include "committee/ValsitBer.h"
 #include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
 
-#include <QJsonDocument>
 #include <QTextStream>
 #include <memory>
 
-CommitteeCalc::CommitteeCalc(const CalcOptions& options, MessageService& messages)
-    : m_options(options), m_messages(messages)
-{
-}
+CommitteeCalc::CommitteeCalc(const CalcOptions& options) : m_options(options) {}
 
 QVector<int> CommitteeCalc::parsePairs(const QString& text, const PartyTable& parties)
 {
@@ -44,7 +42,7 @@ QVector<int> CommitteeCalc::parsePairs(const QString& text, const PartyTable& pa
                 const int a = parties.slotOf(token.left(at).trimmed());
                 const int b = parties.slotOf(token.mid(at + 1).trimmed());
                 if (a && b && a != b)
-                    pair = ValsitBer::pairNumber(qMin(a, b), qMax(a, b));
+                    pair = CommitteeInput::pairNumber(qMin(a, b), qMax(a, b));
             }
             if (pair == 0)
                 throw CalcError(
@@ -58,82 +56,67 @@ QVector<int> CommitteeCalc::parsePairs(const QString& text, const PartyTable& pa
 
 void CommitteeCalc::load()
 {
-    m_parties = PartyTable::read(m_options.inputFile, QStringLiteral("council_seats"),
-                                 QStringLiteral("fullmäktigeplatser"));
-    LotOption::checkCodes(m_options.lots, m_parties);
-    for (const PartyTable::Party& p : m_parties.parties)
+    const PartyTable parties = PartyTable::read(
+        m_options.inputFile, QStringLiteral("council_seats"), QStringLiteral("fullmäktigeplatser"));
+    LotOption::checkCodes(m_options.lots, parties);
+    for (const PartyTable::Party& p : parties.parties)
         if (p.code.contains(QLatin1Char(',')) || p.code.contains(QLatin1Char(' ')))
             throw CalcError(
                 QStringLiteral("%1: partikoden \"%2\" får inte innehålla komma eller blanksteg")
                     .arg(m_options.inputFile, p.code));
-    if (m_options.cooperation == CalcOptions::Cooperation::All && m_parties.parties.size() > 9)
+    if (m_options.cooperation == CalcOptions::Cooperation::All && parties.parties.size() > 9)
         throw CalcError(QStringLiteral("--all klarar högst 9 partier, filen har %1")
-                            .arg(m_parties.parties.size()));
+                            .arg(parties.parties.size()));
+    for (const PartyTable::Party& p : parties.parties)
+        m_input.parties.append({p.code, p.name, p.value});
     if (m_options.cooperation != CalcOptions::Cooperation::None)
-        m_pairs = parsePairs(m_options.pairs, m_parties);
-}
-
-void CommitteeCalc::prepare(ValsitBer& engine) const
-{
-    m_options.applyTo(engine);
-    m_parties.loadInto(engine);
-    for (int i = 1; i <= m_parties.parties.size(); ++i)
-        engine.setPartiValRes(i, m_parties.parties.at(i - 1).value);
-    for (int k = 1; k <= engine.MaxSamv(); ++k)
-        engine.setSamvSW(k, 0);
-    for (int k : m_pairs)
-        engine.setSamvSW(k, 1);
-    const qint16 mode = m_options.cooperation == CalcOptions::Cooperation::None    ? 0
-                        : m_options.cooperation == CalcOptions::Cooperation::Fixed ? 1
-                                                                                   : 2;
-    engine.setSamvSW(0, mode);
-}
-
-void CommitteeCalc::calculate(ValsitBer& engine, QTextStream* json) const
-{
-    if (json) {
-        // Every combination is written as it is made: all combinations of nine parties
-        // would not fit in memory as one document.
-        QTextStream& out = *json;
-        const char* mode = engine.SamvSW(0) == 0 ? "none" : engine.SamvSW(0) == 2 ? "all" : "fixed";
-        out << "{\n    \"kind\": \"committee\",\n    \"seats\": " << engine.AntValsit()
-            << ",\n    \"mode\": \"" << mode << "\",\n    \"combinations\": [";
-        engine.setResultObserver([&engine, &out]() {
-            LotOption::checkApplied(engine.result());
-            out << (engine.resultCounter() > 1 ? ",\n        " : "\n        ")
-                << QJsonDocument(ResultJson::combination(engine.result()))
-                       .toJson(QJsonDocument::Compact);
-        });
-    }
-    engine.AntalResultat(); // the estimate sets the progress maximum, as the windows do
-    engine.BearbBest();
-    LotOption::checkApplied(engine.result());
-    if (json) {
-        *json << "\n    ]\n}\n";
-        engine.setResultObserver(nullptr);
-    }
+        for (int pair : parsePairs(m_options.pairs, parties))
+            m_input.marks.insert(pair);
+    m_input.seats = m_options.seats;
+    m_input.cooperation = m_options.cooperation == CalcOptions::Cooperation::None
+                              ? CommitteeInput::Cooperation::None
+                          : m_options.cooperation == CalcOptions::Cooperation::Fixed
+                              ? CommitteeInput::Cooperation::Fixed
+                              : CommitteeInput::Cooperation::AllCombinations;
+    m_input.heading = m_options.title;
+    m_input.report = m_options.reportChoices();
+    m_input.lots = m_options.lots;
 }
 
 void CommitteeCalc::run(QTextStream& out)
 {
     load();
-    ValsitBer engine(m_messages);
+    const bool json = m_options.format == CalcOptions::Format::Json;
+    const QString letter = ValsitBer::runLetterText(1);
     PlainTextControl text;
     text.setRecordStyles(false);
     PlainReportWindow window(&text);
-    const bool json = m_options.format == CalcOptions::Format::Json;
-    engine.setFormName(json ? nullptr : &window);
-    prepare(engine);
     std::unique_ptr<PdfPrinter> pdf;
+    std::unique_ptr<SeatReport> report;
     if (!m_options.pdfFile.isEmpty()) {
         pdf = std::make_unique<PdfPrinter>(m_options.pdfFile, m_options.title);
-        engine.setPrinter(pdf.get());
-        engine.setSkrivUtSW(true);
+        auto paper = std::make_unique<CommitteePaperReport>(m_input, letter);
+        paper->setPrinter(pdf.get());
+        paper->setHeader(m_options.header());
+        report = std::move(paper);
+    } else {
+        // With JSON the screen report has no window to go to.
+        report = std::make_unique<CommitteeScreenReport>(json ? nullptr : &window,
+                                                         m_options.header(), m_input, letter);
     }
-    calculate(engine, json ? &out : nullptr);
-    if (pdf && !json)
+    const char* mode = m_input.cooperation == CommitteeInput::Cooperation::None    ? "none"
+                       : m_input.cooperation == CommitteeInput::Cooperation::Fixed ? "fixed"
+                                                                                   : "all";
+    CommitteeJsonReport jsonReport(out, mode, report.get());
+    // The engine holds a large fixed-size result: on the heap.
+    const auto engine = std::make_unique<ValsitBer>(m_input);
+    engine->run(json ? static_cast<SeatReport&>(jsonReport) : *report);
+    LotOption::checkApplied(engine->result());
+    if (json)
+        out << "\n    ]\n}\n";
+    else if (pdf)
         out << m_options.pdfFile << ": " << pdf->pageCount() << " sidor\n";
-    else if (!json)
+    else
         for (const QString& line : text.lines())
             out << line << '\n';
 }

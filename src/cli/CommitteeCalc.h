@@ -2,25 +2,22 @@
 
 #include "cli/CalcOptions.h"
 #include "cli/PartyTable.h"
+#include "committee/CommitteeInput.h"
 
 #include <QVector>
 
-class MessageService;
 class QTextStream;
-class ValsitBer;
 
 // valsit-calc committee: the committee engine on a file of council seats, without
 // cooperation, with fixed cooperation or with every combination of the marked pairs.
 class CommitteeCalc
 {
 public:
-    CommitteeCalc(const CalcOptions& options, MessageService& messages);
+    explicit CommitteeCalc(const CalcOptions& options);
 
-    // Reads and checks the input. Throws CalcError.
+    // Reads and checks the input into input(). Throws CalcError.
     void load();
-    void prepare(ValsitBer& engine) const;
-    // Runs, writing JSON of every combination to out as it is computed when json is set.
-    void calculate(ValsitBer& engine, QTextStream* json) const;
+    const CommitteeInput& input() const { return m_input; }
     void run(QTextStream& out);
 
     // Pair numbers from "1,6" or "S-V,M-KD" for the given parties. Throws CalcError.
@@ -28,7 +25,5 @@ public:
 
 private:
     const CalcOptions& m_options;
-    MessageService& m_messages;
-    PartyTable m_parties;
-    QVector<int> m_pairs;
+    CommitteeInput m_input;
 };

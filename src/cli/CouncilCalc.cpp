@@ -3,7 +3,10 @@
 #include "cli/CalcError.h"
 #include "cli/CsvTable.h"
 #include "cli/LotOption.h"
+#include "cli/PartyTable.h"
 #include "cli/ResultJson.h"
+#include "council/CouncilPaperReport.h"
+#include "council/CouncilScreenReport.h"
 #include "council/ImportedVotes.h"
 #include "council/RostBer.h"
 #include "data/ResultFileError.h"
@@ -17,23 +20,34 @@
 #include <QJsonObject>
 #include <QTextStream>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
-CouncilCalc::CouncilCalc(const CalcOptions& options, MessageService& messages)
-    : m_options(options), m_messages(messages)
-{
-}
+CouncilCalc::CouncilCalc(const CalcOptions& options) : m_options(options) {}
 
 void CouncilCalc::load()
 {
-    m_seats = m_options.seats;
-    if (!m_options.importFile.isEmpty()) {
+    m_input.seats = m_options.seats;
+    m_input.firstDivisorTenths = int(std::lround(m_options.firstDivisor * 10.0));
+    m_input.thresholdHundredths = int(std::lround(m_options.threshold * 100.0));
+    m_input.heading = m_options.title;
+    m_input.report = m_options.reportChoices();
+    m_input.lots = m_options.lots;
+    if (!m_options.importFile.isEmpty())
         loadImport();
-        return;
-    }
-    m_parties =
+    else
+        loadParties();
+    m_input.showDistricts = !m_input.districts.isEmpty();
+    sortDistricts();
+}
+
+void CouncilCalc::loadParties()
+{
+    const PartyTable parties =
         PartyTable::read(m_options.inputFile, QStringLiteral("votes"), QStringLiteral("röster"));
-    LotOption::checkCodes(m_options.lots, m_parties);
+    LotOption::checkCodes(m_options.lots, parties);
+    for (const PartyTable::Party& p : parties.parties)
+        m_input.parties.append({p.code, p.name, p.value});
     if (!m_options.districtsFile.isEmpty())
         loadDistricts();
 }
@@ -43,14 +57,18 @@ void CouncilCalc::loadDistricts()
     const QString& path = m_options.districtsFile;
     const CsvTable csv = CsvTable::read(
         path, {QStringLiteral("district"), QStringLiteral("code"), QStringLiteral("votes")});
-    const int n = int(m_parties.parties.size());
+    PartyTable parties;
+    for (const CouncilInput::Party& p : m_input.parties)
+        parties.parties.append({p.code, p.name, p.votes});
+    const int n = int(parties.parties.size());
     QMap<QString, int> index;
+    QVector<QVector<qint32>> seen; // -1: no row yet for the party in the district
     for (const CsvTable::Row& row : csv.rows()) {
         const QString& name = row.fields.at(0);
         if (name.isEmpty())
             throw CalcError(
                 QStringLiteral("%1 rad %2: distriktets namn saknas").arg(path).arg(row.lineNumber));
-        const int slot = m_parties.slotOf(row.fields.at(1));
+        const int slot = parties.slotOf(row.fields.at(1));
         if (slot == 0)
             throw CalcError(QStringLiteral("%1 rad %2: okänt parti %3")
                                 .arg(path)
@@ -58,25 +76,27 @@ void CouncilCalc::loadDistricts()
                                 .arg(row.fields.at(1)));
         const qint32 votes = csv.count(row, 2, QStringLiteral("röster"));
         if (!index.contains(name)) {
-            index.insert(name, int(m_districts.size()));
-            m_districts.append({name, QVector<qint32>(n + 1, -1)}); // -1: no row yet
+            index.insert(name, int(seen.size()));
+            seen.append(QVector<qint32>(n, -1));
+            m_input.districts.append({name, QVector<qint32>(n, 0)});
         }
-        District& d = m_districts[index.value(name)];
-        if (d.votes[slot] >= 0)
+        const int d = index.value(name);
+        if (seen[d][slot - 1] >= 0)
             throw CalcError(QStringLiteral("%1 rad %2: %3 har redan röster i %4")
                                 .arg(path)
                                 .arg(row.lineNumber)
-                                .arg(m_parties.parties.at(slot - 1).code, name));
-        d.votes[slot] = votes;
+                                .arg(parties.parties.at(slot - 1).code, name));
+        seen[d][slot - 1] = votes;
+        m_input.districts[d].votes[slot - 1] = votes;
     }
 
     // The district table must add up to the party totals the seats are computed from:
     // a district file that does not is a typing error somewhere, not a result.
     for (int slot = 1; slot <= n; ++slot) {
         qint64 sum = 0;
-        for (const District& d : m_districts)
-            sum += qMax(d.votes[slot], 0);
-        const PartyTable::Party& p = m_parties.parties.at(slot - 1);
+        for (const CouncilInput::District& d : m_input.districts)
+            sum += d.votes[slot - 1];
+        const PartyTable::Party& p = parties.parties.at(slot - 1);
         if (sum != p.value)
             throw CalcError(
                 QStringLiteral("%1: distriktens röster för %2 blir %3, men partiet har %4")
@@ -84,11 +104,6 @@ void CouncilCalc::loadDistricts()
                     .arg(sum)
                     .arg(p.value));
     }
-    // The districts are written in the Swedish order of their names, as in the program.
-    std::stable_sort(m_districts.begin(), m_districts.end(),
-                     [](const District& a, const District& b) {
-                         return SwedishOrder::lessThan(a.name, b.name);
-                     });
 }
 
 void CouncilCalc::loadImport()
@@ -103,87 +118,67 @@ void CouncilCalc::loadImport()
     } catch (const ResultFileError& e) {
         throw CalcError(m_options.importFile + QStringLiteral(": ") + e.message());
     }
-    if (m_seats == 0)
-        m_seats = votes.seats;
-    if (m_seats < 5 || m_seats > 350)
+    if (m_input.seats == 0)
+        m_input.seats = votes.seats;
+    if (m_input.seats < 5 || m_input.seats > 350)
         throw CalcError(QStringLiteral("%1: %2 mandat; ange --seats mellan 5 och 350")
                             .arg(m_options.importFile)
-                            .arg(m_seats));
+                            .arg(m_input.seats));
+    // More parties than the engine has slots would lose some of them from the result.
+    if (votes.parties.size() > 16)
+        throw CalcError(QStringLiteral("%1: för många partier (%2), högst 16")
+                            .arg(m_options.importFile)
+                            .arg(votes.parties.size()));
     for (const ImportedVotes::Party& p : votes.parties) {
-        m_parties.parties.append({p.code, p.name, qint32(p.votes)});
-        if (p.publishedSeats >= 0 && m_seats == votes.seats)
-            m_published.insert(p.code, p.publishedSeats);
+        m_input.parties.append({p.code, p.name, qint32(p.votes)});
+        if (p.publishedSeats >= 0 && m_input.seats == votes.seats)
+            m_input.publishedSeats.insert(p.code, p.publishedSeats);
     }
     for (const ImportedVotes::District& d : votes.districts) {
-        District district{d.name, QVector<qint32>(d.votes.size() + 1, 0)};
+        CouncilInput::District district{d.name, QVector<qint32>(d.votes.size(), 0)};
         for (int i = 0; i < d.votes.size(); ++i)
-            district.votes[i + 1] = qint32(d.votes.at(i));
-        m_districts.append(district);
+            district.votes[i] = qMax(qint32(d.votes.at(i)), 0);
+        m_input.districts.append(district);
     }
-    std::stable_sort(m_districts.begin(), m_districts.end(),
-                     [](const District& a, const District& b) {
+}
+
+// The districts are written in the Swedish order of their names, as in the program.
+void CouncilCalc::sortDistricts()
+{
+    std::stable_sort(m_input.districts.begin(), m_input.districts.end(),
+                     [](const CouncilInput::District& a, const CouncilInput::District& b) {
                          return SwedishOrder::lessThan(a.name, b.name);
                      });
-}
-
-void CouncilCalc::prepare(RostBer& engine) const
-{
-    CalcOptions options = m_options;
-    options.seats = m_seats; // an imported file may give them
-    options.applyTo(engine);
-    engine.setPublishedSeats(m_published);
-    m_parties.loadInto(engine);
-    for (int i = 1; i <= m_parties.parties.size(); ++i)
-        engine.setRoster(i, m_parties.parties.at(i - 1).value);
-    engine.setVisaDistriktSW(!m_districts.isEmpty());
-    engine.setForstaDivisor(m_options.firstDivisor);
-    engine.setSparr(m_options.threshold);
-}
-
-void CouncilCalc::calculate(RostBer& engine) const
-{
-    engine.BearbBest();
-    if (engine.VisaDistriktSW()) {
-        for (const District& d : m_districts) {
-            engine.setDistrikt(d.name);
-            for (int slot = 1; slot < d.votes.size(); ++slot)
-                engine.setDRoster(slot, qMax(d.votes[slot], 0));
-            engine.BearbBest1();
-        }
-    }
-    engine.BearbBest2();
-    LotOption::checkApplied(engine.result());
-}
-
-void CouncilCalc::writeJson(const RostBer& engine, QTextStream& out) const
-{
-    QJsonObject json = ResultJson::council(engine.result());
-    if (!m_published.isEmpty()) {
-        QJsonObject published;
-        for (auto it = m_published.cbegin(); it != m_published.cend(); ++it)
-            published.insert(it.key(), it.value());
-        json.insert(QStringLiteral("publishedSeats"), published);
-    }
-    out << QJsonDocument(json).toJson(QJsonDocument::Indented);
 }
 
 void CouncilCalc::run(QTextStream& out)
 {
     load();
-    RostBer engine(m_messages);
+    const auto result = std::make_unique<SeatResult>();
+    RostBer::calculate(m_input, *result);
     PlainTextControl text;
     PlainReportWindow window(&text);
-    engine.setFormName(&window);
-    prepare(engine);
     std::unique_ptr<PdfPrinter> pdf;
     if (!m_options.pdfFile.isEmpty()) {
         pdf = std::make_unique<PdfPrinter>(m_options.pdfFile, m_options.title);
-        engine.setPrinter(pdf.get());
-        engine.setSkrivUtSW(true);
+        CouncilPaperReport paper(m_input);
+        paper.setPrinter(pdf.get());
+        paper.setHeader(m_options.header());
+        paper.write(*result);
+    } else if (m_options.format != CalcOptions::Format::Json) {
+        CouncilScreenReport(&window, m_options.header(), m_input).write(*result);
     }
-    calculate(engine);
+    LotOption::checkApplied(*result);
     if (m_options.format == CalcOptions::Format::Json) {
-        writeJson(engine, out);
+        QJsonObject json = ResultJson::council(*result);
+        if (!m_input.publishedSeats.isEmpty()) {
+            QJsonObject published;
+            for (auto it = m_input.publishedSeats.cbegin(); it != m_input.publishedSeats.cend();
+                 ++it)
+                published.insert(it.key(), it.value());
+            json.insert(QStringLiteral("publishedSeats"), published);
+        }
+        out << QJsonDocument(json).toJson(QJsonDocument::Indented);
         return;
     }
     if (pdf) {

@@ -1,48 +1,29 @@
 #pragma once
 
 #include "cli/CalcOptions.h"
-#include "cli/PartyTable.h"
+#include "council/CouncilInput.h"
 
-#include <QMap>
-#include <QString>
-#include <QStringList>
-#include <QVector>
-
-class MessageService;
 class QTextStream;
-class RostBer;
 
 // valsit-calc council: the council engine on a party file and, optionally, the votes
-// per district.
+// per district, or on an imported result file of Valmyndigheten.
 class CouncilCalc
 {
 public:
-    CouncilCalc(const CalcOptions& options, MessageService& messages);
+    explicit CouncilCalc(const CalcOptions& options);
 
-    // Reads and checks the input files. Throws CalcError.
+    // Reads and checks the input files into input(). Throws CalcError.
     void load();
-    // Sets the engine up from what load() read.
-    void prepare(RostBer& engine) const;
-    // Runs the calculation in the standard calling order (the engine must be prepared).
-    void calculate(RostBer& engine) const;
-    void writeJson(const RostBer& engine, QTextStream& out) const;
+    const CouncilInput& input() const { return m_input; }
     // Loads, calculates and writes the result.
     void run(QTextStream& out);
 
 private:
-    struct District
-    {
-        QString name;
-        QVector<qint32> votes; // by slot, 1-based (slot 0 unused)
-    };
-
+    void loadParties();
     void loadDistricts();
     void loadImport();
+    void sortDistricts();
 
     const CalcOptions& m_options;
-    MessageService& m_messages;
-    PartyTable m_parties;
-    QVector<District> m_districts;
-    int m_seats = 0;
-    QMap<QString, int> m_published; // by party code, from an imported file
+    CouncilInput m_input;
 };

@@ -2,7 +2,6 @@
 
 #include "cli/CalcError.h"
 #include "cli/CsvTable.h"
-#include "seats/SeatEngineBase.h"
 
 PartyTable PartyTable::read(const QString& path, const QString& valueColumn, const QString& what)
 {
@@ -39,13 +38,4 @@ int PartyTable::slotOf(const QString& code) const
         if (parties.at(i).code.compare(code, Qt::CaseInsensitive) == 0)
             return i + 1;
     return 0;
-}
-
-void PartyTable::loadInto(SeatEngineBase& engine) const
-{
-    engine.setAntPartier(int(parties.size()));
-    for (int i = 1; i <= parties.size(); ++i) {
-        engine.setPartiID(i, parties.at(i - 1).code);
-        engine.setPartiNamn(i, parties.at(i - 1).name);
-    }
 }

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QVector>
 
-class SeatEngineBase;
-
 // The parties of a run as read from a CSV file: code, name and one count (votes or
 // council seats), in slot order. Checked: 2 to 16 parties, unique non-empty codes.
 struct PartyTable
@@ -20,8 +18,6 @@ struct PartyTable
 
     // Throws CalcError.
     static PartyTable read(const QString& path, const QString& valueColumn, const QString& what);
-    // Gives the engine the number of parties and each one's code and name, in slot order.
-    void loadInto(SeatEngineBase& engine) const;
     // The slot (1-based) of a code, or 0. Exact match first, then regardless of case.
     int slotOf(const QString& code) const;
 };

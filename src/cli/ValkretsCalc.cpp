@@ -19,10 +19,7 @@
 
 #include <cmath>
 
-ValkretsCalc::ValkretsCalc(const CalcOptions& options, MessageService& messages)
-    : m_options(options), m_messages(messages)
-{
-}
+ValkretsCalc::ValkretsCalc(const CalcOptions& options) : m_options(options) {}
 
 bool ValkretsCalc::hasConstituencies(const QString& importFile)
 {
@@ -165,7 +162,7 @@ void ValkretsCalc::loadCsv()
 void ValkretsCalc::run(QTextStream& out)
 {
     load();
-    ValkretsBer engine(m_messages);
+    ValkretsBer engine;
     const ValkretsResult& result = engine.calculate(m_input);
     if (m_options.format == CalcOptions::Format::Json) {
         out << QJsonDocument(json(result)).toJson(QJsonDocument::Indented);

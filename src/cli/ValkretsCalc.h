@@ -6,7 +6,6 @@
 
 #include <QJsonObject>
 
-class MessageService;
 class QTextStream;
 
 // valsit-calc council --constituencies: the council calculation of a municipality with
@@ -14,7 +13,7 @@ class QTextStream;
 class ValkretsCalc
 {
 public:
-    ValkretsCalc(const CalcOptions& options, MessageService& messages);
+    explicit ValkretsCalc(const CalcOptions& options);
 
     // Reads and checks the file (header constituency,fixed_seats,code,name,votes; a party
     // missing in a constituency has no votes there), or the result file of --import.
@@ -34,7 +33,6 @@ private:
     void loadImport();
 
     const CalcOptions& m_options;
-    MessageService& m_messages;
     ValkretsBer::Input m_input;
     PublishedSeats m_published; // from an imported file, when its seats are to be compared
 };

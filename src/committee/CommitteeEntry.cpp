@@ -1,8 +1,7 @@
 #include "committee/CommitteeEntry.h"
 
-#include "committee/ValsitBer.h"
+#include "committee/CommitteeSetup.h"
 #include "data/Recordset.h"
-#include "shell/MessageService.h"
 
 QString CommitteeEntry::HamtaRubrik(const QString& forHeader)
 {
@@ -15,9 +14,8 @@ QString CommitteeEntry::HamtaRubrik(const QString& forHeader)
     return h;
 }
 
-CommitteeEntry::LoadResult CommitteeEntry::loadParties(const Recordset& parties, ValsitBer& engine,
-                                                       MessageService& messages,
-                                                       const QString& title)
+CommitteeEntry::LoadResult CommitteeEntry::loadParties(const Recordset& parties,
+                                                       CommitteeSetup& engine, QString* message)
 {
     const int idColumn = parties.fieldIndex(QStringLiteral("PartiID"));
     const int nameColumn = parties.fieldIndex(QStringLiteral("PartiNamn"));
@@ -29,9 +27,8 @@ CommitteeEntry::LoadResult CommitteeEntry::loadParties(const Recordset& parties,
         if (!seats.isValid() || seats.isNull() || seats.toLongLong() <= 0)
             continue;
         if (++n > engine.MaxPartier()) {
-            messages.msgBox(QStringLiteral("Antal partier med valsit får vara högst ") +
-                                QString::number(engine.MaxPartier()),
-                            MessageService::Ok, MessageService::Information, title);
+            *message = QStringLiteral("Antal partier med valsit får vara högst ") +
+                       QString::number(engine.MaxPartier());
             return TooMany;
         }
         const QVariant id = parties.valueAt(row, idColumn);
@@ -42,9 +39,8 @@ CommitteeEntry::LoadResult CommitteeEntry::loadParties(const Recordset& parties,
         engine.setPartiValRes(n, qint32(qMin<qint64>(seats.toLongLong(), 2147483647)));
     }
     if (n < engine.MinPartier()) {
-        messages.msgBox(QStringLiteral("Antal partier med valsit får vara lägst ") +
-                            QString::number(engine.MinPartier()),
-                        MessageService::Ok, MessageService::Information, title);
+        *message = QStringLiteral("Antal partier med valsit får vara lägst ") +
+                   QString::number(engine.MinPartier());
         return TooFew;
     }
     engine.setAntPartier(n);

@@ -4,12 +4,11 @@
 
 #include <QString>
 
-class MessageService;
+class CommitteeSetup;
 class Recordset;
-class ValsitBer;
 
 // What the committee entry window does with its figures that is not widget work: the
-// party list, loading the parties that hold council seats into the engine, and the
+// party list, loading the parties that hold council seats into the setup, and the
 // report heading from the settings.
 class CommitteeEntry
 {
@@ -17,20 +16,20 @@ public:
     // The parties, most council seats first; written back through the entry window.
     static DataSource partyQuery()
     {
-        return DataSource::table(QStringLiteral("Partier"),
-                                 {QStringLiteral("PartiID"), QStringLiteral("PartiValRes"),
-                                  QStringLiteral("PartiNamn")},
-                                 QStringLiteral("PartiValRes DESC"));
+        return DataSource::table(
+            QStringLiteral("Partier"),
+            {QStringLiteral("PartiID"), QStringLiteral("PartiValRes"), QStringLiteral("PartiNamn")},
+            QStringLiteral("PartiValRes DESC"));
     }
 
-    // The heading for the engine from the stored heading "för <heading>": the words after
+    // The heading for the report from the stored heading "för <heading>": the words after
     // the first "för ", trimmed; the placeholder "Rubrik" gives " ".
     static QString HamtaRubrik(const QString& forHeader);
 
     enum LoadResult { Loaded, TooMany, TooFew };
     // Loads the parties with more than 0 council seats, in the list's order, into slots
-    // 1, 2, ... of the engine and sets AntPartier. Too many or too few are said in a
-    // message (information icon, `title`) and AntPartier is left as it was.
-    static LoadResult loadParties(const Recordset& parties, ValsitBer& engine,
-                                  MessageService& messages, const QString& title);
+    // 1, 2, ... of the setup and sets AntPartier. Too many or too few leave AntPartier as
+    // it was, and `message` gets the text the caller shows (information icon).
+    static LoadResult loadParties(const Recordset& parties, CommitteeSetup& setup,
+                                  QString* message);
 };

@@ -1,5 +1,6 @@
 #include "committee/CommitteePaperReport.h"
 
+#include "report/ReportTexts.h"
 #include "seats/LotTexts.h"
 
 namespace {
@@ -15,8 +16,7 @@ int CommitteePaperReport::markSpacing(int parties)
     return room < MarkSpacing ? room : MarkSpacing;
 }
 
-void CommitteePaperReport::SkrivUtIndata(const SeatResult& run, const QString& runLetter,
-                                         const QStringList& marks)
+void CommitteePaperReport::begin(const SeatResult& run)
 {
     const int n = run.partyCount;
     beginPrintout();
@@ -33,7 +33,7 @@ void CommitteePaperReport::SkrivUtIndata(const SeatResult& run, const QString& r
     beginLine();
     m_prt.PrtVanster(1, QStringLiteral("Fullmäktige"));
     nextItem();
-    m_prt.PrtVanster(3, QStringLiteral("Valsamverkan - ") + runLetter);
+    m_prt.PrtVanster(3, QStringLiteral("Valsamverkan - ") + m_runLetter);
 
     beginLine();
     m_prt.PrtMitt(1, QStringLiteral("Valsit"));
@@ -43,7 +43,6 @@ void CommitteePaperReport::SkrivUtIndata(const SeatResult& run, const QString& r
     m_prt.PrtVanster(3, QStringLiteral("PartiID"));
 
     m_prt.PrtNormalStr(8);
-    int pair = 0; // row i's marks are those of pairs (1, i) .. (i - 1, i): the next numbers
     for (int i = 1; i <= n; ++i) {
         const SeatResult::Party& party = run.parties[i];
         beginLine();
@@ -54,7 +53,7 @@ void CommitteePaperReport::SkrivUtIndata(const SeatResult& run, const QString& r
         m_prt.PrtMitt(3, party.code);
         for (int j = 1; j < i; ++j) {
             nextItem();
-            m_prt.PrtMitt(j + 3, marks.value(++pair));
+            m_prt.PrtMitt(j + 3, ReportTexts::pairMark(m_input.marked(j, i)));
         }
         nextItem();
         m_prt.PrtMitt(i + 3, party.code);
@@ -67,7 +66,7 @@ void CommitteePaperReport::SkrivUtIndata(const SeatResult& run, const QString& r
     resultPositions();
 }
 
-void CommitteePaperReport::SkrivUtPresentera(const SeatResult& result)
+void CommitteePaperReport::result(const SeatResult& result)
 {
     m_prt.PrtNormalStr(11);
     const int height = estimatedListHeight(result.listCount, result.seats);
@@ -90,4 +89,13 @@ void CommitteePaperReport::closingLine(const QString& text)
     m_prt.PrtFet(9);
     m_frame.breakBeforeLine();
     m_prt.PrtRad(text);
+}
+
+void CommitteePaperReport::end(const Summary& summary)
+{
+    if (summary.undecidedTies)
+        closingLine(LotTexts::allCombinationsNote());
+    if (!summary.stoppedLine.isEmpty())
+        closingLine(summary.stoppedLine);
+    finish();
 }

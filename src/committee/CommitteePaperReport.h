@@ -1,23 +1,33 @@
 #pragma once
 
+#include "committee/CommitteeInput.h"
 #include "report/PaperReport.h"
-#include "seats/SeatResult.h"
-
-#include <QStringList>
+#include "seats/SeatReport.h"
 
 // The committee report on paper: the input section once per run and one result block
 // per combination, laid out on A4 pages.
-class CommitteePaperReport : public PaperReport
+class CommitteePaperReport : public PaperReport, public SeatReport
 {
 public:
-    // The parties with their council seats and the marks of the pairs (marks[k] for pair
-    // k, numbered (1,2), (1,3), (2,3), (1,4), ...), under the run's letter.
-    void SkrivUtIndata(const SeatResult& run, const QString& runLetter, const QStringList& marks);
-    void SkrivUtPresentera(const SeatResult& result);
-    // A line of its own in bold at the margin, below the last result block.
-    void closingLine(const QString& text);
+    // The input whose pair marks the input section shows (it must outlive the run), and
+    // the run's letter.
+    CommitteePaperReport(const CommitteeInput& input, const QString& runLetter)
+        : m_input(input), m_runLetter(runLetter)
+    {
+    }
+
+    void begin(const SeatResult& run) override;
+    void result(const SeatResult& result) override;
+    void end(const Summary& summary) override;
 
     // The pair-mark columns: 400 twips apart, squeezed when the parties would not fit
     // inside the right edge.
     static int markSpacing(int parties);
+
+private:
+    // A line of its own in bold at the margin, below the last result block.
+    void closingLine(const QString& text);
+
+    const CommitteeInput& m_input;
+    QString m_runLetter;
 };

@@ -1,7 +1,11 @@
 #include "committee/CommitteeRun.h"
 
-#include "committee/ValsitBer.h"
+#include "committee/CommitteePaperReport.h"
+#include "committee/CommitteeScreenReport.h"
+#include "committee/CommitteeSetup.h"
 #include "report/PdfPrinter.h"
+#include "seats/LotStore.h"
+#include "seats/ProgressReport.h"
 #include "shell/EngineError.h"
 
 #include <QFile>
@@ -19,38 +23,59 @@ QString CommitteeRun::question(int results, int pages)
     return text + QStringLiteral("Vill du fortsätta?");
 }
 
-void CommitteeRun::runOnPaper(ValsitBer& engine, Printer& printer)
+CommitteeInput CommitteeRun::input(const CommitteeSetup& setup, const QString& dbPath)
 {
-    struct Restore
-    {
-        ValsitBer& engine;
-        bool onPaper;
-        ~Restore()
-        {
-            engine.setSkrivUtSW(onPaper);
-            engine.setPrinter(nullptr);
-        }
-    } restore{engine, engine.SkrivUtSW()};
-    engine.setSkrivUtSW(true);
-    engine.setPrinter(&printer);
-    engine.AntalResultat(); // the progress bar's maximum is the current estimate
-    engine.BearbBest();
+    // The result windows always list the ties and lots under the result.
+    CommitteeInput in = setup.input(true);
+    in.lots = LotStore::load(LotStore::Kind::Committee, dbPath);
+    return in;
 }
 
-void CommitteeRun::saveAsPdf(ValsitBer& engine, const QString& fileName, const QString& title,
-                             int run)
+ValsitBer::Outcome CommitteeRun::runOnScreen(CommitteeSetup& setup, const QString& dbPath,
+                                             const ReportHeader& header, ReportWindow* window,
+                                             const Progress& progress, SeatResult& last)
 {
+    const CommitteeInput in = input(setup, dbPath);
+    // The engine holds a large fixed-size result: on the heap, not on the window's stack.
+    const auto engine = std::make_unique<ValsitBer>(in);
+    CommitteeScreenReport screen(window, header, in,
+                                 ValsitBer::runLetterText(setup.nextRunNumber()));
+    ProgressReport report(screen, progress.bar, ValsitBer::estimate(in).resultat);
+    const ValsitBer::Outcome outcome = engine->run(report, progress.stop);
+    last = engine->result();
+    return outcome;
+}
+
+ValsitBer::Outcome CommitteeRun::onPaper(const CommitteeInput& input, const ReportHeader& header,
+                                         Printer& printer, int run, const Progress& progress)
+{
+    const auto engine = std::make_unique<ValsitBer>(input);
+    CommitteePaperReport paper(input, ValsitBer::runLetterText(run));
+    paper.setPrinter(&printer);
+    paper.setHeader(header);
+    ProgressReport report(paper, progress.bar, ValsitBer::estimate(input).resultat);
+    return engine->run(report, progress.stop);
+}
+
+ValsitBer::Outcome CommitteeRun::runOnPaper(CommitteeSetup& setup, const QString& dbPath,
+                                            const ReportHeader& header, Printer& printer,
+                                            const Progress& progress)
+{
+    const CommitteeInput in = input(setup, dbPath);
+    return onPaper(in, header, printer, setup.nextRunNumber(), progress);
+}
+
+ValsitBer::Outcome CommitteeRun::saveAsPdf(CommitteeSetup& setup, const QString& dbPath,
+                                           const ReportHeader& header, const QString& fileName,
+                                           const QString& title, int run, const Progress& progress)
+{
+    const CommitteeInput in = input(setup, dbPath);
     const QString aside = fileName + QStringLiteral(".tmp");
-    const int lastRun = engine.runNumber();
-    engine.setRunNumber(run - 1);
+    ValsitBer::Outcome outcome;
     try {
-        {
-            PdfPrinter pdf(aside, title);
-            runOnPaper(engine, pdf);
-        }
-        engine.setRunNumber(lastRun);
+        PdfPrinter pdf(aside, title);
+        outcome = onPaper(in, header, pdf, run, progress);
     } catch (...) {
-        engine.setRunNumber(lastRun);
         QFile::remove(aside);
         throw;
     }
@@ -60,4 +85,5 @@ void CommitteeRun::saveAsPdf(ValsitBer& engine, const QString& fileName, const Q
         throw EngineError(QStringLiteral("Filen ") + fileName +
                           QStringLiteral(" kunde inte skrivas."));
     }
+    return outcome;
 }

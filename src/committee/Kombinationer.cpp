@@ -1,15 +1,15 @@
 #include "committee/Kombinationer.h"
 
-#include "committee/ValsitBer.h"
+#include "committee/CommitteeInput.h"
 
 namespace {
 
-constexpr int MaxParties = ValsitBer::MaxPartiesAllCombinations;
+constexpr int MaxParties = CommitteeInput::MaxPartiesAllCombinations;
 
 // Parties 1..p-1 are placed; party p joins one of the open groups that all of whose
 // members it is marked with, or opens a group of its own. A group left with one member
 // is a lone party, which is always allowed.
-int count(int p, int n, const qint16* marks, int members[][MaxParties], int* sizes, int groups)
+int count(int p, int n, const bool* marked, int members[][MaxParties], int* sizes, int groups)
 {
     if (p > n)
         return 1;
@@ -17,27 +17,27 @@ int count(int p, int n, const qint16* marks, int members[][MaxParties], int* siz
     for (int g = 0; g < groups; ++g) {
         bool joinable = true;
         for (int m = 0; m < sizes[g] && joinable; ++m)
-            joinable = marks[ValsitBer::pairNumber(members[g][m], p)] == 1;
+            joinable = marked[CommitteeInput::pairNumber(members[g][m], p)];
         if (!joinable)
             continue;
         members[g][sizes[g]++] = p;
-        total += count(p + 1, n, marks, members, sizes, groups);
+        total += count(p + 1, n, marked, members, sizes, groups);
         --sizes[g];
     }
     members[groups][0] = p;
     sizes[groups] = 1;
-    total += count(p + 1, n, marks, members, sizes, groups + 1);
+    total += count(p + 1, n, marked, members, sizes, groups + 1);
     sizes[groups] = 0;
     return total;
 }
 
 } // namespace
 
-int Kombinationer::antal(int parties, const qint16* marks)
+int Kombinationer::antal(int parties, const bool* marked)
 {
     if (parties < 1 || parties > MaxParties)
         return 0;
     int members[MaxParties][MaxParties] = {};
     int sizes[MaxParties] = {};
-    return count(1, parties, marks, members, sizes, 0);
+    return count(1, parties, marked, members, sizes, 0);
 }

@@ -8,6 +8,6 @@
 class Kombinationer
 {
 public:
-    // `marks` is the engine's pair table (slot k the mark of pair k, 1 = marked).
-    static int antal(int parties, const qint16* marks);
+    // `marked[k]`: pair k (CommitteeInput::pairNumber) may cooperate.
+    static int antal(int parties, const bool* marked);
 };

@@ -1,51 +1,49 @@
 #include "committee/ValsitBer.h"
 
 #include "committee/Kombinationer.h"
-#include "committee/Omfattning.h"
-#include "report/ProgressIndicator.h"
-#include "report/ReportTexts.h"
 #include "report/TextNumbers.h"
-#include "seats/LotTexts.h"
-#include "shell/ClipboardCommands.h"
+#include "seats/ComparisonText.h"
+#include "seats/SeatReport.h"
 #include "shell/EngineError.h"
-#include "shell/MessageService.h"
 
-#include <stdexcept>
-
-ValsitBer::ValsitBer(MessageService& messages) : SeatEngineBase(messages), m_messages(messages)
+ValsitBer::ValsitBer(const CommitteeInput& input)
+    : m_input(input), m_n(qMin(int(input.parties.size()), int(SeatResult::MaxParties) - 1))
 {
-    // The defaults are applied here; that is the same as at the first call of a member.
-    m_markText[0] = QString(QChar(0x00A0));
-    m_markText[1] = QStringLiteral("X");
+    for (int pair : input.marks)
+        if (pair > 0 && pair < PairSlots)
+            m_marked[pair] = true;
     for (int i = 0; i <= 16; ++i)
         m_samvT[i] = QStringLiteral(" ");
+    m_result.comparisonText.reserve(1024);
 }
 
-// The cooperation setters correct a negative slot to the highest one.
-void ValsitBer::setSamvSW(int x, qint16 value)
+QString ValsitBer::check(const CommitteeInput& input)
 {
-    m_samvSW[m_corrections.letSlot(x, 0, m_maxSamv, m_maxSamv, "SamvSW")] = value;
+    if (input.cooperation == CommitteeInput::Cooperation::AllCombinations &&
+        input.parties.size() > MaxPartiesAllCombinations)
+        return QStringLiteral("Alla markerade kombinationer kan bara beräknas för högst 9 "
+                              "partier");
+    return QString();
 }
 
-qint16 ValsitBer::SamvSW(int x)
+Omfattning ValsitBer::estimate(const CommitteeInput& input)
 {
-    return m_samvSW[m_corrections.getSlot(x, m_maxSamv, "SamvSW")];
+    if (input.cooperation != CommitteeInput::Cooperation::AllCombinations)
+        return {1, 1};
+    int marked = 0;
+    for (int pair : input.marks)
+        if (pair >= 1 && pair <= 120)
+            ++marked;
+    return Omfattning::forMarkedPairs(marked);
 }
 
-void ValsitBer::setSamvT(int x, const QString& value)
+int ValsitBer::combinationCount(const CommitteeInput& input)
 {
-    m_samvT[m_corrections.letSlot(x, 0, m_maxPartier, m_maxPartier, "SamvT")] = value;
-}
-
-QString ValsitBer::SamvT(int x)
-{
-    return m_samvT[m_corrections.getSlot(x, m_maxPartier, "SamvT")];
-}
-
-const QString& ValsitBer::markText(int pair) const
-{
-    const int mark = pair >= 0 && pair < PairSlots ? m_samvSW[pair] : 0;
-    return m_markText[mark == 1 ? 1 : mark == 2 ? 2 : 0];
+    bool marked[PairSlots] = {};
+    for (int pair : input.marks)
+        if (pair > 0 && pair < PairSlots)
+            marked[pair] = true;
+    return Kombinationer::antal(int(input.parties.size()), marked);
 }
 
 QString ValsitBer::runLetterText(int run)
@@ -57,38 +55,6 @@ QString ValsitBer::runLetterText(int run)
     return text;
 }
 
-// --- Estimate -----------------------------------------------------------------------
-
-void ValsitBer::BerOmfattning()
-{
-    if (m_samvSW[0] != 2) {
-        m_antalResultat = 1;
-        m_antalSidor = 1;
-        return;
-    }
-    int marked = 0;
-    for (int k = 1; k <= m_maxSamv; ++k)
-        if (m_samvSW[k] == 1)
-            ++marked;
-    const Omfattning size = Omfattning::forMarkedPairs(marked);
-    m_antalResultat = size.resultat;
-    m_antalSidor = size.sidor;
-}
-
-int ValsitBer::AntalResultat()
-{
-    BerOmfattning();
-    return m_antalResultat;
-}
-
-int ValsitBer::AntalSidor()
-{
-    BerOmfattning();
-    return m_antalSidor;
-}
-
-// --- The run ------------------------------------------------------------------------
-
 QString ValsitBer::stoppedLine(int done, int total)
 {
     return QStringLiteral("Bearbetningen avbröts efter ") + QString::number(done) +
@@ -96,77 +62,69 @@ QString ValsitBer::stoppedLine(int done, int total)
            QStringLiteral(" kombinationer. Redovisningen är inte fullständig.");
 }
 
-void ValsitBer::BearbBest()
+// --- The run ------------------------------------------------------------------------
+
+ValsitBer::Outcome ValsitBer::run(SeatReport& report, const std::function<bool()>& stop)
 {
+    const QString problem = check(m_input);
+    if (!problem.isEmpty())
+        throw EngineError(problem);
+
     m_result.counter = 0;
     m_result.rule = SeatResult::Rule();
     m_result.rule.method = SeatResult::Method::DHondt;
     m_result.rule.firstDivisorTenths = 10;
-    startResult(m_partiValRes);
+    m_result.heading = m_input.heading;
+    m_result.seats = m_input.seats;
+    m_result.partyCount = m_n;
+    for (int i = 1; i <= m_n; ++i) {
+        const CommitteeInput::Party& in = m_input.parties.at(i - 1);
+        SeatResult::Party& party = m_result.parties[i];
+        party.code = in.code;
+        party.name = in.name;
+        party.value = in.councilSeats;
+        party.list = i;
+    }
     m_stopped = false;
     m_decidingTieSeen = false;
-    if (m_progBar)
-        m_progBar->setMaximum(m_antalResultat);
-    if (m_skrivUtSW)
-        SkrivUtIndata();
-    else
-        VisaIndata();
+    report.begin(m_result);
 
-    if (m_samvSW[0] == 0) {
-        for (int i = 1; i <= m_antPartier; ++i)
-            m_samvT[i] = m_partiID[i];
+    switch (m_input.cooperation) {
+    case CommitteeInput::Cooperation::None:
+        for (int i = 1; i <= m_n; ++i)
+            m_samvT[i] = m_input.parties.at(i - 1).code;
         resolveLabels();
-        BearbKomb();
-    } else if (m_samvSW[0] == 2) {
-        BearbAllaKomb();
-    } else {
-        BearbFastSamv();
+        BearbKomb(report);
+        break;
+    case CommitteeInput::Cooperation::AllCombinations:
+        BearbAllaKomb(report, stop);
+        break;
+    case CommitteeInput::Cooperation::Fixed:
+        BildaSamvGrupper();
+        resolveLabels();
+        BearbKomb(report);
+        break;
     }
 
-    if (m_decidingTieSeen && m_visaLottSW && m_samvSW[0] == 2) {
-        if (m_skrivUtSW) {
-            m_paper.closingLine(LotTexts::allCombinationsNote());
-        } else {
-            m_screen.TextNormal(8);
-            m_screen.LaggTillRad(QStringLiteral(" "));
-            m_screen.LaggTillRad(LotTexts::allCombinationsNote());
-        }
-    }
-    if (m_stopped) {
-        const QString line =
-            stoppedLine(m_result.counter, Kombinationer::antal(m_antPartier, m_samvSW));
-        if (m_skrivUtSW) {
-            m_paper.closingLine(line);
-        } else {
-            m_screen.TextFet(9);
-            m_screen.LaggTillRad(QStringLiteral(" "));
-            m_screen.LaggTillRad(line);
-        }
-    }
-    // A stopped run's bar stays where it stopped.
-    if (m_progBar && !m_stopped)
-        m_progBar->setValue(m_progBar->maximum());
-    if (m_skrivUtSW)
-        m_paper.finish();
-}
-
-void ValsitBer::BearbFastSamv()
-{
-    BildaSamvGrupper();
-    resolveLabels();
-    BearbKomb();
+    SeatReport::Summary summary;
+    summary.undecidedTies = m_decidingTieSeen && m_input.report.showLots &&
+                            m_input.cooperation == CommitteeInput::Cooperation::AllCombinations;
+    if (m_stopped)
+        summary.stoppedLine = stoppedLine(m_result.counter, Kombinationer::antal(m_n, m_marked));
+    report.end(summary);
+    return {m_result.counter, m_stopped};
 }
 
 void ValsitBer::BildaSamvGrupper()
 {
-    const int n = m_antPartier;
+    const int n = m_n;
     for (int i = 1; i <= n; ++i)
-        m_samvT[i] = m_partiID[i];
+        m_samvT[i] = m_input.parties.at(i - 1).code;
     int counter = 1;
     QString label = QStringLiteral("1");
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j) {
-            if (m_samvSW[pairNumber(i, j)] == 1) {
+            if (m_marked[CommitteeInput::pairNumber(i, j)]) {
                 m_samvT[i] = label;
                 m_samvT[j] = label;
             }
@@ -191,14 +149,14 @@ void ValsitBer::BildaSamvGrupper()
     }
 }
 
-// Reads the labels SamvT(1..n): a label that is some party's code (any case) means the
-// party stands alone, otherwise it is the number of the party's group.
+// Reads the labels of parties 1..n: a label that is some party's code (any case) means
+// the party stands alone, otherwise it is the number of the party's group.
 void ValsitBer::resolveLabels()
 {
     QString codes = QStringLiteral(",");
-    for (int i = 1; i <= m_antPartier; ++i)
-        codes += m_partiID[i] + QLatin1Char(',');
-    for (int i = 1; i <= m_antPartier; ++i) {
+    for (int i = 1; i <= m_n; ++i)
+        codes += m_input.parties.at(i - 1).code + QLatin1Char(',');
+    for (int i = 1; i <= m_n; ++i) {
         const QString& label = m_samvT[i];
         if (codes.contains(QLatin1Char(',') + label + QLatin1Char(','), Qt::CaseInsensitive)) {
             m_partyGroup[i] = 0;
@@ -216,12 +174,9 @@ void ValsitBer::resolveLabels()
     }
 }
 
-void ValsitBer::BearbAllaKomb()
+void ValsitBer::BearbAllaKomb(SeatReport& report, const std::function<bool()>& stop)
 {
-    const int n = m_antPartier;
-    if (n > MaxPartiesAllCombinations)
-        throw EngineError(QStringLiteral("Alla markerade kombinationer kan bara beräknas för "
-                                         "högst 9 partier"));
+    const int n = m_n;
     if (n < 1)
         return;
 
@@ -229,12 +184,12 @@ void ValsitBer::BearbAllaKomb()
     // million assignments of nine parties are tested on integers only.
     QString codes = QStringLiteral(",");
     for (int i = 1; i <= n; ++i)
-        codes += m_partiID[i] + QLatin1Char(',');
+        codes += m_input.parties.at(i - 1).code + QLatin1Char(',');
     QString label[MaxPartiesAllCombinations + 1][5];
     int groupOf[MaxPartiesAllCombinations + 1][5];
     for (int p = 1; p <= n; ++p) {
         for (int c = 0; c <= 4; ++c) {
-            label[p][c] = c == 0 ? m_partiID[p] : QString::number(c);
+            label[p][c] = c == 0 ? m_input.parties.at(p - 1).code : QString::number(c);
             const bool alone = codes.contains(QLatin1Char(',') + label[p][c] + QLatin1Char(','),
                                               Qt::CaseInsensitive);
             groupOf[p][c] = alone ? 0 : c;
@@ -260,21 +215,18 @@ void ValsitBer::BearbAllaKomb()
             if (count[k + 1] > 0 && count[k] == 0)
                 admissible = false;
         if (admissible) {
-            for (int p = 1; p <= n; ++p)
-                m_samvT[p] = label[p][choice[p]];
             for (int j = 2; j <= n && admissible; ++j)
                 for (int i = 1; i < j && admissible; ++i)
-                    if (sameLabel[i][choice[i]][j][choice[j]] && m_samvSW[pairNumber(i, j)] == 0)
+                    if (sameLabel[i][choice[i]][j][choice[j]] &&
+                        !m_marked[CommitteeInput::pairNumber(i, j)])
                         admissible = false;
         }
         if (admissible) {
             for (int p = 1; p <= n; ++p)
                 m_partyGroup[p] = groupOf[p][choice[p]];
-            const int before = m_result.counter;
-            BearbKomb();
-            if (m_result.counter != before && m_stopCheck && m_stopCheck()) {
+            if (BearbKomb(report) && stop && stop()) {
                 // Stopped after the last combination is no stop at all.
-                m_stopped = m_result.counter < Kombinationer::antal(n, m_samvSW);
+                m_stopped = m_result.counter < Kombinationer::antal(n, m_marked);
                 return;
             }
         }
@@ -287,25 +239,18 @@ void ValsitBer::BearbAllaKomb()
     }
 }
 
-void ValsitBer::BearbKomb()
+// One combination: its lists, the seats, the result to the report. False when the
+// combination is skipped (reported under another numbering of its groups).
+bool ValsitBer::BearbKomb(SeatReport& report)
 {
     if (!BildaListor())
-        return;
-    const int counter = ++m_result.counter;
-    if (m_progBar) {
-        if (m_progBar->maximum() < counter)
-            m_progBar->setMaximum(counter);
-        m_progBar->setValue(counter);
-    }
+        return false;
+    ++m_result.counter;
     FordelaPlatser();
     if (m_result.tieGroupCount > 0 && m_result.tieGroups[m_result.tieGroupCount - 1].decides)
         m_decidingTieSeen = true;
-    if (m_skrivUtSW)
-        SkrivUtPresentera();
-    else
-        VisaKomb();
-    if (m_observer)
-        m_observer();
+    report.result(m_result);
+    return true;
 }
 
 // The lists of one combination: the lone parties in slot order, named by their names,
@@ -324,21 +269,22 @@ bool ValsitBer::BildaListor()
     SeatResult::List* lists = m_result.lists;
     int& count = m_result.listCount;
     count = 0;
-    for (int i = 1; i <= m_antPartier; ++i) {
+    for (int i = 1; i <= m_n; ++i) {
+        const CommitteeInput::Party& party = m_input.parties.at(i - 1);
         const int g = m_partyGroup[i];
         if (g == 0) {
             SeatResult::List& list = lists[++count];
-            list.name = m_partiNamn[i];
-            list.code = m_partiID[i];
-            list.value = m_partiValRes[i];
+            list.name = party.name;
+            list.code = party.code;
+            list.value = party.councilSeats;
             m_result.parties[i].list = count;
             continue;
         }
         if (!m_groupUsed[g])
             m_groupLowest[g] = i;
         m_groupUsed[g] = true;
-        m_groupSum[g] += m_partiValRes[i];
-        m_groupName[g].append(m_partiID[i]);
+        m_groupSum[g] += party.councilSeats;
+        m_groupName[g].append(party.code);
         m_groupName[g].append(QLatin1String(" / "));
     }
     for (int g = 1; g < GroupSlots; ++g) {
@@ -350,13 +296,13 @@ bool ValsitBer::BildaListor()
         list.value = m_groupSum[g];
         m_groupList[g] = count;
     }
-    for (int i = 1; i <= m_antPartier; ++i)
+    for (int i = 1; i <= m_n; ++i)
         if (m_partyGroup[i] != 0)
             m_result.parties[i].list = m_groupList[m_partyGroup[i]];
 
     // Member strings of groups are their slot digits in ascending order and never share
     // a digit, so comparing them is comparing the groups' lowest parties.
-    if (m_antPartier <= MaxPartiesAllCombinations && m_groupUsed[2]) {
+    if (m_n <= MaxPartiesAllCombinations && m_groupUsed[2]) {
         for (int g = 1; g + 1 < GroupSlots; ++g) {
             if (!m_groupUsed[g] || !m_groupUsed[g + 1])
                 break;
@@ -373,11 +319,14 @@ void ValsitBer::FordelaPlatser()
 {
     SeatResult::List* lists = m_result.lists;
     const int n = m_result.listCount;
-    for (int row = 0; row <= qMax(m_antPartier, n) && row < ListSlots; ++row)
+    for (int row = 0; row <= qMax(m_n, n) && row < ListSlots; ++row)
         lists[row].seatCount = 0;
-    startComparisonList();
-    const int seatsToGive = qMin(qMax(m_antValsit, 1), int(MaxSeats));
-    startTies(seatsToGive, m_samvSW[0] != 2);
+    const ReportChoices::Comparison comparison = m_input.report.comparison;
+    ComparisonText::start(m_result, comparison);
+    const int seatsToGive = qMin(qMax(m_input.seats, 1), int(SeatResult::MaxSeats));
+    m_result.showTies = m_input.report.showLots;
+    m_ties.start(m_result, seatsToGive, m_input.lots,
+                 m_input.cooperation != CommitteeInput::Cooperation::AllCombinations);
     if (n < 1)
         return;
 
@@ -412,8 +361,8 @@ void ValsitBer::FordelaPlatser()
         const double value = double(won.value) / double(held + 1);
         m_result.winningNumber[s] = value;
         m_result.winningList[s] = winner;
-        if (m_berTalSW)
-            appendComparison(s, value, point);
+        if (comparison != ReportChoices::Comparison::None)
+            ComparisonText::append(m_result, comparison, s, value, point);
         const int count = held + 1;
         won.seatCount = count;
         won.seat[count] = s;
@@ -423,77 +372,4 @@ void ValsitBer::FordelaPlatser()
             return;
         }
     }
-}
-
-// --- Screen report ------------------------------------------------------------------
-
-QStringList ValsitBer::pairMarks() const
-{
-    QStringList marks;
-    for (int pair = 0; pair < PairSlots; ++pair)
-        marks.append(markText(pair));
-    return marks;
-}
-
-void ValsitBer::VisaIndata()
-{
-    m_screen.setTabTable(qMin(qMax(m_antValsit, m_antPartier) + 3, 29), {15, 40, 10}, 6);
-    writeReportHeading();
-    m_screen.TextFet(7);
-    const int run = nextRunNumber();
-    m_screen.LaggTillRad(QStringLiteral("Fullmäktige\t\tValsamverkan - ") + runLetterText(run));
-    m_screen.LaggTillRad(QStringLiteral("Valsit\tPartinamn\tPartiID"));
-    m_screen.TextNormal(7);
-    for (int i = 1; i <= m_result.partyCount; ++i) {
-        const SeatResult::Party& party = m_result.parties[i];
-        m_line.resize(0);
-        TextNumbers::appendInt(m_line, party.value);
-        m_line.append(QLatin1Char('\t'));
-        m_line.append(party.name);
-        m_line.append(QLatin1Char('\t'));
-        m_line.append(party.code);
-        m_line.append(QLatin1Char('\t'));
-        for (int j = 1; j < i; ++j) {
-            m_line.append(markText(pairNumber(j, i)));
-            m_line.append(QLatin1Char('\t'));
-        }
-        m_line.append(party.code);
-        m_screen.LaggTillRad(m_line);
-    }
-    m_screen.LaggTillRad(QStringLiteral(" "));
-    m_screen.LaggTillRad(ReportTexts::tieNote());
-}
-
-void ValsitBer::VisaKomb()
-{
-    writeResult(9);
-}
-
-// --- Paper report -------------------------------------------------------------------
-
-void ValsitBer::SkrivUtIndata()
-{
-    m_paper.setHeader(m_header);
-    // One input section, one run: the letter goes up whichever medium the run is on.
-    m_paper.SkrivUtIndata(m_result, runLetterText(nextRunNumber()), pairMarks());
-}
-
-void ValsitBer::SkrivUtPresentera()
-{
-    m_paper.SkrivUtPresentera(m_result);
-}
-
-void ValsitBer::CB_Copy()
-{
-    ClipboardCommands(m_messages, m_textBoxes, m_clipboard).copy();
-}
-
-void ValsitBer::CB_Cut()
-{
-    ClipboardCommands(m_messages, m_textBoxes, m_clipboard).cut();
-}
-
-void ValsitBer::CB_Paste()
-{
-    ClipboardCommands(m_messages, m_textBoxes, m_clipboard).paste();
 }

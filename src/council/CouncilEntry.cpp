@@ -1,9 +1,8 @@
 #include "council/CouncilEntry.h"
 
+#include "council/CouncilSetup.h"
 #include "data/DbTransaction.h"
-#include "council/RostBer.h"
 #include "data/ElectionDatabase.h"
-#include "shell/MessageService.h"
 #include "data/Recordset.h"
 
 QString CouncilEntry::HamtaRubrik(const QString& forHeader)
@@ -17,16 +16,15 @@ QString CouncilEntry::HamtaRubrik(const QString& forHeader)
     return h;
 }
 
-CouncilEntry::LoadResult CouncilEntry::loadParties(Recordset& parties, RostBer& engine,
-                                                   bool onlyVoted, MessageService& messages,
-                                                   const QString& title, int* count)
+CouncilEntry::LoadResult CouncilEntry::loadParties(Recordset& parties, CouncilSetup& engine,
+                                                   bool onlyVoted, QString* message, int* count)
 {
     const int idColumn = parties.fieldIndex(QStringLiteral("PartiID"));
     const int nameColumn = parties.fieldIndex(QStringLiteral("PartiNamn"));
     const int votesColumn = parties.fieldIndex(QStringLiteral("Roster"));
     // The slots are about to name other parties: seats of an earlier calculation no
     // longer belong to them, so they must not be offered for storing.
-    for (int i = 1; i <= engine.MaxPartierF(); ++i)
+    for (int i = 1; i <= engine.MaxPartier(); ++i)
         engine.setPartiValRes(i, 0);
     int n = 0;
     // Read by row, not by moving: the list's current record (and a change pending on
@@ -36,14 +34,13 @@ CouncilEntry::LoadResult CouncilEntry::loadParties(Recordset& parties, RostBer& 
         if (onlyVoted && (!votes.isValid() || votes.isNull() || votes.toLongLong() <= 0))
             continue;
         ++n;
-        if (n > engine.MaxPartierF()) {
+        if (n > engine.MaxPartier()) {
             if (count)
                 *count = n;
             const QString what = onlyVoted
                                      ? QStringLiteral("Antal partier med valsit får vara högst ")
                                      : QStringLiteral("Antal partier får vara högst ");
-            messages.msgBox(what + QString::number(engine.MaxPartierF()), MessageService::Ok,
-                            MessageService::Information, title);
+            *message = what + QString::number(engine.MaxPartier());
             return TooMany;
         }
         const QVariant id = parties.valueAt(row, idColumn);
@@ -62,16 +59,15 @@ CouncilEntry::LoadResult CouncilEntry::loadParties(Recordset& parties, RostBer& 
     if (count)
         *count = n;
     if (n < engine.MinPartier()) {
-        messages.msgBox(QStringLiteral("Antal partier med valsit får vara lägst ") +
-                            QString::number(engine.MinPartier()),
-                        MessageService::Ok, MessageService::Information, title);
+        *message = QStringLiteral("Antal partier med valsit får vara lägst ") +
+                   QString::number(engine.MinPartier());
         return TooFew;
     }
     engine.setAntPartier(n);
     return Loaded;
 }
 
-int CouncilEntry::storeSeats(const QString& dbPath, RostBer& engine)
+int CouncilEntry::storeSeats(const QString& dbPath, CouncilSetup& engine)
 {
     ElectionDatabase db(dbPath);
     DbTransaction t(db.database());

@@ -5,9 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-class MessageService;
+class CouncilSetup;
 class Recordset;
-class RostBer;
 
 // What the council vote entry does with its figures that is not widget work: the report
 // heading from the settings, loading the parties of the party list into the engine, and
@@ -32,22 +31,22 @@ public:
             orderBy);
     }
 
-    // The heading for the engine from the stored heading "för <heading>": the words
+    // The heading for the report from the stored heading "för <heading>": the words
     // after the first "för ", trimmed; the placeholder "Rubrik" gives " ".
     static QString HamtaRubrik(const QString& forHeader);
 
     enum LoadResult { Loaded, TooMany, TooFew };
-    // Loads the parties of the list (in its order) into slots 1, 2, ... of the engine:
+    // Loads the parties of the list (in its order) into slots 1, 2, ... of the setup:
     // with onlyVoted, only those with more than 0 votes. Too many parties stop the
-    // loading at the engine's maximum, and the message names that maximum; too few
-    // leave AntPartier as it was. `count` gets the number of parties found. The seats of
-    // an earlier calculation are cleared, since the slots now name other parties.
-    static LoadResult loadParties(Recordset& parties, RostBer& engine, bool onlyVoted,
-                                  MessageService& messages, const QString& title,
-                                  int* count = nullptr);
+    // loading at the setup's maximum, and `message` gets the text naming that maximum;
+    // too few leave AntPartier as it was (and `message` says so). The caller shows it. `count` gets
+    // the number of parties found. The seats of an earlier calculation are cleared, since the slots
+    // now name other parties.
+    static LoadResult loadParties(Recordset& parties, CouncilSetup& setup, bool onlyVoted,
+                                  QString* message, int* count = nullptr);
 
-    // Writes the seats of the engine's last calculation into Partier.PartiValRes of the
+    // Writes the seats of the setup's last calculation into Partier.PartiValRes of the
     // parties that took part in it (slots 1 to AntPartier); other parties keep theirs.
     // One transaction; throws DbError. Returns the number of parties written.
-    static int storeSeats(const QString& dbPath, RostBer& engine);
+    static int storeSeats(const QString& dbPath, CouncilSetup& setup);
 };

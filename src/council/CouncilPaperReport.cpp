@@ -70,14 +70,15 @@ void CouncilPaperReport::districtHeading(const SeatResult& run)
     m_prt.PrtNormalStr(m_districtSize);
 }
 
-void CouncilPaperReport::districtLine(const QString& district, const qint32* votes, int parties)
+void CouncilPaperReport::districtLine(const QString& district, const QVector<qint32>& votes,
+                                      int parties)
 {
     // The style and positions are those the heading set.
     beginLine();
     m_prt.PrtVanster(1, district);
-    for (int i = 1; i <= parties; ++i) {
+    for (int i = 0; i < parties; ++i) {
         nextItem();
-        m_prt.PrtHoger(i + 1, QString::number(votes[i]));
+        m_prt.PrtHoger(i + 2, QString::number(i < votes.size() ? votes.at(i) : 0));
     }
 }
 
@@ -89,7 +90,18 @@ void CouncilPaperReport::tieNote()
     m_prt.PrtRad(TieNote);
 }
 
-void CouncilPaperReport::SkrivUtPresentera(const SeatResult& result)
+void CouncilPaperReport::begin(const SeatResult& run)
+{
+    SkrivUtIndata(run);
+    if (m_input.showDistricts) {
+        districtHeading(run);
+        for (const CouncilInput::District& d : m_input.districts)
+            districtLine(d.name, d.votes, run.partyCount);
+    }
+    tieNote();
+}
+
+void CouncilPaperReport::result(const SeatResult& result)
 {
     resultPositions();
     m_prt.PrtNormalStr(11);

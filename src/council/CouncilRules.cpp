@@ -1,6 +1,6 @@
 #include "council/CouncilRules.h"
 
-#include "council/RostBer.h"
+#include "council/CouncilSetup.h"
 #include "shell/SettingsStore.h"
 
 #include <QRegularExpression>
@@ -71,7 +71,7 @@ void CouncilRules::save(SettingsStore& settings, bool valkretsar) const
     settings.setValue(thresholdKey(), QString::number(sparr, 'g', 6));
 }
 
-void CouncilRules::applyTo(RostBer& engine) const
+void CouncilRules::applyTo(CouncilSetup& engine) const
 {
     engine.setForstaDivisor(forstaDivisor);
     engine.setSparr(sparr);

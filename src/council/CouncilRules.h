@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class RostBer;
+class CouncilSetup;
 class SettingsStore;
 
 // The two rule options of the council calculation: the first divisor (1.2, or 1.4) and a
@@ -31,7 +31,7 @@ public:
     // stored as today's are today's for this municipality, with or without constituencies.
     static CouncilRules load(const SettingsStore& settings, bool valkretsar);
     void save(SettingsStore& settings, bool valkretsar) const;
-    void applyTo(RostBer& engine) const;
+    void applyTo(CouncilSetup& setup) const;
 
     // A threshold typed by the user: digits with at most two decimals, "," or "." as the
     // decimal sign, 0 to 100. False for anything else.

@@ -1,5 +1,8 @@
 #include "council/CouncilRun.h"
 
+#include "council/CouncilPaperReport.h"
+#include "council/CouncilScreenReport.h"
+#include "council/CouncilSetup.h"
 #include "council/DistrRosterStore.h"
 #include "council/PublishedSeats.h"
 #include "council/RostBer.h"
@@ -12,44 +15,52 @@
 #include <QDir>
 #include <QSaveFile>
 
-void CouncilRun::run(RostBer& engine, const QString& dbPath, const ReportHeader& header)
+#include <memory>
+
+CouncilInput CouncilRun::input(const CouncilSetup& setup, const QString& dbPath)
 {
-    engine.setReportHeader(header);
-    LotStore::loadInto(engine, LotStore::Kind::Council, dbPath);
-    engine.setPublishedSeats(PublishedSeats::load(dbPath).total);
-    engine.BearbBest();
-    if (engine.VisaDistriktSW())
-        DistrRosterStore(dbPath).feedDistricts(engine);
-    engine.BearbBest2();
+    // The result windows always list the ties and lots under the result.
+    CouncilInput in = setup.input(true);
+    in.lots = LotStore::load(LotStore::Kind::Council, dbPath);
+    in.publishedSeats = PublishedSeats::load(dbPath).total;
+    if (in.showDistricts) {
+        QStringList codes;
+        for (const CouncilInput::Party& p : in.parties)
+            codes.append(p.code);
+        in.districts = DistrRosterStore(dbPath).districts(codes);
+    }
+    return in;
 }
 
-void CouncilRun::runOnPaper(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+void CouncilRun::runOnScreen(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
+                             ReportWindow* window, SeatResult& result)
+{
+    const CouncilInput in = input(setup, dbPath);
+    RostBer::calculate(in, result);
+    setup.takeSeats(result);
+    CouncilScreenReport(window, header, in).write(result);
+}
+
+void CouncilRun::runOnPaper(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
                             Printer& printer)
 {
     // A municipality with constituencies has its own calculation and report.
     if (ValkretsRun::applies(dbPath)) {
-        ValkretsRun::runOnPaper(engine, dbPath, header, printer);
+        ValkretsRun::runOnPaper(setup, dbPath, header, printer);
         return;
     }
-    const bool wasOnPaper = engine.SkrivUtSW();
-    // Whatever happens, the engine goes back to its own medium and lets go of the
-    // printer, which belongs to the caller.
-    struct Restore
-    {
-        RostBer& engine;
-        bool onPaper;
-        ~Restore()
-        {
-            engine.setSkrivUtSW(onPaper);
-            engine.setPrinter(nullptr);
-        }
-    } restore{engine, wasOnPaper};
-    engine.setSkrivUtSW(true);
-    engine.setPrinter(&printer);
-    run(engine, dbPath, header);
+    const CouncilInput in = input(setup, dbPath);
+    // The result is a large fixed-size value: on the heap, not on the window's stack.
+    const auto result = std::make_unique<SeatResult>();
+    RostBer::calculate(in, *result);
+    setup.takeSeats(*result);
+    CouncilPaperReport paper(in);
+    paper.setPrinter(&printer);
+    paper.setHeader(header);
+    paper.write(*result);
 }
 
-void CouncilRun::saveAsPdf(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+void CouncilRun::saveAsPdf(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
                            const QString& fileName, const QString& title)
 {
     QSaveFile file(fileName);
@@ -58,7 +69,7 @@ void CouncilRun::saveAsPdf(RostBer& engine, const QString& dbPath, const ReportH
                               .arg(QDir::toNativeSeparators(fileName), file.errorString()));
     {
         PdfPrinter pdf(&file, title);
-        runOnPaper(engine, dbPath, header, pdf); // on failure the file is dropped unwritten
+        runOnPaper(setup, dbPath, header, pdf); // on failure the file is dropped unwritten
         pdf.endDoc();
     }
     if (!file.commit())
@@ -66,10 +77,10 @@ void CouncilRun::saveAsPdf(RostBer& engine, const QString& dbPath, const ReportH
                               .arg(QDir::toNativeSeparators(fileName), file.errorString()));
 }
 
-void CouncilRun::rehearse(RostBer& engine, const QString& dbPath, const ReportHeader& header)
+void CouncilRun::rehearse(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     PdfPrinter pdf(&buffer);
-    runOnPaper(engine, dbPath, header, pdf);
+    runOnPaper(setup, dbPath, header, pdf);
 }

@@ -1,32 +1,39 @@
 #pragma once
 
+#include "council/CouncilInput.h"
 #include "report/ReportHeader.h"
 
 #include <QString>
 
+class CouncilSetup;
 class Printer;
-class RostBer;
+class ReportWindow;
+struct SeatResult;
 
-// One calculation of the council engine with its report, as the result windows make it:
-// the input section, the district lines from the election database when the engine is
-// to show them (the database is not touched otherwise), then the allocation and the
-// result list, under the given header. Errors of the database (DbError) and of the printer
-// (EngineError) reach the caller.
+// One calculation of the council with its report, as the result windows make it: the
+// whole input read first (the setup's values, and from the election database the lots,
+// the published seats and, when the report lists them, the district votes), then RostBer
+// on that value, then the report rendered from the result under the given header. The
+// seats go back to the setup (PartiValRes) for "Lagra framräknade valsit". Errors of the
+// database (DbError) and of the printer (EngineError) reach the caller; a database that
+// cannot be read fails before anything is written.
 class CouncilRun
 {
 public:
-    // On the medium the engine is set to (screen or its printer).
-    static void run(RostBer& engine, const QString& dbPath, const ReportHeader& header);
-    // On paper on the given printer, whatever the engine is set to; the engine's medium
-    // and printer are as before afterwards. A database with constituencies gets the
+    static CouncilInput input(const CouncilSetup& setup, const QString& dbPath);
+
+    // Into the result window's report; `result` gets the result (for the lot command).
+    static void runOnScreen(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
+                            ReportWindow* window, SeatResult& result);
+    // On paper on the given printer. A database with constituencies gets the
     // constituency calculation (ValkretsRun).
-    static void runOnPaper(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+    static void runOnPaper(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
                            Printer& printer);
     // The paper report as a PDF file. The file is written only when the whole report
     // was made: a failed run leaves no half file (and an earlier file as it was).
-    static void saveAsPdf(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+    static void saveAsPdf(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
                           const QString& fileName, const QString& title);
     // The paper report made once without keeping it, so that a run which would fail
     // (the district votes cannot be read, say) fails before anything reaches a printer.
-    static void rehearse(RostBer& engine, const QString& dbPath, const ReportHeader& header);
+    static void rehearse(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header);
 };

@@ -1,6 +1,5 @@
 #include "council/DistrRosterStore.h"
 
-#include "council/RostBer.h"
 #include "data/DbTransaction.h"
 #include "data/ElectionDatabase.h"
 
@@ -113,20 +112,19 @@ void DistrRosterStore::replaceTotals(const QList<TotalChange>& changes)
     t.commit();
 }
 
-void DistrRosterStore::feedDistricts(RostBer& engine)
+QVector<CouncilInput::District> DistrRosterStore::districts(const QStringList& codes)
 {
+    QVector<CouncilInput::District> out;
     const QList<District> districts = districtsByName();
     for (const District& d : districts) {
-        engine.setDistrikt(d.name);
+        CouncilInput::District district{d.name, QVector<qint32>(codes.size(), 0)};
         const QList<Votes> votes = votesOf(d.id);
         for (const Votes& v : votes) {
-            for (int i = 1; i <= engine.AntPartier(); ++i) {
-                if (engine.partiIdAt(i) == v.partiID) {
-                    engine.setDRoster(i, v.roster);
-                    break;
-                }
-            }
+            const int i = codes.indexOf(v.partiID);
+            if (i >= 0)
+                district.votes[i] = v.roster;
         }
-        engine.BearbBest1();
+        out.append(district);
     }
+    return out;
 }

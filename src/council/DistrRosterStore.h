@@ -1,5 +1,7 @@
 #pragma once
 
+#include "council/CouncilInput.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,7 +10,6 @@
 #include <memory>
 
 class ElectionDatabase;
-class RostBer;
 
 // The votes per district and party (table DistrRoster) as the council calculation
 // needs them: the list of districts, one district's votes, storing the votes typed for
@@ -53,9 +54,9 @@ public:
     QList<TotalChange> totalChanges(const QStringList& partyIds);
     // Writes the district sums as the parties' totals, all or nothing.
     void replaceTotals(const QList<TotalChange>& changes);
-    // For every district by name: its name and its votes into the engine's slots
-    // (matched by party code; other rows are ignored), then BearbBest1.
-    void feedDistricts(RostBer& engine);
+    // Every district by name, with its votes in the order of `codes` (matched by party
+    // code; other rows are ignored, a party without a row has 0).
+    QVector<CouncilInput::District> districts(const QStringList& codes);
 
 private:
     std::unique_ptr<ElectionDatabase> m_db;

@@ -1,6 +1,6 @@
 #include "council/ImportedVotes.h"
 
-#include "council/RostBer.h"
+#include "council/CouncilInput.h"
 #include "data/ResultFileError.h"
 
 #include <QHash>
@@ -55,20 +55,20 @@ ImportedVotes ImportedVotes::from(const ResultFile& file)
     QHash<QString, int> index;
     for (const ResultFile::Party& p : parties) {
         if (p.code.size() > MaxCode ||
-            p.code.compare(RostBer::OthersCode, Qt::CaseInsensitive) == 0)
+            p.code.compare(CouncilInput::OthersCode, Qt::CaseInsensitive) == 0)
             throw ResultFileError(
                 QStringLiteral("Partibeteckningen \"%1\" kan inte användas (högst %2 tecken, "
                                "och %3 står för övriga röster).")
                     .arg(p.code)
                     .arg(MaxCode)
-                    .arg(RostBer::OthersCode));
+                    .arg(CouncilInput::OthersCode));
         index.insert(p.code, int(v.parties.size()));
         v.parties.append({p.code, shortName(p.name), p.votes, p.seats});
     }
     const int othersIndex = int(v.parties.size());
     if (file.others > 0)
-        v.parties.append({RostBer::OthersCode, QStringLiteral("Övriga giltiga röster"), file.others,
-                          file.hasPublishedSeats() ? 0 : -1});
+        v.parties.append({CouncilInput::OthersCode, QStringLiteral("Övriga giltiga röster"),
+                          file.others, file.hasPublishedSeats() ? 0 : -1});
 
     // Names must tell the districts apart: a name that repeats (every constituency has its
     // "Uppsamlingsdistrikt") gets its constituency's or its code's name added.

@@ -9,7 +9,7 @@
 
 // A result file made into the council calculation's input, the same for the vote entry
 // window and valsit-calc: the parties with votes, most votes first, then the line of the
-// others (RostBer::OthersCode) when there are any; every district with a name and a
+// others (CouncilInput::OthersCode) when there are any; every district with a name and a
 // number of its own and its votes by party; the seats to share.
 struct ImportedVotes
 {

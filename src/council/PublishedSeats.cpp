@@ -1,6 +1,6 @@
 #include "council/PublishedSeats.h"
 
-#include "council/RostBer.h"
+#include "council/CouncilInput.h"
 #include "council/ValkretsResult.h"
 #include "data/DbTransaction.h"
 #include "data/ElectionDatabase.h"
@@ -69,7 +69,7 @@ QStringList PublishedSeats::comparison(const SeatResult& result,
     QStringList differences;
     for (int i = 1; i <= result.listCount; ++i) {
         const SeatResult::List& list = result.lists[i];
-        if (RostBer::isOthersLine(list.code))
+        if (CouncilInput::isOthersLine(list.code))
             continue;
         const int seats = published.value(list.code);
         if (seats > 0)

@@ -1,6 +1,6 @@
 #include "council/ValkretsBer.h"
 
-#include "council/RostBer.h"
+#include "council/CouncilInput.h"
 #include "shell/EngineError.h"
 
 #include <limits>
@@ -85,8 +85,6 @@ QString ValkretsBer::check(const Input& input)
     return QString();
 }
 
-ValkretsBer::ValkretsBer(MessageService& messages) : m_share(messages) {}
-
 const ValkretsResult& ValkretsBer::calculate(const Input& input)
 {
     const QString problem = check(input);
@@ -118,7 +116,7 @@ void ValkretsBer::start(const Input& input)
     for (int p = 0; p < parties; ++p) {
         m_result.parties[p].code = input.codes.at(p);
         // The valid votes of no party count in the threshold but take no seat.
-        m_result.parties[p].others = RostBer::isOthersLine(input.codes.at(p));
+        m_result.parties[p].others = CouncilInput::isOthersLine(input.codes.at(p));
         m_result.parties[p].takesPart = !m_result.parties[p].others;
         m_result.parties[p].name = input.names.value(p);
     }

@@ -7,8 +7,6 @@
 #include <QStringList>
 #include <QVector>
 
-class MessageService;
-
 // The council calculation of a municipality divided into constituencies (valkretsar).
 //
 // Before 2018 (first divisor 1,4, no threshold) each constituency shares its own seats by
@@ -53,8 +51,6 @@ public:
     }
     // What makes the input unusable, in Swedish for the user; empty when it can be run.
     static QString check(const Input& input);
-
-    explicit ValkretsBer(MessageService& messages);
 
     // Throws EngineError with the text of check() when the input is unusable.
     const ValkretsResult& calculate(const Input& input);

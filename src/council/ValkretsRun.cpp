@@ -2,82 +2,51 @@
 
 #include "council/PublishedSeats.h"
 
-#include "council/RostBer.h"
+#include "council/CouncilSetup.h"
 #include "council/ValkretsPaperReport.h"
 #include "council/ValkretsScreenReport.h"
 #include "council/ValkretsStore.h"
 #include "report/PdfPrinter.h"
 #include "shell/EngineError.h"
-#include "shell/MessageService.h"
 
 #include <QDir>
 #include <QSaveFile>
 
 #include <cmath>
 
-namespace {
-
-// Where the shares' corrections would go; the checked input leaves them nothing to say.
-class SilentMessages : public MessageService
-{
-public:
-    Answer msgBox(const QString&, Buttons, Icon, const QString&, DefaultButton) override
-    {
-        return AnswerOk;
-    }
-    QString inputBox(const QString&, const QString&, const QString&, bool* accepted) override
-    {
-        if (accepted)
-            *accepted = false;
-        return QString();
-    }
-    QString fileOpen(const QString&, const QString&, const QStringList&) override
-    {
-        return QString();
-    }
-};
-
-MessageService& silentMessages()
-{
-    static SilentMessages silent;
-    return silent;
-}
-
-} // namespace
-
 bool ValkretsRun::applies(const QString& dbPath)
 {
     return ValkretsStore(dbPath).hasConstituencies();
 }
 
-ValkretsBer::Input ValkretsRun::input(const RostBer& engine, const QString& dbPath)
+ValkretsBer::Input ValkretsRun::input(const CouncilSetup& setup, const QString& dbPath)
 {
     ValkretsBer::Input in;
-    in.seats = engine.AntValsit();
-    in.firstDivisorTenths = int(std::lround(engine.ForstaDivisor() * 10));
-    in.thresholdHundredths = int(std::lround(engine.Sparr() * 100));
-    for (int i = 1; i <= engine.AntPartier(); ++i) {
-        in.codes.append(engine.partiIdAt(i));
-        in.names.append(engine.partiNamnAt(i));
+    in.seats = setup.AntValsit();
+    in.firstDivisorTenths = int(std::lround(setup.ForstaDivisor() * 10));
+    in.thresholdHundredths = int(std::lround(setup.Sparr() * 100));
+    for (int i = 1; i <= setup.AntPartier(); ++i) {
+        in.codes.append(setup.partiIdAt(i));
+        in.names.append(setup.partiNamnAt(i));
     }
     in.constituencies = ValkretsStore(dbPath).votes(in.codes);
     return in;
 }
 
-QString ValkretsRun::check(const RostBer& engine, const QString& dbPath)
+QString ValkretsRun::check(const CouncilSetup& setup, const QString& dbPath)
 {
-    return ValkretsBer::check(input(engine, dbPath));
+    return ValkretsBer::check(input(setup, dbPath));
 }
 
-QVector<ValkretsReportText::Line> ValkretsRun::calculate(RostBer& engine, const QString& dbPath)
+QVector<ValkretsReportText::Line> ValkretsRun::calculate(CouncilSetup& setup, const QString& dbPath)
 {
-    ValkretsBer calculation(silentMessages());
-    const ValkretsResult& result = calculation.calculate(input(engine, dbPath));
-    for (int i = 1; i <= engine.AntPartier(); ++i)
-        engine.setPartiValRes(i, result.parties.at(i - 1).total);
+    ValkretsBer calculation;
+    const ValkretsResult& result = calculation.calculate(input(setup, dbPath));
+    for (int i = 1; i <= setup.AntPartier(); ++i)
+        setup.setPartiValRes(i, result.parties.at(i - 1).total);
     ValkretsReportText::Options options;
-    options.comparisonNumbers = engine.BerTalSW();
-    options.fullNumbers = engine.BerTalAntDec() == 0;
+    options.comparisonNumbers = setup.BerTalSW();
+    options.fullNumbers = setup.BerTalAntDec() == 0;
     QVector<ValkretsReportText::Line> lines = ValkretsReportText::lines(result, options);
     const QStringList published = PublishedSeats::load(dbPath).comparison(result);
     if (!published.isEmpty())
@@ -87,23 +56,23 @@ QVector<ValkretsReportText::Line> ValkretsRun::calculate(RostBer& engine, const 
     return lines;
 }
 
-void ValkretsRun::runOnScreen(RostBer& engine, const QString& dbPath, const ReportHeader& header,
-                              ReportWindow* window)
+void ValkretsRun::runOnScreen(CouncilSetup& setup, const QString& dbPath,
+                              const ReportHeader& header, ReportWindow* window)
 {
-    const QVector<ValkretsReportText::Line> lines = calculate(engine, dbPath);
-    ValkretsScreenReport(window).write(header, engine.Rubrik1(), lines);
+    const QVector<ValkretsReportText::Line> lines = calculate(setup, dbPath);
+    ValkretsScreenReport(window).write(header, setup.Rubrik1(), lines);
 }
 
-void ValkretsRun::runOnPaper(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+void ValkretsRun::runOnPaper(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
                              Printer& printer)
 {
-    const QVector<ValkretsReportText::Line> lines = calculate(engine, dbPath);
+    const QVector<ValkretsReportText::Line> lines = calculate(setup, dbPath);
     ValkretsPaperReport paper;
     paper.setPrinter(&printer);
-    paper.print(header, engine.Rubrik1(), lines);
+    paper.print(header, setup.Rubrik1(), lines);
 }
 
-void ValkretsRun::saveAsPdf(RostBer& engine, const QString& dbPath, const ReportHeader& header,
+void ValkretsRun::saveAsPdf(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
                             const QString& fileName, const QString& title)
 {
     QSaveFile file(fileName);
@@ -112,7 +81,7 @@ void ValkretsRun::saveAsPdf(RostBer& engine, const QString& dbPath, const Report
                               .arg(QDir::toNativeSeparators(fileName), file.errorString()));
     {
         PdfPrinter pdf(&file, title);
-        runOnPaper(engine, dbPath, header, pdf);
+        runOnPaper(setup, dbPath, header, pdf);
     }
     if (!file.commit())
         throw EngineError(QStringLiteral("Filen '%1' kunde inte sparas: %2")

@@ -10,4 +10,11 @@ const QString& tieNote()
     return note;
 }
 
+const QString& pairMark(bool marked)
+{
+    static const QString yes = QStringLiteral("X");
+    static const QString no = QString(QChar(0x00A0));
+    return marked ? yes : no;
+}
+
 } // namespace ReportTexts

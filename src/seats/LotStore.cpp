@@ -2,7 +2,6 @@
 
 #include "data/DbTransaction.h"
 #include "data/ElectionDatabase.h"
-#include "seats/SeatEngineBase.h"
 
 #include <QFileInfo>
 
@@ -74,9 +73,8 @@ void LotStore::record(Kind kind, const QVector<SeatLot>& lots, const QList<int>&
     t.commit();
 }
 
-void LotStore::loadInto(SeatEngineBase& engine, Kind kind, const QString& dbPath)
+QVector<SeatLot> LotStore::load(Kind kind, const QString& dbPath)
 {
-    engine.setLots(dbPath.isEmpty() || !QFileInfo::exists(dbPath) ? QVector<SeatLot>()
-                                                                  : LotStore(dbPath).lots(kind));
-    engine.setVisaLottSW(true);
+    return dbPath.isEmpty() || !QFileInfo::exists(dbPath) ? QVector<SeatLot>()
+                                                          : LotStore(dbPath).lots(kind);
 }

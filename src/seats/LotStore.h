@@ -9,7 +9,6 @@
 #include <memory>
 
 class ElectionDatabase;
-class SeatEngineBase;
 
 // The lots recorded with an election (table Lottning), one row per seat, each with the
 // fingerprint of the tie it was drawn for. Reading never writes: a file from before lots
@@ -31,10 +30,9 @@ public:
     // at the seats of `lots`: all or nothing.
     void record(Kind kind, const QVector<SeatLot>& lots, const QList<int>& replaced = {});
 
-    // Before a run: the lots stored for `kind` to the engine, and the ties and lots listed
-    // in its report. Without a database file the engine gets no lots. Throws DbError when
-    // the file cannot be read.
-    static void loadInto(SeatEngineBase& engine, Kind kind, const QString& dbPath);
+    // Before a run: the lots stored for `kind`; none without a database file. Throws
+    // DbError when the file cannot be read.
+    static QVector<SeatLot> load(Kind kind, const QString& dbPath);
 
     static QString tableName() { return QStringLiteral("Lottning"); }
 

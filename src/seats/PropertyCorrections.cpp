@@ -1,13 +1,11 @@
 #include "seats/PropertyCorrections.h"
 
-#include "shell/AppInfo.h"
-#include "shell/MessageService.h"
-
 #include <stdexcept>
 
 void PropertyCorrections::message(const QString& text)
 {
-    m_messages.msgBox(text, MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
+    if (m_listener)
+        m_listener(text);
 }
 
 int PropertyCorrections::count(int value, int min, int max, const char* label)

@@ -1,18 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
-class MessageService;
-
-// How the engines' properties correct what they are given: an out-of-range count or slot
-// becomes the nearest allowed one after a message (OK, no icon, the program's title);
-// the caller is never refused. A read below slot 0 has no correction and throws
-// std::out_of_range.
+// How the setups' properties correct what they are given: an out-of-range count or slot
+// becomes the nearest allowed one, and the correction's message goes to the listener
+// (the windows show it: OK, no icon, the program's title); the caller is never refused.
+// A read below slot 0 has no correction and throws std::out_of_range.
 class PropertyCorrections
 {
 public:
-    explicit PropertyCorrections(MessageService& messages) : m_messages(messages) {}
+    using Listener = std::function<void(const QString& message)>;
 
+    void setListener(Listener listener) { m_listener = std::move(listener); }
     void message(const QString& text);
 
     // value when min <= value <= max, else min after "'label' måste vara mellan min och max".
@@ -24,5 +24,5 @@ public:
     int getSlot(int x, int highest, const char* name);
 
 private:
-    MessageService& m_messages;
+    Listener m_listener;
 };

@@ -1,13 +1,16 @@
-#include "FakeMessageService.h"
+#include "Collect.h"
 #include "FakeProgressIndicator.h"
 #include "RecordingPrinter.h"
 
-#include "committee/Kombinationer.h"
+#include "committee/CommitteePaperReport.h"
+#include "committee/CommitteeScreenReport.h"
 #include "committee/ValsitBer.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
+#include "seats/ProgressReport.h"
 
 #include <QtTest>
+#include <memory>
 
 // The all-combinations run: which groupings are reported, in which order, how many, and
 // the estimate the result windows announce before it.
@@ -16,22 +19,17 @@ class tst_Combinations : public QObject
     Q_OBJECT
 
 private:
-    static void load(ValsitBer& engine, int parties, int seats)
+    static CommitteeInput input(int parties, int mode, const QList<int>& pairs)
     {
-        engine.setAntPartier(parties);
-        for (int i = 1; i <= parties; ++i) {
-            engine.setPartiID(i, QStringLiteral("P%1").arg(i));
-            engine.setPartiNamn(i, QStringLiteral("Parti %1").arg(i));
-            engine.setPartiValRes(i, 10 + i);
-        }
-        engine.setAntValsit(seats);
-    }
-
-    static void markPairs(ValsitBer& engine, qint16 mode, const QList<int>& pairs)
-    {
-        for (int k = 1; k <= 120; ++k)
-            engine.setSamvSW(k, pairs.contains(k) ? 1 : 0);
-        engine.setSamvSW(0, mode);
+        CommitteeInput in;
+        for (int i = 1; i <= parties; ++i)
+            in.parties.append(
+                {QStringLiteral("P%1").arg(i), QStringLiteral("Parti %1").arg(i), 10 + i});
+        in.seats = 5;
+        in.cooperation = mode == 2 ? CommitteeInput::Cooperation::AllCombinations
+                                   : CommitteeInput::Cooperation::Fixed;
+        in.marks = std::set<int>(pairs.begin(), pairs.end());
+        return in;
     }
 
     static QList<int> allPairs(int parties)
@@ -43,31 +41,25 @@ private:
     }
 
     // Each combination as its groups, "{1,4}{2,3}", "" when every party stands alone.
-    static QStringList run(ValsitBer& engine)
+    static QString groups(const SeatResult& result)
     {
-        QStringList combinations;
-        engine.setResultObserver([&]() {
-            QString text;
-            for (int l = 1; l <= engine.listCount(); ++l) {
-                QStringList members;
-                for (int p = 1; p <= engine.AntPartier(); ++p)
-                    if (engine.partyList(p) == l)
-                        members.append(QString::number(p));
-                if (members.size() > 1)
-                    text += QLatin1Char('{') + members.join(QLatin1Char(',')) + QLatin1Char('}');
-            }
-            combinations.append(text);
-        });
-        engine.AntalResultat();
-        engine.BearbBest();
-        return combinations;
+        QString text;
+        for (int l = 1; l <= result.listCount; ++l) {
+            QStringList members;
+            for (int p = 1; p <= result.partyCount; ++p)
+                if (result.parties[p].list == l)
+                    members.append(QString::number(p));
+            if (members.size() > 1)
+                text += QLatin1Char('{') + members.join(QLatin1Char(',')) + QLatin1Char('}');
+        }
+        return text;
     }
 
 private Q_SLOTS:
     // The combinations in the order reported (as groups, "{1,4}{2,3}"; "" when every party
     // stands alone) or, for every party marked with every other, only how many: the Bell
     // numbers, each grouping once. The progress bar grows to the actual count past the
-    // estimate, and Kombinationer counts exactly.
+    // estimate, and the exact count agrees.
     void groupings_data()
     {
         QTest::addColumn<int>("parties");
@@ -101,26 +93,24 @@ private Q_SLOTS:
         QFETCH(QList<int>, pairs);
         QFETCH(QStringList, expected);
         QFETCH(int, count);
-        FakeMessageService messages;
-        ValsitBer engine(messages);
+        const CommitteeInput in = input(parties, mode, pairs);
+        QStringList runs;
+        Collect collect;
+        collect.each = [&runs](const SeatResult& r) { runs.append(groups(r)); };
         FakeProgressIndicator bar;
-        engine.setProgBar(&bar);
-        load(engine, parties, 5);
-        markPairs(engine, qint16(mode), pairs);
-        const int estimate = engine.AntalResultat();
-        const QStringList runs = run(engine);
+        const int estimate = ValsitBer::estimate(in).resultat;
+        ProgressReport progress(collect, &bar, estimate);
+        auto engine = std::make_unique<ValsitBer>(in);
+        const ValsitBer::Outcome outcome = engine->run(progress);
         if (!expected.isEmpty())
             QCOMPARE(runs, expected);
         QCOMPARE(runs.size(), count);
         QCOMPARE(QSet<QString>(runs.begin(), runs.end()).size(), count);
-        QCOMPARE(engine.resultCounter(), count);
+        QCOMPARE(outcome.results, count);
         QCOMPARE(bar.maximum(), qMax(estimate, count));
         QCOMPARE(bar.value(), bar.maximum());
-        qint16 marks[ValsitBer::PairSlots] = {};
-        for (int k : pairs)
-            marks[k] = 1;
         if (mode == 2) {
-            QCOMPARE(Kombinationer::antal(parties, marks), count);
+            QCOMPARE(ValsitBer::combinationCount(in), count);
             QCOMPARE(bar.values.size(), count + 1);
         }
     }
@@ -132,22 +122,20 @@ private Q_SLOTS:
         for (const QPair<bool, int>& c : {qMakePair(false, 3), {true, 3}, {false, 15}}) {
             const bool paper = c.first;
             const int stopAt = c.second;
-            FakeMessageService messages;
-            ValsitBer engine(messages);
+            const CommitteeInput in = input(4, 2, allPairs(4));
             PlainTextControl control;
             PlainReportWindow window(&control);
             RecordingPrinter printer;
-            engine.setFormName(&window);
-            engine.setPrinter(&printer);
-            engine.setSkrivUtSW(paper);
-            load(engine, 4, 5);
-            markPairs(engine, 2, allPairs(4));
+            CommitteeScreenReport screen(&window, ReportHeader(), in, "A");
+            CommitteePaperReport onPaper(in, "A");
+            onPaper.setPrinter(&printer);
             int asked = 0;
-            engine.setStopCheck([&] { return ++asked == stopAt; });
-            engine.AntalResultat();
-            engine.BearbBest();
-            QCOMPARE(engine.resultCounter(), stopAt);
-            QCOMPARE(engine.stopped(), stopAt < 15);
+            auto engine = std::make_unique<ValsitBer>(in);
+            const ValsitBer::Outcome outcome =
+                engine->run(paper ? static_cast<SeatReport&>(onPaper) : screen,
+                            [&] { return ++asked == stopAt; });
+            QCOMPARE(outcome.results, stopAt);
+            QCOMPARE(outcome.stopped, stopAt < 15);
             const QString last = paper ? printer.textsOnPage(0).last() : control.lines().last();
             QCOMPARE(last == "Bearbetningen avbröts efter 3 av 15 kombinationer. Redovisningen är "
                              "inte fullständig.",
@@ -164,15 +152,14 @@ private Q_SLOTS:
                                 {2, 28, 4140, 592},   {2, 35, 18000, 2600}, {2, 36, 24000, 3500},
                                 {2, 45, 24000, 3500}, {2, 46, 0, 0}};
         for (const auto& c : cases) {
-            FakeMessageService messages;
-            ValsitBer engine(messages);
             QList<int> pairs;
             for (int k = 1; k <= c[1]; ++k)
                 pairs.append(k);
-            markPairs(engine, qint16(c[0]), pairs);
-            engine.setSamvSW(100, 2); // only a mark of exactly 1 counts
-            const int results = engine.AntalResultat();
-            QCOMPARE(QList<int>({c[0], c[1], results, engine.AntalSidor()}),
+            CommitteeInput in = input(3, c[0], pairs);
+            if (c[0] == 0)
+                in.cooperation = CommitteeInput::Cooperation::None;
+            const Omfattning size = ValsitBer::estimate(in);
+            QCOMPARE(QList<int>({c[0], c[1], size.resultat, size.sidor}),
                      QList<int>({c[0], c[1], c[2], c[3]}));
         }
     }

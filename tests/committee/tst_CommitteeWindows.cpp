@@ -8,10 +8,11 @@
 #include "Rows.h"
 #include "WindowDriver.h"
 
+#include "Collect.h"
+
+#include "committee/CommitteeScreenReport.h"
+#include "committee/CommitteeSetup.h"
 #include "committee/ValsitBer.h"
-#include "ui/committee/CommitteeWindows.h"
-#include "ui/committee/frmD_SkrivUt.h"
-#include "ui/committee/frmD_VisaSkrivUt.h"
 #include "council/RostBer.h"
 #include "data/DbError.h"
 #include "report/PlainReportWindow.h"
@@ -19,11 +20,15 @@
 #include "seats/LotDraw.h"
 #include "seats/LotStore.h"
 #include "seats/LotTexts.h"
-#include "ui/seats/LotDialog.h"
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
+#include "ui/committee/CommitteeWindows.h"
+#include "ui/committee/frmD_SkrivUt.h"
+#include "ui/committee/frmD_VisaSkrivUt.h"
+#include "ui/seats/LotDialog.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/frmA_Start.h"
+#include <memory>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,7 +42,7 @@ using namespace WindowDriver;
 
 namespace {
 
-ValsitBer& engine()
+CommitteeSetup& engine()
 {
     return *CouncilSession::current().services.committee;
 }
@@ -46,7 +51,7 @@ ValsitBer& engine()
 // a mode, every pair is marked.
 void loadEngine(const QList<int>& seats, qint16 mode = -1, int committeeSeats = 11)
 {
-    ValsitBer& e = engine();
+    CommitteeSetup& e = engine();
     for (int i = 0; i < seats.size(); ++i) {
         e.setPartiID(i + 1, QStringLiteral("P%1").arg(i + 1));
         e.setPartiNamn(i + 1, QStringLiteral("Parti %1").arg(i + 1));
@@ -156,30 +161,33 @@ class TestCommitteeWindows : public QObject
     Q_OBJECT
     CouncilSession s;
     FixedRandom random;
-    RostBer m_council{s.messages};
-    ValsitBer m_committee{s.messages};
+    CouncilInput m_council;
+    CommitteeInput m_committee;
+    std::unique_ptr<SeatResult> m_result = std::make_unique<SeatResult>();
 
+    // "c 1000,1000 @5" (council votes) or "n 6,4,2 @5" (committee council seats).
     const SeatResult& run(const QString& input, const QVector<SeatLot>& lots = {})
     {
-        const bool council = input.startsWith('c');
-        SeatEngineBase& engine = council ? static_cast<SeatEngineBase&>(m_council) : m_committee;
         const QStringList values = input.section(' ', 1, 1).split(',');
-        engine.setAntPartier(int(values.size()));
+        m_council = CouncilInput();
+        m_committee = CommitteeInput();
         for (int i = 1; i <= values.size(); ++i) {
-            engine.setPartiID(i, QStringLiteral("P%1").arg(i));
-            council ? m_council.setRoster(i, values[i - 1].toInt())
-                    : engine.setPartiValRes(i, values[i - 1].toInt());
+            m_council.parties.append(
+                {QStringLiteral("P%1").arg(i), QString(), values[i - 1].toInt()});
+            m_committee.parties.append(
+                {QStringLiteral("P%1").arg(i), QString(), values[i - 1].toInt()});
         }
-        engine.setAntValsit(input.section('@', 1).toInt());
-        engine.setLots(lots);
-        if (council) {
-            m_council.BearbBest();
-            m_council.BearbBest2();
+        m_council.seats = m_committee.seats = input.section('@', 1).toInt();
+        m_council.lots = m_committee.lots = lots;
+        if (input.startsWith('c')) {
+            RostBer::calculate(m_council, *m_result);
         } else {
-            m_committee.setSamvSW(0, 0);
-            m_committee.BearbBest();
+            auto engine = std::make_unique<ValsitBer>(m_committee);
+            Collect none;
+            engine->run(none);
+            *m_result = engine->result();
         }
-        return engine.result();
+        return *m_result;
     }
 
     // "4=P3,5=P2", each with the fingerprint of its seat's tie in `drawnFor`.
@@ -297,21 +305,28 @@ private Q_SLOTS:
     void allCombinationsTakeNoLots()
     {
         run("n 6,4,2 @5", lotsFor(run("n 6,4,2 @5"), "4=P3,5=P2"));
-        m_committee.setSamvSW(ValsitBer::pairNumber(1, 2), 1);
-        m_committee.setSamvSW(0, 2);
+        m_committee.marks = {CommitteeInput::pairNumber(1, 2)};
+        m_committee.cooperation = CommitteeInput::Cooperation::AllCombinations;
+        m_committee.report.showLots = true;
         QStringList seen;
-        m_committee.setResultObserver([&] {
-            seen.append(summary(m_committee.result()) + " / " +
-                        LotTexts::lines(m_committee.result()).join(' '));
-        });
         PlainTextControl text;
         PlainReportWindow window(&text);
-        m_committee.setFormName(&window);
-        m_committee.setVisaLottSW(true);
-        m_committee.BearbBest();
-        m_committee.setResultObserver({});
-        m_committee.setFormName(nullptr);
-        m_committee.setSamvSW(ValsitBer::pairNumber(1, 2), 0);
+        CommitteeScreenReport screen(&window, ReportHeader(), m_committee, "A");
+        struct Seen : SeatReport
+        {
+            SeatReport& next;
+            QStringList& seen;
+            Seen(SeatReport& next, QStringList& seen) : next(next), seen(seen) {}
+            void begin(const SeatResult& r) override { next.begin(r); }
+            void result(const SeatResult& r) override
+            {
+                seen.append(summary(r) + " / " + LotTexts::lines(r).join(' '));
+                next.result(r);
+            }
+            void end(const Summary& sum) override { next.end(sum); }
+        } report(screen, seen);
+        auto engine = std::make_unique<ValsitBer>(m_committee);
+        engine->run(report);
         QCOMPARE(seen, QStringList({"P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott /  / Platserna "
                                     "4–5: lika jämförelsetal för P1, P2 och P3; lotten avgör "
                                     "vilka 2 av 3 som får platserna",
@@ -392,7 +407,7 @@ private Q_SLOTS:
                  QString(*c.next ? c.next : "frmB_Valresultat"));
         if (!*c.next)
             return;
-        ValsitBer& e = engine();
+        CommitteeSetup& e = engine();
         QCOMPARE(QStringList({e.PartiID(1), e.PartiID(2), e.PartiID(3), e.Rubrik1()}),
                  QStringList({"P3", "P4", "P1", c.rubrik}));
         QCOMPARE(e.AntPartier() * 100 + e.AntValsit(), 313);
@@ -517,7 +532,7 @@ private Q_SLOTS:
             qobject_cast<frmD_VisaSkrivUt*>(WindowRegistry::instance().show("frmD_VisaSkrivUt"));
         QTRY_VERIFY_WITH_TIMEOUT(w->runs() == 1, 30000);
         QVERIFY(!user.isActive());
-        QVERIFY(engine().resultCounter() < 21147); // the line saying so: tst_Combinations
+        QVERIFY(w->lastResult().counter < 21147); // the line saying so: tst_Combinations
         QCOMPARE(w->status(), QString("Beräkningen avbröts. Redovisningen är inte fullständig."));
     }
 

@@ -1,35 +1,74 @@
 // Both reports on paper, recorded. Every printout is held to the page (one document, a
 // footer with the page number, the body inside the text area, nothing printed over
 // anything else); the main printouts are read back line by line as a reader sees them.
+#include "Collect.h"
 #include "PdfReadBack.h"
 #include "RecordingPrinter.h"
 #include "ReportFixtures.h"
 #include "Rows.h"
 
 #include "committee/CommitteePaperReport.h"
+#include "committee/ValsitBer.h"
 #include "council/CouncilPaperReport.h"
+#include "council/RostBer.h"
 #include "report/PdfPrinter.h"
-#include "ui/report/QtPrinterJob.h"
 #include "shell/EngineError.h"
+#include "ui/report/QtPrinterJob.h"
 
 #include <QtTest>
+#include <memory>
 
 using namespace ReportFixtures;
 
 namespace {
 
+// Both reports of a result at once: the paper report and the tie count.
+struct Both : SeatReport
+{
+    SeatReport& a;
+    SeatReport& b;
+    Both(SeatReport& a, SeatReport& b) : a(a), b(b) {}
+    void begin(const SeatResult& r) override { a.begin(r), b.begin(r); }
+    void result(const SeatResult& r) override { a.result(r), b.result(r); }
+    void end(const Summary& s) override { a.end(s), b.end(s); }
+};
+
+// A scenario's input, printed on the recording printer (the real fonts' widths) or any
+// other; `ties` counts the tie marks of every result printed.
 struct Printout
 {
-    FakeMessageService messages;
-    RostBer council{messages};
-    ValsitBer committee{messages};
-    RecordingPrinter printer{true}; // the real fonts' widths
-    Printout()
+    RecordingPrinter recorder{true};
+    Printer* printer = &recorder;
+    CouncilInput council;
+    CommitteeInput committee;
+    std::unique_ptr<SeatResult> result = std::make_unique<SeatResult>();
+    int ties = 0;
+
+    void countTies(const SeatResult& r)
     {
-        council.setPrinter(&printer);
-        council.setSkrivUtSW(true);
-        committee.setPrinter(&printer);
-        committee.setSkrivUtSW(true);
+        for (int l = 1; l <= r.listCount; ++l)
+            for (int k = 1; k <= r.lists[l].seatCount; ++k)
+                ties += r.lists[l].tied[k] ? 1 : 0;
+    }
+    void runCouncil()
+    {
+        RostBer::calculate(council, *result);
+        countTies(*result);
+        CouncilPaperReport paper(council);
+        paper.setPrinter(printer);
+        paper.setHeader(header());
+        paper.write(*result);
+    }
+    void runCommittee(const QString& letter = "A")
+    {
+        auto engine = std::make_unique<ValsitBer>(committee);
+        CommitteePaperReport paper(committee, letter);
+        paper.setPrinter(printer);
+        paper.setHeader(header());
+        Collect counting;
+        counting.each = [this](const SeatResult& r) { countTies(r); };
+        Both both(paper, counting);
+        engine->run(both);
     }
 };
 
@@ -45,22 +84,25 @@ std::vector<Party> numbered(int n, int value)
 // S and M tie all the way; V wins seat 5 on 300 / 1.4; Tom has no votes.
 void councilWithDistricts(Printout& p)
 {
-    load(p.council, 5,
-         {{"S", "Socialdemokraterna", 1000},
-          {"M", "Moderaterna", 1000},
-          {"V", "Vänsterpartiet", 300},
-          {"T", "Tom", 0}},
-         "Fullmäktige i Åby");
-    p.council.setVisaDistriktSW(true);
-    runCouncil(p.council, {{"Norra", {600, 500, 120, 0}}, {"Södra", {400, 500, 180, 0}}});
+    p.council = council(5,
+                        {{"S", "Socialdemokraterna", 1000},
+                         {"M", "Moderaterna", 1000},
+                         {"V", "Vänsterpartiet", 300},
+                         {"T", "Tom", 0}},
+                        "Fullmäktige i Åby");
+    p.council.showDistricts = true;
+    p.council.districts = {{"Norra", {600, 500, 120, 0}}, {"Södra", {400, 500, 180, 0}}};
+    p.runCouncil();
 }
 
 // P 5, Q 2, R 4 council seats; P and Q cooperate.
-void committeePqr(Printout& p)
+void committeePqr(Printout& p, ReportChoices::Comparison comparison = {})
 {
-    load(p.committee, 5, {{"P", "Pelle", 5}, {"Q", "Qvist", 2}, {"R", "Rask", 4}});
-    markPairs(p.committee, 1, {1});
-    runCommittee(p.committee);
+    p.committee = committee(5, {{"P", "Pelle", 5}, {"Q", "Qvist", 2}, {"R", "Rask", 4}});
+    p.committee.cooperation = CommitteeInput::Cooperation::Fixed;
+    p.committee.marks = {1};
+    p.committee.report.comparison = comparison;
+    p.runCommittee();
 }
 
 struct Scenario
@@ -72,56 +114,55 @@ const Scenario scenarios[] = {
     {"council with districts", councilWithDistricts},
     {"council without heading or districts",
      [](Printout& p) {
-         load(p.council, 5, {{"A", "Alfa", 10}, {"B", "Beta", 5}}, "X");
-         runCouncil(p.council);
+         p.council = council(5, {{"A", "Alfa", 10}, {"B", "Beta", 5}}, "X");
+         p.runCouncil();
      }},
     {"council: 12 seats on two lines",
      [](Printout& p) {
-         load(p.council, 13, {{"A", "Alfa", 10000}, {"B", "Beta", 1000}});
-         runCouncil(p.council);
+         p.council = council(13, {{"A", "Alfa", 10000}, {"B", "Beta", 1000}});
+         p.runCouncil();
      }},
     {"council: 60 districts over two pages",
      [](Printout& p) {
-         load(p.council, 5, {{"A", "Alfa", 6000}, {"B", "Beta", 3000}});
-         p.council.setVisaDistriktSW(true);
-         std::vector<std::pair<QString, std::vector<qint32>>> districts;
+         p.council = council(5, {{"A", "Alfa", 6000}, {"B", "Beta", 3000}});
+         p.council.showDistricts = true;
          for (int d = 1; d <= 60; ++d)
-             districts.push_back({QString("Distrikt %1").arg(d, 2, 10, QChar('0')), {100, 50}});
-         runCouncil(p.council, districts);
+             p.council.districts.append(
+                 {QString("Distrikt %1").arg(d, 2, 10, QChar('0')), {100, 50}});
+         p.runCouncil();
      }},
     {"council: 350 seats, tied all the way, with the comparison list",
      [](Printout& p) {
-         load(p.council, 350,
-              {{"A", "Alfa", 900000}, {"B", "Beta", 350000}, {"C", "Gamma", 350000}});
-         p.council.setBerTalSW(true);
-         runCouncil(p.council);
+         p.council =
+             council(350, {{"A", "Alfa", 900000}, {"B", "Beta", 350000}, {"C", "Gamma", 350000}});
+         p.council.report.comparison = ReportChoices::Comparison::TwoDecimals;
+         p.runCouncil();
      }},
     {"council: 16 parties in the district table",
      [](Printout& p) {
-         load(p.council, 41, numbered(16, 1000));
-         p.council.setVisaDistriktSW(true);
-         std::vector<qint32> votes;
+         p.council = council(41, numbered(16, 1000));
+         p.council.showDistricts = true;
+         QVector<qint32> votes;
          for (int i = 1; i <= 16; ++i)
-             votes.push_back(1000 * i);
-         runCouncil(p.council, {{"Hela", votes}});
+             votes.append(1000 * i);
+         p.council.districts = {{"Hela", votes}};
+         p.runCouncil();
      }},
-    {"committee, fixed cooperation", committeePqr},
+    {"committee, fixed cooperation", [](Printout& p) { committeePqr(p); }},
     {"committee with the comparison list",
-     [](Printout& p) {
-         p.committee.setBerTalSW(true);
-         committeePqr(p);
-     }},
+     [](Printout& p) { committeePqr(p, ReportChoices::Comparison::TwoDecimals); }},
     {"committee: all combinations of four parties",
      [](Printout& p) {
-         load(p.committee, 11,
-              {{"A", "Alfa", 15}, {"B", "Beta", 10}, {"C", "Gamma", 7}, {"D", "Delta", 3}});
-         markPairs(p.committee, 2, {1, 2, 3, 4, 5, 6});
-         runCommittee(p.committee);
+         p.committee = committee(
+             11, {{"A", "Alfa", 15}, {"B", "Beta", 10}, {"C", "Gamma", 7}, {"D", "Delta", 3}});
+         p.committee.cooperation = CommitteeInput::Cooperation::AllCombinations;
+         p.committee.marks = {1, 2, 3, 4, 5, 6};
+         p.runCommittee();
      }},
     {"committee: 16 parties in the mark table",
      [](Printout& p) {
-         load(p.committee, 11, numbered(16, 1));
-         runCommittee(p.committee);
+         p.committee = committee(11, numbered(16, 1));
+         p.runCommittee();
      }},
 };
 
@@ -155,16 +196,15 @@ private Q_SLOTS:
     {
         Printout p;
         row(scenarios).run(p);
-        QCOMPARE(p.printer.pageFault(), QString());
-        QVERIFY(p.messages.shown.isEmpty());
+        QCOMPARE(p.recorder.pageFault(), QString());
     }
 
     void councilAsRead()
     {
         Printout p;
         councilWithDistricts(p);
-        QCOMPARE(p.printer.pages(), 1);
-        QCOMPARE(p.printer.printedLines(1),
+        QCOMPARE(p.recorder.pages(), 1);
+        QCOMPARE(p.recorder.printedLines(1),
                  (QStringList{"Åby kommun har gjort valsitberäkningsbeställningen 2026-09-14",
                               "för", "Fullmäktige i Åby", "Partinamn | PartiID | Antal röster",
                               "Socialdemokraterna | S | 1000", "Moderaterna | M | 1000",
@@ -183,10 +223,10 @@ private Q_SLOTS:
     {
         Printout p;
         committeePqr(p);
-        QCOMPARE(p.printer.pages(), 1);
+        QCOMPARE(p.recorder.pages(), 1);
         // The mark table: X for a marked pair, a blank for an unmarked one, the code on the
         // diagonal; then the lone parties' lists before the group's, its name trimmed.
-        QCOMPARE(p.printer.printedLines(1),
+        QCOMPARE(p.recorder.printedLines(1),
                  (QStringList{"Åby kommun har gjort valsitberäkningsbeställningen 2026-09-14",
                               "Fullmäktige | Valsamverkan - A", "Valsit | Partinamn | PartiID",
                               "5 | Pelle | P | P", "2 | Qvist | Q | X | Q",
@@ -210,27 +250,18 @@ private Q_SLOTS:
             job.qprinter().setOutputFileName(file);
             QVERIFY(job.qprinter().resolution() != 1440); // the twips are scaled
             Printer* printer = scenario == 0 ? job.printer() : &pdf;
-            printed.council.setPrinter(printer);
-            printed.committee.setPrinter(printer);
-            int ties = 0;
-            printed.committee.setResultObserver([&printed, &ties] {
-                for (int l = 1; l <= printed.committee.listCount(); ++l)
-                    for (int m = 1; m <= printed.committee.seatCount(l); ++m)
-                        ties += printed.committee.seatTied(l, m) ? 1 : 0;
-            });
+            printed.printer = printer;
             scenarios[scenario].run(recorded);
             scenarios[scenario].run(printed);
-            for (int p = 1; p <= printed.council.workCount(); ++p)
-                for (int k = 1; k <= printed.council.seatCount(p); ++k)
-                    ties += printed.council.seatTied(p, k) ? 1 : 0;
+            const int ties = printed.ties;
             QVERIFY(ties > 0);
             QVector<PdfReadBack::Page> sizes;
             const auto words = PdfReadBack::words(file, &sizes);
             QCOMPARE(sizes.size(), scenario == 0 ? job.pageCount() : pdf.pageCount());
-            QCOMPARE(recorded.printer.pages(), sizes.size());
+            QCOMPARE(recorded.recorder.pages(), sizes.size());
             for (const PdfReadBack::Page& page : sizes)
                 QVERIFY(qAbs(page.width - 595.3) < 0.5 && qAbs(page.height - 841.9) < 0.5);
-            for (const auto& t : recorded.printer.texts())
+            for (const auto& t : recorded.recorder.texts())
                 if (!t.text.simplified().isEmpty())
                     QVERIFY2(inPdf(words, t), qPrintable(t.text));
             const QString all = PdfReadBack::pages(file).join('\n');
@@ -248,30 +279,30 @@ private Q_SLOTS:
     {
         Printout twelve;
         scenarios[2].run(twelve);
-        QVERIFY(twelve.printer.printedLines(1).contains("Alfa |  Antal: 12 | Valsit:  | 1 | 2 | 3 "
-                                                        "| 4 | 5 | 6 | 7 | 9 | 10 | 11"));
-        QVERIFY(twelve.printer.printedLines(1).contains("12 | 13"));
+        QVERIFY(twelve.recorder.printedLines(1).contains("Alfa |  Antal: 12 | Valsit:  | 1 | 2 | 3 "
+                                                         "| 4 | 5 | 6 | 7 | 9 | 10 | 11"));
+        QVERIFY(twelve.recorder.printedLines(1).contains("12 | 13"));
 
         Printout districts;
         scenarios[3].run(districts);
         QStringList names;
-        for (int page = 1; page <= districts.printer.pages(); ++page)
-            for (const QString& line : districts.printer.printedLines(page))
+        for (int page = 1; page <= districts.recorder.pages(); ++page)
+            for (const QString& line : districts.recorder.printedLines(page))
                 if (line.startsWith("Distrikt 0") || line.startsWith("Distrikt 6"))
                     names << line.section(' ', 0, 1);
         QCOMPARE(names.size(), 10);
-        QCOMPARE(districts.printer.printedLines(2).first(), QString("Distrikt 52 | 100 | 50"));
+        QCOMPARE(districts.recorder.printedLines(2).first(), QString("Distrikt 52 | 100 | 50"));
 
         Printout list;
         scenarios[4].run(list);
-        QCOMPARE(list.printer.pages(), 3);
-        const QStringList page2 = list.printer.printedLines(2);
+        QCOMPARE(list.recorder.pages(), 3);
+        const QStringList page2 = list.recorder.printedLines(2);
         QVERIFY(page2.first().startsWith("ValsitNr=(Jämförelsetal), 1=("));
-        QCOMPARE(page2.join(QString()), list.council.comparisonList());
-        QVERIFY(list.printer.printedLines(3).first().startsWith(
+        QCOMPARE(page2.join(QString()), list.result->comparisonText);
+        QVERIFY(list.recorder.printedLines(3).first().startsWith(
             "Alfa |  Antal: 197 | Valsit:  | 1 | 2 | 5"));
         QSet<QString> seats;
-        for (const auto& t : list.printer.texts())
+        for (const auto& t : list.recorder.texts())
             if (t.page == 3 && t.x > 5000 && t.y < 14200)
                 seats.insert(t.text);
         QCOMPARE(seats.size(), 350);
@@ -283,14 +314,14 @@ private Q_SLOTS:
     {
         Printout p;
         scenarios[8].run(p);
-        QVERIFY(p.printer.pages() > 1);
+        QVERIFY(p.recorder.pages() > 1);
         QStringList counters;
-        for (const auto& t : p.printer.texts())
+        for (const auto& t : p.recorder.texts())
             if (t.x == 0 && t.bold && t.size == 8 && t.y < 14200 && t.text.toInt() > 0)
                 counters << t.text;
         QCOMPARE(counters, QString("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15").split(' '));
-        for (int page = 2; page <= p.printer.pages(); ++page)
-            QVERIFY(p.printer.printedLines(page).first().contains(" Antal: "));
+        for (int page = 2; page <= p.recorder.pages(); ++page)
+            QVERIFY(p.recorder.printedLines(page).first().contains(" Antal: "));
     }
 
     // The same engine heads its next run B; a run asked for paper without a printer fails.
@@ -298,14 +329,13 @@ private Q_SLOTS:
     {
         Printout p;
         committeePqr(p);
-        runCommittee(p.committee);
-        QVERIFY(p.printer.textsOnPage().contains("Valsamverkan - B"));
-        QCOMPARE(p.printer.beginDocs() * 10 + p.printer.endDocs(), 22);
-        FakeMessageService messages;
-        RostBer engine(messages);
-        load(engine, 5, {{"A", "Alfa", 10}, {"B", "Beta", 5}});
-        engine.setSkrivUtSW(true);
-        QVERIFY_THROWS_EXCEPTION(EngineError, engine.BearbBest());
+        p.runCommittee("B");
+        QVERIFY(p.recorder.textsOnPage().contains("Valsamverkan - B"));
+        QCOMPARE(p.recorder.beginDocs() * 10 + p.recorder.endDocs(), 22);
+        Printout none;
+        none.printer = nullptr;
+        none.council = council(5, {{"A", "Alfa", 10}, {"B", "Beta", 5}});
+        QVERIFY_THROWS_EXCEPTION(EngineError, none.runCouncil());
     }
 };
 

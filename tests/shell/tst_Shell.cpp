@@ -5,8 +5,8 @@
 #include "Rows.h"
 #include "WindowDriver.h"
 
-#include "committee/ValsitBer.h"
-#include "council/RostBer.h"
+#include "committee/CommitteeSetup.h"
+#include "council/CouncilSetup.h"
 #include "shell/AppGlobals.h"
 #include "shell/RtfReader.h"
 #include "shell/SettingsStore.h"
@@ -220,7 +220,7 @@ private Q_SLOTS:
         SettingsSandbox::setRaw("MndNmnd", "9");
         frmA_Start* w = load();
         QVERIFY(w);
-        const RostBer* council = m_services.council.get();
+        const CouncilSetup* council = m_services.council.get();
         QCOMPARE(menuTitle(w, "mnuRecentFile") + '|' + g().BestDatum,
                  m_program->path() + "|2026-09-13");
         if (*c.menuItem)
@@ -239,7 +239,7 @@ private Q_SLOTS:
         QCOMPARE(m_services.council->AntValsit() * 100 + m_services.committee->AntValsit(), 2909);
         QVERIFY(m_messages.shown.isEmpty());
         QVERIFY(load());
-        QVERIFY(m_services.council.get() != council); // new engines at every load
+        QVERIFY(m_services.council.get() != council); // new setups at every load
     }
 
     void heading_data() { addRows(headings); }

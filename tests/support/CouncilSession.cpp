@@ -1,9 +1,9 @@
 #include "CouncilSession.h"
 
-#include "committee/ValsitBer.h"
-#include "council/RostBer.h"
-#include "ui/council/CouncilWindows.h"
+#include "committee/CommitteeSetup.h"
+#include "council/CouncilSetup.h"
 #include "shell/AppGlobals.h"
+#include "ui/council/CouncilWindows.h"
 #include "ui/shell/WindowRegistry.h"
 
 #include <QAction>
@@ -81,7 +81,7 @@ bool CouncilSession::init()
     g.SkarmOK = true;
     g.OrgNamn = QStringLiteral("Testkommun");
     g.BestDatum = QStringLiteral("2026-09-13");
-    services.renewEngines();
+    services.renewSetups();
     services.council->setAntValsit(41);
     printScript = FakePrinterChoice::Script();
     printScript.pdfPath = db->filePath(QStringLiteral("utskrift.pdf"));

@@ -19,7 +19,7 @@ class QMainWindow;
 class QWidget;
 
 // What the council window tests share: isolated settings, a fresh copy of the template
-// database as the working database, the engines as the main window creates them, the
+// database as the working database, the setups as the main window creates them, the
 // council windows registered (the main window as a stand-in unless a test registers
 // the real one), dialogs answered by the fake message service and printouts going to a
 // PDF file. Call initTestCase() once and init()/cleanup() around every test.

@@ -1,18 +1,19 @@
 #pragma once
 
+#include "seats/SeatResult.h"
+
 #include <QString>
 #include <QStringList>
 
-// A party's or list's seats as text, "1*,3*,5": the seat numbers in the order won, "*"
-// where the seat carries the tie mark. Makes allocation tables easy to read. For either
-// engine.
+// A list's seats as text, "1*,3*,5": the seat numbers in the order won, "*" where the seat
+// carries the tie mark. Makes allocation tables easy to read. For either engine's result.
 namespace SeatText {
-template <typename Engine> QString of(const Engine& engine, int list)
+inline QString of(const SeatResult& result, int list)
 {
     QStringList seats;
-    for (int k = 1; k <= engine.seatCount(list); ++k)
-        seats.append(QString::number(engine.seatNumber(list, k)) +
-                     (engine.seatTied(list, k) ? QStringLiteral("*") : QString()));
+    const SeatResult::List& l = result.lists[list];
+    for (int k = 1; k <= l.seatCount; ++k)
+        seats.append(QString::number(l.seat[k]) + (l.tied[k] ? QStringLiteral("*") : QString()));
     return seats.join(QLatin1Char(','));
 }
 } // namespace SeatText

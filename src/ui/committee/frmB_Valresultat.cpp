@@ -3,16 +3,16 @@
 #include "ui/shell/AppServices.h"
 
 #include "committee/CommitteeEntry.h"
-#include "committee/ValsitBer.h"
+#include "committee/CommitteeSetup.h"
 #include "data/DataControl.h"
-#include "ui/editing/DAOdataCtl.h"
-#include "ui/editing/MarkeraOnFocus.h"
-#include "ui/editing/RecordPanel.h"
-#include "ui/editing/RedigeraMenu.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
+#include "ui/editing/DAOdataCtl.h"
+#include "ui/editing/MarkeraOnFocus.h"
+#include "ui/editing/RecordPanel.h"
+#include "ui/editing/RedigeraMenu.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -68,9 +68,7 @@ frmB_Valresultat::frmB_Valresultat(AppServices& appServices, QWidget* parent)
     setCentralWidget(central);
 
     addMenuItem(menuBar(), QStringLiteral("Avsluta"), "mnuExit", &frmB_Valresultat::mnuExit_Click);
-    RedigeraMenu::addTo(menuBar(), [this] {
-        return services().committee.get();
-    })->setObjectName(QStringLiteral("mnuEdit"));
+    RedigeraMenu::addTo(menuBar(), messages())->setObjectName(QStringLiteral("mnuEdit"));
 
     m_keys.hook(m_text1[1], &Key2TextBox::txtAlphaNum);
     m_keys.hook(m_text1[3], &Key2TextBox::txt0_9);
@@ -148,7 +146,7 @@ void frmB_Valresultat::buildChoices(QWidget* parent, QVBoxLayout* layout)
 
 void frmB_Valresultat::onActivate()
 {
-    ValsitBer& e = engine();
+    CommitteeSetup& e = engine();
     m_frame1->setValidationPassed(true);
     m_text1[4]->setText(QString::number(e.AntValsit()).trimmed());
     m_check1->setChecked(e.SamvSW(0) != 0);
@@ -212,7 +210,7 @@ void frmB_Valresultat::cmdNext_Click()
     // A party change not yet saved would be left out and lost with the window.
     if (!m_frame1->navigator().EndDBC())
         return;
-    ValsitBer& e = engine();
+    CommitteeSetup& e = engine();
     const QString seats = m_text1[4]->text();
     if (seats.isEmpty() || seats.size() > 3) {
         info(QStringLiteral("Ange 'Nämndvalsit att fördela' - max 3 tecken"), m_text1[4]);
@@ -231,10 +229,15 @@ void frmB_Valresultat::cmdNext_Click()
     SettingsStore settings;
     settings.setValue(QStringLiteral("MndNmnd"), seats.trimmed());
 
-    if (!m_frame1->data().isOpen() ||
-        CommitteeEntry::loadParties(m_frame1->data().Recordset(), e, messages(),
-                                    AppInfo::appNamn()) != CommitteeEntry::Loaded)
+    if (!m_frame1->data().isOpen())
         return;
+    QString refusal;
+    if (CommitteeEntry::loadParties(m_frame1->data().Recordset(), e, &refusal) !=
+        CommitteeEntry::Loaded) {
+        messages().msgBox(refusal, MessageService::Ok, MessageService::Information,
+                          AppInfo::appNamn());
+        return;
+    }
     const bool cooperation = m_check1->isChecked();
     if (!cooperation) {
         for (int k = 1; k <= e.MaxSamv(); ++k)
@@ -265,7 +268,7 @@ bool frmB_Valresultat::queryUnload()
     return m_frame1->navigator().EndDBC();
 }
 
-ValsitBer& frmB_Valresultat::engine() const
+CommitteeSetup& frmB_Valresultat::engine() const
 {
     return *services().committee;
 }

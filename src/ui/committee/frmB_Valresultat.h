@@ -6,7 +6,7 @@
 #include <QString>
 
 struct AppServices;
-class ValsitBer;
+class CommitteeSetup;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
@@ -14,9 +14,9 @@ class RecordPanel;
 
 // The entry window of the committee calculation: the parties and their council seats,
 // the committee seats to distribute, cooperation, the report choices, and "&Fortsätt",
-// which loads the parties holding council seats into the committee engine and opens the
+// which loads the parties holding council seats into the committee setup and opens the
 // cooperation window or the result window. The window only moves figures between its
-// controls, the database layer and the engine.
+// controls, the database layer and the setup.
 class frmB_Valresultat : public WindowBase
 {
     Q_OBJECT
@@ -33,7 +33,7 @@ protected:
     bool queryUnload() override;
 
 private:
-    ValsitBer& engine() const;
+    CommitteeSetup& engine() const;
     void buildChoices(QWidget* parent, class QVBoxLayout* layout);
     void Data1_Validate(int& Action, int& Save);
     void info(const QString& text, QLineEdit* focus);

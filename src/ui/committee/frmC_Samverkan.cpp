@@ -2,7 +2,7 @@
 
 #include "ui/shell/AppServices.h"
 
-#include "committee/ValsitBer.h"
+#include "committee/CommitteeSetup.h"
 #include "ui/editing/RedigeraMenu.h"
 #include "ui/shell/WindowStateRule.h"
 
@@ -67,7 +67,7 @@ frmC_Samverkan::frmC_Samverkan(AppServices& appServices, QWidget* parent)
         grid->addWidget(m_text3[i], i, CodeColumn);
         grid->addWidget(m_text4[i], i, FirstMatrixColumn + i - 1);
         for (int j = 1; j < i; ++j) {
-            const int k = ValsitBer::pairNumber(j, i);
+            const int k = CommitteeInput::pairNumber(j, i);
             m_check1[k] = new QCheckBox(matrix);
             m_check1[k]->setObjectName(QStringLiteral("Check1(%1)").arg(k));
             m_check1[k]->setToolTip(QStringLiteral("Par %1").arg(k));
@@ -108,9 +108,7 @@ frmC_Samverkan::frmC_Samverkan(AppServices& appServices, QWidget* parent)
     setCentralWidget(central);
 
     addMenuItem(menuBar(), QStringLiteral("Avsluta"), "mnuExit", &frmC_Samverkan::mnuExit_Click);
-    RedigeraMenu::addTo(menuBar(), [this] {
-        return services().committee.get();
-    })->setObjectName(QStringLiteral("mnuEdit"));
+    RedigeraMenu::addTo(menuBar(), messages())->setObjectName(QStringLiteral("mnuEdit"));
     setReturnWindow(QStringLiteral("frmB_Valresultat"));
 
     setDesignSize(6000, 4000);
@@ -119,7 +117,7 @@ frmC_Samverkan::frmC_Samverkan(AppServices& appServices, QWidget* parent)
 
 void frmC_Samverkan::onActivate()
 {
-    ValsitBer* e = engine();
+    CommitteeSetup* e = engine();
     if (!e)
         return;
     const int n = e->AntPartier();
@@ -141,7 +139,7 @@ void frmC_Samverkan::onActivate()
 
 void frmC_Samverkan::DimSamvSW()
 {
-    ValsitBer* e = engine();
+    CommitteeSetup* e = engine();
     if (!e)
         return;
     const int n = e->AntPartier();
@@ -155,8 +153,9 @@ void frmC_Samverkan::DimSamvSW()
 
 void frmC_Samverkan::Check2_Click()
 {
-    ValsitBer* e = engine();
-    if (!m_check2->isChecked() || !e || e->AntPartier() <= ValsitBer::MaxPartiesAllCombinations)
+    CommitteeSetup* e = engine();
+    if (!m_check2->isChecked() || !e ||
+        e->AntPartier() <= CommitteeInput::MaxPartiesAllCombinations)
         return;
     notice(QStringLiteral("Det går inte praktiskt att köra Alla kombinationer\r\n"
                           "när fler än 9 partier finns registrerade"));
@@ -165,7 +164,7 @@ void frmC_Samverkan::Check2_Click()
 
 void frmC_Samverkan::cmdNext_Click()
 {
-    ValsitBer* e = engine();
+    CommitteeSetup* e = engine();
     if (!e)
         return;
     e->setSamvSW(0, m_check2->isChecked() ? 2 : 1);
@@ -179,7 +178,7 @@ void frmC_Samverkan::mnuExit_Click()
     handOverBack();
 }
 
-ValsitBer* frmC_Samverkan::engine() const
+CommitteeSetup* frmC_Samverkan::engine() const
 {
     return services().committee.get();
 }

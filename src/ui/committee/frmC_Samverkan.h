@@ -3,16 +3,16 @@
 #include "ui/shell/WindowBase.h"
 
 struct AppServices;
-class ValsitBer;
+class CommitteeSetup;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-// The cooperation window: the parties loaded into the committee engine as rows, and a
-// lower-triangular matrix of pair boxes in the engine's pair numbering (pair i < j is
+// The cooperation window: the parties loaded into the committee setup as rows, and a
+// lower-triangular matrix of pair boxes in the setup's pair numbering (pair i < j is
 // box (j - 1)(j - 2)/2 + i, in row j under column i, each column headed by the code on
 // its diagonal). "&Fortsätt" hands the marks and the mode (fixed, or every marked
-// combination) to the engine and opens the result window; "Avsluta" goes back to the
+// combination) to the setup and opens the result window; "Avsluta" goes back to the
 // entry window without touching the marks.
 class frmC_Samverkan : public WindowBase
 {
@@ -33,7 +33,7 @@ protected:
     void onActivate() override;
 
 private:
-    ValsitBer* engine() const;
+    CommitteeSetup* engine() const;
     QLineEdit* m_text1[Rows + 1] = {};
     QLineEdit* m_text2[Rows + 1] = {};
     QLineEdit* m_text3[Rows + 1] = {};

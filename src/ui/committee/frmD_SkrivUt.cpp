@@ -3,14 +3,15 @@
 #include "ui/shell/AppServices.h"
 
 #include "committee/CommitteeRun.h"
-#include "committee/ValsitBer.h"
+#include "committee/CommitteeSetup.h"
+#include "data/DbError.h"
 #include "report/PrinterChoice.h"
-#include "ui/report/AppReportHeader.h"
 #include "seats/LotStore.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
+#include "ui/report/AppReportHeader.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -52,17 +53,9 @@ frmD_SkrivUt::frmD_SkrivUt(AppServices& appServices, QWidget* parent)
 
     setDesignSize(5856, 1284);
     applyWindowState(QSize(460, 150));
-    if (ValsitBer* e = engine())
-        e->setProgBar(&m_progress);
 }
 
-frmD_SkrivUt::~frmD_SkrivUt()
-{
-    if (ValsitBer* e = engine()) {
-        e->setProgBar(nullptr);
-        e->setStopCheck(nullptr);
-    }
-}
+frmD_SkrivUt::~frmD_SkrivUt() = default;
 
 QString frmD_SkrivUt::status() const
 {
@@ -72,7 +65,7 @@ QString frmD_SkrivUt::status() const
 void frmD_SkrivUt::onActivate()
 {
     m_lblMsg->setText(QStringLiteral(" "));
-    if (ValsitBer* e = engine()) {
+    if (CommitteeSetup* e = engine()) {
         const int results = e->AntalResultat();
         if (results < 2 ||
             messages().msgBox(CommitteeRun::question(results, e->AntalSidor()),
@@ -87,7 +80,7 @@ void frmD_SkrivUt::onActivate()
 
 void frmD_SkrivUt::print()
 {
-    ValsitBer& e = *engine();
+    CommitteeSetup& e = *engine();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_lblMsg->setText(QStringLiteral("VÄNTA! Bearbetning pågår ...."));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -97,15 +90,19 @@ void frmD_SkrivUt::print()
         m_lblMsg->setText(QStringLiteral("Utskriften avbröts. Ingenting skrevs ut."));
         return;
     }
-    e.setReportHeader(appReportHeader());
-    e.setProgBar(&m_progress);
-    e.setStopCheck([this] { return m_progress.stopRequested(); });
+    CommitteeRun::Progress progress;
+    progress.bar = &m_progress;
+    progress.stop = [this] { return m_progress.stopRequested(); };
     m_cmdStopp->setEnabled(true);
     m_progress.begin();
     QString problem;
+    bool stopped = false;
     try {
-        LotStore::loadInto(e, LotStore::Kind::Committee, AppGlobals::instance().DBSokVag);
-        CommitteeRun::runOnPaper(e, *choice->printer());
+        stopped = CommitteeRun::runOnPaper(e, AppGlobals::instance().DBSokVag, appReportHeader(),
+                                           *choice->printer(), progress)
+                      .stopped;
+    } catch (const DbError& error) {
+        problem = error.Description();
     } catch (const EngineError& error) {
         problem = error.message();
     } catch (const std::bad_alloc&) {
@@ -115,12 +112,11 @@ void frmD_SkrivUt::print()
     }
     m_progress.end();
     m_cmdStopp->setEnabled(false);
-    e.setStopCheck(nullptr);
     QApplication::restoreOverrideCursor();
     if (problem.isEmpty()) {
-        m_lblMsg->setText(e.stopped() ? QStringLiteral("Utskriften avbröts. Det utskrivna "
-                                                       "resultatet är inte fullständigt.")
-                                      : QStringLiteral("OK! Bearbetning klar"));
+        m_lblMsg->setText(stopped ? QStringLiteral("Utskriften avbröts. Det utskrivna "
+                                                   "resultatet är inte fullständigt.")
+                                  : QStringLiteral("OK! Bearbetning klar"));
         return;
     }
     const bool discarded = choice->discard();
@@ -156,7 +152,7 @@ bool frmD_SkrivUt::queryUnload()
     return false;
 }
 
-ValsitBer* frmD_SkrivUt::engine() const
+CommitteeSetup* frmD_SkrivUt::engine() const
 {
     return services().committee.get();
 }

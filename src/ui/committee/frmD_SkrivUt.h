@@ -7,7 +7,7 @@
 #include <memory>
 
 struct AppServices;
-class ValsitBer;
+class CommitteeSetup;
 class PrinterChoice;
 class QLabel;
 class QPushButton;
@@ -39,7 +39,7 @@ protected:
     bool queryUnload() override;
 
 private:
-    ValsitBer* engine() const;
+    CommitteeSetup* engine() const;
     void print();
 
     QLabel* m_lblMsg = nullptr;

@@ -3,15 +3,16 @@
 #include "ui/shell/AppServices.h"
 
 #include "committee/CommitteeRun.h"
-#include "committee/ValsitBer.h"
-#include "ui/report/AppReportHeader.h"
-#include "ui/report/QtRichTextControl.h"
+#include "committee/CommitteeSetup.h"
+#include "data/DbError.h"
 #include "seats/LotStore.h"
-#include "ui/seats/LotCommand.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
+#include "ui/report/AppReportHeader.h"
+#include "ui/report/QtRichTextControl.h"
+#include "ui/seats/LotCommand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -94,21 +95,10 @@ frmD_VisaSkrivUt::frmD_VisaSkrivUt(AppServices& appServices, QWidget* parent)
 
     setDesignSize(8550, 5730);
     applyWindowState(QSize(900, 600));
-    if (ValsitBer* e = engine()) {
-        e->setFormName(this);
-        e->setProgBar(&m_progress);
-    }
+    m_result = std::make_unique<SeatResult>();
 }
 
-frmD_VisaSkrivUt::~frmD_VisaSkrivUt()
-{
-    // The engine outlives the window: it must not write into a window that is gone.
-    if (ValsitBer* e = engine()) {
-        e->setFormName(nullptr);
-        e->setProgBar(nullptr);
-        e->setStopCheck(nullptr);
-    }
-}
+frmD_VisaSkrivUt::~frmD_VisaSkrivUt() = default;
 
 RichTextControl* frmD_VisaSkrivUt::activeRichText()
 {
@@ -129,22 +119,22 @@ void frmD_VisaSkrivUt::setRunning(bool on)
     m_cmdStopp->setEnabled(on);
 }
 
-bool frmD_VisaSkrivUt::runEngine(const std::function<void()>& body, const QString& failure)
+bool frmD_VisaSkrivUt::runEngine(const Body& body, const QString& failure)
 {
-    ValsitBer& e = *engine();
     const WaitCursor hourglass;
     m_lblMsg->setText(busyText);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    e.setReportHeader(appReportHeader());
-    e.setFormName(this);
-    e.setProgBar(&m_progress);
-    e.setStopCheck([this] { return m_progress.stopRequested(); });
+    CommitteeRun::Progress progress;
+    progress.bar = &m_progress;
+    progress.stop = [this] { return m_progress.stopRequested(); };
     m_control->hold(true);
     setRunning(true);
     m_progress.begin();
     QString problem;
     try {
-        body();
+        m_stopped = body(progress).stopped;
+    } catch (const DbError& error) {
+        problem = error.Description();
     } catch (const EngineError& error) {
         problem = error.message();
     } catch (const std::bad_alloc&) {
@@ -153,7 +143,6 @@ bool frmD_VisaSkrivUt::runEngine(const std::function<void()>& body, const QStrin
         problem = QString::fromLocal8Bit(error.what());
     }
     m_progress.end();
-    e.setStopCheck(nullptr);
     m_control->hold(false);
     m_control->flush();
     setRunning(false);
@@ -169,7 +158,7 @@ bool frmD_VisaSkrivUt::runEngine(const std::function<void()>& body, const QStrin
 
 void frmD_VisaSkrivUt::onActivate()
 {
-    ValsitBer* e = engine();
+    CommitteeSetup* e = setup();
     if (!e)
         return;
     m_lblMsg->setText(QStringLiteral(" "));
@@ -187,18 +176,19 @@ void frmD_VisaSkrivUt::onActivate()
 
 bool frmD_VisaSkrivUt::calculate()
 {
-    ValsitBer* e = engine();
+    CommitteeSetup* e = setup();
     m_rtfPInfo->setFocus();
+    const ReportHeader header = appReportHeader();
     const bool ok = runEngine(
-        [e] {
-            LotStore::loadInto(*e, LotStore::Kind::Committee, AppGlobals::instance().DBSokVag);
-            e->BearbBest();
+        [this, e, &header](const CommitteeRun::Progress& progress) {
+            return CommitteeRun::runOnScreen(*e, AppGlobals::instance().DBSokVag, header, this,
+                                             progress, *m_result);
         },
         QStringLiteral("Beräkningen kunde inte göras."));
     if (ok) {
         ++m_runs;
         m_runNumber = e->runNumber();
-        m_lblMsg->setText(e->stopped() ? stoppedText : doneText);
+        m_lblMsg->setText(m_stopped ? stoppedText : doneText);
         setRunning(false);
     }
     m_rtfPInfo->moveCursor(QTextCursor::Start);
@@ -210,10 +200,10 @@ bool frmD_VisaSkrivUt::calculate()
 // A lot stored, the same run is made again under its letter: the result after the lot.
 void frmD_VisaSkrivUt::mnuLottning_Click()
 {
-    ValsitBer* e = engine();
+    CommitteeSetup* e = setup();
     if (!e || m_progress.running() || m_runs == 0)
         return;
-    if (!LotCommand::recordFor(this, services(), e->result(), LotStore::Kind::Committee))
+    if (!LotCommand::recordFor(this, services(), *m_result, LotStore::Kind::Committee))
         return;
     m_control->clear();
     e->setRunNumber(m_runNumber - 1);
@@ -222,7 +212,7 @@ void frmD_VisaSkrivUt::mnuLottning_Click()
 
 void frmD_VisaSkrivUt::mnuSparaPdf_Click()
 {
-    ValsitBer* e = engine();
+    CommitteeSetup* e = setup();
     if (!e || m_progress.running() || m_runs == 0)
         return;
     const int results = e->AntalResultat();
@@ -241,15 +231,17 @@ void frmD_VisaSkrivUt::mnuSparaPdf_Click()
         file += QStringLiteral(".pdf");
     const QString before = m_lblMsg->text();
     const int run = m_runNumber;
+    const ReportHeader header = appReportHeader();
     const bool ok = runEngine(
-        [e, file, run] {
-            CommitteeRun::saveAsPdf(*e, file, QStringLiteral("Valsit - Nämndvalsit"), run);
+        [e, file, run, &header](const CommitteeRun::Progress& progress) {
+            return CommitteeRun::saveAsPdf(*e, AppGlobals::instance().DBSokVag, header, file,
+                                           QStringLiteral("Valsit - Nämndvalsit"), run, progress);
         },
         QStringLiteral("PDF-filen kunde inte sparas."));
     if (ok)
-        m_lblMsg->setText((e->stopped() ? QStringLiteral("Beräkningen avbröts; det sparade "
-                                                         "resultatet är inte fullständigt: ")
-                                        : QStringLiteral("Resultatet är sparat i ")) +
+        m_lblMsg->setText((m_stopped ? QStringLiteral("Beräkningen avbröts; det sparade "
+                                                      "resultatet är inte fullständigt: ")
+                                     : QStringLiteral("Resultatet är sparat i ")) +
                           QDir::toNativeSeparators(file));
     else
         m_lblMsg->setText(before);
@@ -283,7 +275,7 @@ bool frmD_VisaSkrivUt::queryUnload()
     return false;
 }
 
-ValsitBer* frmD_VisaSkrivUt::engine() const
+CommitteeSetup* frmD_VisaSkrivUt::setup() const
 {
     return services().committee.get();
 }

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "ui/committee/RunProgress.h"
 #include "report/ReportWindow.h"
+#include "ui/committee/RunProgress.h"
 #include "ui/shell/WindowBase.h"
+
+#include "committee/CommitteeRun.h"
 
 #include <functional>
 #include <memory>
 
 struct AppServices;
-class ValsitBer;
+class CommitteeSetup;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -16,7 +18,7 @@ class QTextEdit;
 class QtRichTextControl;
 
 // The committee result on screen. At its first activation the window asks before a run
-// of more than one result, then has the engine calculate and write its report into the
+// of more than one result, then has the engine calculate and its report written its report into the
 // rich-text control. A long run keeps the window alive: the bar follows the
 // combinations, and "Avbryt beräkningen" ends the run after the combination under way,
 // the report then closing with a line saying how far it came. "Spara som PDF" writes the
@@ -38,6 +40,8 @@ public:
     QString status() const;
     int runs() const { return m_runs; }
     const RunProgress& progress() const { return m_progress; }
+    // The last result of the last run (the one the lot command draws for).
+    const SeatResult& lastResult() const { return *m_result; }
 
     // Called once the report is written (tests and the benchmark wait on it).
     std::function<void()> onReportDone;
@@ -47,10 +51,12 @@ protected:
     bool queryUnload() override;
 
 private:
-    ValsitBer* engine() const;
+    using Body = std::function<ValsitBer::Outcome(const CommitteeRun::Progress& progress)>;
+
+    CommitteeSetup* setup() const;
     // Runs the engine with the window kept alive; false (after telling the user) when
     // the run failed.
-    bool runEngine(const std::function<void()>& body, const QString& failure);
+    bool runEngine(const Body& body, const QString& failure);
     void setRunning(bool on);
     // The run and its report; false when it failed.
     bool calculate();
@@ -67,4 +73,6 @@ private:
     int m_runs = 0;
     int m_runNumber = 0;
     bool m_closeWhenDone = false;
+    bool m_stopped = false; // the last run was stopped before its end
+    std::unique_ptr<SeatResult> m_result;
 };

@@ -1,13 +1,13 @@
 #include "ui/council/frmED_SkrivUt.h"
 
 #include "council/CouncilRun.h"
-#include "council/RostBer.h"
+#include "council/CouncilSetup.h"
 #include "data/DbError.h"
 #include "report/PrinterChoice.h"
-#include "ui/report/AppReportHeader.h"
 #include "shell/AppGlobals.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
+#include "ui/report/AppReportHeader.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/WindowStateRule.h"
@@ -50,7 +50,7 @@ QString frmED_SkrivUt::status() const
 void frmED_SkrivUt::onActivate()
 {
     AppGlobals& globals = AppGlobals::instance();
-    RostBer* engine = services().council.get();
+    CouncilSetup* engine = services().council.get();
     m_lblMsg->setText(QStringLiteral(" "));
 
     // The print dialog waits for the user: no hourglass over it.

@@ -2,17 +2,18 @@
 
 #include "council/CouncilEntry.h"
 #include "council/CouncilRun.h"
-#include "council/RostBer.h"
+#include "council/CouncilSetup.h"
 #include "council/ValkretsRun.h"
 #include "data/DbError.h"
-#include "ui/report/AppReportHeader.h"
-#include "ui/report/QtRichTextControl.h"
-#include "ui/seats/LotCommand.h"
+#include "seats/SeatResult.h"
 #include "shell/AppGlobals.h"
 #include "shell/Clock.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
+#include "ui/report/AppReportHeader.h"
+#include "ui/report/QtRichTextControl.h"
+#include "ui/seats/LotCommand.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/WindowStateRule.h"
@@ -80,16 +81,10 @@ frmED_VisaSkrivUt::frmED_VisaSkrivUt(AppServices& appServices, QWidget* parent)
 
     setDesignSize(8550, 5730);
     applyWindowState(QSize(900, 600));
-    if (RostBer* engine = services().council.get())
-        engine->setFormName(this);
+    m_result = std::make_unique<SeatResult>();
 }
 
-frmED_VisaSkrivUt::~frmED_VisaSkrivUt()
-{
-    // The engine outlives the window: it must not write into a window that is gone.
-    if (RostBer* engine = services().council.get())
-        engine->setFormName(nullptr);
-}
+frmED_VisaSkrivUt::~frmED_VisaSkrivUt() = default;
 
 RichTextControl* frmED_VisaSkrivUt::activeRichText()
 {
@@ -98,8 +93,8 @@ RichTextControl* frmED_VisaSkrivUt::activeRichText()
 
 void frmED_VisaSkrivUt::onActivate()
 {
-    RostBer* engine = services().council.get();
-    if (m_busy || !engine)
+    CouncilSetup* setup = services().council.get();
+    if (m_busy || !setup)
         return;
     const QScopedValueRollback<bool> busy(m_busy, true);
     m_lblMsg->setText(QStringLiteral(" "));
@@ -109,16 +104,15 @@ void frmED_VisaSkrivUt::onActivate()
         const WaitCursor hourglass;
         m_lblMsg->setText(busyText);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        engine->setFormName(this);
         m_rtfPInfo->setFocus();
         try {
             const QString& db = AppGlobals::instance().DBSokVag;
             // Lots are taken in the council's own calculation, not per constituency.
             m_mnuLottning->setEnabled(false);
             if (ValkretsRun::applies(db))
-                ValkretsRun::runOnScreen(*engine, db, appReportHeader(), this);
+                ValkretsRun::runOnScreen(*setup, db, appReportHeader(), this);
             else
-                CouncilRun::run(*engine, db, appReportHeader());
+                CouncilRun::runOnScreen(*setup, db, appReportHeader(), this, *m_result);
             m_mnuLottning->setEnabled(!ValkretsRun::applies(db));
             ++m_runs;
             m_lblMsg->setText(doneText);
@@ -139,8 +133,8 @@ void frmED_VisaSkrivUt::onActivate()
 
 void frmED_VisaSkrivUt::mnuSparaPdf_Click()
 {
-    RostBer* engine = services().council.get();
-    if (!engine || m_busy)
+    CouncilSetup* setup = services().council.get();
+    if (!setup || m_busy)
         return;
     AppGlobals& globals = AppGlobals::instance();
     const QScopedValueRollback<bool> busy(m_busy, true);
@@ -158,7 +152,7 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
         m_lblMsg->setText(busyText);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         try {
-            CouncilRun::saveAsPdf(*engine, globals.DBSokVag, appReportHeader(), file,
+            CouncilRun::saveAsPdf(*setup, globals.DBSokVag, appReportHeader(), file,
                                   QStringLiteral("Valsit - Preliminär Fullmäktige"));
             SettingsStore().setValue(pdfFolderKey(), QFileInfo(file).absolutePath());
         } catch (const EngineError& e) {
@@ -207,13 +201,12 @@ QString frmED_VisaSkrivUt::pdfName() const
 // A lot stored, the report is made again: the result after the lot.
 void frmED_VisaSkrivUt::mnuLottning_Click()
 {
-    RostBer* engine = services().council.get();
-    if (!engine || m_busy || m_runs == 0 || !m_mnuLottning->isEnabled())
+    if (m_busy || m_runs == 0 || !m_mnuLottning->isEnabled())
         return;
     bool stored = false;
     {
         const Command command(this);
-        stored = LotCommand::recordFor(this, services(), engine->result(), LotStore::Kind::Council);
+        stored = LotCommand::recordFor(this, services(), *m_result, LotStore::Kind::Council);
     }
     if (stored)
         onActivate();

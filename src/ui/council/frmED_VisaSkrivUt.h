@@ -8,6 +8,8 @@
 
 #include <memory>
 
+struct SeatResult;
+
 struct AppServices;
 class QAction;
 class QLabel;
@@ -53,4 +55,5 @@ private:
     QAction* m_mnuLottning = nullptr;
     bool m_busy = false;
     int m_runs = 0;
+    std::unique_ptr<SeatResult> m_result; // the last run's, for "Lottning"
 };

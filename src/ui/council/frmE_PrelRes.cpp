@@ -4,24 +4,24 @@
 
 #include "council/CouncilEntry.h"
 #include "council/CouncilRules.h"
+#include "council/CouncilSetup.h"
 #include "council/DistrRosterStore.h"
 #include "council/ImportedVotes.h"
 #include "council/ResultImport.h"
-#include "council/RostBer.h"
 #include "council/ValkretsRun.h"
 #include "council/ValkretsStore.h"
-#include "ui/council/DistrRegisterPanel.h"
-#include "ui/council/DistrVotePanel.h"
-#include "ui/council/PartyPanel.h"
 #include "data/DataControl.h"
 #include "data/DbError.h"
 #include "data/ResultFileError.h"
 #include "data/ResultFileReader.h"
-#include "ui/editing/DAOdataCtl.h"
-#include "ui/editing/RedigeraMenu.h"
 #include "shell/AppGlobals.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
+#include "ui/council/DistrRegisterPanel.h"
+#include "ui/council/DistrVotePanel.h"
+#include "ui/council/PartyPanel.h"
+#include "ui/editing/DAOdataCtl.h"
+#include "ui/editing/RedigeraMenu.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -143,13 +143,13 @@ void frmE_PrelRes::buildMenus()
     m_mnuValkretsar = named(bar->addAction(QStringLiteral("Valkretsar")), "mnuValkretsar");
     onTriggered(m_mnuValkretsar, &frmE_PrelRes::mnuValkretsar_Click);
 
-    RedigeraMenu* edit = RedigeraMenu::addTo(bar, [this] { return services().committee.get(); });
+    RedigeraMenu* edit = RedigeraMenu::addTo(bar, messages());
     edit->setObjectName(QStringLiteral("mnuEdit"));
 }
 
 void frmE_PrelRes::onActivate()
 {
-    RostBer& rost = engine();
+    CouncilSetup& rost = engine();
     m_frame1->setValidationPassed(true);
     m_frame1->text1(4)->setText(QString::number(rost.AntValsit()).trimmed());
     m_frame1->check1()->setChecked(rost.VisaDistriktSW());
@@ -255,7 +255,7 @@ void frmE_PrelRes::cmdNext_Click()
     // the window: the user finishes it first.
     if (!m_frame1->navigator().EndDBC())
         return;
-    RostBer& rost = engine();
+    CouncilSetup& rost = engine();
     const QString seats = m_frame1->text1(4)->text();
     if (seats.size() < 1 || seats.size() > 3) {
         info(QStringLiteral("Ange 'Fullmäktigevalsit att fördela' - max 3 tecken"));
@@ -286,9 +286,13 @@ void frmE_PrelRes::cmdNext_Click()
 
     if (!m_frame1->data().isOpen())
         return;
-    if (CouncilEntry::loadParties(m_frame1->data().Recordset(), rost, true, messages(),
-                                  AppGlobals::instance().AppNamn) != CouncilEntry::Loaded)
+    QString refusal;
+    if (CouncilEntry::loadParties(m_frame1->data().Recordset(), rost, true, &refusal) !=
+        CouncilEntry::Loaded) {
+        messages().msgBox(refusal, MessageService::Ok, MessageService::Information,
+                          AppGlobals::instance().AppNamn);
         return;
+    }
 
     rost.setVisaDistriktSW(m_frame1->check1()->checkState() != Qt::Unchecked);
     rost.setBerTalSW(m_frame1->check2()->checkState() != Qt::Unchecked);
@@ -411,9 +415,9 @@ bool frmE_PrelRes::LaddaPartierDistr()
     if (!data.isOpen())
         return false;
     const int count = data.Recordset().RecordCount();
-    RostBer& rost = engine();
-    if (count > rost.MaxPartierF()) {
-        info(QStringLiteral("Antal partier får vara högst ") + QString::number(rost.MaxPartierF()));
+    CouncilSetup& rost = engine();
+    if (count > rost.MaxPartier()) {
+        info(QStringLiteral("Antal partier får vara högst ") + QString::number(rost.MaxPartier()));
         return false;
     }
     if (count < rost.MinPartier()) {
@@ -480,7 +484,7 @@ bool frmE_PrelRes::SummeraDistrRoster()
     return true;
 }
 
-RostBer& frmE_PrelRes::engine() const
+CouncilSetup& frmE_PrelRes::engine() const
 {
     return *services().council;
 }

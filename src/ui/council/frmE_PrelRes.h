@@ -8,7 +8,7 @@
 #include <QtGlobal>
 
 struct AppServices;
-class RostBer;
+class CouncilSetup;
 class DistrRegisterPanel;
 class DistrVotePanel;
 class PartyPanel;
@@ -19,9 +19,9 @@ class QMenu;
 // (totals mode, "TOTALT"), the districts and the votes per district (district mode,
 // "Distrikt", with the sub-modes "Lagra Röster" and "Uppdatera Distrikt"), the seat
 // count, the rules and report choices, and "&Fortsätt", which loads the parties with
-// votes into the council engine and opens the result window. The window holds three
+// votes into the council setup and opens the result window. The window holds three
 // panels (party, district register, district votes) and switches between them; it only
-// moves figures between its panels, the database layer and the engine.
+// moves figures between its panels, the database layer and the setup.
 class frmE_PrelRes : public WindowBase
 {
     Q_OBJECT
@@ -55,7 +55,7 @@ protected:
     bool queryUnload() override;
 
 private:
-    RostBer& engine() const;
+    CouncilSetup& engine() const;
     void buildMenus();
     bool readRules(double* sparr);
     bool LaddaPartierDistr();

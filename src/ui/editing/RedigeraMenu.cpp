@@ -1,7 +1,8 @@
 #include "ui/editing/RedigeraMenu.h"
 
-#include "committee/ValsitBer.h"
-#include "ui/editing/QtClipboardServices.h"
+#include "shell/ClipboardCommands.h"
+#include "ui/editing/QtClipboardAccess.h"
+#include "ui/editing/QtTextBoxAccess.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -28,18 +29,19 @@ RedigeraMenu* RedigeraMenu::addTo(QMenuBar* bar, Command copy, Command cut, Comm
     return menu;
 }
 
-RedigeraMenu* RedigeraMenu::addTo(QMenuBar* bar, std::function<ValsitBer*()> engine)
+RedigeraMenu* RedigeraMenu::addTo(QMenuBar* bar, MessageService& messages)
 {
-    auto call = [engine](void (ValsitBer::*command)()) {
-        return [engine, command] {
-            if (ValsitBer* e = engine ? engine() : nullptr) {
-                QtClipboardServices::install(*e);
-                (e->*command)();
-            }
+    // One pair of services serves every window.
+    static QtTextBoxAccess textBoxes;
+    static QtClipboardAccess clipboard;
+    auto call = [&messages](void (ClipboardCommands::*command)()) {
+        return [&messages, command] {
+            ClipboardCommands commands(messages, &textBoxes, &clipboard);
+            (commands.*command)();
         };
     };
-    return addTo(bar, call(&ValsitBer::CB_Copy), call(&ValsitBer::CB_Cut),
-                 call(&ValsitBer::CB_Paste));
+    return addTo(bar, call(&ClipboardCommands::copy), call(&ClipboardCommands::cut),
+                 call(&ClipboardCommands::paste));
 }
 
 QAction* RedigeraMenu::addCommand(const char* name, const QString& caption,

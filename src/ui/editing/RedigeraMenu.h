@@ -5,7 +5,7 @@
 
 class QKeyEvent;
 class QMenuBar;
-class ValsitBer;
+class MessageService;
 
 // The "Redigera" menu of the entry windows: "Kopiera" (Ctrl+C), "Klipp ut" (Ctrl+X) and
 // "Klistra in" (Ctrl+V), each calling one clipboard command and nothing else.
@@ -23,10 +23,9 @@ public:
 
     // Adds the menu at the right end of `bar`.
     static RedigeraMenu* addTo(QMenuBar* bar, Command copy, Command cut, Command paste);
-    // The entry windows' menu: CB_Copy, CB_Cut and CB_Paste of the committee engine that
-    // `engine` gives at the time of the command (the engines are replaced while windows
-    // come and go); nothing happens while there is none.
-    static RedigeraMenu* addTo(QMenuBar* bar, std::function<ValsitBer*()> engine);
+    // The entry windows' menu: copy, cut and paste between the application's focused text
+    // box and the system clipboard (ClipboardCommands), refusals told through `messages`.
+    static RedigeraMenu* addTo(QMenuBar* bar, MessageService& messages);
 
     QAction* mnuCopy() const { return m_copy; }
     QAction* mnuCut() const { return m_cut; }

@@ -1,7 +1,9 @@
 #include "ui/shell/AppServices.h"
 
-#include "committee/ValsitBer.h"
-#include "council/RostBer.h"
+#include "committee/CommitteeSetup.h"
+#include "council/CouncilSetup.h"
+#include "shell/AppInfo.h"
+#include "shell/MessageService.h"
 #include "ui/report/QtPrinterChoice.h"
 
 #include <QGuiApplication>
@@ -18,11 +20,16 @@ AppServices::AppServices(MessageService& messages, Clock& clock)
 {
 }
 
-// The engines refer to the message service, so they go before it does.
+// The setups' correction listeners refer to the message service, so they go before it does.
 AppServices::~AppServices() = default;
 
-void AppServices::renewEngines()
+void AppServices::renewSetups()
 {
-    committee = std::make_unique<ValsitBer>(messages);
-    council = std::make_unique<RostBer>(messages);
+    const auto show = [this](const QString& text) {
+        messages.msgBox(text, MessageService::Ok, MessageService::NoIcon, AppInfo::appNamn());
+    };
+    committee = std::make_unique<CommitteeSetup>();
+    committee->corrections().setListener(show);
+    council = std::make_unique<CouncilSetup>();
+    council->corrections().setListener(show);
 }

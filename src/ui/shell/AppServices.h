@@ -8,8 +8,8 @@ class MessageService;
 class PrinterChoice;
 class RandomSource;
 class QWidget;
-class RostBer;
-class ValsitBer;
+class CommitteeSetup;
+class CouncilSetup;
 
 // The services every window is handed: made once in main (tests make their own) and given
 // to each window by the creators registered with the window registry. A window reaches
@@ -32,9 +32,10 @@ struct AppServices
     // The random source of the lots the program draws; the system's own when none is set.
     RandomSource* random = nullptr;
 
-    // The council and committee engines, made afresh at every load of the main window
-    // (renewEngines()); null before the first.
-    std::unique_ptr<RostBer> council;
-    std::unique_ptr<ValsitBer> committee;
-    void renewEngines();
+    // The council and committee setups (what the windows have gathered for the next
+    // calculation), made afresh at every load of the main window (renewSetups()); null
+    // before the first. Their corrections are shown as message boxes (OK, no icon).
+    std::unique_ptr<CouncilSetup> council;
+    std::unique_ptr<CommitteeSetup> committee;
+    void renewSetups();
 };

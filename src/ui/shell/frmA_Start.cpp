@@ -1,7 +1,7 @@
 #include "ui/shell/frmA_Start.h"
 
-#include "committee/ValsitBer.h"
-#include "council/RostBer.h"
+#include "committee/CommitteeSetup.h"
+#include "council/CouncilSetup.h"
 #include "data/DatabaseChooser.h"
 #include "report/ReportHeader.h"
 #include "shell/AppGlobals.h"
@@ -165,7 +165,7 @@ void frmA_Start::Form_Load()
 
     DatabaseChooser(globals, messages(), settings).loadFromSettings();
 
-    services().renewEngines();
+    services().renewSetups();
     globals.AppNamn = AppInfo::appNamn();
 
     m_antFullm = settings.number(QStringLiteral("MndFullm"));
