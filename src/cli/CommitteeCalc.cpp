@@ -3,6 +3,7 @@
 #include "cli/CalcError.h"
 #include "cli/CommitteeJsonReport.h"
 #include "cli/LotOption.h"
+#include "cli/StreamTextControl.h"
 #include "committee/CommitteePaperReport.h"
 #include "committee/CommitteeScreenReport.h"
 #include "committee/ValsitBer.h"
@@ -88,9 +89,14 @@ void CommitteeCalc::run(QTextStream& out)
     load();
     const bool json = m_options.format == CalcOptions::Format::Json;
     const QString letter = ValsitBer::runLetterText(1);
+    // An all-combinations run (up to two million results, and never a lot to check after
+    // it) goes out as it is written; a single result waits until its lots are checked, so
+    // a refused lot leaves nothing on standard output.
+    const bool streamed = m_input.cooperation == CommitteeInput::Cooperation::AllCombinations;
+    StreamTextControl stream(out);
     PlainTextControl text;
     text.setRecordStyles(false);
-    PlainReportWindow window(&text);
+    PlainReportWindow window(streamed ? static_cast<RichTextControl*>(&stream) : &text);
     std::unique_ptr<PdfPrinter> pdf;
     std::unique_ptr<SeatReport> report;
     if (!m_options.pdfFile.isEmpty()) {
