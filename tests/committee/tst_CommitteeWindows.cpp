@@ -312,21 +312,12 @@ private Q_SLOTS:
         PlainTextControl text;
         PlainReportWindow window(&text);
         CommitteeScreenReport screen(&window, ReportHeader(), m_committee, "A");
-        struct Seen : SeatReport
-        {
-            SeatReport& next;
-            QStringList& seen;
-            Seen(SeatReport& next, QStringList& seen) : next(next), seen(seen) {}
-            void begin(const SeatResult& r) override { next.begin(r); }
-            void result(const SeatResult& r) override
-            {
-                seen.append(summary(r) + " / " + LotTexts::lines(r).join(' '));
-                next.result(r);
-            }
-            void end(const Summary& sum) override { next.end(sum); }
-        } report(screen, seen);
-        auto engine = std::make_unique<ValsitBer>(m_committee);
-        engine->run(report);
+        Collect collect;
+        collect.each = [&seen](const SeatResult& r) {
+            seen.append(summary(r) + " / " + LotTexts::lines(r).join(' '));
+        };
+        for (SeatReport* report : std::initializer_list<SeatReport*>{&collect, &screen})
+            std::make_unique<ValsitBer>(m_committee)->run(*report);
         QCOMPARE(seen, QStringList({"P1:1,3,4*|P2:2,5*|P3: / 4-6:P1 P2 P3:lott /  / Platserna "
                                     "4–5: lika jämförelsetal för P1, P2 och P3; lotten avgör "
                                     "vilka 2 av 3 som får platserna",

@@ -135,15 +135,6 @@ const ReportCase reportCases[] = {
          council1400.mid(5) +
          QStringList{"S-partiet\t Antal: 12\tValsit: 1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t",
                      "\t\t\t11\t12\t", "M-partiet\t Antal: 0\tValsit: ", dashes(1)}},
-    {"council: exactly ten seats, a line of three TABs follows",
-     [](Run& r) {
-         r.parties({{"S", 1000}, {"M", 0}}, 10);
-         r.runCouncil();
-     },
-     council1400.mid(0, 3) + QStringList{"S-partiet\tS\t1000", "M-partiet\tM\t0"} +
-         council1400.mid(5) +
-         QStringList{"S-partiet\t Antal: 10\tValsit: 1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t", "\t\t\t",
-                     "M-partiet\t Antal: 0\tValsit: ", dashes(1)}},
     {"committee, fixed cooperation, a two-character heading",
      [](Run& r) {
          r.parties({{"S", 5}, {"M", 2}, {"V", 4}}, 5);
