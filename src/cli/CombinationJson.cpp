@@ -2,6 +2,7 @@
 
 #include "cli/LotOption.h"
 #include "report/TextNumbers.h"
+#include "seats/LotTexts.h"
 #include "seats/SeatResult.h"
 
 #include <QJsonArray>
@@ -62,32 +63,63 @@ const QString& CombinationJson::write(const SeatResult& result)
         TextNumbers::appendInt(out, list.seatCount);
         out.append(QLatin1String(",\"seats\":["));
         for (int k = 1; k <= list.seatCount; ++k) {
-            out.append(k > 1 ? QLatin1String(",{\"number\":") : QLatin1String("{\"number\":"));
+            if (k > 1)
+                out.append(QLatin1Char(','));
             TextNumbers::appendInt(out, list.seat[k]);
-            out.append(list.tied[k] ? QLatin1String(",\"tie\":true}")
-                                    : QLatin1String(",\"tie\":false}"));
+        }
+        out.append(QLatin1String("],\"tiedSeats\":["));
+        first = true;
+        for (int k = 1; k <= list.seatCount; ++k) {
+            if (!list.tied[k])
+                continue;
+            if (!first)
+                out.append(QLatin1Char(','));
+            first = false;
+            TextNumbers::appendInt(out, list.seat[k]);
         }
         out.append(QLatin1String("]}"));
     }
     out.append(QLatin1Char(']'));
     if (m_comparison != CalcOptions::Comparison::None) {
-        out.append(QLatin1String(",\"comparisonNumbers\":["));
+        // Seat s is entry s - 1 of both: the list that won it and its comparison number.
+        out.append(QLatin1String(",\"seatLists\":["));
         for (int s = 1; s <= result.seats; ++s) {
-            out.append(s > 1 ? QLatin1String(",{\"seat\":") : QLatin1String("{\"seat\":"));
-            TextNumbers::appendInt(out, s);
-            out.append(QLatin1String(",\"list\":"));
+            if (s > 1)
+                out.append(QLatin1Char(','));
             TextNumbers::appendInt(out, result.winningList[s]);
-            out.append(QLatin1String(",\"value\":"));
+        }
+        out.append(QLatin1String("],\"comparisonNumbers\":["));
+        for (int s = 1; s <= result.seats; ++s) {
+            if (s > 1)
+                out.append(QLatin1Char(','));
             if (m_comparison == CalcOptions::Comparison::TwoDecimals)
                 TextNumbers::appendFixed2(out, result.winningNumber[s], QLatin1Char('.'));
             else
                 TextNumbers::appendGeneral(out, result.winningNumber[s], QLatin1Char('.'));
-            out.append(QLatin1Char('}'));
         }
         out.append(QLatin1Char(']'));
     }
-    out.append(QLatin1String(",\"ties\":"));
-    appendArray(out, LotOption::ties(result));
+    out.append(QLatin1String(",\"ties\":["));
+    for (int g = 0; g < result.tieGroupCount; ++g) {
+        const SeatResult::TieGroup& group = result.tieGroups[g];
+        out.append(g > 0 ? QLatin1String(",{\"firstSeat\":") : QLatin1String("{\"firstSeat\":"));
+        TextNumbers::appendInt(out, group.firstSeat);
+        out.append(QLatin1String(",\"lastSeat\":"));
+        TextNumbers::appendInt(out, group.lastSeat);
+        out.append(QLatin1String(",\"lists\":["));
+        for (int k = 0; k < group.listCount; ++k) {
+            if (k > 0)
+                out.append(QLatin1Char(','));
+            appendString(out, LotTexts::listLabel(result, group.lists[k]));
+        }
+        out.append(QLatin1String("],\"value\":"));
+        TextNumbers::appendGeneral(out, group.number, QLatin1Char('.'));
+        out.append(group.decides ? QLatin1String(",\"decidesCounts\":true")
+                                 : QLatin1String(",\"decidesCounts\":false"));
+        out.append(group.decidedByLot ? QLatin1String(",\"decidedByLot\":true}")
+                                      : QLatin1String(",\"decidedByLot\":false}"));
+    }
+    out.append(QLatin1Char(']'));
     out.append(QLatin1String(",\"lots\":"));
     appendArray(out, LotOption::lots(result));
     out.append(QLatin1Char('}'));
