@@ -26,8 +26,8 @@ Run runOnce(const QString& partyFile, const QStringList& extra, const QString& o
     QTextStream out(&file);
     QString errText;
     QTextStream err(&errText);
-    QStringList args{QStringLiteral("committee"), QStringLiteral("--seats"),
-                     QStringLiteral("350"), QStringLiteral("--all")};
+    QStringList args{QStringLiteral("committee"), QStringLiteral("--seats"), QStringLiteral("350"),
+                     QStringLiteral("--all")};
     QStringList pairs;
     for (int k = 1; k <= 36; ++k)
         pairs << QString::number(k);
@@ -66,12 +66,12 @@ int main(int argc, char* argv[])
         comparison << QStringLiteral("--comparison") << args.at(at + 1);
     QTextStream out(stdout);
     const Run text = runOnce(parties, comparison, dir.filePath(QStringLiteral("out.txt")));
-    const Run json =
-        runOnce(parties, comparison + QStringList{QStringLiteral("--format"), QStringLiteral("json")},
-                dir.filePath(QStringLiteral("out.json")));
+    const Run json = runOnce(
+        parties, comparison + QStringList{QStringLiteral("--format"), QStringLiteral("json")},
+        dir.filePath(QStringLiteral("out.json")));
     out << "comparison " << (comparison.isEmpty() ? QStringLiteral("(default)") : comparison.last())
         << ": text " << text.ms << " ms, " << text.bytes << " bytes; json " << json.ms << " ms, "
-        << json.bytes << " bytes; json/text " << QString::number(double(json.ms) / qMax<qint64>(1, text.ms), 'f', 2)
-        << Qt::endl;
+        << json.bytes << " bytes; json/text "
+        << QString::number(double(json.ms) / qMax<qint64>(1, text.ms), 'f', 2) << Qt::endl;
     return 0;
 }

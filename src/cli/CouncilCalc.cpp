@@ -122,9 +122,9 @@ void CouncilCalc::loadImport()
     LotOption::checkSeats(m_options.lots, m_seats);
     if (!m_options.rulesGiven) {
         m_rules = ResultImport::rules(file);
-        m_rulesNote = QStringLiteral("valdagen %1 ger %2")
-                          .arg(ReportHeader::dateText(file.electionDate),
-                               ResultImport::rulesText(file));
+        m_rulesNote =
+            QStringLiteral("valdagen %1 ger %2")
+                .arg(ReportHeader::dateText(file.electionDate), ResultImport::rulesText(file));
     }
     PublishedSeats count;
     count.countedDistricts = votes.countedDistricts;
@@ -215,7 +215,8 @@ void CouncilCalc::run(QTextStream& out)
         return;
     }
     if (pdf) {
-        out << m_options.pdfFile << ": " << pdf->finish() << " sidor\n";
+        const int pages = pdf->finish();
+        out << m_options.pdfFile << ": " << pages << " sidor\n";
         return;
     }
     for (const QString& line : text.lines())

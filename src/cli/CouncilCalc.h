@@ -47,7 +47,7 @@ private:
     PartyTable m_parties;
     QVector<District> m_districts;
     int m_seats = 0;
-    CouncilRules m_rules;           // as given, or the imported election's own
+    CouncilRules m_rules; // as given, or the imported election's own
     QString m_countNote;
     QString m_rulesNote;            // an imported count not yet complete says so
     QMap<QString, int> m_published; // by party code, from an imported file

@@ -71,10 +71,10 @@ void ValkretsCalc::loadImport()
         const CouncilRules rules = ResultImport::rules(file);
         firstDivisor = rules.forstaDivisor;
         threshold = rules.forstaDivisor > 1.3 || file.thresholdPercent < 0 ? rules.sparr
-                                                                             : file.thresholdPercent;
-        m_rulesNote = QStringLiteral("valdagen %1 ger %2")
-                          .arg(ReportHeader::dateText(file.electionDate),
-                               ResultImport::rulesText(file));
+                                                                           : file.thresholdPercent;
+        m_rulesNote =
+            QStringLiteral("valdagen %1 ger %2")
+                .arg(ReportHeader::dateText(file.electionDate), ResultImport::rulesText(file));
     } else if (!m_options.thresholdGiven) {
         threshold = firstDivisor > 1.3           ? 0.0
                     : file.thresholdPercent >= 0 ? file.thresholdPercent
@@ -198,7 +198,8 @@ void ValkretsCalc::run(QTextStream& out)
         ValkretsPaperReport paper;
         paper.setPrinter(&pdf.printer());
         paper.print(header, m_options.title, lines);
-        out << m_options.pdfFile << ": " << pdf.finish() << " sidor\n";
+        const int pages = pdf.finish();
+        out << m_options.pdfFile << ": " << pages << " sidor\n";
         return;
     }
     PlainTextControl text;

@@ -40,5 +40,5 @@ private:
     ValkretsBer::Input m_input;
     PublishedSeats m_published; // from an imported file, when its seats are to be compared
     QString m_countNote;
-    QString m_rulesNote;        // an imported count not yet complete says so
+    QString m_rulesNote; // an imported count not yet complete says so
 };

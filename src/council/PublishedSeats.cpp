@@ -48,8 +48,8 @@ PublishedSeats PublishedSeats::load(const QString& dbPath)
         QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'Publicerat'"));
     const bool hasTable = exists.next();
     exists.finish();
-    QSqlQuery count = t.exec(QStringLiteral(
-        "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'Rakning'"));
+    QSqlQuery count = t.exec(
+        QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'Rakning'"));
     const bool hasCount = count.next();
     count.finish();
     if (hasCount) {

@@ -128,7 +128,8 @@ QString ResultImport::question(const ResultFile& file)
         "Partierna, distrikten och distriktsrösterna i databasen ersätts av dessa. ");
     if (file.complete())
         return replaced + QStringLiteral("Vill du hämta valresultatet?");
-    return replaced + QStringLiteral("%1 av %2 valdistrikt är räknade. Vill du ändå hämta rösterna?")
-                          .arg(file.countedDistricts)
-                          .arg(file.allDistricts);
+    return replaced +
+           QStringLiteral("%1 av %2 valdistrikt är räknade. Vill du ändå hämta rösterna?")
+               .arg(file.countedDistricts)
+               .arg(file.allDistricts);
 }

@@ -113,9 +113,8 @@ ResultFile readZip(const QString& path, const QList<QByteArray>& keys)
                     .arg(QFileInfo(path).fileName(), base));
         seen.insert(base);
         if (base.endsWith(SignatureEnd, Qt::CaseInsensitive)) {
-            signatureOf.insert(base.left(base.size() - SignatureEnd.size()) +
-                                   QStringLiteral(".json"),
-                               name);
+            signatureOf.insert(
+                base.left(base.size() - SignatureEnd.size()) + QStringLiteral(".json"), name);
             continue;
         }
         if (!base.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
@@ -143,7 +142,8 @@ ResultFile readZip(const QString& path, const QList<QByteArray>& keys)
     const QByteArray votesData = zip.read(votes);
     const QByteArray seatsData = zip.read(seats);
     Signatures signatures{keys};
-    for (const auto& [member, data] : {std::pair{votes, &votesData}, std::pair{seats, &seatsData}}) {
+    for (const auto& [member, data] :
+         {std::pair{votes, &votesData}, std::pair{seats, &seatsData}}) {
         const QString signature = signatureOf.value(baseName(member));
         const QByteArray bytes = signature.isEmpty() ? QByteArray() : zip.read(signature);
         signatures.check(*data, signature.isEmpty() ? nullptr : &bytes);
@@ -174,7 +174,8 @@ ResultFile readJsonPair(const QString& path, const QList<QByteArray>& keys)
     const QByteArray votes = contents(votesPath);
     const QByteArray seats = contents(seatsPath);
     Signatures signatures{keys};
-    for (const auto& [jsonPath, data] : {std::pair{votesPath, &votes}, std::pair{seatsPath, &seats}}) {
+    for (const auto& [jsonPath, data] :
+         {std::pair{votesPath, &votes}, std::pair{seatsPath, &seats}}) {
         QString signaturePath = jsonPath;
         signaturePath.replace(QRegularExpression(QStringLiteral("\\.json$"),
                                                  QRegularExpression::CaseInsensitiveOption),

@@ -155,7 +155,8 @@ private:
         const QString abbreviation = text(p, "partiforkortning");
         const QString key = code.isEmpty() ? abbreviation : code;
         if (key.isEmpty())
-            damaged(QStringLiteral("ett parti i %1 saknar både partikod och förkortning").arg(where));
+            damaged(
+                QStringLiteral("ett parti i %1 saknar både partikod och förkortning").arg(where));
         if (!m_partyIndex.contains(key)) {
             m_partyIndex.insert(key, int(m_file.parties.size()));
             m_file.parties.append({abbreviation, text(p, "partibeteckning"), 0, -1, 0});

@@ -29,8 +29,7 @@ QString onLine(const QXmlStreamReader& xml, const char* name)
     return QStringLiteral("%1 på rad %2").arg(QString::fromUtf8(name)).arg(xml.lineNumber());
 }
 
-// A count: votes, or districts; none can be larger than a municipality's votes.
-qint64 number(const QXmlStreamReader& xml, const char* name)
+qint64 unlimited(const QXmlStreamReader& xml, const char* name)
 {
     bool ok = false;
     const qint64 value = attr(xml, name).toLongLong(&ok);
@@ -38,12 +37,18 @@ qint64 number(const QXmlStreamReader& xml, const char* name)
         damaged(QStringLiteral("rad %1 har inget giltigt tal i %2")
                     .arg(xml.lineNumber())
                     .arg(QString::fromUtf8(name)));
-    return ResultLimits::votes(value, onLine(xml, name));
+    return value;
+}
+
+// A count: votes, or districts; none can be larger than a municipality's votes.
+qint64 number(const QXmlStreamReader& xml, const char* name)
+{
+    return ResultLimits::votes(unlimited(xml, name), onLine(xml, name));
 }
 
 int seatNumber(const QXmlStreamReader& xml, const char* name)
 {
-    return ResultLimits::seats(number(xml, name), onLine(xml, name));
+    return ResultLimits::seats(unlimited(xml, name), onLine(xml, name));
 }
 
 // Seats that may be missing (they are only given where they are decided): -1 then.
@@ -204,7 +209,8 @@ private:
     void once(QSet<QString>& seen, const QString& key, const QString& what)
     {
         if (seen.contains(key))
-            damaged(QStringLiteral("%1 finns två gånger (rad %2)").arg(what).arg(m_xml.lineNumber()));
+            damaged(
+                QStringLiteral("%1 finns två gånger (rad %2)").arg(what).arg(m_xml.lineNumber()));
         seen.insert(key);
     }
 

@@ -10,7 +10,6 @@
 class ZipArchive
 {
 public:
-
     explicit ZipArchive(const QString& path);
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;

@@ -530,7 +530,7 @@ void frmE_PrelRes::mnuHamtaValresultat_Click()
     m_frame4->data().Refresh();
     Form_Activate();
     notice(QStringLiteral("Valresultatet för %1 är hämtat: %2 partier och %3 valdistrikt. "
-                          "Beräkningen använder %4.")
+                          "Regler efter valets datum: %4.")
                .arg(file.municipalityName)
                .arg(votes.parties.size())
                .arg(votes.districts.size())
