@@ -103,6 +103,7 @@ const BadCase bad[] = {
     {"lot past the imported seats",
      "council --import " VALSIT_TEST_DATA "/valmyndigheten/slutresultat_0319K.xml --lot 40=S", "",
      "--lot 40=S: plats 40 finns inte bland 31 platser"},
+    {"a device as input", "council --seats 11 /dev/zero", "", "/dev/zero är ingen vanlig fil"},
     {"PDF on a full disk", "council --seats 5 --pdf /dev/full COUNCIL", "",
      "/dev/full kunde inte skrivas"},
     {"17 parties with votes among 20", "council --seats 11 IN",
