@@ -72,6 +72,14 @@ QString ResultImport::summary(const ResultFile& file, const ImportedVotes& votes
     }
     lines << QStringLiteral("Partier och röster: ") + parties.join(QStringLiteral(", ")) +
                  QLatin1Char('.');
+    // A code the program made must be recognisable before the user says yes.
+    QStringList made;
+    for (const ResultFile::Party& p : file.parties)
+        if (p.codeFromName)
+            made << QStringLiteral("%1 = %2").arg(p.code, p.name);
+    if (!made.isEmpty())
+        lines << QStringLiteral("Partier utan förkortning i filen: ") +
+                     made.join(QStringLiteral(", ")) + QLatin1Char('.');
     int collection = 0;
     for (const ResultFile::District& d : file.districts)
         collection += d.collection ? 1 : 0;

@@ -28,6 +28,8 @@ struct ResultFile
         // As published for the whole municipality; -1 where the file gives none.
         int seats = -1;
         int adjustmentSeats = 0;
+        // The file gives no abbreviation: the code is made from the name.
+        bool codeFromName = false;
     };
     struct Constituency
     {

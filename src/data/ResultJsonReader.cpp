@@ -317,8 +317,10 @@ private:
         QHash<QString, QString> codeOf;
         for (int i = 0; i < m_file.parties.size(); ++i) {
             ResultFile::Party& p = m_file.parties[i];
-            if (p.code.isEmpty())
+            if (p.code.isEmpty()) {
                 p.code = PartyCode::fromName(p.name, m_keys.at(i).right(4), taken);
+                p.codeFromName = true;
+            }
             if (p.name.isEmpty())
                 p.name = p.code;
             codeOf.insert(m_keys.at(i), p.code);

@@ -263,6 +263,8 @@ private Q_SLOTS:
                  "Nyby 2026-09-13 slutlig, 15 mandat, spärr 2, 1710 röster, övriga 15, 3 partier, "
                  "distrikt : 2, distrikt *: 1, S 770 7+0, NF 410 4+0, Nybys Framtid");
         QCOMPARE(slutlig.districts.last().votes.value("NF"), 10);
+        QVERIFY(ResultImport::summary(slutlig, ImportedVotes::from(slutlig))
+                    .contains("\nPartier utan förkortning i filen: NF = Nybys Framtid.\n"));
 
         const ResultFile night = ResultFileReader::read(
             VALSIT_TEST_DATA "/val2026/Val_2026_preliminar_mandatfordelning_0999_KF.json");
