@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -40,5 +41,11 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     QStringList arguments = app->arguments();
     arguments.removeFirst();
-    return CalcApp(out, err).run(arguments);
+    const int status = CalcApp(out, err).run(arguments);
+    // What the C library still holds reaches the file only now: a full disk shows here.
+    if (status == 0 && (std::fflush(stdout) != 0 || std::ferror(stdout))) {
+        err << "valsit-calc: resultatet kunde inte skrivas till standardutdata" << Qt::endl;
+        return 2;
+    }
+    return status;
 }
