@@ -22,7 +22,16 @@
 #include <QTextEdit>
 #include <QTextStream>
 
+#ifdef Q_OS_WIN
+// The kernel32 form of GetProcessMemoryInfo, so no psapi library is needed.
+#define PSAPI_VERSION 2
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <psapi.h>
+#include <windows.h>
+#else
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -65,9 +74,17 @@ private:
 
 long peakKilobytes()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return 0;
+    return static_cast<long>(counters.PeakWorkingSetSize / 1024);
+#else
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+#endif
 }
 
 void runOnce(AppServices& services, int seats, QTextStream& out)

@@ -23,15 +23,18 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& mess
 int main(int argc, char* argv[])
 {
     qInstallMessageHandler(quietHandler);
-    // Only a paper report (PDF) measures text and so needs the GUI layer; it runs without
-    // a display on the offscreen platform.
+    // Only a paper report (PDF) measures text and so needs the GUI layer; on Linux it runs
+    // without a display on the offscreen platform.
     bool paper = false;
     for (int i = 1; i < argc; ++i)
         paper = paper || QByteArray(argv[i]) == "--pdf";
     std::unique_ptr<QCoreApplication> app;
     if (paper) {
+#ifndef Q_OS_WIN
+        // Windows' own platform needs no display; its offscreen one would find no fonts.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -2,8 +2,9 @@
 
 #include <QTemporaryDir>
 
-// Keeps a test's settings away from the user's: a HOME of its own and Qt's test mode,
-// both set before the first QSettings. Create it first thing (initTestCase).
+// Keeps a test's settings away from the user's: a HOME of its own and Qt's test mode (on
+// Windows a settings file in it instead of the registry), set before the first QSettings.
+// Create it first thing (initTestCase).
 class SettingsSandbox
 {
 public:
