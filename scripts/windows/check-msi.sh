@@ -23,8 +23,8 @@ echo "check-msi: installed $(basename "$msi") under C:\\Program Files\\Valsit"
 # Arvika 2022, as Excel saves a CSV (semicolons, Windows-1252, CRLF), in a folder whose
 # name has blanks and Swedish letters.
 users="$WINEPREFIX/drive_c/users"
-docs=$(find "$users" -mindepth 2 -maxdepth 2 -name Documents | head -n 1)
-[ -n "$docs" ] || fail "no Documents folder in the Wine user's profile"
+docs="$users/$(id -un)/Documents"
+[ -d "$docs" ] || fail "no Documents folder in the Wine user's profile: $docs"
 elections="$docs/Val 2022 Åre"
 mkdir -p "$elections"
 printf 'code;name;votes\r\nM;Moderaterna;3336\r\nC;Centerpartiet;1118\r\nL;Liberalerna;405\r\nKD;Kristdemokraterna;750\r\nS;Socialdemokraterna;6066\r\nV;V\xe4nsterpartiet;977\r\nMP;Milj\xf6partiet;508\r\nSD;Sverigedemokraterna;2219\r\nAP;Arvikapartiet;1181\r\n' \
