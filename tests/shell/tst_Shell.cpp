@@ -399,11 +399,7 @@ private Q_SLOTS:
         QVERIFY(!SettingsSandbox::contains("ForHeader"));
         SettingsStore().setValue("ValsitNmn", " Kiruna.mdb  ");
         const QString file = SettingsSandbox::settingsFile();
-#ifdef Q_OS_WIN
-        QVERIFY(file.endsWith("Tovrelia/Valsit.ini")); // the sandbox's file, not the registry
-#else
-        QVERIFY(file.startsWith(QDir::homePath()) && file.endsWith("Tovrelia/Valsit.conf"));
-#endif
+        QVERIFY(file.startsWith(QDir::homePath()) && file.contains("Tovrelia/Valsit."));
         QFile f(file);
         QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text) &&
                 f.readAll().contains("[Valsit]\nValsitNmn=Kiruna.mdb\n"));
@@ -414,10 +410,7 @@ private Q_SLOTS:
     }
 
     // The seat counts fall back to their defaults (41 and 11) on anything but a number.
-    void counts_data()
-    {
-        addRows(countsCases);
-    }
+    void counts_data() { addRows(countsCases); }
     void counts()
     {
         const CountCase& c = row(countsCases);
@@ -427,10 +420,7 @@ private Q_SLOTS:
         QCOMPARE(SettingsStore().number("MndNmnd"), c.fullm == 41 ? 11 : c.fullm);
     }
 
-    void swedishOrder_data()
-    {
-        addRows(orders);
-    }
+    void swedishOrder_data() { addRows(orders); }
     void swedishOrder()
     {
         const OrderCase& c = row(orders);
@@ -438,10 +428,7 @@ private Q_SLOTS:
         QVERIFY(SwedishOrder::compare(c.second, c.first) > 0);
     }
 
-    void messageBox_data()
-    {
-        addRows(boxes);
-    }
+    void messageBox_data() { addRows(boxes); }
     void messageBox()
     {
         const BoxCase& c = row(boxes);
@@ -501,10 +488,7 @@ private Q_SLOTS:
     }
 
     // What word processors write: the text comes out, the rest is skipped.
-    void rtfReader_data()
-    {
-        addRows(rtfCases);
-    }
+    void rtfReader_data() { addRows(rtfCases); }
     void rtfReader()
     {
         const RtfCase& c = row(rtfCases);

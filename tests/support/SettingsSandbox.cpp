@@ -21,11 +21,9 @@ SettingsSandbox::SettingsSandbox() : m_oldHome(qgetenv("HOME"))
 {
     qputenv("HOME", m_home.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
-#ifdef Q_OS_WIN
-    // Windows keeps settings in the registry, which HOME does not move: a file instead.
+    // A file in HOME, also on Windows, whose registry HOME does not move.
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_home.path());
-#endif
 }
 
 SettingsSandbox::~SettingsSandbox()
