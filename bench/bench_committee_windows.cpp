@@ -23,12 +23,14 @@
 #include <QTextStream>
 
 #ifdef Q_OS_WIN
-// The kernel32 form of GetProcessMemoryInfo, so no psapi library is needed.
-#define PSAPI_VERSION 2
+#ifndef NOMINMAX
 #define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <psapi.h>
+#endif
 #include <windows.h>
+// (After windows.h, which it needs.) The kernel32 form of GetProcessMemoryInfo: no psapi
+// library to link.
+#define PSAPI_VERSION 2
+#include <psapi.h>
 #else
 #include <sys/resource.h>
 #endif
