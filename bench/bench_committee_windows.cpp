@@ -7,13 +7,13 @@
 //   QT_QPA_PLATFORM=offscreen build/bench_committee_windows [seats ...]
 
 #include "committee/ValsitBer.h"
-#include "committee/ui/CommitteeWindows.h"
-#include "committee/ui/frmD_VisaSkrivUt.h"
+#include "ui/committee/CommitteeWindows.h"
+#include "ui/committee/frmD_VisaSkrivUt.h"
 #include "shell/AppGlobals.h"
 #include "shell/MessageService.h"
 #include "shell/SystemClock.h"
-#include "shell/ui/AppServices.h"
-#include "shell/ui/WindowRegistry.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/WindowRegistry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

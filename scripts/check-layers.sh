@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The folders under src/ depend one way:
-#   shell <- data <- report <- seats <- council, committee <- editing <- */ui <- app
+#   shell <- data <- report <- seats <- council, committee <- ui <- app
 # and cli uses council and committee and what they use. This check fails on an include
 # that points the other way, on a report that includes its engine, and on a widget or
 # print-dialog header in the core folders (the library without widgets).
@@ -13,15 +13,15 @@ qt_headers=${1:-/usr/include/x86_64-linux-gnu/qt6}
 rank() {
     case "$1" in
     shell) echo 0 ;; data) echo 1 ;; report) echo 2 ;; seats) echo 3 ;;
-    council | committee) echo 4 ;; editing) echo 5 ;; ui) echo 6 ;; app) echo 7 ;;
-    cli) echo 8 ;; *) echo -1 ;;
+    council | committee) echo 4 ;; ui) echo 5 ;; app) echo 6 ;;
+    cli) echo 7 ;; *) echo -1 ;;
     esac
 }
 
-# The layer of a path below src/ (a file, or an include's path): "ui" for any ui folder.
+# The layer of a path below src/ (a file, or an include's path): its first folder, so
+# everything under src/ui is the one ui layer.
 layer_of() {
-    local folder=${1%%/*} rest=${1#*/}
-    if [[ $rest == ui/* ]]; then echo ui; else echo "$folder"; fi
+    echo "${1%%/*}"
 }
 
 allowed() { # from to
@@ -65,7 +65,7 @@ while IFS= read -r file; do
     path=${file#src/}
     from=$(layer_of "$path")
     core=0
-    [[ $from != ui && $(rank "$from") -le 4 ]] && core=1
+    [[ $(rank "$from") -ge 0 && $(rank "$from") -le 4 ]] && core=1
     while IFS= read -r line; do
         if [[ $line =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\"([^\"]+)\" ]]; then
             inc=${BASH_REMATCH[1]}
@@ -91,6 +91,11 @@ while IFS= read -r file; do
         fi
     done <"$file"
 done < <(find src -name '*.h' -o -name '*.cpp' | sort)
+
+# Windows live in the one ui tree, never in a folder of a core area.
+while IFS= read -r dir; do
+    fail "$dir: a ui folder inside a core area (windows go under src/ui/<area>)"
+done < <(find src -mindepth 2 -type d -name ui ! -path 'src/ui/*' | sort)
 
 if [[ $failures -gt 0 ]]; then
     echo "check-layers: $failures include(s) against the layers"

@@ -3,14 +3,14 @@
 #include "shell/AppGlobals.h"
 #include "shell/SystemClock.h"
 #include "shell/SystemRandom.h"
-#include "shell/ui/AppServices.h"
-#include "shell/ui/QtMessageService.h"
-#include "shell/ui/ShellWindows.h"
-#include "shell/ui/SwedishTranslations.h"
-#include "shell/ui/WindowRegistry.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/QtMessageService.h"
+#include "ui/shell/ShellWindows.h"
+#include "ui/shell/SwedishTranslations.h"
+#include "ui/shell/WindowRegistry.h"
 
-#include "committee/ui/CommitteeWindows.h"
-#include "council/ui/CouncilWindows.h"
+#include "ui/committee/CommitteeWindows.h"
+#include "ui/council/CouncilWindows.h"
 
 #include <QApplication>
 #include <QDir>

@@ -9,9 +9,9 @@
 #include "WindowDriver.h"
 
 #include "committee/ValsitBer.h"
-#include "committee/ui/CommitteeWindows.h"
-#include "committee/ui/frmD_SkrivUt.h"
-#include "committee/ui/frmD_VisaSkrivUt.h"
+#include "ui/committee/CommitteeWindows.h"
+#include "ui/committee/frmD_SkrivUt.h"
+#include "ui/committee/frmD_VisaSkrivUt.h"
 #include "council/RostBer.h"
 #include "data/DbError.h"
 #include "report/PlainReportWindow.h"
@@ -19,11 +19,11 @@
 #include "seats/LotDraw.h"
 #include "seats/LotStore.h"
 #include "seats/LotTexts.h"
-#include "seats/ui/LotDialog.h"
+#include "ui/seats/LotDialog.h"
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/frmA_Start.h"
+#include "ui/shell/WindowRegistry.h"
+#include "ui/shell/frmA_Start.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -11,15 +11,15 @@
 
 #include "council/RostBer.h"
 #include "council/ValkretsStore.h"
-#include "council/ui/frmED_SkrivUt.h"
-#include "council/ui/frmED_VisaSkrivUt.h"
-#include "council/ui/frmE_PrelRes.h"
-#include "council/ui/frmE_Valkretsar.h"
+#include "ui/council/frmED_SkrivUt.h"
+#include "ui/council/frmED_VisaSkrivUt.h"
+#include "ui/council/frmE_PrelRes.h"
+#include "ui/council/frmE_Valkretsar.h"
 #include "data/DbError.h"
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/frmA_Start.h"
+#include "ui/shell/WindowRegistry.h"
+#include "ui/shell/frmA_Start.h"
 
 #include <QComboBox>
 #include <QLabel>

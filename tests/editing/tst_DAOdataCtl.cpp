@@ -7,7 +7,7 @@
 
 #include "council/CouncilEntry.h"
 #include "data/DataControl.h"
-#include "editing/DAOdataCtl.h"
+#include "ui/editing/DAOdataCtl.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -7,7 +7,7 @@
 
 #include "report/PageFrame.h"
 #include "report/PdfPrinter.h"
-#include "report/ui/QtPrinterJob.h"
+#include "ui/report/QtPrinterJob.h"
 #include "report/xxPrt.h"
 #include "shell/EngineError.h"
 

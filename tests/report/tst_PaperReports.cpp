@@ -9,7 +9,7 @@
 #include "committee/CommitteePaperReport.h"
 #include "council/CouncilPaperReport.h"
 #include "report/PdfPrinter.h"
-#include "report/ui/QtPrinterJob.h"
+#include "ui/report/QtPrinterJob.h"
 #include "shell/EngineError.h"
 
 #include <QtTest>

@@ -11,7 +11,7 @@
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
 #include "report/ScreenReport.h"
-#include "report/ui/QtRichTextControl.h"
+#include "ui/report/QtRichTextControl.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLocale>

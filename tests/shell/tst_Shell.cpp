@@ -11,12 +11,12 @@
 #include "shell/RtfReader.h"
 #include "shell/SettingsStore.h"
 #include "shell/SwedishOrder.h"
-#include "shell/ui/AppServices.h"
-#include "shell/ui/QtMessageService.h"
-#include "shell/ui/SwedishTranslations.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/frmAB_ProdInfo.h"
-#include "shell/ui/frmA_Start.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/QtMessageService.h"
+#include "ui/shell/SwedishTranslations.h"
+#include "ui/shell/WindowRegistry.h"
+#include "ui/shell/frmAB_ProdInfo.h"
+#include "ui/shell/frmA_Start.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -192,7 +192,7 @@ private Q_SLOTS:
         m_program = std::make_unique<TemplateCopy>();
         QVERIFY(m_program->isValid());
         g().programKat = m_program->folder();
-        g().FormLage = 0;
+        g().FormLage = AppGlobals::FormState::Normal;
         g().SkarmOK = true;
         m_services.screenHeight = [] { return 768; };
         registry().shown.clear();
@@ -277,7 +277,8 @@ private Q_SLOTS:
                           "'Kontrollpanelen'");
             w->setWindowState(Qt::WindowMaximized);
             QTRY_COMPARE(w->isMaximized(), ok);
-            QCOMPARE(g().FormLage, qint16(ok ? 2 : 0));
+            QCOMPARE(g().FormLage,
+                     ok ? AppGlobals::FormState::Maximised : AppGlobals::FormState::Normal);
             cleanup();
         }
     }

@@ -6,7 +6,7 @@
 #include "SettingsSandbox.h"
 #include "TemplateCopy.h"
 
-#include "shell/ui/AppServices.h"
+#include "ui/shell/AppServices.h"
 
 #include <QString>
 #include <QStringList>

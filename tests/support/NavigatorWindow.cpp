@@ -1,8 +1,8 @@
 #include "NavigatorWindow.h"
 
 #include "data/DataControl.h"
-#include "editing/DAOdataCtl.h"
-#include "editing/RecordPanel.h"
+#include "ui/editing/DAOdataCtl.h"
+#include "ui/editing/RecordPanel.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ui/editing/Key2TextBox.h"
+#include "ui/shell/WindowBase.h"
+
+#include <QString>
+
+struct AppServices;
+class ValsitBer;
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+class RecordPanel;
+
+// The entry window of the committee calculation: the parties and their council seats,
+// the committee seats to distribute, cooperation, the report choices, and "&Fortsätt",
+// which loads the parties holding council seats into the committee engine and opens the
+// cooperation window or the result window. The window only moves figures between its
+// controls, the database layer and the engine.
+class frmB_Valresultat : public WindowBase
+{
+    Q_OBJECT
+public:
+    explicit frmB_Valresultat(AppServices& services, QWidget* parent = nullptr);
+    ~frmB_Valresultat() override;
+
+    void cmdButt1_Click(int Index);
+    void cmdNext_Click();
+    void mnuExit_Click();
+
+protected:
+    void onActivate() override;
+    bool queryUnload() override;
+
+private:
+    ValsitBer& engine() const;
+    void buildChoices(QWidget* parent, class QVBoxLayout* layout);
+    void Data1_Validate(int& Action, int& Save);
+    void info(const QString& text, QLineEdit* focus);
+
+    RecordPanel* m_frame1 = nullptr;
+    QLineEdit* m_text1[5] = {};
+    QCheckBox* m_check1 = nullptr;
+    QCheckBox* m_check2 = nullptr;
+    QRadioButton* m_antDec[2] = {};
+    QRadioButton* m_option1[2] = {};
+    Key2TextBox m_keys;
+    bool m_sourceSet = false;
+};

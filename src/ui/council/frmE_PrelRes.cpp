@@ -1,0 +1,535 @@
+#include "ui/council/frmE_PrelRes.h"
+
+#include "ui/shell/AppServices.h"
+
+#include "council/CouncilEntry.h"
+#include "council/CouncilRules.h"
+#include "council/DistrRosterStore.h"
+#include "council/ImportedVotes.h"
+#include "council/ResultImport.h"
+#include "council/RostBer.h"
+#include "council/ValkretsRun.h"
+#include "council/ValkretsStore.h"
+#include "ui/council/DistrRegisterPanel.h"
+#include "ui/council/DistrVotePanel.h"
+#include "ui/council/PartyPanel.h"
+#include "data/DataControl.h"
+#include "data/DbError.h"
+#include "data/ResultFileError.h"
+#include "data/ResultFileReader.h"
+#include "ui/editing/DAOdataCtl.h"
+#include "ui/editing/RedigeraMenu.h"
+#include "shell/AppGlobals.h"
+#include "shell/MessageService.h"
+#include "shell/SettingsStore.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+} // namespace
+
+frmE_PrelRes::frmE_PrelRes(AppServices& appServices, QWidget* parent)
+    : WindowBase(appServices, QStringLiteral("frmE_PrelRes"),
+                 QStringLiteral("Valsit - Preliminär Fullmäktige"), FirstActivationOnly, parent)
+{
+    m_keys.setFormName(this);
+
+    auto* central = new QWidget(this);
+    auto* stack = new QGridLayout(central);
+    stack->setContentsMargins(twips(20), twips(60), twips(20), twips(20));
+    m_frame1 = new PartyPanel(messages(), m_keys, central);
+    m_frame4 = new DistrRegisterPanel(messages(), m_keys, central);
+    m_frame5 = new DistrVotePanel(messages(), m_keys, central);
+    m_frame5->setMessageLabel(m_frame1->message());
+    // The district panels lie over the party panel.
+    for (QGroupBox* panel : {static_cast<QGroupBox*>(m_frame1), static_cast<QGroupBox*>(m_frame4),
+                             static_cast<QGroupBox*>(m_frame5)}) {
+        panel->setAutoFillBackground(true);
+        stack->addWidget(panel, 0, 0);
+    }
+    m_frame4->hide();
+    m_frame5->hide();
+    setCentralWidget(central);
+    buildMenus();
+
+    onClicked(m_frame1->cmdNext(), &frmE_PrelRes::cmdNext_Click);
+    for (int i = 0; i < 2; ++i)
+        connectGuarded(m_frame1->antDec(i), &QRadioButton::clicked,
+                       [this, i] { engine().setBerTalAntDec(i == 0 ? 0 : 1); });
+    // The panels' own handlers run inside the window's guard.
+    const auto guarded = [this](const std::function<void()>& handler) { guard(handler); };
+    m_frame1->setGuard(guarded);
+    m_frame4->setGuard(guarded);
+    m_frame5->setGuard(guarded);
+    setReturnWindow(QStringLiteral("frmA_Start"));
+
+    setDesignSize(7240, 6000);
+    applyWindowState(QSize(760, 620));
+}
+
+frmE_PrelRes::~frmE_PrelRes() = default;
+
+QString frmE_PrelRes::currentPartyCode() const
+{
+    return m_frame1->currentId();
+}
+
+qint32 frmE_PrelRes::currentDistrictId() const
+{
+    return m_frame4->currentId().toInt();
+}
+
+qint32 frmE_PrelRes::selectedDistrictId() const
+{
+    return m_frame5->selectedDistrictId();
+}
+
+bool frmE_PrelRes::validationPassed() const
+{
+    return m_frame1->validationPassed();
+}
+
+// ---- Menus, activation and leaving ---------------------------------------------------
+
+void frmE_PrelRes::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    const auto named = [](QAction* action, const char* name) {
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    m_mnuExit = named(bar->addAction(QStringLiteral("Avsluta")), "mnuExit");
+    onTriggered(m_mnuExit, &frmE_PrelRes::mnuExit_Click);
+    m_mnuUpdMnd = named(bar->addAction(QStringLiteral(" ")), "mnuUpdMnd");
+    onTriggered(m_mnuUpdMnd, &frmE_PrelRes::mnuUpdMnd_Click);
+
+    m_mnuDistrTot = bar->addMenu(QStringLiteral("TOTALT"));
+    m_mnuDistrTot->setObjectName(QStringLiteral("mnuDistrTot"));
+    m_mnuDistrTot->menuAction()->setObjectName(QStringLiteral("mnuDistrTot"));
+    m_mnuTotalt = named(m_mnuDistrTot->addAction(QStringLiteral("TOTALT")), "mnuTotalt");
+    m_mnuDistrikt = named(m_mnuDistrTot->addAction(QStringLiteral("Distrikt")), "mnuDistrikt");
+    m_mnuTotalt->setCheckable(true);
+    m_mnuDistrikt->setCheckable(true);
+    m_mnuTotalt->setChecked(true);
+    onTriggered(m_mnuTotalt, &frmE_PrelRes::mnuTotalt_Click);
+    onTriggered(m_mnuDistrikt, &frmE_PrelRes::mnuDistrikt_Click);
+
+    m_mnuUpdDistrRost = bar->addMenu(QStringLiteral(" "));
+    m_mnuUpdDistrRost->setObjectName(QStringLiteral("mnuUpdDistrRost"));
+    m_mnuUpdDistrRost->menuAction()->setObjectName(QStringLiteral("mnuUpdDistrRost"));
+    m_mnuUpdRost =
+        named(m_mnuUpdDistrRost->addAction(QStringLiteral("Lagra Röster")), "mnuUpdRost");
+    m_mnuUpdDistr =
+        named(m_mnuUpdDistrRost->addAction(QStringLiteral("Uppdatera Distrikt")), "mnuUpdDistr");
+    m_mnuUpdRost->setCheckable(true);
+    m_mnuUpdDistr->setCheckable(true);
+    m_mnuUpdRost->setChecked(true);
+    onTriggered(m_mnuUpdRost, &frmE_PrelRes::mnuUpdRost_Click);
+    onTriggered(m_mnuUpdDistr, &frmE_PrelRes::mnuUpdDistr_Click);
+
+    m_mnuHamtaValresultat =
+        named(bar->addAction(QStringLiteral("Hämta valresultat…")), "mnuHamtaValresultat");
+    onTriggered(m_mnuHamtaValresultat, &frmE_PrelRes::mnuHamtaValresultat_Click);
+    m_mnuValkretsar = named(bar->addAction(QStringLiteral("Valkretsar")), "mnuValkretsar");
+    onTriggered(m_mnuValkretsar, &frmE_PrelRes::mnuValkretsar_Click);
+
+    RedigeraMenu* edit = RedigeraMenu::addTo(bar, [this] { return services().committee.get(); });
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+}
+
+void frmE_PrelRes::onActivate()
+{
+    RostBer& rost = engine();
+    m_frame1->setValidationPassed(true);
+    m_frame1->text1(4)->setText(QString::number(rost.AntValsit()).trimmed());
+    m_frame1->check1()->setChecked(rost.VisaDistriktSW());
+    m_frame1->check2()->setChecked(rost.BerTalSW());
+    m_frame1->antDec(rost.BerTalAntDec() != 0 ? 1 : 0)->setChecked(true);
+    m_frame1->option1(rost.SkrivUtSW() ? 1 : 0)->setChecked(true);
+
+    // With constituencies today's rules have a threshold of 3 %, without them 2 %.
+    m_valkretsar = false;
+    try {
+        m_valkretsar = ValkretsStore(AppGlobals::instance().DBSokVag).hasConstituencies();
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Valkretsarna kunde inte läsas. ") + e.Description());
+    }
+    m_frame1->setValkretsar(m_valkretsar);
+    m_frame1->setRules(CouncilRules::load(SettingsStore(), m_valkretsar));
+    setWindowTitle(m_valkretsar ? QStringLiteral("Valsit - Preliminär Fullmäktige (med valkretsar)")
+                                : QStringLiteral("Valsit - Preliminär Fullmäktige"));
+
+    if (!m_sourcesSet) {
+        const QString db = AppGlobals::instance().DBSokVag;
+        m_frame1->setSource(db, CouncilEntry::partyQuery(), QStringLiteral("PartiID"),
+                            QStringLiteral("E"));
+        m_frame4->setSource(db, CouncilEntry::districtQuery(), QStringLiteral("DistrID"),
+                            QStringLiteral("N"));
+        m_frame5->setDatabase(db);
+        m_sourcesSet = true;
+    }
+    m_frame1->navigator().StartDBC(0);
+    m_frame1->message()->setText(QStringLiteral(" "));
+    cmdButt1_Click(0);
+
+    m_mnuUpdMnd->setText(rost.PartiValRes(0) >= 1 || rost.PartiValRes(1) >= 1
+                             ? QStringLiteral("Lagra framräknade valsit")
+                             : QStringLiteral(" "));
+
+    m_frame4->navigator().StartDBC(0);
+    m_frame4->message()->setText(QStringLiteral(" "));
+    m_frame5->frame7()->hide();
+    mnuTotalt_Click();
+}
+
+void frmE_PrelRes::mnuExit_Click()
+{
+    if (!menuOn(m_mnuExit->text()))
+        return;
+    // A district change left pending would be lost with the window, like a party change.
+    if (!m_frame1->navigator().EndDBC())
+        return;
+    if (!m_frame4->navigator().EndDBC())
+        return;
+    handOverBack();
+}
+
+bool frmE_PrelRes::queryUnload()
+{
+    // Closed by the user from the title bar: the same as "Avsluta".
+    return menuOn(m_mnuExit->text()) && m_frame1->navigator().EndDBC() &&
+           m_frame4->navigator().EndDBC();
+}
+
+void frmE_PrelRes::cmdButt1_Click(int Index)
+{
+    m_frame1->click(Index);
+}
+
+void frmE_PrelRes::cmdButt2_Click(int Index)
+{
+    m_frame4->click(Index);
+}
+
+void frmE_PrelRes::cboDistr_Click(int listIndex)
+{
+    m_frame5->choose(listIndex);
+}
+
+void frmE_PrelRes::mnuValkretsar_Click()
+{
+    // Not while district votes are on screen: they are stored on the way back to totals.
+    if (!menuOn(m_mnuExit->text()))
+        return;
+    if (!m_frame1->navigator().EndDBC() || !m_frame4->navigator().EndDBC())
+        return;
+    handOver(QStringLiteral("frmE_Valkretsar"));
+}
+
+// ---- Proceed and stored seats ---------------------------------------------------------
+
+bool frmE_PrelRes::readRules(double* sparr)
+{
+    if (!CouncilRules::parseSparr(m_frame1->txtSparr()->text(), sparr)) {
+        info(QStringLiteral(
+            "Ange 'Spärr i procent' som ett tal mellan 0 och 100 (0 = ingen spärr)"));
+        m_frame1->txtSparr()->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmE_PrelRes::cmdNext_Click()
+{
+    // A party change not yet saved would be left out of the calculation and lost with
+    // the window: the user finishes it first.
+    if (!m_frame1->navigator().EndDBC())
+        return;
+    RostBer& rost = engine();
+    const QString seats = m_frame1->text1(4)->text();
+    if (seats.size() < 1 || seats.size() > 3) {
+        info(QStringLiteral("Ange 'Fullmäktigevalsit att fördela' - max 3 tecken"));
+        m_frame1->text1(4)->setFocus();
+        return;
+    }
+    // A pasted non-number is out of range like any other count.
+    bool isNumber = false;
+    const int count = seats.trimmed().toInt(&isNumber);
+    if (!isNumber || count < rost.MinValsit() || count > rost.MaxValsit()) {
+        info(QStringLiteral("Antal valsit skall vara mellan ") + QString::number(rost.MinValsit()) +
+             QStringLiteral(" och ") + QString::number(rost.MaxValsit()));
+        m_frame1->text1(4)->setFocus();
+        return;
+    }
+    rost.setAntValsit(count);
+    SettingsStore settings;
+    settings.setValue(QStringLiteral("MndFullm"), seats.trimmed());
+
+    double sparr = 0;
+    if (!readRules(&sparr))
+        return;
+    CouncilRules rules;
+    rules.forstaDivisor = m_frame1->cboForstaDivisor()->currentIndex() == 1 ? 1.2 : 1.4;
+    rules.sparr = sparr;
+    rules.save(settings, m_valkretsar);
+    rules.applyTo(rost);
+
+    if (!m_frame1->data().isOpen())
+        return;
+    if (CouncilEntry::loadParties(m_frame1->data().Recordset(), rost, true, messages(),
+                                  AppGlobals::instance().AppNamn) != CouncilEntry::Loaded)
+        return;
+
+    rost.setVisaDistriktSW(m_frame1->check1()->checkState() != Qt::Unchecked);
+    rost.setBerTalSW(m_frame1->check2()->checkState() != Qt::Unchecked);
+    rost.setSkrivUtSW(m_frame1->option1(1)->isChecked());
+    rost.setRubrik1(CouncilEntry::HamtaRubrik(settings.value(QStringLiteral("ForHeader"))));
+
+    // With constituencies the fixed seats and the districts are checked before any run.
+    if (m_valkretsar) {
+        QString problem;
+        try {
+            problem = ValkretsRun::check(rost, AppGlobals::instance().DBSokVag);
+        } catch (const DbError& e) {
+            problem = e.Description();
+        }
+        if (!problem.isEmpty()) {
+            info(QStringLiteral("Mandaten kan inte fördelas med valkretsar: ") + problem);
+            return;
+        }
+    }
+
+    const QString next =
+        rost.SkrivUtSW() ? QStringLiteral("frmED_SkrivUt") : QStringLiteral("frmED_VisaSkrivUt");
+    handOver(next);
+}
+
+void frmE_PrelRes::mnuUpdMnd_Click()
+{
+    if (!menuOn(m_mnuUpdMnd->text()))
+        return;
+    try {
+        CouncilEntry::storeSeats(AppGlobals::instance().DBSokVag, engine());
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("De framräknade valsiten kunde inte lagras. ") + e.Description());
+        return;
+    }
+    m_mnuUpdMnd->setText(QStringLiteral(" "));
+}
+
+// ---- The district half --------------------------------------------------------------
+
+void frmE_PrelRes::mnuDistrikt_Click()
+{
+    if (!menuOn(m_mnuDistrTot->title()))
+        return;
+    // The party list is read again on the way back: a change pending in it would be lost.
+    if (!m_frame1->navigator().EndDBC())
+        return;
+    m_mnuUpdDistrRost->setTitle(QStringLiteral("Lagra Röster"));
+    m_mnuDistrikt->setChecked(true);
+    m_mnuTotalt->setChecked(false);
+    m_mnuDistrTot->setTitle(QStringLiteral("Distrikt"));
+    m_mnuExit->setText(QStringLiteral(" "));
+    if (!LaddaPartierDistr())
+        return;
+    m_frame4->hide();
+    m_frame5->show();
+    m_frame5->raise();
+    m_frame5->frame7()->hide();
+    LaddaDistrikt();
+}
+
+void frmE_PrelRes::mnuTotalt_Click()
+{
+    if (!menuOn(m_mnuDistrTot->title()))
+        return;
+    // The votes on screen are stored first; if they cannot be, the user stays with them.
+    if (!m_frame5->storeAndHide())
+        return;
+    if (!SummeraDistrRoster())
+        return;
+    m_mnuUpdDistrRost->setTitle(QStringLiteral(" "));
+    m_mnuTotalt->setChecked(true);
+    m_mnuDistrikt->setChecked(false);
+    m_mnuDistrTot->setTitle(QStringLiteral("TOTALT"));
+    m_mnuExit->setText(QStringLiteral("Avsluta"));
+    m_frame4->hide();
+    m_frame5->hide();
+}
+
+void frmE_PrelRes::mnuUpdRost_Click()
+{
+    // Its menu is blank, and so switched off, in totals mode.
+    if (!menuOn(m_mnuUpdDistrRost->title()))
+        return;
+    // The register is read again by name: a district change pending in it would be lost.
+    if (!m_frame4->navigator().EndDBC())
+        return;
+    LaddaDistrikt();
+    m_mnuUpdRost->setChecked(true);
+    m_mnuUpdDistr->setChecked(false);
+    m_mnuUpdDistrRost->setTitle(QStringLiteral("Lagra Röster"));
+    m_mnuDistrTot->setTitle(QStringLiteral("Distrikt"));
+    m_frame5->show();
+    m_frame5->raise();
+    m_frame4->hide();
+}
+
+void frmE_PrelRes::mnuUpdDistr_Click()
+{
+    if (!menuOn(m_mnuUpdDistrRost->title()))
+        return;
+    if (!m_frame5->storeAndHide())
+        return;
+    m_mnuUpdDistr->setChecked(true);
+    m_mnuUpdRost->setChecked(false);
+    m_mnuUpdDistrRost->setTitle(QStringLiteral("Uppdatera Distrikt"));
+    m_mnuDistrTot->setTitle(QStringLiteral(" "));
+    m_frame4->show();
+    m_frame4->raise();
+    m_frame5->hide();
+    cmdButt2_Click(0);
+}
+
+bool frmE_PrelRes::LaddaPartierDistr()
+{
+    // The rows are filled straight from the party list. The engine keeps the parties of
+    // its last calculation, so "Lagra framräknade valsit" still stores each party's own
+    // seats after a visit to district mode.
+    DataControl& data = m_frame1->data();
+    if (!data.isOpen())
+        return false;
+    const int count = data.Recordset().RecordCount();
+    RostBer& rost = engine();
+    if (count > rost.MaxPartierF()) {
+        info(QStringLiteral("Antal partier får vara högst ") + QString::number(rost.MaxPartierF()));
+        return false;
+    }
+    if (count < rost.MinPartier()) {
+        info(QStringLiteral("Antal partier med valsit får vara lägst ") +
+             QString::number(rost.MinPartier()));
+        return false;
+    }
+    m_frame5->loadRows(data.Recordset());
+    m_rowsLoaded = true;
+    return true;
+}
+
+bool frmE_PrelRes::LaddaDistrikt()
+{
+    QList<DistrRosterStore::District> districts;
+    try {
+        districts = DistrRosterStore(AppGlobals::instance().DBSokVag).districtsByName();
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Distrikten kunde inte läsas. ") + e.Description());
+        return true;
+    }
+    // The register lists the districts by name from now on, as the choice does.
+    const DataSource byName =
+        CouncilEntry::districtQuery(QStringLiteral("DistrNamn COLLATE SVENSKA"));
+    m_frame4->navigator().setRecordSource(byName);
+    m_frame4->data().setRecordSource(byName);
+    try {
+        m_frame4->data().Refresh();
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Distrikten kunde inte läsas. ") + e.Description());
+    }
+    m_frame5->setDistricts(districts);
+    return true;
+}
+
+bool frmE_PrelRes::SummeraDistrRoster()
+{
+    if (!m_rowsLoaded)
+        return true; // district mode not entered: nothing to sum
+    try {
+        DistrRosterStore store(AppGlobals::instance().DBSokVag);
+        const QList<DistrRosterStore::TotalChange> changes = store.totalChanges(m_frame5->codes());
+        // A total typed or corrected by hand is replaced only when the user agrees.
+        if (!changes.isEmpty()) {
+            QString text = QStringLiteral("Distriktens summor skiljer sig från partiernas "
+                                          "totala röster:");
+            for (const DistrRosterStore::TotalChange& c : changes)
+                text += QStringLiteral("\r\n") + c.partiID + QStringLiteral(": ") +
+                        QString::number(c.total) + QStringLiteral(" blir ") +
+                        QString::number(c.sum);
+            text += QStringLiteral("\r\nVill du ersätta de totala rösterna med distriktens "
+                                   "summor?");
+            if (messages().msgBox(text, MessageService::YesNo, MessageService::Question,
+                                  AppGlobals::instance().AppNamn,
+                                  MessageService::SecondButton) == MessageService::AnswerYes)
+                store.replaceTotals(changes);
+        }
+        m_frame1->data().Refresh();
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Partiernas totala röster kunde inte summeras. ") + e.Description());
+        return false;
+    }
+    cmdButt1_Click(0);
+    return true;
+}
+
+RostBer& frmE_PrelRes::engine() const
+{
+    return *services().council;
+}
+
+// Valmyndighetens resultatfil: read and checked first, shown, and only on Ja put in the
+// database (all in one transaction) with the seats to share.
+void frmE_PrelRes::mnuHamtaValresultat_Click()
+{
+    const Command command(this);
+    if (!m_frame1->navigator().EndDBC() || !m_frame4->navigator().EndDBC())
+        return;
+    const QString path =
+        messages().fileOpen(QStringLiteral("Hämta valresultat"), QString(),
+                            {QStringLiteral("Valmyndighetens resultatfiler (*.xml *.zip *.json)"),
+                             QStringLiteral("Alla filer (*)")});
+    if (path.isEmpty())
+        return;
+    ResultFile file;
+    ImportedVotes votes;
+    try {
+        file = ResultFileReader::read(path);
+        votes = ImportedVotes::from(file);
+    } catch (const ResultFileError& e) {
+        info(e.message() + QStringLiteral("\nIngenting har ändrats."));
+        return;
+    }
+    const QString question =
+        ResultImport::summary(file, votes) +
+        QStringLiteral("\n\nPartierna, distrikten och distriktsrösterna i databasen ersätts av "
+                       "dessa. Vill du hämta valresultatet?");
+    if (messages().msgBox(question, MessageService::YesNo, MessageService::Question,
+                          QStringLiteral("Hämta valresultat"),
+                          MessageService::SecondButton) != MessageService::AnswerYes)
+        return;
+    try {
+        ResultImport::apply(AppGlobals::instance().DBSokVag, votes);
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Valresultatet kunde inte hämtas; databasen är oförändrad. ") +
+                e.Description());
+        return;
+    }
+    engine().setAntValsit(votes.seats);
+    SettingsStore().setValue(QStringLiteral("MndFullm"), QString::number(votes.seats));
+    // The panels read the new parties and districts afresh.
+    m_frame1->data().Refresh();
+    m_frame4->data().Refresh();
+    Form_Activate();
+    notice(QStringLiteral("Valresultatet för %1 är hämtat: %2 partier och %3 valdistrikt.")
+               .arg(file.municipalityName)
+               .arg(votes.parties.size())
+               .arg(votes.districts.size()));
+}

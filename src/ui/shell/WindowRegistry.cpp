@@ -1,0 +1,116 @@
+#include "ui/shell/WindowRegistry.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+const char* const unloadingProperty = "valsitUnloadingFromCode";
+}
+
+WindowRegistry& WindowRegistry::instance()
+{
+    static WindowRegistry registry;
+    return registry;
+}
+
+void WindowRegistry::registerWindow(const QString& name, Creator creator)
+{
+    m_creators[name] = std::move(creator);
+}
+
+void WindowRegistry::unregisterWindow(const QString& name)
+{
+    m_creators.erase(name);
+}
+
+bool WindowRegistry::contains(const QString& name) const
+{
+    return m_creators.count(name) > 0;
+}
+
+QStringList WindowRegistry::names() const
+{
+    QStringList result;
+    for (const auto& entry : m_creators)
+        result.append(entry.first);
+    return result;
+}
+
+QWidget* WindowRegistry::show(const QString& name)
+{
+    const auto it = m_creators.find(name);
+    if (it == m_creators.end())
+        return nullptr;
+    QWidget* window = it->second();
+    if (!window)
+        return nullptr;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (window->objectName().isEmpty())
+        window->setObjectName(name);
+    // The program ends when its last window has gone, checked once the hand-over that
+    // closed one window and opened the next is complete.
+    QObject::connect(window, &QObject::destroyed, qApp,
+                     [] { QTimer::singleShot(0, qApp, &WindowRegistry::quitWhenNoWindowIsLeft); });
+    shown.append(name);
+    window->show();
+    return window;
+}
+
+QWidget* WindowRegistry::handOver(QWidget* from, const QString& name)
+{
+    if (!contains(name))
+        return nullptr;
+    if (from)
+        unload(from);
+    return show(name);
+}
+
+void WindowRegistry::unload(QWidget* window)
+{
+    if (!window)
+        return;
+    window->setProperty(unloadingProperty, true);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!window->close())
+        window->setProperty(unloadingProperty, false);
+}
+
+bool WindowRegistry::isUnloadingFromCode(const QWidget* window)
+{
+    return window && window->property(unloadingProperty).toBool();
+}
+
+bool WindowRegistry::exitProgram(QWidget* closing)
+{
+    // Closing one window may close others, so the list is taken afresh each time.
+    for (;;) {
+        QWidget* next = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w != closing && w->isVisible() && !w->property(unloadingProperty).toBool() &&
+                !w->inherits("QMenu")) {
+                next = w;
+                break;
+            }
+        }
+        if (!next)
+            break;
+        next->setProperty(unloadingProperty, true);
+        if (!next->close()) {
+            next->setProperty(unloadingProperty, false);
+            return false;
+        }
+    }
+    QCoreApplication::quit();
+    return true;
+}
+
+void WindowRegistry::quitWhenNoWindowIsLeft()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !w->inherits("QMenu"))
+            return;
+    }
+    QCoreApplication::quit();
+}
