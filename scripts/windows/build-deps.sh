@@ -44,30 +44,43 @@ if [ -f "$prefix/.complete" ]; then
     exit 0
 fi
 
-rm -rf "$prefix"
 work="$cache/work-$key"
-rm -rf "$work"
-mkdir -p "$prefix/bin" "$prefix/lib" "$prefix/include" "$prefix/share/valsit" "$work"
+# A build cut short (a session that ended, a reboot) goes on where it stopped: the work
+# folder has the same key, so its sources and its Qt build tree are the same recipe's.
+mkdir -p "$work"
+rm -rf "$prefix"
+mkdir -p "$prefix/bin" "$prefix/lib" "$prefix/include" "$prefix/share/valsit"
 # Qt records the toolchain file it was configured with: keep that file in the prefix, so
 # the prefix does not depend on the checkout that built it.
 cp "$here/mingw-w64.cmake" "$prefix/share/valsit/mingw-w64.cmake"
 toolchain="$prefix/share/valsit/mingw-w64.cmake"
 export VALSIT_MINGW_PREFIX="$prefix"
-times="$prefix/share/valsit/build-times.txt"
+times="$work/build-times.txt"
 stamp() { echo "$(date -u +%FT%TZ) $*" | tee -a "$times" >&2; }
 log() { echo "build-deps: $*" >&2; }
 
 stamp "start (qt6-base $qt_src, sqlite3 $sqlite_src, libzip $libzip_src, $jobs jobs)"
 cd "$work"
-bash "$here/install-tools.sh" --sources >&2
-apt-get source -qq "qt6-base=$qt_src" "sqlite3=$sqlite_src" "libzip=$libzip_src" >"$work/apt-source.log" 2>&1 ||
-    { cat "$work/apt-source.log" >&2; exit 1; }
-stamp "sources fetched"
+if [ ! -f "$work/.sources" ]; then
+    find "$work" -mindepth 1 -maxdepth 1 ! -name build-times.txt -exec rm -rf {} +
+    bash "$here/install-tools.sh" --sources >&2
+    for try in 1 2 3; do
+        apt-get source -qq "qt6-base=$qt_src" "sqlite3=$sqlite_src" "libzip=$libzip_src" \
+            >"$work/apt-source.log" 2>&1 && break
+        [ "$try" -lt 3 ] || { cat "$work/apt-source.log" >&2; exit 1; }
+        find "$work" -mindepth 1 -maxdepth 1 ! -name build-times.txt -exec rm -rf {} +
+        sleep 30
+    done
+    touch "$work/.sources"
+    stamp "sources fetched"
+fi
 
 # SQLite: the amalgamation made on the host, compiled as one DLL with an import library.
 sqlite_dir=$(find "$work" -maxdepth 1 -type d -name 'sqlite3-*' | head -n 1)
-(cd "$sqlite_dir" && ./configure --disable-tcl >"$work/sqlite-configure.log" 2>&1 &&
-    make sqlite3.c >"$work/sqlite-make.log" 2>&1) || { tail -n 30 "$work"/sqlite-*.log >&2; exit 1; }
+if [ ! -f "$sqlite_dir/sqlite3.c" ]; then
+    (cd "$sqlite_dir" && ./configure --disable-tcl >"$work/sqlite-configure.log" 2>&1 &&
+        make sqlite3.c >"$work/sqlite-make.log" 2>&1) || { tail -n 30 "$work"/sqlite-*.log >&2; exit 1; }
+fi
 nice x86_64-w64-mingw32-gcc-posix "${SQLITE_CFLAGS[@]}" "-DSQLITE_API=__declspec(dllexport)" \
     -shared -o "$prefix/bin/libsqlite3-0.dll" "$sqlite_dir/sqlite3.c" \
     -Wl,--out-implib,"$prefix/lib/libsqlite3.dll.a"
@@ -85,19 +98,23 @@ stamp "libzip built"
 
 # Qt, with Debian's host Qt 6 (same version) for moc, rcc, uic.
 qt_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
-nice cmake -G Ninja -S "$qt_dir" -B "$work/build-qt" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_INSTALL_PREFIX="$prefix" "${QT_OPTIONS[@]}" \
-    -DSQLite3_INCLUDE_DIR="$prefix/include" -DSQLite3_LIBRARY="$prefix/lib/libsqlite3.dll.a" \
-    >"$work/qt-configure.log" 2>&1 || { tail -n 60 "$work/qt-configure.log" >&2; exit 1; }
-stamp "qt configured"
+if [ ! -f "$work/.qt-configured" ]; then
+    rm -rf "$work/build-qt"
+    nice cmake -G Ninja -S "$qt_dir" -B "$work/build-qt" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_INSTALL_PREFIX="$prefix" "${QT_OPTIONS[@]}" \
+        -DSQLite3_INCLUDE_DIR="$prefix/include" -DSQLite3_LIBRARY="$prefix/lib/libsqlite3.dll.a" \
+        >"$work/qt-configure.log" 2>&1 || { tail -n 60 "$work/qt-configure.log" >&2; exit 1; }
+    touch "$work/.qt-configured"
+    stamp "qt configured"
+fi
 log "building Qt (about 1,040 steps; progress in $work/qt-build.log)"
-nice cmake --build "$work/build-qt" -j"$jobs" >"$work/qt-build.log" 2>&1 ||
+nice cmake --build "$work/build-qt" -j"$jobs" >>"$work/qt-build.log" 2>&1 ||
     { grep -B2 -A20 -m3 'FAILED\|error:' "$work/qt-build.log" >&2 || tail -n 40 "$work/qt-build.log" >&2; exit 1; }
 cmake --install "$work/build-qt" >"$work/qt-install.log" 2>&1 || { tail -n 30 "$work/qt-install.log" >&2; exit 1; }
 stamp "qt built"
 
-cp "$work"/qt-configure.log "$prefix/share/valsit/"
+cp "$work/qt-configure.log" "$times" "$prefix/share/valsit/"
 cd "$cache"
 rm -rf "$work"
 printf 'qt6-base=%s sqlite3=%s libzip=%s\n' "$qt_src" "$sqlite_src" "$libzip_src" >"$prefix/.complete"
