@@ -30,9 +30,10 @@ rm -f "$build/$name.zip" "$build/$name.msi"
 (cd "$build/stage" && find Valsit -type f | sort |
     wixl-heat -p Valsit/ --directory-ref INSTALLDIR --component-group ValsitFiles \
         --var var.SourceDir --win64) >"$build/files.wxs"
-wixl -a x64 -D Version="$version" -D SourceDir="$stage" -D Win64=yes \
-    -D IconFile="$source_dir/packaging/windows/valsit.ico" \
-    -o "$build/$name.msi" "$source_dir/packaging/windows/valsit.wxs" "$build/files.wxs"
+# (wixl takes the files' paths relative to where it runs: absolute ones are not found.)
+cp "$source_dir/packaging/windows/valsit.ico" "$build/stage/valsit.ico"
+(cd "$build" && wixl -a x64 -D Version="$version" -D SourceDir=stage/Valsit -D Win64=yes \
+    -D IconFile=stage/valsit.ico -o "$name.msi" "$source_dir/packaging/windows/valsit.wxs" files.wxs)
 
 (cd "$stage" && find . -type f | sort | sed 's|^\./|  |')
 ls -l "$build/$name.msi" "$build/$name.zip" | awk '{print "package: " $NF " (" $5 " bytes)"}'
