@@ -5,6 +5,11 @@
 # the installed programs are run as a user would. Builds first if there is no build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Wine makes windows of its own (Qt's event dispatcher has one even offscreen): a display
+# of its own for the run, never the user's.
+if [ -z "${VALSIT_XVFB:-}" ]; then
+    VALSIT_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
 source_dir=$(pwd)
 build="$source_dir/build-windows"
 [ -f "$build/CMakeCache.txt" ] || bash scripts/build-windows.sh
@@ -23,7 +28,6 @@ trap cleanup EXIT
 export HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/run" WINEPREFIX="$scratch/wine"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-unset DISPLAY WAYLAND_DISPLAY
 run() { scripts/windows/wine-run "$@"; }
 
 start=$(date +%s)
