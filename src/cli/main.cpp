@@ -5,8 +5,22 @@
 #include <QTextStream>
 #include <cstdlib>
 #include <memory>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
+
+#ifdef Q_OS_WIN
+// The output is UTF-8; Windows' console shows its own code page unless told (and keeps
+// what it was told after the program ends, so the old one is put back).
+struct Utf8Console
+{
+    const UINT old = GetConsoleOutputCP();
+    Utf8Console() { SetConsoleOutputCP(CP_UTF8); }
+    ~Utf8Console() { SetConsoleOutputCP(old); }
+};
+#endif
 
 // Qt's own diagnostics (a missing runtime folder, fonts, the platform plugin) are not
 // for the user of a command-line tool: standard error carries only valsit-calc's errors.
@@ -22,6 +36,9 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& mess
 
 int main(int argc, char* argv[])
 {
+#ifdef Q_OS_WIN
+    const Utf8Console console;
+#endif
     qInstallMessageHandler(quietHandler);
     // Only a paper report (PDF) measures text and so needs the GUI layer; on Linux it runs
     // without a display on the offscreen platform.
