@@ -325,8 +325,8 @@ private Q_SLOTS:
         const QString mora = AppGlobals::joinPath(other.path(), "Mora.mdb");
         QVERIFY(QFile::copy(TemplateCopy::templatePath(), mora));
         QVERIFY(QFile::copy(TemplateCopy::templatePath(), other.filePath("Valsit.mdb")));
-        const auto titles = [](QWidget* w) {
-            return menuTitle(w, "mnuRecentFile") + '|' + menuTitle(w, "mnuForHeader");
+        const auto titles = [](QWidget* window) {
+            return menuTitle(window, "mnuRecentFile") + '|' + menuTitle(window, "mnuForHeader");
         };
         m_messages.files.enqueue(mora);
         trigger(w, "mnuHmtaNyLnk");
