@@ -424,6 +424,7 @@ private Q_SLOTS:
             QCOMPARE(r.status, 0);
             QCOMPARE(r.err, QString());
             QCOMPARE(r.out, pdf + ": 1 sidor\n");
+            PDF_READ_BACK_OR_SKIP();
             const QString text = PdfReadBack::pages(pdf).join('\n');
             QVERIFY(text.contains("Åby kommun har gjort valsitberäkningsbeställningen"));
             QVERIFY(text.contains("Sida 1"));
@@ -474,7 +475,8 @@ private Q_SLOTS:
         const Result r =
             runTool({"council", "--seats", "4", "--pdf", m_dir.filePath("x.pdf"), council()}, env);
         QCOMPARE(r.status, 2);
-        QCOMPARE(r.err, QString("valsit-calc: --seats måste vara mellan 5 och 350, inte 4\n"));
+        QCOMPARE(r.err.trimmed(),
+                 QString("valsit-calc: --seats måste vara mellan 5 och 350, inte 4"));
     }
 };
 
