@@ -536,6 +536,8 @@ private Q_SLOTS:
             QCOMPARE(w->status(), QString("* innebär att valsitet har samma jämförelsetal som "
                                           "det följande (dvs skall lottas)    "));
             random.values = {0, 0};
+            if (byProgram)
+                s.messages.answers.enqueue(MessageService::AnswerYes); // asked first
             bool answered = false;
             QTimer::singleShot(0, [&] {
                 auto* dialog = qobject_cast<LotDialog*>(QApplication::activeModalWidget());
@@ -552,6 +554,8 @@ private Q_SLOTS:
             });
             trigger(w, "mnuLottning");
             QVERIFY(answered);
+            QCOMPARE(s.messages.texts().size(), byProgram ? 1 : 0);
+            s.messages.reset();
             const QString after = reportText(w);
             QVERIFY2(after.contains("Valsamverkan - A") && // the same run
                          after.contains("Parti 3\t Antal: 1\tValsit: 5*\t\n"),
