@@ -195,7 +195,7 @@ private Q_SLOTS:
         m_program = std::make_unique<TemplateCopy>();
         QVERIFY(m_program->isValid());
         g().programKat = m_program->folder();
-        g().FormLage = 0;
+        g().FormLage = AppGlobals::FormState::Normal;
         g().SkarmOK = true;
         m_services.screenHeight = [] { return 768; };
         registry().shown.clear();
@@ -280,7 +280,8 @@ private Q_SLOTS:
                           "'Kontrollpanelen'");
             w->setWindowState(Qt::WindowMaximized);
             QTRY_COMPARE(w->isMaximized(), ok);
-            QCOMPARE(g().FormLage, qint16(ok ? 2 : 0));
+            QCOMPARE(g().FormLage,
+                     ok ? AppGlobals::FormState::Maximised : AppGlobals::FormState::Normal);
             cleanup();
         }
     }

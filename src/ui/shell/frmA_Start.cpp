@@ -170,7 +170,8 @@ void frmA_Start::Form_Load()
 
     m_antFullm = settings.number(QStringLiteral("MndFullm"));
     m_antNmnd = settings.number(QStringLiteral("MndNmnd"));
-    m_chkNmnd = settings.value(QStringLiteral("ChkNmnd"));
+    // Stored as the design has it: "0" for the committee, "1" for the council.
+    m_committeeChosen = settings.value(QStringLiteral("ChkNmnd")) == QLatin1String("0");
     setCaption(m_mnuForHeader, settings.value(QStringLiteral("ForHeader")));
 }
 
@@ -195,7 +196,7 @@ void frmA_Start::onActivate()
             setCaption(m_mnuForHeader, heading);
     }
     setCaption(m_mnuRecentFile, globals.DBSokVag);
-    if (m_chkNmnd == QLatin1String("0"))
+    if (m_committeeChosen)
         mnuNmndmnd_Click();
     else
         mnuPrelFullm_Click();
@@ -208,7 +209,7 @@ void frmA_Start::mnuNmndmnd_Click()
     m_mnuNmndmnd->setChecked(true);
     m_mnuPrelFullm->setChecked(false);
     m_mnuOption->setTitle(QStringLiteral("Beräkning av nämnd-valsit"));
-    m_chkNmnd = QStringLiteral("0");
+    m_committeeChosen = true;
 }
 
 void frmA_Start::mnuPrelFullm_Click()
@@ -218,7 +219,7 @@ void frmA_Start::mnuPrelFullm_Click()
     m_mnuPrelFullm->setChecked(true);
     m_mnuNmndmnd->setChecked(false);
     m_mnuOption->setTitle(QStringLiteral("Beräkning av preliminär fullmäktige"));
-    m_chkNmnd = QStringLiteral("1");
+    m_committeeChosen = false;
 }
 
 void frmA_Start::mnuHmtaNyLnk_Click()
@@ -314,7 +315,8 @@ void frmA_Start::mnuExit_Click()
 void frmA_Start::cmdNext_Click()
 {
     const Command command(this);
-    SettingsStore().setValue(QStringLiteral("ChkNmnd"), m_chkNmnd.trimmed());
+    SettingsStore().setValue(QStringLiteral("ChkNmnd"),
+                             m_committeeChosen ? QStringLiteral("0") : QStringLiteral("1"));
     services().committee->setAntValsit(m_antNmnd);
     services().council->setAntValsit(m_antFullm);
     const QString next = m_mnuNmndmnd->isChecked() ? QStringLiteral("frmB_Valresultat")
