@@ -376,8 +376,8 @@ void RecordNavigator::deleteAction()
         caption.isEmpty() ? QStringLiteral("Vill du fullfölja borttaget av raden?")
                           : QStringLiteral("Vill du fullfölja borttaget av raden ") + caption +
                                 QStringLiteral("?"),
-        MessageService::YesNo,
-        MessageService::Question, AppInfo::appNamn(), MessageService::SecondButton);
+        MessageService::YesNo, MessageService::Question, AppInfo::appNamn(),
+        MessageService::SecondButton);
     if (answer == MessageService::AnswerYes) {
         const bool wasFirst = rs().AbsolutePosition() <= 0;
         rs().Delete();
@@ -512,11 +512,11 @@ bool RecordNavigator::EndDBC()
 {
     if (isPending()) {
         // "Avbryt" is the default: Enter changes nothing the user has not chosen.
-        const MessageService::Answer answer = m_messages.msgBox(
-            QStringLiteral("Du måste avsluta den påbörjade förändringen") +
-                QStringLiteral("\r\nSpara eller ångra den?"),
-            MessageService::SaveUndoCancel, MessageService::Information, executableName(),
-            MessageService::ThirdButton);
+        const MessageService::Answer answer =
+            m_messages.msgBox(QStringLiteral("Du måste avsluta den påbörjade förändringen") +
+                                  QStringLiteral("\r\nSpara eller ångra den?"),
+                              MessageService::SaveUndoCancel, MessageService::Information,
+                              executableName(), MessageService::ThirdButton);
         if (answer == MessageService::AnswerYes)
             StartDBC(Save); // a refusal of the window's check keeps it pending
         else if (answer == MessageService::AnswerNo)

@@ -55,8 +55,8 @@ private:
     QList<Qt::Alignment> m_alignments;
     // Taken at each reset, so that the model answers consistently until the next one.
     int m_rows = 0;
-    QVector<int> m_order;  // the record set's row shown in each row
-    QStringList m_keys;    // the key of each row, as last shown
+    QVector<int> m_order; // the record set's row shown in each row
+    QStringList m_keys;   // the key of each row, as last shown
     bool m_keepOrder = false;
     int m_keyColumn = 0;
     QVector<int> m_columns; // the record set's column of each field, -1 when it has none

@@ -197,10 +197,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("says");
-        QTest::newRow("tool") << "--help" << "valsit-calc council --help";
-        QTest::newRow("council") << "council --seats 11 --help" << "--first-divisor";
-        QTest::newRow("committee") << "committee -h" << "--all PAR";
-        QTest::newRow("version") << "--version" << "valsit-calc " VALSIT_VERSION;
+        QTest::newRow("tool") << "--help"
+                              << "valsit-calc council --help";
+        QTest::newRow("council") << "council --seats 11 --help"
+                                 << "--first-divisor";
+        QTest::newRow("committee") << "committee -h"
+                                   << "--all PAR";
+        QTest::newRow("version") << "--version"
+                                 << "valsit-calc " VALSIT_VERSION;
     }
     void help()
     {

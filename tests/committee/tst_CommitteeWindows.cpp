@@ -9,9 +9,6 @@
 #include "WindowDriver.h"
 
 #include "committee/ValsitBer.h"
-#include "ui/committee/CommitteeWindows.h"
-#include "ui/committee/frmD_SkrivUt.h"
-#include "ui/committee/frmD_VisaSkrivUt.h"
 #include "council/RostBer.h"
 #include "data/DbError.h"
 #include "report/PlainReportWindow.h"
@@ -19,9 +16,12 @@
 #include "seats/LotDraw.h"
 #include "seats/LotStore.h"
 #include "seats/LotTexts.h"
-#include "ui/seats/LotDialog.h"
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
+#include "ui/committee/CommitteeWindows.h"
+#include "ui/committee/frmD_SkrivUt.h"
+#include "ui/committee/frmD_VisaSkrivUt.h"
+#include "ui/seats/LotDialog.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/frmA_Start.h"
 

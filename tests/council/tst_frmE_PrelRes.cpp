@@ -11,13 +11,13 @@
 
 #include "council/RostBer.h"
 #include "council/ValkretsStore.h"
+#include "data/DbError.h"
+#include "shell/AppGlobals.h"
+#include "shell/SettingsStore.h"
 #include "ui/council/frmED_SkrivUt.h"
 #include "ui/council/frmED_VisaSkrivUt.h"
 #include "ui/council/frmE_PrelRes.h"
 #include "ui/council/frmE_Valkretsar.h"
-#include "data/DbError.h"
-#include "shell/AppGlobals.h"
-#include "shell/SettingsStore.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/frmA_Start.h"
 
@@ -249,10 +249,11 @@ private Q_SLOTS:
         typeInto(box(w, "Text1(3)"), "1a2-3");
         typeInto(box(w, "Text1(4)"), "4,1");
         QCOMPARE(box(w, "Text1(3)")->text() + '|' + box(w, "Text1(4)")->text(), QString("123|41"));
-        for (const auto& [field, text, shown] : {std::tuple{"Text1(1)", "ABCDEF", QString("6 av 6 tecken")},
-                                                 {"Text1(1)", "ABCDEFG", full.arg(6)},
-                                                 {"Text1(3)", "12345678", full.arg(7)},
-                                                 {"Text1(4)", "1234", full.arg(3)}}) {
+        for (const auto& [field, text, shown] :
+             {std::tuple{"Text1(1)", "ABCDEF", QString("6 av 6 tecken")},
+              {"Text1(1)", "ABCDEFG", full.arg(6)},
+              {"Text1(3)", "12345678", full.arg(7)},
+              {"Text1(4)", "1234", full.arg(3)}}) {
             typeInto(box(w, field), text);
             QCOMPARE(child<QLabel>(w, "lblMsg1")->text(), shown);
         }
@@ -417,8 +418,9 @@ private Q_SLOTS:
         trigger(w, "mnuDistrikt");
         trigger(w, "mnuExit");
         CouncilSession::settle();
-        QCOMPARE(s.messages.texts(), QStringList(3, "Du måste avsluta den påbörjade förändringen\r\n"
-                                          "Spara eller ångra den?"));
+        QCOMPARE(s.messages.texts(),
+                 QStringList(3, "Du måste avsluta den påbörjade förändringen\r\n"
+                                "Spara eller ångra den?"));
         QCOMPARE(menuTitle(w, "mnuDistrTot"), QString("TOTALT"));
         click(w, "cmdButt1(6)");
         QCOMPARE(roster("S"), 9999);

@@ -5,14 +5,14 @@
 #include "committee/CommitteeEntry.h"
 #include "committee/ValsitBer.h"
 #include "data/DataControl.h"
-#include "ui/editing/DAOdataCtl.h"
-#include "ui/editing/MarkeraOnFocus.h"
-#include "ui/editing/RecordPanel.h"
-#include "ui/editing/RedigeraMenu.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
+#include "ui/editing/DAOdataCtl.h"
+#include "ui/editing/MarkeraOnFocus.h"
+#include "ui/editing/RecordPanel.h"
+#include "ui/editing/RedigeraMenu.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -59,7 +59,8 @@ frmB_Valresultat::frmB_Valresultat(AppServices& appServices, QWidget* parent)
     m_frame1->setKeyField(m_text1[1]);
     m_frame1->setFocusField(m_text1[3]);
     m_frame1->setKeepsLastRecord(true);
-    m_frame1->navigator().setCaptionFields({QStringLiteral("PartiID"), QStringLiteral("PartiNamn")});
+    m_frame1->navigator().setCaptionFields(
+        {QStringLiteral("PartiID"), QStringLiteral("PartiNamn")});
     m_frame1->setList(
         {QStringLiteral("PartiID"), QStringLiteral("PartiValRes"), QStringLiteral("Partinamn")},
         {QStringLiteral("Parti kod"), QStringLiteral("Valsit"), QStringLiteral("Partinamn")},

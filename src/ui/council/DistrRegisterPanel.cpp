@@ -1,5 +1,6 @@
 #include "ui/council/DistrRegisterPanel.h"
 
+#include "ui/editing/DAOdataCtl.h"
 #include "ui/editing/Key2TextBox.h"
 #include "ui/editing/MarkeraOnFocus.h"
 
@@ -27,5 +28,6 @@ DistrRegisterPanel::DistrRegisterPanel(MessageService& messages, const Key2TextB
     navigator().setCaptionFields({QStringLiteral("DistrNr"), QStringLiteral("DistrNamn")});
     // The id column is all but hidden.
     setList({QStringLiteral("DistrID"), QStringLiteral("DistrNr"), QStringLiteral("DistrNamn")},
-            {QStringLiteral("Id"), QStringLiteral("Nr"), QStringLiteral("Distrikt")}, {10, 1100}, {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter});
+            {QStringLiteral("Id"), QStringLiteral("Nr"), QStringLiteral("Distrikt")}, {10, 1100},
+            {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter});
 }

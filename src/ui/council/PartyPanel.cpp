@@ -3,10 +3,11 @@
 #include "council/CouncilRules.h"
 
 #include "data/DataControl.h"
-#include "ui/editing/Key2TextBox.h"
-#include "ui/editing/MarkeraOnFocus.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
+#include "ui/editing/DAOdataCtl.h"
+#include "ui/editing/Key2TextBox.h"
+#include "ui/editing/MarkeraOnFocus.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -10,18 +10,18 @@
 #include "council/RostBer.h"
 #include "council/ValkretsRun.h"
 #include "council/ValkretsStore.h"
-#include "ui/council/DistrRegisterPanel.h"
-#include "ui/council/DistrVotePanel.h"
-#include "ui/council/PartyPanel.h"
 #include "data/DataControl.h"
 #include "data/DbError.h"
 #include "data/ResultFileError.h"
 #include "data/ResultFileReader.h"
-#include "ui/editing/DAOdataCtl.h"
-#include "ui/editing/RedigeraMenu.h"
 #include "shell/AppGlobals.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
+#include "ui/council/DistrRegisterPanel.h"
+#include "ui/council/DistrVotePanel.h"
+#include "ui/council/PartyPanel.h"
+#include "ui/editing/DAOdataCtl.h"
+#include "ui/editing/RedigeraMenu.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -209,8 +209,7 @@ void frmE_PrelRes::mnuExit_Click()
 bool frmE_PrelRes::queryUnload()
 {
     // Closed by the user from the title bar: the same as "Avsluta".
-    return menuOn(m_mnuExit) && m_frame1->navigator().EndDBC() &&
-           m_frame4->navigator().EndDBC();
+    return menuOn(m_mnuExit) && m_frame1->navigator().EndDBC() && m_frame4->navigator().EndDBC();
 }
 
 void frmE_PrelRes::cmdButt1_Click(int Index)
@@ -343,6 +342,7 @@ void frmE_PrelRes::mnuDistrikt_Click()
     m_mnuTotalt->setChecked(false);
     switchMenu(m_mnuDistrTot, QStringLiteral("Distrikt"), true);
     switchMenu(m_mnuExit, QStringLiteral("Avsluta"), false);
+    m_mnuValkretsar->setEnabled(false); // it waits for totals mode, as "Avsluta" does
     if (!LaddaPartierDistr())
         return;
     m_frame4->hide();
@@ -366,6 +366,7 @@ void frmE_PrelRes::mnuTotalt_Click()
     m_mnuDistrikt->setChecked(false);
     switchMenu(m_mnuDistrTot, QStringLiteral("TOTALT"), true);
     switchMenu(m_mnuExit, QStringLiteral("Avsluta"), true);
+    m_mnuValkretsar->setEnabled(true);
     m_frame4->hide();
     m_frame5->hide();
 }
@@ -409,10 +410,10 @@ bool frmE_PrelRes::LaddaPartierDistr()
     // The rows are filled straight from the party list. The engine keeps the parties of
     // its last calculation, so "Lagra framräknade valsit" still stores each party's own
     // seats after a visit to district mode.
-    DataControl& data = m_frame1->data();
-    if (!data.isOpen())
+    DataControl& parties = m_frame1->data();
+    if (!parties.isOpen())
         return false;
-    const int count = data.Recordset().RecordCount();
+    const int count = parties.Recordset().RecordCount();
     RostBer& rost = engine();
     if (count > rost.MaxPartierF()) {
         info(QStringLiteral("Antal partier får vara högst ") + QString::number(rost.MaxPartierF()));
@@ -423,7 +424,7 @@ bool frmE_PrelRes::LaddaPartierDistr()
              QString::number(rost.MinPartier()));
         return false;
     }
-    m_frame5->loadRows(data.Recordset());
+    m_frame5->loadRows(parties.Recordset());
     m_rowsLoaded = true;
     return true;
 }

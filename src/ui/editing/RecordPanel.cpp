@@ -10,13 +10,13 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProgressBar>
-#include <QShortcut>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -200,8 +200,8 @@ void RecordPanel::click(int index)
         m_focusField->setFocus();
     // A saved or deleted record does not send the rows around under the mouse: the list
     // keeps its order until the window is next opened.
-    const bool keepOrder = m_model && (index == RecordNavigator::Save ||
-                                       index == RecordNavigator::Delete);
+    const bool keepOrder =
+        m_model && (index == RecordNavigator::Save || index == RecordNavigator::Delete);
     if (keepOrder)
         m_model->setKeepOrder(true, m_model->keyColumn(m_navigator->IDField()));
     m_navigator->StartDBC(index);

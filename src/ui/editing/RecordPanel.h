@@ -94,7 +94,6 @@ public:
     // Shows the length of a field's text in the message label.
     void showLength(const QString& text, int limit);
 
-
     DAOdataCtl& navigator() const { return *m_navigator; }
     DataControl& data() const { return *m_data; }
     QTableView* list() const { return m_list; }

@@ -77,8 +77,8 @@ std::optional<int> StyraFlexGrid::VilkenKol(const QString& strRubrik)
         for (int c = 0; c < cols; ++c) {
             // A list may show its own heading over a field; the field's name finds it too.
             if (model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == strRubrik ||
-                model->headerData(c, Qt::Horizontal, RecordTableModel::FieldNameRole)
-                        .toString() == strRubrik) {
+                model->headerData(c, Qt::Horizontal, RecordTableModel::FieldNameRole).toString() ==
+                    strRubrik) {
                 result = c;
                 break;
             }

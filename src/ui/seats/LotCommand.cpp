@@ -2,12 +2,12 @@
 
 #include "data/DbError.h"
 #include "seats/LotDraw.h"
-#include "ui/seats/LotDialog.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/Clock.h"
 #include "shell/MessageService.h"
 #include "shell/SystemRandom.h"
+#include "ui/seats/LotDialog.h"
 #include "ui/shell/AppServices.h"
 
 namespace LotCommand {

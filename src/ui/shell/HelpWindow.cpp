@@ -30,9 +30,9 @@ HelpWindow::HelpWindow()
     setCentralWidget(m_browser);
 
     QMenuBar* bar = menuBar();
-    QAction* exit = bar->addAction(QStringLiteral("Stäng"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    QAction* closing = bar->addAction(QStringLiteral("Stäng"));
+    closing->setObjectName(QStringLiteral("mnuExit"));
+    connect(closing, &QAction::triggered, this, &QWidget::close);
     QAction* contents = bar->addAction(QStringLiteral("Innehåll"));
     contents->setObjectName(QStringLiteral("mnuInnehall"));
     connect(contents, &QAction::triggered, this, [this] { showPage(pageFor(QString())); });

@@ -8,7 +8,6 @@
 #include "data/ProgramFolder.h"
 #include "ui/shell/QtDialogTexts.h"
 
-
 bool SwedishTranslations::install(QCoreApplication& app)
 {
     const QLocale sv(QLocale::Swedish, QLocale::Sweden);

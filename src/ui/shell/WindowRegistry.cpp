@@ -45,8 +45,7 @@ namespace {
 // Centred over the window the user was looking at, and kept on its screen.
 void placeOver(QWidget* window, QRect over)
 {
-    if (over.isNull() && QApplication::activeWindow() &&
-        QApplication::activeWindow() != window)
+    if (over.isNull() && QApplication::activeWindow() && QApplication::activeWindow() != window)
         over = QApplication::activeWindow()->frameGeometry();
     if (over.isNull())
         return;
