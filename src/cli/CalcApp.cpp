@@ -1,6 +1,7 @@
 #include "cli/CalcApp.h"
 
 #include "cli/CalcError.h"
+#include "cli/CalcHelp.h"
 #include "cli/CalcOptions.h"
 #include "cli/CliMessageService.h"
 #include "cli/CommitteeCalc.h"
@@ -13,9 +14,10 @@
 
 int CalcApp::run(const QStringList& arguments)
 {
-    if (arguments.size() == 1 && (arguments.first() == QLatin1String("--help") ||
-                                  arguments.first() == QLatin1String("-h"))) {
-        m_out << CalcOptions::usage();
+    const QString help = CalcHelp::answer(arguments);
+    if (!help.isEmpty()) {
+        m_out << help;
+        m_out.flush();
         return 0;
     }
     CliMessageService messages(m_err);

@@ -42,24 +42,6 @@ QString typedOption(const QStringList& args, const QString& name)
 
 } // namespace
 
-QString CalcOptions::usage()
-{
-    return QStringLiteral(
-        "användning: valsit-calc council --seats N [--districts FIL] [--comparison none|2|full]\n"
-        "                   [--first-divisor 1.2|1.4] [--threshold PROCENT] [--title TEXT]\n"
-        "                   [--org NAMN] [--format text|json] [--pdf FIL.pdf] FIL.csv\n"
-        "            valsit-calc council --import RESULTATFIL [--seats N] [flaggor som ovan]\n"
-        "                   (utan --first-divisor och --threshold gäller reglerna på valdagen)\n"
-        "            valsit-calc council --seats N --constituencies FIL [--first-divisor 1.2|1.4]\n"
-        "                   [--threshold PROCENT] [--comparison none|2|full] [--title TEXT]\n"
-        "                   [--org NAMN] [--format text|json] [--pdf FIL.pdf]\n"
-        "            valsit-calc committee --seats N [--fixed PAR | --all PAR]\n"
-        "                   [--comparison none|2|full] [--title TEXT] [--org NAMN]\n"
-        "                   [--format text|json] [--pdf FIL.pdf] FIL.csv\n"
-        "            --lot PLATS=PARTIKOD (flera gånger): lotten ger platsen till partiets "
-        "lista\n");
-}
-
 CalcOptions CalcOptions::parse(const QStringList& args)
 {
     CalcOptions o;

@@ -51,5 +51,4 @@ struct CalcOptions
 
     // Throws CalcError on anything it cannot use.
     static CalcOptions parse(const QStringList& arguments);
-    static QString usage();
 };

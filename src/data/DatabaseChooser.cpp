@@ -92,7 +92,7 @@ bool DatabaseChooser::ValjDatabas(QString* heading)
     m_globals.DBNmn = QStringLiteral("0");
 
     const QString chosen = m_messages.fileOpen(QStringLiteral("Hämta databas"), dialogStart(),
-                                               {QStringLiteral("Valsit Database (*.mdb)")});
+                                               {QStringLiteral("Valsit-databas (*.mdb)")});
     // A cancel changes nothing while the working database is there; only a missing one
     // goes on to the fallbacks below.
     const QString previousPath = AppGlobals::joinPath(previousKat, previousNmn);

@@ -37,6 +37,9 @@ public:
     void setRecordSource(const DataSource& source) { m_recordSource = source; }
     void setIDField(const QString& field) { m_idField = field; }
     QString IDField() const { return m_idField; }
+    // The fields that name a record to the user ("S, Socialdemokraterna") in the
+    // question before it is deleted.
+    void setCaptionFields(const QStringList& fields) { m_captionFields = fields; }
     // 1 to 10; anything else is refused with a message and 4 is taken.
     void setNyttIDLngd(qint16 length);
     // "A", "N" or "E"; anything else is refused with a message and "A" is taken.
@@ -56,7 +59,8 @@ public:
 
     // Performs the action of button `Index` (0 to 8); the first call opens the data control.
     void StartDBC(int Index);
-    // True when no change or addition is pending; otherwise tells the user so.
+    // True when no change or addition is pending. Otherwise the user is asked to save
+    // or undo it first ("Avbryt" keeps it pending): true once that is done.
     bool EndDBC();
     bool FindIDN(qint32 xID);
     bool FindIDA(const QString& xID);
@@ -89,6 +93,7 @@ private:
     void refreshState(std::optional<bool> lock = std::nullopt);
     void setLabel(const QString& text);
     void reportError(int number, const QString& description);
+    QString currentCaption();
     template <typename Body> bool guarded(Body body);
 
     MessageService& m_messages;
@@ -97,6 +102,7 @@ private:
     QString m_dbName;
     DataSource m_recordSource;
     QString m_idField;
+    QStringList m_captionFields;
     qint16 m_nyttIDLngd = 4;
     QString m_nyttIDTyp = QStringLiteral("A");
     NavButtons m_buttons;

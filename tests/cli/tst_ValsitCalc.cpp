@@ -203,6 +203,29 @@ private Q_SLOTS:
     }
     void init() { QLocale::setDefault(QLocale::c()); }
 
+    // Help for the tool and each command, and the version: standard output, exit 0.
+    void help_data()
+    {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("tool") << "--help"
+                              << "valsit-calc council --help";
+        QTest::newRow("council") << "council --seats 11 --help"
+                                 << "--first-divisor";
+        QTest::newRow("committee") << "committee -h"
+                                   << "--all PAR";
+        QTest::newRow("version") << "--version"
+                                 << "valsit-calc " VALSIT_VERSION;
+    }
+    void help()
+    {
+        QFETCH(QString, args);
+        QFETCH(QString, says);
+        const Result r = run(args.split(' '));
+        QVERIFY(r.status == 0 && r.err.isEmpty() && r.out.endsWith('\n'));
+        QVERIFY2(r.out.contains(says), qPrintable(r.out));
+    }
+
     void badInput_data() { addRows(bad); }
     void badInput()
     {

@@ -9,9 +9,6 @@
 #include "WindowDriver.h"
 
 #include "committee/ValsitBer.h"
-#include "ui/committee/CommitteeWindows.h"
-#include "ui/committee/frmD_SkrivUt.h"
-#include "ui/committee/frmD_VisaSkrivUt.h"
 #include "council/RostBer.h"
 #include "data/DbError.h"
 #include "report/PlainReportWindow.h"
@@ -19,9 +16,12 @@
 #include "seats/LotDraw.h"
 #include "seats/LotStore.h"
 #include "seats/LotTexts.h"
-#include "ui/seats/LotDialog.h"
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
+#include "ui/committee/CommitteeWindows.h"
+#include "ui/committee/frmD_SkrivUt.h"
+#include "ui/committee/frmD_VisaSkrivUt.h"
+#include "ui/seats/LotDialog.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/frmA_Start.h"
 
@@ -538,6 +538,8 @@ private Q_SLOTS:
             QCOMPARE(w->status(), QString("* innebär att valsitet har samma jämförelsetal som "
                                           "det följande (dvs skall lottas)    "));
             random.values = {0, 0};
+            if (byProgram)
+                s.messages.answers.enqueue(MessageService::AnswerYes); // asked first
             bool answered = false;
             QTimer::singleShot(0, [&] {
                 auto* dialog = qobject_cast<LotDialog*>(QApplication::activeModalWidget());
@@ -554,6 +556,8 @@ private Q_SLOTS:
             });
             trigger(w, "mnuLottning");
             QVERIFY(answered);
+            QCOMPARE(s.messages.texts().size(), byProgram ? 1 : 0);
+            s.messages.reset();
             const QString after = reportText(w);
             QVERIFY2(after.contains("Valsamverkan - A") && // the same run
                          after.contains("Parti 3\t Antal: 1\tValsit: 5*\t\n"),

@@ -11,13 +11,13 @@
 
 #include "council/RostBer.h"
 #include "council/ValkretsStore.h"
+#include "data/DbError.h"
+#include "shell/AppGlobals.h"
+#include "shell/SettingsStore.h"
 #include "ui/council/frmED_SkrivUt.h"
 #include "ui/council/frmED_VisaSkrivUt.h"
 #include "ui/council/frmE_PrelRes.h"
 #include "ui/council/frmE_Valkretsar.h"
-#include "data/DbError.h"
-#include "shell/AppGlobals.h"
-#include "shell/SettingsStore.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/frmA_Start.h"
 
@@ -226,9 +226,10 @@ private Q_SLOTS:
         click(w, "cmdButt1(6)");
         QVERIFY(!box(w, "Text1(1)")->isHidden());
         QCOMPARE(roster("M"), 6000);
+        // The list does not re-sort under the mouse: M stays on its row, marked.
         QCOMPARE(gridColumn(w, "MSFlexGrid1", 0).first() +
                      QString::number(markedRow(w, "MSFlexGrid1")),
-                 QString("M1"));
+                 QString("S2"));
         auto* grid = child<QTableView>(w, "MSFlexGrid1");
         auto clickRow = [grid](int row) {
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
@@ -248,14 +249,39 @@ private Q_SLOTS:
         typeInto(box(w, "Text1(3)"), "1a2-3");
         typeInto(box(w, "Text1(4)"), "4,1");
         QCOMPARE(box(w, "Text1(3)")->text() + '|' + box(w, "Text1(4)")->text(), QString("123|41"));
-        for (const auto& [field, text, shown] : {std::tuple{"Text1(1)", "ABCDEF", QString("6")},
-                                                 {"Text1(1)", "ABCDEFG", full.arg(6)},
-                                                 {"Text1(3)", "12345678", full.arg(7)},
-                                                 {"Text1(4)", "1234", full.arg(3)}}) {
+        for (const auto& [field, text, shown] :
+             {std::tuple{"Text1(1)", "ABCDEF", QString("6 av 6 tecken")},
+              {"Text1(1)", "ABCDEFG", full.arg(6)},
+              {"Text1(3)", "12345678", full.arg(7)},
+              {"Text1(4)", "1234", full.arg(3)}}) {
             typeInto(box(w, field), text);
             QCOMPARE(child<QLabel>(w, "lblMsg1")->text(), shown);
         }
         QCOMPARE(s.messages.texts(), QStringList());
+    }
+
+    // Enter saves the record being edited, as "Spara"; Esc drops the change, as "Ångra";
+    // a new record is typed from its first field.
+    void enterAndEscape_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 4321;
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << 5000;
+    }
+    void enterAndEscape()
+    {
+        QFETCH(int, key);
+        QFETCH(int, stored);
+        frmE_PrelRes* w = open();
+        QVERIFY(w && QTest::qWaitForWindowActive(w));
+        click(w, "cmdButt1(5)");
+        typeInto(box(w, "Text1(3)"), "4321");
+        QTest::keyClick(box(w, "Text1(3)"), Qt::Key(key));
+        QCOMPARE(roster("S"), stored);
+        QVERIFY(!child<QPushButton>(w, "cmdButt1(6)")->isEnabled());
+        click(w, "cmdButt1(4)");
+        QCOMPARE(QApplication::focusWidget(), box(w, "Text1(1)"));
     }
 
     void seatField_data() { addRows(seatCases); }
@@ -392,7 +418,9 @@ private Q_SLOTS:
         trigger(w, "mnuDistrikt");
         trigger(w, "mnuExit");
         CouncilSession::settle();
-        QCOMPARE(s.messages.texts(), QStringList(3, "Du måste avsluta den påbörjade förändringen"));
+        QCOMPARE(s.messages.texts(),
+                 QStringList(3, "Du måste avsluta den påbörjade förändringen\r\n"
+                                "Spara eller ångra den?"));
         QCOMPARE(menuTitle(w, "mnuDistrTot"), QString("TOTALT"));
         click(w, "cmdButt1(6)");
         QCOMPARE(roster("S"), 9999);

@@ -186,7 +186,7 @@ private Q_SLOTS:
         QCOMPARE(chooser().ValjDatabas(&heading), c.templateThere);
         QCOMPARE(m_messages.fileDialogs.size(), 1);
         QCOMPARE(m_messages.fileDialogs[0].defaultText, m_work->path());
-        QCOMPARE(m_messages.fileDialogs[0].filters, QStringList{"Valsit Database (*.mdb)"});
+        QCOMPARE(m_messages.fileDialogs[0].filters, QStringList{"Valsit-databas (*.mdb)"});
         const bool program = !c.previousThere;
         QStringList expected{
             "Databasen '" + QString(c.file) + "' finns inte i sökvägen " + m_other->path() +

@@ -12,12 +12,15 @@
 #include "shell/SettingsStore.h"
 #include "shell/SwedishOrder.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/HelpWindow.h"
 #include "ui/shell/QtMessageService.h"
 #include "ui/shell/SwedishTranslations.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/frmAB_ProdInfo.h"
 #include "ui/shell/frmA_Start.h"
 
+#include <QFileInfo>
+#include <QTextBrowser>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -474,7 +477,7 @@ private Q_SLOTS:
                 service.inputBox("Ange rubrik", "Valsitberäkning för", "Uppsala", &accepted);
             QCOMPARE(got + QString::number(accepted), accept ? "Uppsala1" : "0");
             whenOpen([&](QWidget* d) { answer(d, qobject_cast<QFileDialog*>(d)->nameFilters()); });
-            QCOMPARE(service.fileOpen("Hämta databas", path, {"Valsit Database (*.mdb)"}),
+            QCOMPARE(service.fileOpen("Hämta databas", path, {"Valsit-databas (*.mdb)"}),
                      accept ? path : QString());
             whenOpen([&](QWidget* d) {
                 auto* box = qobject_cast<QFileDialog*>(d);
@@ -483,7 +486,7 @@ private Q_SLOTS:
             QCOMPARE(service.fileSave("Spara resultatet som PDF", pdf, {"PDF-filer (*.pdf)"}),
                      accept ? pdf : QString());
             QCOMPARE(seen,
-                     (QStringList{"Ange rubrik", "Valsitberäkning för", "Valsit Database (*.mdb)",
+                     (QStringList{"Ange rubrik", "Valsitberäkning för", "Valsit-databas (*.mdb)",
                                   "Hämta databas", "Spara", pdf, "Spara resultatet som PDF"}));
         }
     }
@@ -533,12 +536,38 @@ private Q_SLOTS:
         QTRY_VERIFY(!guard);
     }
 
+    // F1 in any window opens the handbook built next to the program, at the page about
+    // that window; every window's page is there.
+    void handbook()
+    {
+        g().programKat = QCoreApplication::applicationDirPath();
+        g().shareKat.clear();
+        for (const char* window : {"frmA_Start", "frmE_PrelRes", "frmE_Valkretsar",
+                                   "frmB_Valresultat", "frmD_VisaSkrivUt", "frmED_SkrivUt"})
+            QVERIFY2(QFileInfo::exists(HelpWindow::folder() + '/' + HelpWindow::pageFor(window)),
+                     window);
+        auto* w = new frmAB_ProdInfo(m_services);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_F1);
+        HelpWindow* help = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            help = help ? help : qobject_cast<HelpWindow*>(top);
+        QVERIFY(help && help->isVisible());
+        QVERIFY2(help->browser()->toPlainText().contains("Innehåll"),
+                 qPrintable(help->browser()->toPlainText()));
+        help->close();
+        w->close();
+    }
+
     // Last: the translations stay installed. Qt's own dialogs speak Swedish, their
     // standard buttons included.
     void swedishTranslations()
     {
         QVERIFY(SwedishTranslations::install(*QCoreApplication::instance()));
         QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QString("Skriv ut"));
+        QCOMPARE(QCoreApplication::translate("QPrintWidget", "&Name:"), QString("&Namn:"));
         QCOMPARE(QDialogButtonBox(QDialogButtonBox::Save).buttons().value(0)->text(), "Spara");
     }
 };

@@ -36,7 +36,7 @@ NavigatorWindow::NavigatorWindow(MessageService& messages, const QString& dbPath
     m_other = new QLineEdit;
     m_other->setObjectName(QStringLiteral("Text1(9)"));
     layout->addWidget(m_other);
-    m_panel->setList(fields, {}, {});
+    m_panel->setList(fields, fields, {}, {});
     m_panel->setSource(dbPath, recordSource, idField, nyttIDTyp);
 
     connect(&data(), &DataControl::Validate, this, [this](int& action, int& save) {

@@ -5,14 +5,14 @@
 #include "committee/CommitteeEntry.h"
 #include "committee/ValsitBer.h"
 #include "data/DataControl.h"
-#include "ui/editing/DAOdataCtl.h"
-#include "ui/editing/MarkeraOnFocus.h"
-#include "ui/editing/RecordPanel.h"
-#include "ui/editing/RedigeraMenu.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
+#include "ui/editing/DAOdataCtl.h"
+#include "ui/editing/MarkeraOnFocus.h"
+#include "ui/editing/RecordPanel.h"
+#include "ui/editing/RedigeraMenu.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -48,7 +48,7 @@ frmB_Valresultat::frmB_Valresultat(AppServices& appServices, QWidget* parent)
                                 QStringLiteral("MSFlexGrid1"), QStringLiteral("Data1"),
                                 QStringLiteral("lblMsg")},
                                central);
-    m_text1[1] = m_frame1->addField(QStringLiteral("Text1(1)"), QStringLiteral("PartiID"),
+    m_text1[1] = m_frame1->addField(QStringLiteral("Text1(1)"), QStringLiteral("Parti kod"),
                                     QStringLiteral("PartiID"), limits[1], 1100);
     m_text1[2] = m_frame1->addField(QStringLiteral("Text1(2)"), QStringLiteral("Partinamn"),
                                     QStringLiteral("PartiNamn"), limits[2]);
@@ -59,8 +59,11 @@ frmB_Valresultat::frmB_Valresultat(AppServices& appServices, QWidget* parent)
     m_frame1->setKeyField(m_text1[1]);
     m_frame1->setFocusField(m_text1[3]);
     m_frame1->setKeepsLastRecord(true);
+    m_frame1->navigator().setCaptionFields(
+        {QStringLiteral("PartiID"), QStringLiteral("PartiNamn")});
     m_frame1->setList(
         {QStringLiteral("PartiID"), QStringLiteral("PartiValRes"), QStringLiteral("Partinamn")},
+        {QStringLiteral("Parti kod"), QStringLiteral("Valsit"), QStringLiteral("Partinamn")},
         {900, 1100}, {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter});
     connect(&m_frame1->data(), &DataControl::Validate, this, &frmB_Valresultat::Data1_Validate);
     outer->addWidget(m_frame1, 1);
@@ -77,7 +80,7 @@ frmB_Valresultat::frmB_Valresultat(AppServices& appServices, QWidget* parent)
     m_keys.hook(m_text1[4], &Key2TextBox::txt0_9);
     for (int i = 1; i <= 4; ++i)
         MarkeraOnFocus::attach(m_text1[i], m_keys);
-    connect(m_text1[4], &QLineEdit::textChanged, this,
+    connect(m_text1[4], &QLineEdit::textEdited, this,
             [this](const QString& text) { m_frame1->showLength(text, limits[4]); });
 
     setReturnWindow(QStringLiteral("frmA_Start"));

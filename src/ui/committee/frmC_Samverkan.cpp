@@ -93,10 +93,26 @@ frmC_Samverkan::frmC_Samverkan(AppServices& appServices, QWidget* parent)
     line1->setFrameShape(QFrame::HLine);
     layout->addWidget(line1);
     layout->addWidget(scroll, 1);
+    // What a mark means depends on the mode below; the line says it for the mode chosen.
+    m_lblMening = new QLabel(central);
+    m_lblMening->setObjectName(QStringLiteral("lblMening"));
+    m_lblMening->setWordWrap(true);
+    layout->addWidget(m_lblMening);
     auto* bottom = new QHBoxLayout;
+    for (const bool on : {true, false}) {
+        auto* button = new QPushButton(
+            on ? QStringLiteral("&Markera alla") : QStringLiteral("A&vmarkera alla"), central);
+        button->setObjectName(on ? QStringLiteral("cmdMarkeraAlla")
+                                 : QStringLiteral("cmdAvmarkeraAlla"));
+        button->setAutoDefault(false);
+        connectGuarded(button, &QPushButton::clicked, [this, on] { markAll(on); });
+        bottom->addWidget(button);
+    }
     m_check2 = new QCheckBox(QStringLiteral("Alla markerade kombinationer"), central);
     m_check2->setObjectName(QStringLiteral("Check2"));
     onClicked(m_check2, &frmC_Samverkan::Check2_Click);
+    connect(m_check2, &QCheckBox::toggled, this, &frmC_Samverkan::explainMarks);
+    explainMarks();
     m_cmdNext = new QPushButton(QStringLiteral("&Fortsätt"), central);
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
     m_cmdNext->setAutoDefault(false);
@@ -150,6 +166,26 @@ void frmC_Samverkan::DimSamvSW()
         m_check1[k]->setVisible(k <= pairs);
         if (k > pairs)
             e->setSamvSW(k, 0);
+    }
+}
+
+void frmC_Samverkan::explainMarks()
+{
+    m_lblMening->setText(
+        m_check2->isChecked()
+            ? QStringLiteral("Alla markerade kombinationer: en markering betyder att de två "
+                             "partierna får samverka. Varje sätt att bilda listor av de "
+                             "markerade paren prövas och redovisas för sig.")
+            : QStringLiteral("Fast samverkan: en markering betyder att de två partierna "
+                             "samverkar. Markerade par hänger ihop, så M-C, M-KD och M-L blir "
+                             "en lista M/C/KD/L."));
+}
+
+void frmC_Samverkan::markAll(bool on)
+{
+    for (int k = 1; k <= Boxes; ++k) {
+        if (m_check1[k]->isVisibleTo(this))
+            m_check1[k]->setChecked(on);
     }
 }
 

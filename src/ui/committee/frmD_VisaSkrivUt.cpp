@@ -4,14 +4,17 @@
 
 #include "committee/CommitteeRun.h"
 #include "committee/ValsitBer.h"
-#include "ui/report/AppReportHeader.h"
-#include "ui/report/QtRichTextControl.h"
 #include "seats/LotStore.h"
-#include "ui/seats/LotCommand.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
+#include "shell/Clock.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
+#include "shell/SettingsStore.h"
+#include "ui/council/frmED_VisaSkrivUt.h"
+#include "ui/report/AppReportHeader.h"
+#include "ui/report/QtRichTextControl.h"
+#include "ui/seats/LotCommand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -231,8 +234,9 @@ void frmD_VisaSkrivUt::mnuSparaPdf_Click()
                           MessageService::Question, AppInfo::appNamn(),
                           MessageService::SecondButton) != MessageService::AnswerYes)
         return;
-    const QString proposed = QDir(QFileInfo(AppGlobals::instance().DBSokVag).absolutePath())
-                                 .filePath(QStringLiteral("Valsit nämnd.pdf"));
+    // Named and placed as the council's report is: "Valsit <rubrik> <datum>.pdf".
+    const QString proposed = QDir(frmED_VisaSkrivUt::pdfFolder())
+                                 .filePath(frmED_VisaSkrivUt::pdfName(services().clock.today()));
     QString file = messages().fileSave(QStringLiteral("Spara resultatet som PDF"), proposed,
                                        {QStringLiteral("PDF-filer (*.pdf)")});
     if (file.isEmpty())
@@ -246,6 +250,8 @@ void frmD_VisaSkrivUt::mnuSparaPdf_Click()
             CommitteeRun::saveAsPdf(*e, file, QStringLiteral("Valsit - Nämndvalsit"), run);
         },
         QStringLiteral("PDF-filen kunde inte sparas."));
+    if (ok)
+        SettingsStore().setValue(frmED_VisaSkrivUt::pdfFolderKey(), QFileInfo(file).absolutePath());
     if (ok)
         m_lblMsg->setText((e->stopped() ? QStringLiteral("Beräkningen avbröts; det sparade "
                                                          "resultatet är inte fullständigt: ")

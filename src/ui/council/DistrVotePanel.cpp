@@ -2,10 +2,10 @@
 
 #include "data/DbError.h"
 #include "data/Recordset.h"
-#include "ui/editing/Key2TextBox.h"
-#include "ui/editing/MarkeraOnFocus.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
+#include "ui/editing/Key2TextBox.h"
+#include "ui/editing/MarkeraOnFocus.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -62,7 +62,7 @@ DistrVotePanel::DistrVotePanel(MessageService& messages, const Key2TextBox& keys
     auto* rows = new QWidget;
     auto* grid = new QGridLayout(rows);
     grid->setVerticalSpacing(2);
-    grid->addWidget(new QLabel(QStringLiteral("PartiID")), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Parti kod")), 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("Antal röster")), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Partiets namn")), 0, 2);
     const QColor grey(0xE0, 0xE0, 0xE0);
@@ -72,6 +72,7 @@ DistrVotePanel::DistrVotePanel(MessageService& messages, const Key2TextBox& keys
         m_text3[i] = cell(QStringLiteral("Text3(%1)").arg(i), lightYellow, false, 90);
         m_text4[i] = cell(QStringLiteral("Text4(%1)").arg(i), grey, true, 0);
         m_text3[i]->setAlignment(Qt::AlignRight);
+        m_text3[i]->setMaxLength(7); // as many digits as a party's votes may have
         keys.hook(m_text3[i], &Key2TextBox::txt0_9);
         MarkeraOnFocus::attach(m_text3[i], keys);
         connect(m_text3[i], &QLineEdit::textChanged, this, [this, i] { rosterChanged(i); });
@@ -244,8 +245,9 @@ void DistrVotePanel::rosterChanged(int row)
     }
     if (!m_message)
         return;
-    m_message->setText(box->text().size() > 7 ? QStringLiteral("Fältet får bara innehålla 7 tecken")
-                                              : QString::number(box->text().size()));
+    m_message->setText(box->text().size() >= 7
+                           ? QStringLiteral("Fältet får bara innehålla 7 tecken")
+                           : QStringLiteral("%1 av 7 tecken").arg(box->text().size()));
 }
 
 void DistrVotePanel::info(const QString& text)

@@ -5,14 +5,14 @@
 #include "council/RostBer.h"
 #include "council/ValkretsRun.h"
 #include "data/DbError.h"
-#include "ui/report/AppReportHeader.h"
-#include "ui/report/QtRichTextControl.h"
-#include "ui/seats/LotCommand.h"
 #include "shell/AppGlobals.h"
 #include "shell/Clock.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
+#include "ui/report/AppReportHeader.h"
+#include "ui/report/QtRichTextControl.h"
+#include "ui/seats/LotCommand.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/WindowStateRule.h"
@@ -145,7 +145,7 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
     AppGlobals& globals = AppGlobals::instance();
     const QScopedValueRollback<bool> busy(m_busy, true);
     const Command command(this);
-    const QString proposed = QDir(pdfFolder()).filePath(pdfName());
+    const QString proposed = QDir(pdfFolder()).filePath(pdfName(services().clock.today()));
     QString file = messages().fileSave(QStringLiteral("Spara resultatet som PDF"), proposed,
                                        {QStringLiteral("PDF-filer (*.pdf)")});
     if (file.isEmpty())
@@ -190,14 +190,12 @@ QString frmED_VisaSkrivUt::pdfFolder()
     return QDir::homePath();
 }
 
-QString frmED_VisaSkrivUt::pdfName() const
+QString frmED_VisaSkrivUt::pdfName(const QDate& today)
 {
-    // The heading and the date: "Valsit Uppsala 2026-09-13.pdf".
     QString heading = CouncilEntry::HamtaRubrik(SettingsStore().value(QStringLiteral("ForHeader")));
     static const QRegularExpression notInNames(QStringLiteral("[\\\\/:*?\"<>|]"));
     heading.replace(notInNames, QStringLiteral(" "));
     heading = heading.simplified();
-    const QDate today = services().clock.today();
     QString name = QStringLiteral("Valsit ");
     if (!heading.isEmpty() && heading != QLatin1String("RUBRIK"))
         name += heading + QLatin1Char(' ');

@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,7 +111,8 @@ void frmE_PrelRes::buildMenus()
     };
     m_mnuExit = named(bar->addAction(QStringLiteral("Avsluta")), "mnuExit");
     onTriggered(m_mnuExit, &frmE_PrelRes::mnuExit_Click);
-    m_mnuUpdMnd = named(bar->addAction(QStringLiteral(" ")), "mnuUpdMnd");
+    m_mnuUpdMnd = named(bar->addAction(QStringLiteral("Lagra framräknade valsit")), "mnuUpdMnd");
+    m_mnuUpdMnd->setEnabled(false);
     onTriggered(m_mnuUpdMnd, &frmE_PrelRes::mnuUpdMnd_Click);
 
     m_mnuDistrTot = bar->addMenu(QStringLiteral("TOTALT"));
@@ -124,7 +126,8 @@ void frmE_PrelRes::buildMenus()
     onTriggered(m_mnuTotalt, &frmE_PrelRes::mnuTotalt_Click);
     onTriggered(m_mnuDistrikt, &frmE_PrelRes::mnuDistrikt_Click);
 
-    m_mnuUpdDistrRost = bar->addMenu(QStringLiteral(" "));
+    m_mnuUpdDistrRost = bar->addMenu(QStringLiteral("Lagra Röster"));
+    m_mnuUpdDistrRost->menuAction()->setEnabled(false);
     m_mnuUpdDistrRost->setObjectName(QStringLiteral("mnuUpdDistrRost"));
     m_mnuUpdDistrRost->menuAction()->setObjectName(QStringLiteral("mnuUpdDistrRost"));
     m_mnuUpdRost =
@@ -182,9 +185,8 @@ void frmE_PrelRes::onActivate()
     m_frame1->message()->setText(QStringLiteral(" "));
     cmdButt1_Click(0);
 
-    m_mnuUpdMnd->setText(rost.PartiValRes(0) >= 1 || rost.PartiValRes(1) >= 1
-                             ? QStringLiteral("Lagra framräknade valsit")
-                             : QStringLiteral(" "));
+    switchMenu(m_mnuUpdMnd, QStringLiteral("Lagra framräknade valsit"),
+               rost.PartiValRes(0) >= 1 || rost.PartiValRes(1) >= 1);
 
     m_frame4->navigator().StartDBC(0);
     m_frame4->message()->setText(QStringLiteral(" "));
@@ -194,7 +196,7 @@ void frmE_PrelRes::onActivate()
 
 void frmE_PrelRes::mnuExit_Click()
 {
-    if (!menuOn(m_mnuExit->text()))
+    if (!menuOn(m_mnuExit))
         return;
     // A district change left pending would be lost with the window, like a party change.
     if (!m_frame1->navigator().EndDBC())
@@ -207,8 +209,7 @@ void frmE_PrelRes::mnuExit_Click()
 bool frmE_PrelRes::queryUnload()
 {
     // Closed by the user from the title bar: the same as "Avsluta".
-    return menuOn(m_mnuExit->text()) && m_frame1->navigator().EndDBC() &&
-           m_frame4->navigator().EndDBC();
+    return menuOn(m_mnuExit) && m_frame1->navigator().EndDBC() && m_frame4->navigator().EndDBC();
 }
 
 void frmE_PrelRes::cmdButt1_Click(int Index)
@@ -229,7 +230,7 @@ void frmE_PrelRes::cboDistr_Click(int listIndex)
 void frmE_PrelRes::mnuValkretsar_Click()
 {
     // Not while district votes are on screen: they are stored on the way back to totals.
-    if (!menuOn(m_mnuExit->text()))
+    if (!menuOn(m_mnuExit))
         return;
     if (!m_frame1->navigator().EndDBC() || !m_frame4->navigator().EndDBC())
         return;
@@ -316,7 +317,7 @@ void frmE_PrelRes::cmdNext_Click()
 
 void frmE_PrelRes::mnuUpdMnd_Click()
 {
-    if (!menuOn(m_mnuUpdMnd->text()))
+    if (!menuOn(m_mnuUpdMnd))
         return;
     try {
         CouncilEntry::storeSeats(AppGlobals::instance().DBSokVag, engine());
@@ -324,23 +325,24 @@ void frmE_PrelRes::mnuUpdMnd_Click()
         dbError(QStringLiteral("De framräknade valsiten kunde inte lagras. ") + e.Description());
         return;
     }
-    m_mnuUpdMnd->setText(QStringLiteral(" "));
+    switchMenu(m_mnuUpdMnd, QStringLiteral("Lagra framräknade valsit"), false);
 }
 
 // ---- The district half --------------------------------------------------------------
 
 void frmE_PrelRes::mnuDistrikt_Click()
 {
-    if (!menuOn(m_mnuDistrTot->title()))
+    if (!menuOn(m_mnuDistrTot))
         return;
     // The party list is read again on the way back: a change pending in it would be lost.
     if (!m_frame1->navigator().EndDBC())
         return;
-    m_mnuUpdDistrRost->setTitle(QStringLiteral("Lagra Röster"));
+    switchMenu(m_mnuUpdDistrRost, QStringLiteral("Lagra Röster"), true);
     m_mnuDistrikt->setChecked(true);
     m_mnuTotalt->setChecked(false);
-    m_mnuDistrTot->setTitle(QStringLiteral("Distrikt"));
-    m_mnuExit->setText(QStringLiteral(" "));
+    switchMenu(m_mnuDistrTot, QStringLiteral("Distrikt"), true);
+    switchMenu(m_mnuExit, QStringLiteral("Avsluta"), false);
+    m_mnuValkretsar->setEnabled(false); // it waits for totals mode, as "Avsluta" does
     if (!LaddaPartierDistr())
         return;
     m_frame4->hide();
@@ -352,18 +354,19 @@ void frmE_PrelRes::mnuDistrikt_Click()
 
 void frmE_PrelRes::mnuTotalt_Click()
 {
-    if (!menuOn(m_mnuDistrTot->title()))
+    if (!menuOn(m_mnuDistrTot))
         return;
     // The votes on screen are stored first; if they cannot be, the user stays with them.
     if (!m_frame5->storeAndHide())
         return;
     if (!SummeraDistrRoster())
         return;
-    m_mnuUpdDistrRost->setTitle(QStringLiteral(" "));
+    switchMenu(m_mnuUpdDistrRost, QStringLiteral("Lagra Röster"), false);
     m_mnuTotalt->setChecked(true);
     m_mnuDistrikt->setChecked(false);
-    m_mnuDistrTot->setTitle(QStringLiteral("TOTALT"));
-    m_mnuExit->setText(QStringLiteral("Avsluta"));
+    switchMenu(m_mnuDistrTot, QStringLiteral("TOTALT"), true);
+    switchMenu(m_mnuExit, QStringLiteral("Avsluta"), true);
+    m_mnuValkretsar->setEnabled(true);
     m_frame4->hide();
     m_frame5->hide();
 }
@@ -371,7 +374,7 @@ void frmE_PrelRes::mnuTotalt_Click()
 void frmE_PrelRes::mnuUpdRost_Click()
 {
     // Its menu is blank, and so switched off, in totals mode.
-    if (!menuOn(m_mnuUpdDistrRost->title()))
+    if (!menuOn(m_mnuUpdDistrRost))
         return;
     // The register is read again by name: a district change pending in it would be lost.
     if (!m_frame4->navigator().EndDBC())
@@ -379,8 +382,8 @@ void frmE_PrelRes::mnuUpdRost_Click()
     LaddaDistrikt();
     m_mnuUpdRost->setChecked(true);
     m_mnuUpdDistr->setChecked(false);
-    m_mnuUpdDistrRost->setTitle(QStringLiteral("Lagra Röster"));
-    m_mnuDistrTot->setTitle(QStringLiteral("Distrikt"));
+    switchMenu(m_mnuUpdDistrRost, QStringLiteral("Lagra Röster"), true);
+    switchMenu(m_mnuDistrTot, QStringLiteral("Distrikt"), true);
     m_frame5->show();
     m_frame5->raise();
     m_frame4->hide();
@@ -388,14 +391,14 @@ void frmE_PrelRes::mnuUpdRost_Click()
 
 void frmE_PrelRes::mnuUpdDistr_Click()
 {
-    if (!menuOn(m_mnuUpdDistrRost->title()))
+    if (!menuOn(m_mnuUpdDistrRost))
         return;
     if (!m_frame5->storeAndHide())
         return;
     m_mnuUpdDistr->setChecked(true);
     m_mnuUpdRost->setChecked(false);
-    m_mnuUpdDistrRost->setTitle(QStringLiteral("Uppdatera Distrikt"));
-    m_mnuDistrTot->setTitle(QStringLiteral(" "));
+    switchMenu(m_mnuUpdDistrRost, QStringLiteral("Uppdatera Distrikt"), true);
+    switchMenu(m_mnuDistrTot, QStringLiteral("Distrikt"), false);
     m_frame4->show();
     m_frame4->raise();
     m_frame5->hide();
@@ -492,12 +495,18 @@ void frmE_PrelRes::mnuHamtaValresultat_Click()
     const Command command(this);
     if (!m_frame1->navigator().EndDBC() || !m_frame4->navigator().EndDBC())
         return;
+    // The dialog opens where the last result file came from, else in the election's folder.
+    static QString lastFolder;
+    const QString start = !lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()
+                              ? lastFolder
+                              : QFileInfo(AppGlobals::instance().DBSokVag).absolutePath();
     const QString path =
-        messages().fileOpen(QStringLiteral("Hämta valresultat"), QString(),
+        messages().fileOpen(QStringLiteral("Hämta valresultat"), start,
                             {QStringLiteral("Valmyndighetens resultatfiler (*.xml *.zip *.json)"),
                              QStringLiteral("Alla filer (*)")});
     if (path.isEmpty())
         return;
+    lastFolder = QFileInfo(path).absolutePath();
     ResultFile file;
     ImportedVotes votes;
     try {

@@ -1,5 +1,6 @@
 #include "ui/editing/StyraFlexGrid.h"
 
+#include "data/RecordTableModel.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
 
@@ -74,7 +75,10 @@ std::optional<int> StyraFlexGrid::VilkenKol(const QString& strRubrik)
         QAbstractItemModel* model = grid->model();
         const int cols = model->columnCount();
         for (int c = 0; c < cols; ++c) {
-            if (model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == strRubrik) {
+            // A list may show its own heading over a field; the field's name finds it too.
+            if (model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == strRubrik ||
+                model->headerData(c, Qt::Horizontal, RecordTableModel::FieldNameRole).toString() ==
+                    strRubrik) {
                 result = c;
                 break;
             }
