@@ -145,6 +145,6 @@ void PaperReport::counterAndRule(int counter)
 {
     m_prt.PrtFet(8);
     m_frame.breakBeforeLine();
-    m_prt.PrtRad(QString::number(counter));
+    m_prt.PrtRad(counter > 0 ? QString::number(counter) : QString());
     m_prt.PrtLinje(m_prt.currentY());
 }

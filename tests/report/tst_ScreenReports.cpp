@@ -174,8 +174,7 @@ const ReportCase reportCases[] = {
      {header, "för", "KS", " ", "Fullmäktige\t\tValsamverkan - A", "Valsit\tPartinamn\tPartiID",
       "5\tS-partiet\tS\tS", "2\tM-partiet\tM\tX\tM",
       QString("4\tV-partiet\tV\t%1\t%1\tV").arg(QChar(0xA0)), " ", tieNote, " ",
-      "V-partiet\t Antal: 2\tValsit: 2\t5\t", " S / M / \t Antal: 3\tValsit: 1\t3\t4\t",
-      dashes(1)}},
+      "V-partiet\t Antal: 2\tValsit: 2\t5\t", " S / M\t Antal: 3\tValsit: 1\t3\t4\t", dashes(1)}},
     {"committee with comparison numbers, one-character heading",
      [](Run& r) {
          r.load(r.committee, {{"S", 5}, {"M", 2}, {"V", 4}}, 5);
@@ -217,6 +216,45 @@ private Q_SLOTS:
         QCOMPARE(r.control.lines(), c.expected);
         QVERIFY(r.control.text().endsWith(QLatin1String("\r\n")));
         QVERIFY(r.messages.shown.isEmpty());
+    }
+
+    // Laid out on screen, every seat number of a result line starts at least 1 mm after
+    // the text before it, however many seats: "1 3" never reads as 13.
+    void seatNumbersStandApart_data()
+    {
+        QTest::addColumn<int>("seats");
+        QTest::addColumn<int>("votesS");
+        QTest::newRow("41 seats") << 41 << 2000;
+        QTest::newRow("350 seats") << 350 << 90000;
+    }
+    void seatNumbersStandApart()
+    {
+        QFETCH(int, seats);
+        QFETCH(int, votesS);
+        QTextEdit edit;
+        edit.resize(2400, 600);
+        QtRichTextControl control(&edit);
+        Run r(&control);
+        r.load(r.council, {{"S", votesS}, {"M", 30000}, {"V", 12000}}, seats);
+        r.runCouncil();
+        control.flush();
+        QCoreApplication::processEvents();
+        const double mm = edit.logicalDpiX() / 25.4;
+        int checked = 0;
+        for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next()) {
+            if (!b.text().contains("Valsit: "))
+                continue;
+            const QTextLayout* layout = b.layout();
+            for (int i = int(b.text().indexOf("Valsit: ")); i < b.text().size(); ++i) {
+                if (b.text().at(i) != '\t' || i + 1 >= b.text().size())
+                    continue;
+                const QTextLine line = layout->lineForTextPosition(i);
+                QVERIFY2(line.cursorToX(i + 1) - line.cursorToX(i) >= mm,
+                         qPrintable(b.text().left(i + 1)));
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 10);
     }
 
     // Nothing is written without a rich-text control, and what is written goes after what
