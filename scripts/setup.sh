@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages="cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libzip-dev xvfb xauth fonts-liberation poppler-utils qt6-translations-l10n desktop-file-utils"
+packages="cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libzip-dev libssl-dev xvfb xauth fonts-liberation poppler-utils qt6-translations-l10n desktop-file-utils"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

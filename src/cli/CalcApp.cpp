@@ -21,6 +21,7 @@ int CalcApp::run(const QStringList& arguments)
         return 0;
     }
     CliMessageService messages(m_err);
+    QString rulesNote;
     try {
         CalcOptions options = CalcOptions::parse(arguments);
         // Without --org the report names the organisation the program is set up for.
@@ -32,14 +33,22 @@ int CalcApp::run(const QStringList& arguments)
                 throw CalcError(QStringLiteral("--lot gäller inte en kommun med valkretsar"));
             ValkretsCalc calc(options, messages);
             calc.run(m_out);
+            rulesNote = calc.rulesNote();
         } else if (options.command == CalcOptions::Command::Council) {
             CouncilCalc calc(options, messages);
             calc.run(m_out);
+            rulesNote = calc.rulesNote();
         } else {
             CommitteeCalc calc(options, messages);
             calc.run(m_out);
         }
+        // A report lost on a full disk is a failure, not a result.
         m_out.flush();
+        if (m_out.status() != QTextStream::Ok)
+            throw CalcError(QStringLiteral("resultatet kunde inte skrivas till standardutdata"));
+        // Said once the result is out, so a failure stays the one line on standard error.
+        if (!rulesNote.isEmpty())
+            m_err << "valsit-calc: " << rulesNote << Qt::endl;
         return 0;
     } catch (const CalcError& e) {
         m_err << "valsit-calc: " << e.message() << Qt::endl;

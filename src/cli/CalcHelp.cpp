@@ -15,7 +15,7 @@ struct Option
 // The options both commands take.
 const Option common[] = {
     {"--seats N", "platser att fördela, 5 till 350"},
-    {"--comparison full|2", "redovisa jämförelsetalen med alla eller två decimaler"},
+    {"--comparison none|2|full", "jämförelsetalen: inga, med två decimaler eller alla"},
     {"--title TEXT", "rubriken i rapporten"},
     {"--org NAMN", "organisationens namn i rapportens huvud (annars inställningen OrgNamn)"},
     {"--format text|json", "rapporten som text (standard) eller JSON"},
@@ -26,7 +26,8 @@ const Option council[] = {
     {"FIL.csv", "partierna: code,name,votes"},
     {"--districts FIL", "rösterna per distrikt: district,code,votes"},
     {"--import RESULTATFIL", "Valmyndighetens resultatfil (XML, zip eller JSON) i stället "
-                             "för FIL.csv; --seats tas då ur filen om det inte anges"},
+                             "för FIL.csv; --seats och reglerna på valdagen tas då ur filen om "
+                             "de inte anges"},
     {"--constituencies FIL", "en kommun med valkretsar: "
                              "constituency,fixed_seats,code,name,votes"},
     {"--first-divisor 1.2|1.4", "första divisorn (standard 1.2)"},

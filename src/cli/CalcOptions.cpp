@@ -4,6 +4,7 @@
 #include "cli/LotOption.h"
 #include "report/ReportHeader.h"
 #include "seats/SeatEngineBase.h"
+#include "seats/SeatResult.h"
 
 #include <QCommandLineParser>
 #include <QDate>
@@ -95,14 +96,18 @@ CalcOptions CalcOptions::parse(const QStringList& args)
     o.constituenciesFile = last(constituencies);
     if (parser.isSet(comparison)) {
         const QString value = last(comparison);
-        if (value == QLatin1String("full"))
+        o.comparisonGiven = true;
+        if (value == QLatin1String("none"))
+            o.comparison = Comparison::None;
+        else if (value == QLatin1String("full"))
             o.comparison = Comparison::Full;
         else if (value == QLatin1String("2"))
             o.comparison = Comparison::TwoDecimals;
         else
             throw CalcError(
-                QStringLiteral("--comparison ska vara full eller 2, inte \"%1\"").arg(value));
+                QStringLiteral("--comparison ska vara none, 2 eller full, inte \"%1\"").arg(value));
     }
+    o.rulesGiven = parser.isSet(firstDivisor) || parser.isSet(threshold);
     if (parser.isSet(firstDivisor)) {
         o.firstDivisor = parseDecimal(last(firstDivisor), QStringLiteral("--first-divisor"));
         if (o.firstDivisor != 1.4 && o.firstDivisor != 1.2)
@@ -174,7 +179,9 @@ CalcOptions CalcOptions::parse(const QStringList& args)
                                        "council"));
     if (o.command == Command::Council && o.cooperation != Cooperation::None)
         throw CalcError(QStringLiteral("--fixed och --all gäller bara committee"));
-    o.lots = LotOption::parse(parser.values(lot), o.seats);
+    // With --import and no --seats the seats come from the file: the lots' seats are
+    // checked once it has been read.
+    o.lots = LotOption::parse(parser.values(lot), o.seats > 0 ? o.seats : SeatResult::MaxSeats);
     if (!o.lots.isEmpty() && o.cooperation == Cooperation::All)
         throw CalcError(QStringLiteral("--lot gäller inte --all: lotta i den kombination som "
                                        "gäller"));

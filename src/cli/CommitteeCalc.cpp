@@ -1,14 +1,13 @@
 #include "cli/CommitteeCalc.h"
 
 #include "cli/CalcError.h"
+#include "cli/CombinationJson.h"
 #include "cli/LotOption.h"
-#include "cli/ResultJson.h"
+#include "cli/PdfOutput.h"
 #include "committee/ValsitBer.h"
-#include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
 
-#include <QJsonDocument>
 #include <QTextStream>
 #include <memory>
 
@@ -98,11 +97,11 @@ void CommitteeCalc::calculate(ValsitBer& engine, QTextStream* json) const
         const char* mode = engine.SamvSW(0) == 0 ? "none" : engine.SamvSW(0) == 2 ? "all" : "fixed";
         out << "{\n    \"kind\": \"committee\",\n    \"seats\": " << engine.AntValsit()
             << ",\n    \"mode\": \"" << mode << "\",\n    \"combinations\": [";
-        engine.setResultObserver([&engine, &out]() {
+        auto writer = std::make_shared<CombinationJson>(m_options.jsonComparison());
+        engine.setResultObserver([&engine, &out, writer]() {
             LotOption::checkApplied(engine.result());
             out << (engine.resultCounter() > 1 ? ",\n        " : "\n        ")
-                << QJsonDocument(ResultJson::combination(engine.result()))
-                       .toJson(QJsonDocument::Compact);
+                << writer->write(engine.result());
         });
     }
     engine.AntalResultat(); // the estimate sets the progress maximum, as the windows do
@@ -124,15 +123,16 @@ void CommitteeCalc::run(QTextStream& out)
     const bool json = m_options.format == CalcOptions::Format::Json;
     engine.setFormName(json ? nullptr : &window);
     prepare(engine);
-    std::unique_ptr<PdfPrinter> pdf;
+    std::unique_ptr<PdfOutput> pdf;
     if (!m_options.pdfFile.isEmpty()) {
-        pdf = std::make_unique<PdfPrinter>(m_options.pdfFile, m_options.title);
-        engine.setPrinter(pdf.get());
+        pdf = std::make_unique<PdfOutput>(m_options.pdfFile, m_options.title);
+        engine.setPrinter(&pdf->printer());
         engine.setSkrivUtSW(true);
     }
     calculate(engine, json ? &out : nullptr);
+    const int pages = pdf ? pdf->finish() : 0;
     if (pdf && !json)
-        out << m_options.pdfFile << ": " << pdf->pageCount() << " sidor\n";
+        out << m_options.pdfFile << ": " << pages << " sidor\n";
     else if (!json)
         for (const QString& line : text.lines())
             out << line << '\n';

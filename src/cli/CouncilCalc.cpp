@@ -3,14 +3,17 @@
 #include "cli/CalcError.h"
 #include "cli/CsvTable.h"
 #include "cli/LotOption.h"
+#include "cli/PdfOutput.h"
 #include "cli/ResultJson.h"
 #include "council/ImportedVotes.h"
+#include "council/PublishedSeats.h"
+#include "council/ResultImport.h"
 #include "council/RostBer.h"
 #include "data/ResultFileError.h"
 #include "data/ResultFileReader.h"
-#include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
+#include "report/ReportHeader.h"
 #include "shell/SwedishOrder.h"
 
 #include <QJsonDocument>
@@ -27,6 +30,8 @@ CouncilCalc::CouncilCalc(const CalcOptions& options, MessageService& messages)
 void CouncilCalc::load()
 {
     m_seats = m_options.seats;
+    m_rules.forstaDivisor = m_options.firstDivisor;
+    m_rules.sparr = m_options.threshold;
     if (!m_options.importFile.isEmpty()) {
         loadImport();
         return;
@@ -51,6 +56,10 @@ void CouncilCalc::loadDistricts()
             throw CalcError(
                 QStringLiteral("%1 rad %2: distriktets namn saknas").arg(path).arg(row.lineNumber));
         const int slot = m_parties.slotOf(row.fields.at(1));
+        // A party without votes in the party file may be listed with none here too.
+        if (slot == 0 && m_parties.withoutValue.contains(row.fields.at(1), Qt::CaseInsensitive) &&
+            csv.count(row, 2, QStringLiteral("röster")) == 0)
+            continue;
         if (slot == 0)
             throw CalcError(QStringLiteral("%1 rad %2: okänt parti %3")
                                 .arg(path)
@@ -94,8 +103,9 @@ void CouncilCalc::loadDistricts()
 void CouncilCalc::loadImport()
 {
     ImportedVotes votes;
+    ResultFile file;
     try {
-        const ResultFile file = ResultFileReader::read(m_options.importFile);
+        file = ResultFileReader::read(m_options.importFile);
         if (!file.constituencies.isEmpty())
             throw CalcError(QStringLiteral("%1: kommunen har valkretsar; det räknas inte här ännu")
                                 .arg(m_options.importFile));
@@ -109,11 +119,24 @@ void CouncilCalc::loadImport()
         throw CalcError(QStringLiteral("%1: %2 mandat; ange --seats mellan 5 och 350")
                             .arg(m_options.importFile)
                             .arg(m_seats));
+    LotOption::checkSeats(m_options.lots, m_seats);
+    if (!m_options.rulesGiven) {
+        m_rules = ResultImport::rules(file);
+        m_rulesNote =
+            QStringLiteral("valdagen %1 ger %2")
+                .arg(ReportHeader::dateText(file.electionDate), ResultImport::rulesText(file));
+    }
+    PublishedSeats count;
+    count.countedDistricts = votes.countedDistricts;
+    count.allDistricts = votes.allDistricts;
+    m_countNote = count.countNote();
+    // The reader refuses counts past ResultLimits, so every count fits the engine's 32 bits.
     for (const ImportedVotes::Party& p : votes.parties) {
         m_parties.parties.append({p.code, p.name, qint32(p.votes)});
         if (p.publishedSeats >= 0 && m_seats == votes.seats)
             m_published.insert(p.code, p.publishedSeats);
     }
+    LotOption::checkCodes(m_options.lots, m_parties);
     for (const ImportedVotes::District& d : votes.districts) {
         District district{d.name, QVector<qint32>(d.votes.size() + 1, 0)};
         for (int i = 0; i < d.votes.size(); ++i)
@@ -131,13 +154,16 @@ void CouncilCalc::prepare(RostBer& engine) const
     CalcOptions options = m_options;
     options.seats = m_seats; // an imported file may give them
     options.applyTo(engine);
+    ReportHeader header = engine.reportHeader();
+    header.countNote = m_countNote;
+    engine.setReportHeader(header);
     engine.setPublishedSeats(m_published);
     m_parties.loadInto(engine);
     for (int i = 1; i <= m_parties.parties.size(); ++i)
         engine.setRoster(i, m_parties.parties.at(i - 1).value);
     engine.setVisaDistriktSW(!m_districts.isEmpty());
-    engine.setForstaDivisor(m_options.firstDivisor);
-    engine.setSparr(m_options.threshold);
+    engine.setForstaDivisor(m_rules.forstaDivisor);
+    engine.setSparr(m_rules.sparr);
 }
 
 void CouncilCalc::calculate(RostBer& engine) const
@@ -175,19 +201,22 @@ void CouncilCalc::run(QTextStream& out)
     PlainReportWindow window(&text);
     engine.setFormName(&window);
     prepare(engine);
-    std::unique_ptr<PdfPrinter> pdf;
+    std::unique_ptr<PdfOutput> pdf;
     if (!m_options.pdfFile.isEmpty()) {
-        pdf = std::make_unique<PdfPrinter>(m_options.pdfFile, m_options.title);
-        engine.setPrinter(pdf.get());
+        pdf = std::make_unique<PdfOutput>(m_options.pdfFile, m_options.title);
+        engine.setPrinter(&pdf->printer());
         engine.setSkrivUtSW(true);
     }
     calculate(engine);
     if (m_options.format == CalcOptions::Format::Json) {
+        if (pdf)
+            pdf->finish();
         writeJson(engine, out);
         return;
     }
     if (pdf) {
-        out << m_options.pdfFile << ": " << pdf->pageCount() << " sidor\n";
+        const int pages = pdf->finish();
+        out << m_options.pdfFile << ": " << pages << " sidor\n";
         return;
     }
     for (const QString& line : text.lines())

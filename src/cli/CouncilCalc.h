@@ -2,6 +2,7 @@
 
 #include "cli/CalcOptions.h"
 #include "cli/PartyTable.h"
+#include "council/CouncilRules.h"
 
 #include <QMap>
 #include <QString>
@@ -28,6 +29,8 @@ public:
     void writeJson(const RostBer& engine, QTextStream& out) const;
     // Loads, calculates and writes the result.
     void run(QTextStream& out);
+    // Which rules an imported election got by its day, when none were given; else empty.
+    const QString& rulesNote() const { return m_rulesNote; }
 
 private:
     struct District
@@ -44,5 +47,8 @@ private:
     PartyTable m_parties;
     QVector<District> m_districts;
     int m_seats = 0;
+    CouncilRules m_rules; // as given, or the imported election's own
+    QString m_countNote;
+    QString m_rulesNote;            // an imported count not yet complete says so
     QMap<QString, int> m_published; // by party code, from an imported file
 };

@@ -26,6 +26,8 @@ public:
     const ValkretsBer::Input& input() const { return m_input; }
     // Loads, calculates and writes the result.
     void run(QTextStream& out);
+    // Which rules an imported election got by its day, when none were given; else empty.
+    const QString& rulesNote() const { return m_rulesNote; }
 
     static QJsonObject json(const ValkretsResult& result);
 
@@ -37,4 +39,6 @@ private:
     MessageService& m_messages;
     ValkretsBer::Input m_input;
     PublishedSeats m_published; // from an imported file, when its seats are to be compared
+    QString m_countNote;
+    QString m_rulesNote; // an imported count not yet complete says so
 };

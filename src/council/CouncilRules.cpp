@@ -33,6 +33,12 @@ CouncilRules CouncilRules::of(Named named, bool valkretsar)
     return rules;
 }
 
+CouncilRules CouncilRules::ofElection(const QDate& day, bool valkretsar)
+{
+    // The 2018 elections were the first under prop. 2013/14:48.
+    return of(day.year() < 2018 ? Older : Today, valkretsar);
+}
+
 CouncilRules::Named CouncilRules::named(bool valkretsar) const
 {
     const auto same = [this](const CouncilRules& other) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 class RostBer;
@@ -23,6 +24,9 @@ public:
     static QString namedText(Named named, bool valkretsar = false);
     static CouncilRules of(Named named, bool valkretsar = false);
     Named named(bool valkretsar = false) const;
+    // The rules in force on an election's day: before 2018 the older ones, from 2018
+    // today's (with the threshold of a municipality with or without constituencies).
+    static CouncilRules ofElection(const QDate& day, bool valkretsar);
 
     double forstaDivisor = 1.2;
     double sparr = 2.0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "council/CouncilRules.h"
 #include "council/ImportedVotes.h"
 
 #include <QString>
@@ -14,4 +15,10 @@ public:
     static void apply(const QString& dbPath, const ImportedVotes& votes);
     // What an import would bring, for the user to confirm before anything changes.
     static QString summary(const ResultFile& file, const ImportedVotes& votes);
+    // The question under the summary; a count not yet complete names how many districts
+    // are counted.
+    static QString question(const ResultFile& file);
+    // The rules of the election's day, which an import sets, and their name.
+    static CouncilRules rules(const ResultFile& file);
+    static QString rulesText(const ResultFile& file);
 };

@@ -9,3 +9,11 @@ QString ReportHeader::orderLine() const
 {
     return organisation + QStringLiteral(" har gjort valsitberäkningsbeställningen ") + orderDate;
 }
+
+QStringList ReportHeader::lines() const
+{
+    QStringList out{orderLine()};
+    if (!countNote.isEmpty())
+        out.append(countNote);
+    return out;
+}

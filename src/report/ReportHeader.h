@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 // Who ordered a calculation and when: the first line of every report, on screen and on
 // paper, and the footer of every printed page. The one who starts a run hands it to the
@@ -11,6 +12,9 @@ struct ReportHeader
 {
     QString organisation;
     QString orderDate; // as dateText() writes it
+    // Under the order line: "PRELIMINÄRT: 5 av 7 valdistrikt räknade" for an election
+    // whose votes were imported before the count was complete; empty otherwise.
+    QString countNote = QString();
 
     // The one date format of the reports, in the program and in valsit-calc: the Swedish
     // standard form 2026-09-14, whatever the user's locale.
@@ -22,4 +26,6 @@ struct ReportHeader
 
     // "<organisation> har gjort valsitberäkningsbeställningen <date>".
     QString orderLine() const;
+    // The first lines of a report: the order line, then the count note when there is one.
+    QStringList lines() const;
 };

@@ -90,7 +90,8 @@ void SeatEngineBase::appendComparison(int seat, double value, QChar decimalPoint
 void SeatEngineBase::writeReportHeading()
 {
     m_screen.TextNormal(7);
-    m_screen.LaggTillRad(m_header.orderLine());
+    for (const QString& line : m_header.lines())
+        m_screen.LaggTillRad(line);
     if (m_rubrik1.size() > 1) {
         m_screen.LaggTillRad(QStringLiteral("för"));
         m_screen.TextFet(11);

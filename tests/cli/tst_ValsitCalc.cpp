@@ -100,6 +100,14 @@ const BadCase bad[] = {
      vk + "A,25,S,,100\nA,25,s,,50\n", "rad 3: S har redan röster i A"},
     {"not a result file", "council --import " VALSIT_TEST_DATA "/valmyndigheten/README.md", "",
      "README.md är ingen resultatfil från Valmyndigheten"},
+    {"lot past the imported seats",
+     "council --import " VALSIT_TEST_DATA "/valmyndigheten/slutresultat_0319K.xml --lot 40=S", "",
+     "--lot 40=S: plats 40 finns inte bland 31 platser"},
+    {"a device as input", "council --seats 11 /dev/zero", "", "/dev/zero är ingen vanlig fil"},
+    {"PDF on a full disk", "council --seats 5 --pdf /dev/full COUNCIL", "",
+     "/dev/full kunde inte skrivas"},
+    {"17 parties with votes among 20", "council --seats 11 IN",
+     manyParties("votes", 17) + "Z1,Z,0\nZ2,Z,0\nZ3,Z,0\n", "för många partier (17)"},
 };
 
 struct Result
@@ -127,10 +135,13 @@ QJsonObject runJson(const QStringList& args)
     return doc.object();
 }
 // The built tool beside this test, run as a user runs it.
-Result runTool(const QStringList& args, const QProcessEnvironment& env)
+Result runTool(const QStringList& args, const QProcessEnvironment& env,
+               const QString& standardOutput = QString())
 {
     QProcess tool;
     tool.setProcessEnvironment(env);
+    if (!standardOutput.isEmpty())
+        tool.setStandardOutputFile(standardOutput);
     tool.start(QCoreApplication::applicationDirPath() + "/valsit-calc", args);
     if (!tool.waitForFinished(120000))
         qWarning() << "valsit-calc did not finish" << tool.errorString();
@@ -314,6 +325,19 @@ private Q_SLOTS:
         QCOMPARE(run({"committee", "--seats", "5", "--fixed", "M-S", path}).out, byNumber.out);
         QVERIFY(byNumber.out.contains(" S / M\t Antal: 3\tValsit: 1\t3\t4\t\n"));
         QVERIFY(byNumber.out.contains("Fullmäktige\t\tValsamverkan - A"));
+        // The comparison numbers: all by default, rounded as the text rounds them, or none.
+        const QStringList all{"committee", "--seats", "5", "--all", "S-M", path};
+        const QJsonObject joined = runJson(all)["combinations"][1].toObject();
+        QCOMPARE(joined["comparisonNumbers"][3].toDouble(), 2.33333333333333);
+        QCOMPARE(joined["seatLists"].toArray(), (QJsonArray{3, 1, 3, 3, 1}));
+        QCOMPARE(joined["lists"][2]["seats"].toArray(), (QJsonArray{1, 3, 4}));
+        QCOMPARE(runJson(all + QStringList{"--comparison",
+                                           "2"})["combinations"][1]["comparisonNumbers"][3]
+                     .toDouble(),
+                 2.33);
+        QVERIFY(!runJson(all + QStringList{"--comparison", "none"})["combinations"][0]
+                     .toObject()
+                     .contains("comparisonNumbers"));
     }
 
     // --lot: the lots give seats 4 and 5, listed in the JSON with the tie they decided.
@@ -362,9 +386,11 @@ private Q_SLOTS:
     void imports()
     {
         const QString dir = VALSIT_TEST_DATA "/valmyndigheten/";
-        Result r = run({"council", "--import", dir + "slutresultat_0319K.xml", "--first-divisor",
-                        "1.2", "--threshold", "2"});
+        // No rules given: those of the election's day.
+        Result r = run({"council", "--import", dir + "slutresultat_0319K.xml"});
         QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QString("valsit-calc: valdagen 2018-09-09 ger Gällande regler (från "
+                                "2018): 1,2 och spärr 2 %\n"));
         // The parties by votes, long names shortened, the others last.
         QVERIFY2(r.out.contains(
                      "\nSocialdemokraterna\tS\t2325\nSverigedemokraterna\tSD\t1136\n"
@@ -421,18 +447,24 @@ private Q_SLOTS:
             QCOMPARE(r.status, 0);
             QCOMPARE(r.err, QString());
             QCOMPARE(r.out, pdf + ": 1 sidor\n");
+            PDF_READ_BACK_OR_SKIP();
             const QString text = PdfReadBack::pages(pdf).join('\n');
             QVERIFY(text.contains("Åby kommun har gjort valsitberäkningsbeställningen"));
             QVERIFY(text.contains("Sida 1"));
             for (const QString& e : expected[i])
                 QVERIFY2(QString(text).remove(' ').contains(QString(e).remove(' ')), qPrintable(e));
         }
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         const Result r =
             run({"council", "--seats", "5", "--pdf", m_dir.filePath("no/such/x.pdf"), council()});
         QCOMPARE(r.status, 2);
-        QVERIFY(r.err.contains("Utskriften kunde inte startas."));
+        QVERIFY(r.err.contains("x.pdf kunde inte skrivas"));
         QCOMPARE(r.out, QString());
+        // A report lost on a full disk is a failure too.
+        const Result full = runTool({"council", "--seats", "5", council()},
+                                    QProcessEnvironment::systemEnvironment(), "/dev/full");
+        QCOMPARE(full.status, 2);
+        QCOMPARE(full.err,
+                 QString("valsit-calc: resultatet kunde inte skrivas till standardutdata\n"));
     }
 
     // The screen report is Swedish, decimal commas and all; JSON is JSON.
@@ -466,7 +498,8 @@ private Q_SLOTS:
         const Result r =
             runTool({"council", "--seats", "4", "--pdf", m_dir.filePath("x.pdf"), council()}, env);
         QCOMPARE(r.status, 2);
-        QCOMPARE(r.err, QString("valsit-calc: --seats måste vara mellan 5 och 350, inte 4\n"));
+        QCOMPARE(r.err.trimmed(),
+                 QString("valsit-calc: --seats måste vara mellan 5 och 350, inte 4"));
     }
 };
 

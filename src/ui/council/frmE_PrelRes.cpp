@@ -517,9 +517,7 @@ void frmE_PrelRes::mnuHamtaValresultat_Click()
         return;
     }
     const QString question =
-        ResultImport::summary(file, votes) +
-        QStringLiteral("\n\nPartierna, distrikten och distriktsrösterna i databasen ersätts av "
-                       "dessa. Vill du hämta valresultatet?");
+        ResultImport::summary(file, votes) + QStringLiteral("\n\n") + ResultImport::question(file);
     if (messages().msgBox(question, MessageService::YesNo, MessageService::Question,
                           QStringLiteral("Hämta valresultat"),
                           MessageService::SecondButton) != MessageService::AnswerYes)
@@ -532,13 +530,18 @@ void frmE_PrelRes::mnuHamtaValresultat_Click()
         return;
     }
     engine().setAntValsit(votes.seats);
-    SettingsStore().setValue(QStringLiteral("MndFullm"), QString::number(votes.seats));
+    SettingsStore settings;
+    settings.setValue(QStringLiteral("MndFullm"), QString::number(votes.seats));
+    // The election's own rules, which the user may change afterwards.
+    ResultImport::rules(file).save(settings, !votes.constituencies.isEmpty());
     // The panels read the new parties and districts afresh.
     m_frame1->data().Refresh();
     m_frame4->data().Refresh();
     Form_Activate();
-    notice(QStringLiteral("Valresultatet för %1 är hämtat: %2 partier och %3 valdistrikt.")
+    notice(QStringLiteral("Valresultatet för %1 är hämtat: %2 partier och %3 valdistrikt. "
+                          "Regler efter valets datum: %4.")
                .arg(file.municipalityName)
                .arg(votes.parties.size())
-               .arg(votes.districts.size()));
+               .arg(votes.districts.size())
+               .arg(ResultImport::rulesText(file)));
 }

@@ -7,8 +7,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-AppServices::AppServices(MessageService& messageService, Clock& clockService)
-    : messages(messageService), clock(clockService), screenHeight([] {
+AppServices::AppServices(MessageService& messageService, Clock& systemClock)
+    : messages(messageService), clock(systemClock), screenHeight([] {
           const QScreen* screen = QGuiApplication::primaryScreen();
           return screen ? screen->size().height() : 0;
       }),
