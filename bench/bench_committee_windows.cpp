@@ -7,11 +7,11 @@
 //   QT_QPA_PLATFORM=offscreen build/bench_committee_windows [seats ...]
 
 #include "committee/ValsitBer.h"
-#include "ui/committee/CommitteeWindows.h"
-#include "ui/committee/frmD_VisaSkrivUt.h"
 #include "shell/AppGlobals.h"
 #include "shell/MessageService.h"
 #include "shell/SystemClock.h"
+#include "ui/committee/CommitteeWindows.h"
+#include "ui/committee/frmD_VisaSkrivUt.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/WindowRegistry.h"
 

@@ -26,7 +26,8 @@ const Option council[] = {
     {"FIL.csv", "partierna: code,name,votes"},
     {"--districts FIL", "rösterna per distrikt: district,code,votes"},
     {"--import RESULTATFIL", "Valmyndighetens resultatfil (XML, zip eller JSON) i stället "
-                             "för FIL.csv; --seats tas då ur filen om det inte anges"},
+                             "för FIL.csv; --seats och reglerna på valdagen tas då ur filen om "
+                             "de inte anges"},
     {"--constituencies FIL", "en kommun med valkretsar: "
                              "constituency,fixed_seats,code,name,votes"},
     {"--first-divisor 1.2|1.4", "första divisorn (standard 1.2; med --import valdagens regel)"},

@@ -81,7 +81,7 @@ void CommitteePaperReport::SkrivUtPresentera(const SeatResult& result)
     }
     if (result.showTies)
         noteLines(LotTexts::lines(result));
-    counterAndRule(result.counter);
+    counterAndRule(result.takesLots ? 0 : result.counter);
 }
 
 void CommitteePaperReport::closingLine(const QString& text)

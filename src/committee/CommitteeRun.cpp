@@ -13,9 +13,10 @@ QString CommitteeRun::question(int results, int pages)
     const QString crlf = QStringLiteral("\r\n");
     QString text = QStringLiteral("Bearbetningen omfattar") + crlf + QStringLiteral("cirka ") +
                    QString::number(results) + QStringLiteral(" kombinationer") + crlf;
+    // An estimate from the exact count, not a lower bound.
     if (pages >= 0)
-        text +=
-            QStringLiteral("fler än ") + QString::number(pages) + QStringLiteral(" sidor") + crlf;
+        text += QStringLiteral("cirka ") + QString::number(pages) +
+                (pages == 1 ? QStringLiteral(" sida") : QStringLiteral(" sidor")) + crlf;
     return text + QStringLiteral("Vill du fortsätta?");
 }
 

@@ -9,5 +9,6 @@ class Kombinationer
 {
 public:
     // `marks` is the engine's pair table (slot k the mark of pair k, 1 = marked).
-    static int antal(int parties, const qint16* marks);
+    // `lists`, when given, receives the number of lists of all the combinations together.
+    static int antal(int parties, const qint16* marks, qint64* lists = nullptr);
 };

@@ -66,11 +66,9 @@ void ValsitBer::BerOmfattning()
         m_antalSidor = 1;
         return;
     }
-    int marked = 0;
-    for (int k = 1; k <= m_maxSamv; ++k)
-        if (m_samvSW[k] == 1)
-            ++marked;
-    const Omfattning size = Omfattning::forMarkedPairs(marked);
+    qint64 lists = 0;
+    const int results = Kombinationer::antal(m_antPartier, m_samvSW, &lists);
+    const Omfattning size = Omfattning::of(results, lists, m_antValsit);
     m_antalResultat = size.resultat;
     m_antalSidor = size.sidor;
 }
@@ -338,8 +336,10 @@ bool ValsitBer::BildaListor()
             m_groupLowest[g] = i;
         m_groupUsed[g] = true;
         m_groupSum[g] += m_partiValRes[i];
+        // " M / C / KD / L": the codes joined, no slash after the last.
+        if (m_groupName[g].size() > 1)
+            m_groupName[g].append(QLatin1String(" / "));
         m_groupName[g].append(m_partiID[i]);
-        m_groupName[g].append(QLatin1String(" / "));
     }
     for (int g = 1; g < GroupSlots; ++g) {
         if (!m_groupUsed[g])

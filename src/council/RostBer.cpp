@@ -89,11 +89,14 @@ QString RostBer::rulesText() const
     } else {
         text.append(QStringLiteral(" utan spärr"));
     }
+    // Without a threshold there is no threshold for the other votes to count in.
     for (int i = 1; i <= m_result.partyCount; ++i)
         if (isOthersLine(m_result.parties[i].code))
-            text.append(QStringLiteral("; ") + OthersCode +
-                        QStringLiteral(" (övriga giltiga röster) räknas med i spärren men får "
-                                       "inga mandat"));
+            text.append(QStringLiteral(". ") + OthersCode +
+                        (m_thresholdHundredths > 0
+                             ? QStringLiteral(" (övriga giltiga röster) räknas med i spärren men "
+                                              "får inga mandat")
+                             : QStringLiteral(" (övriga giltiga röster) får inga mandat")));
     return text;
 }
 

@@ -517,10 +517,14 @@ bool RecordNavigator::EndDBC()
                                   QStringLiteral("\r\nSpara eller ångra den?"),
                               MessageService::SaveUndoCancel, MessageService::Information,
                               executableName(), MessageService::ThirdButton);
-        if (answer == MessageService::AnswerYes)
-            StartDBC(Save); // a refusal of the window's check keeps it pending
-        else if (answer == MessageService::AnswerNo)
-            StartDBC(Undo);
+        const int action = answer == MessageService::AnswerYes  ? Save
+                           : answer == MessageService::AnswerNo ? Undo
+                                                                : -1;
+        // A refusal of the window's check keeps the change pending.
+        if (action >= 0 && m_runAction)
+            m_runAction(action);
+        else if (action >= 0)
+            StartDBC(action);
         return !isPending();
     }
     return true;

@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
+#include <functional>
 #include <optional>
 
 class DataControl;
@@ -62,6 +64,9 @@ public:
     // True when no change or addition is pending. Otherwise the user is asked to save
     // or undo it first ("Avbryt" keeps it pending): true once that is done.
     bool EndDBC();
+    // How EndDBC saves or undoes: as the window's own button would (a panel that shows
+    // or hides fields around an action); by default StartDBC.
+    void setActionRunner(std::function<void(int)> run) { m_runAction = std::move(run); }
     bool FindIDN(qint32 xID);
     bool FindIDA(const QString& xID);
     void navigateButtons(NavButtons enabled);
@@ -103,6 +108,7 @@ private:
     DataSource m_recordSource;
     QString m_idField;
     QStringList m_captionFields;
+    std::function<void(int)> m_runAction;
     qint16 m_nyttIDLngd = 4;
     QString m_nyttIDTyp = QStringLiteral("A");
     NavButtons m_buttons;

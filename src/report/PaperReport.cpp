@@ -146,6 +146,9 @@ void PaperReport::counterAndRule(int counter)
 {
     m_prt.PrtFet(8);
     m_frame.breakBeforeLine();
-    m_prt.PrtRad(QString::number(counter));
+    if (counter > 0)
+        m_prt.PrtRad(QString::number(counter));
+    else
+        m_prt.PrtNed(int(m_prt.textHeight(QStringLiteral("Text"))));
     m_prt.PrtLinje(m_prt.currentY());
 }

@@ -1,5 +1,6 @@
 #include "seats/SeatEngineBase.h"
 
+#include "report/ScreenColumns.h"
 #include "report/TextNumbers.h"
 #include "seats/LotTexts.h"
 
@@ -124,7 +125,10 @@ void SeatEngineBase::writeSeatLines(const SeatResult::List& list)
 void SeatEngineBase::writeCounterLine(int counter)
 {
     m_line.resize(0);
-    TextNumbers::appendInt(m_line, counter);
+    // Only the results of an all-combinations run are counted; a single result ends
+    // with the dashes alone.
+    if (!m_result.takesLots)
+        TextNumbers::appendInt(m_line, counter);
     m_line.append(QLatin1String("-------------------------------------------------------------"
                                 "--------------------------"));
     m_screen.LaggTillRad(m_line);
@@ -138,7 +142,11 @@ void SeatEngineBase::writeResult(int blankLineSize)
         m_screen.LaggTillRad(m_result.comparisonText);
         m_screen.LaggTillRad(QStringLiteral(" "));
     }
-    m_screen.setTabTable(qMin(qMax(m_antValsit, m_antPartier) + 3, 29), {40, 15, 11}, 7);
+    // Columns wide enough for the widest seat number, so numbers never run together.
+    m_screen.setTabTable(
+        qMin(qMax(m_antValsit, m_antPartier) + 3, 29),
+        {40, ScreenColumns::antalMm(m_antValsit), ScreenColumns::valsitMm(m_antValsit)},
+        ScreenColumns::seatMm(m_antValsit));
     m_screen.TextNormal(9);
     for (int list = 1; list <= m_result.listCount; ++list)
         writeSeatLines(m_result.lists[list]);

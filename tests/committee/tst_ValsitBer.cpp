@@ -132,7 +132,7 @@ private Q_SLOTS:
         for (int p = 1; p <= 11; ++p)
             QVERIFY(engine.partyList(p) >= 1 && engine.partyList(p) <= 10);
         QCOMPARE(engine.partyList(10), engine.partyList(11));
-        QCOMPARE(engine.listName(10), QStringLiteral(" P10 / P11 / "));
+        QCOMPARE(engine.listName(10), QStringLiteral(" P10 / P11"));
     }
 
     void allCombinationsRefusesMoreThanNineParties()

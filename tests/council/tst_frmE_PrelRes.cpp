@@ -113,7 +113,7 @@ const SaveCase saves[] = {
     {"no code", "", "Nytt", "10", "Ange 'Parti kod'", "Text1(1)"},
     {"no name", "NY", "", "10", "Ange 'Partinamn'", "Text1(2)"},
     {"no votes", "NY", "Nytt", "", "Ange 'Antal röster'", "Text1(3)"},
-    {"zero votes", "NY", "Nytt", "0", "Parti med 0 valsit kan inte ingå", ""},
+    {"zero votes", "NY", "Nytt", "0", "Parti med 0 röster kan inte ingå", ""},
     {"two zeros", "NY", "Nytt", "00", "", ""},
     {"fine", "NY", "Nytt", "10", "", ""},
 };

@@ -72,7 +72,6 @@ DistrVotePanel::DistrVotePanel(MessageService& messages, const Key2TextBox& keys
         m_text3[i] = cell(QStringLiteral("Text3(%1)").arg(i), lightYellow, false, 90);
         m_text4[i] = cell(QStringLiteral("Text4(%1)").arg(i), grey, true, 0);
         m_text3[i]->setAlignment(Qt::AlignRight);
-        m_text3[i]->setMaxLength(7); // as many digits as a party's votes may have
         keys.hook(m_text3[i], &Key2TextBox::txt0_9);
         MarkeraOnFocus::attach(m_text3[i], keys);
         connect(m_text3[i], &QLineEdit::textChanged, this, [this, i] { rosterChanged(i); });
@@ -245,7 +244,7 @@ void DistrVotePanel::rosterChanged(int row)
     }
     if (!m_message)
         return;
-    m_message->setText(box->text().size() >= 7
+    m_message->setText(box->text().size() > 7
                            ? QStringLiteral("Fältet får bara innehålla 7 tecken")
                            : QStringLiteral("%1 av 7 tecken").arg(box->text().size()));
 }

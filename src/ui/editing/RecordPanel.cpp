@@ -105,6 +105,8 @@ RecordPanel::RecordPanel(MessageService& messages, const QString& caption, const
     m_navigator->setLabelToUpdate(m_label);
     m_navigator->setProgressBar(m_bar);
     m_navigator->setDAOCtl(m_data);
+    // A change finished from "Du måste avsluta ..." is finished as by the buttons.
+    m_navigator->setActionRunner([this](int index) { click(index); });
 
     // Enter saves the record being edited, as "Spara"; Esc drops the change, as "Ångra".
     // Anywhere in the panel, and only while that button is enabled.

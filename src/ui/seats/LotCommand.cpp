@@ -21,18 +21,23 @@ bool record(QWidget* parent, const SeatResult& result, LotStore::Kind kind, cons
         for (const SeatLot& lot : result.lots)
             if (lot.outcome == SeatLot::Outcome::Applied)
                 drawn.append(QString::number(lot.seat));
-        messages.msgBox(!drawn.isEmpty()
-                            ? QStringLiteral("Lotten är redan dragen för plats ") +
-                                  drawn.join(QStringLiteral(", ")) +
-                                  QStringLiteral(" och ingår i resultatet. Inga andra lika "
-                                                 "jämförelsetal avgör vem som får en plats.")
-                        : result.takesLots
-                            ? QStringLiteral("Inga lika jämförelsetal i resultatet avgör vem som "
-                                             "får en plats, så ingen lottning behövs.")
-                            : QStringLiteral("När alla kombinationer beräknas tas ingen lottning "
-                                             "med. Beräkna den kombination som gäller och lotta "
-                                             "där."),
-                        MessageService::Ok, MessageService::Information, AppInfo::appNamn());
+        messages.msgBox(
+            !drawn.isEmpty()
+                ? QStringLiteral("Lotten är redan dragen för ") +
+                      (drawn.size() == 1
+                           ? QStringLiteral("plats ") + drawn.first()
+                           : QStringLiteral("platserna ") +
+                                 drawn.mid(0, drawn.size() - 1).join(QStringLiteral(", ")) +
+                                 QStringLiteral(" och ") + drawn.last()) +
+                      QStringLiteral(" och ingår i resultatet. Inga andra lika "
+                                     "jämförelsetal avgör vem som får en plats.")
+            : result.takesLots
+                ? QStringLiteral("Inga lika jämförelsetal i resultatet avgör vem som "
+                                 "får en plats, så ingen lottning behövs.")
+                : QStringLiteral("När alla kombinationer beräknas tas ingen lottning "
+                                 "med. Beräkna den kombination som gäller och lotta "
+                                 "där."),
+            MessageService::Ok, MessageService::Information, AppInfo::appNamn());
         return false;
     }
     LotDialog dialog(result, groups, clock.now(), messages, parent);
