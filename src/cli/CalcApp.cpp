@@ -5,6 +5,7 @@
 #include "cli/CliMessageService.h"
 #include "cli/CommitteeCalc.h"
 #include "cli/CouncilCalc.h"
+#include "cli/DatabaseCalc.h"
 #include "cli/ValkretsCalc.h"
 #include "shell/EngineError.h"
 #include "shell/SettingsStore.h"
@@ -15,11 +16,16 @@ int CalcApp::run(const QStringList& arguments)
 {
     if (arguments.size() == 1 && (arguments.first() == QLatin1String("--help") ||
                                   arguments.first() == QLatin1String("-h"))) {
-        m_out << CalcOptions::usage();
+        m_out << CalcOptions::usage() << DatabaseCalc::usage();
         return 0;
     }
     CliMessageService messages(m_err);
     try {
+        if (DatabaseCalc::handles(arguments)) {
+            DatabaseCalc(messages, m_out).run(arguments);
+            m_out.flush();
+            return 0;
+        }
         CalcOptions options = CalcOptions::parse(arguments);
         // Without --org the report names the organisation the program is set up for.
         if (options.org.trimmed().isEmpty())

@@ -4,6 +4,7 @@
 #include "council/ValkretsStore.h"
 #include "data/DbTransaction.h"
 #include "data/ElectionDatabase.h"
+#include "data/ElectionSettings.h"
 
 #include <QHash>
 #include <QStringList>
@@ -49,6 +50,14 @@ void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes)
     for (const ImportedVotes::Constituency& c : votes.constituencies)
         published.constituencies.append({c.seats, c.adjustmentSeats});
     published.store(t);
+    // The seats to share are the election's, and the council seats just cleared were
+    // computed from no input the file now holds.
+    ElectionSettings::updateIn(t, [&](ElectionSettings& s) {
+        if (votes.seats >= 5 && votes.seats <= 350)
+            s.councilSeats = votes.seats;
+        s.councilSeatsFingerprint.clear();
+        s.councilSeatsStoredAt.clear();
+    });
     t.commit();
 }
 

@@ -1,18 +1,19 @@
 #include "ui/council/frmED_VisaSkrivUt.h"
 
 #include "council/CouncilEntry.h"
+#include "council/CouncilFingerprint.h"
 #include "council/CouncilRun.h"
 #include "council/RostBer.h"
 #include "council/ValkretsRun.h"
 #include "data/DbError.h"
-#include "ui/report/AppReportHeader.h"
-#include "ui/report/QtRichTextControl.h"
-#include "ui/seats/LotCommand.h"
 #include "shell/AppGlobals.h"
 #include "shell/Clock.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
+#include "ui/report/AppReportHeader.h"
+#include "ui/report/QtRichTextControl.h"
+#include "ui/seats/LotCommand.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/WindowStateRule.h"
@@ -115,6 +116,7 @@ void frmED_VisaSkrivUt::onActivate()
             const QString& db = AppGlobals::instance().DBSokVag;
             // Lots are taken in the council's own calculation, not per constituency.
             m_mnuLottning->setEnabled(false);
+            services().councilReportInput = CouncilFingerprint::of(db);
             if (ValkretsRun::applies(db))
                 ValkretsRun::runOnScreen(*engine, db, appReportHeader(), this);
             else
@@ -193,7 +195,8 @@ QString frmED_VisaSkrivUt::pdfFolder()
 QString frmED_VisaSkrivUt::pdfName() const
 {
     // The heading and the date: "Valsit Uppsala 2026-09-13.pdf".
-    QString heading = CouncilEntry::HamtaRubrik(SettingsStore().value(QStringLiteral("ForHeader")));
+    const RostBer* engine = services().council.get();
+    QString heading = engine ? engine->Rubrik1() : QString();
     static const QRegularExpression notInNames(QStringLiteral("[\\\\/:*?\"<>|]"));
     heading.replace(notInNames, QStringLiteral(" "));
     heading = heading.simplified();
