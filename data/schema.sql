@@ -11,8 +11,10 @@ CREATE TABLE Partier (
     PartiValRes INTEGER DEFAULT 0 CHECK (PartiValRes IS NULL OR PartiValRes BETWEEN 0 AND 999)
 );
 
--- The constituencies of a municipality divided into them, each with its fixed seats; a
--- district belongs to one of them. Empty in a municipality without constituencies.
+-- The constituencies of a municipality divided into them, each with its fixed seats.
+-- Empty in a municipality without constituencies; the districts get their column
+-- ValkretsID with the first constituency, so that the table Distrikt keeps its three
+-- columns for whatever else reads or fills it.
 CREATE TABLE Valkretsar (
     ValkretsID INTEGER NOT NULL PRIMARY KEY,
     ValkretsNamn VARCHAR(50) NOT NULL COLLATE NOCASE UNIQUE
@@ -23,8 +25,7 @@ CREATE TABLE Valkretsar (
 CREATE TABLE Distrikt (
     DistrID INTEGER NOT NULL PRIMARY KEY,
     DistrNr INTEGER,
-    DistrNamn VARCHAR(50),
-    ValkretsID INTEGER REFERENCES Valkretsar (ValkretsID)
+    DistrNamn VARCHAR(50)
 );
 CREATE INDEX DistriktNamn ON Distrikt (DistrNamn);
 

@@ -122,8 +122,8 @@ void DatabaseCalc::run(const QStringList& arguments)
         throw CalcError(
             QStringLiteral("--format ska vara text eller json, inte \"%1\"").arg(formatText));
     const bool json = formatText == QLatin1String("json");
-    // The parser counts the command itself as the first positional argument.
-    const QStringList positional = parser.positionalArguments().mid(1);
+    // The parser takes the command for the program's name and skips it.
+    const QStringList positional = parser.positionalArguments();
 
     if (command == QLatin1String("import")) {
         if (positional.size() != 1)

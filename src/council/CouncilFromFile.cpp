@@ -81,7 +81,10 @@ CouncilFromFile::Outcome CouncilFromFile::calculate(const QString& dbPath, Messa
 QString CouncilFromFile::seatsText(const Outcome& outcome)
 {
     QStringList parts;
+    // The parties that won seats: the others (and the line of votes for no party) are
+    // stored as 0 all the same.
     for (const PartySeats& p : outcome.parties)
-        parts.append(p.code + QLatin1Char(' ') + QString::number(p.seats));
+        if (p.seats > 0)
+            parts.append(p.code + QLatin1Char(' ') + QString::number(p.seats));
     return parts.join(QStringLiteral(", "));
 }

@@ -40,6 +40,6 @@ public:
     // calculated or the file changed while it was read, DbError when it cannot be read.
     static Outcome calculate(const QString& dbPath, MessageService& messages);
 
-    // "S 18, M 10, KD 3"
+    // The parties that won seats: "S 18, M 10, KD 3"
     static QString seatsText(const Outcome& outcome);
 };

@@ -26,13 +26,16 @@ QString nextConnectionName(const char* kind)
 }
 
 // Looks for the three tables and their fields on an open connection: 1 when they are
-// all there, 0 when one is missing, -1 when the file could not be read.
+// all there, 0 when one is missing, -1 when the file could not be read, -2 when SQLite
+// found it damaged.
 int electionTables(QSqlDatabase& db)
 {
     for (const QString& table : ElectionDatabase::requiredTables()) {
         QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)))
-            return -1;
+        if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table))) {
+            const int code = DbErrorText::codeOf(q.lastError()) & 0xff;
+            return code == SQLITE_CORRUPT || code == SQLITE_NOTADB ? -2 : -1;
+        }
         QStringList found;
         while (q.next())
             found.append(q.value(1).toString().toLower());
@@ -277,7 +280,7 @@ ElectionDatabase::FileKind ElectionDatabase::inspect(const QString& path)
             // same: the first real open restores it and then checks its tables.
             const bool interrupted = QFileInfo::exists(path + QStringLiteral("-journal")) ||
                                      QFileInfo::exists(path + QStringLiteral("-wal"));
-            kind = interrupted ? ElectionFile : Unreadable;
+            kind = interrupted ? ElectionFile : tables == -2 ? Damaged : Unreadable;
         }
         db.close();
     }

@@ -252,7 +252,6 @@ ElectionSettings ElectionSettings::open(const QString& path, const SettingsStore
 
 QString ElectionSettings::migratedText(const QString& fileName)
 {
-    return QStringLiteral("Databasen '%1' har fått valets egna inställningar (mandat, regler och "
-                          "rubrik) från dina senast använda värden.")
+    return QStringLiteral("'%1' har fått dina senast använda mandat, regler och rubrik.")
         .arg(fileName);
 }

@@ -334,6 +334,7 @@ private Q_SLOTS:
         byProgram[0].byProgram = true;
         const QString path = s.db->path();
         const QString rows = "SELECT Slag || Plats || PartiID || Programlottad FROM Lottning";
+        s.exec("DROP TABLE Lottning"); // a file of an older version
         QVERIFY(LotStore(path).lots(LotStore::Kind::Committee).isEmpty());
         QCOMPARE(s.value("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Lottning'").toInt(), 0);
         LotStore(path).record(LotStore::Kind::Committee, lotsFor(none, "4=C,5=M"));

@@ -35,8 +35,8 @@ bool TemplateCopy::breakIndex(const QString& path)
         QSqlQuery q(db);
         // The index, built on the names, is declared on the numbers from now on.
         ok = db.open() &&
-             q.exec("INSERT INTO Distrikt (DistrID, DistrNr, DistrNamn) VALUES (1, 9, 'Ön'), "
-                    "(2, 1, 'Åsen'), (3, 5, 'Berg')") &&
+             q.exec("INSERT INTO Distrikt (DistrID, DistrNr, DistrNamn) VALUES (901, 9, 'Ön'), "
+                    "(902, 1, 'Åsen'), (903, 5, 'Berg')") &&
              q.exec("PRAGMA writable_schema = ON") &&
              q.exec("UPDATE sqlite_master SET sql = 'CREATE INDEX DistriktNamn ON Distrikt "
                     "(DistrNr)' WHERE name = 'DistriktNamn'");
