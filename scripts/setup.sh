@@ -15,5 +15,6 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# VALSIT_WERROR=ON (as CI sets it) makes every compiler warning an error.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVALSIT_WERROR="${VALSIT_WERROR:-OFF}"
 cmake --build build -j"$(nproc)"

@@ -35,8 +35,9 @@ public:
     QString templatePath;
 
     QString AppNamn = QStringLiteral("Valsit");
-    // Window state shared by every window: 0 normal, 1 minimised, 2 maximised.
-    qint16 FormLage = 0;
+    // Window state shared by every window.
+    enum class FormState : qint16 { Normal = 0, Minimised = 1, Maximised = 2 };
+    FormState FormLage = FormState::Normal;
     // False when the screen was found too small at start.
     bool SkarmOK = true;
 

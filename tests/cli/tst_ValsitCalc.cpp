@@ -142,12 +142,12 @@ Result runTool(const QStringList& args, const QProcessEnvironment& env)
     return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
             QString::fromUtf8(tool.readAllStandardError())};
 }
-QString seatsOf(const QJsonValue& party)
+QString seatsOf(const QJsonValue& list)
 {
-    QStringList seats;
-    for (const QJsonValue& v : party["seats"].toArray())
-        seats.append(QString::number(v["number"].toInt()) + (v["tie"].toBool() ? "*" : ""));
-    return seats.join(',');
+    QStringList numbers;
+    for (const QJsonValue& v : list["seats"].toArray())
+        numbers.append(QString::number(v["number"].toInt()) + (v["tie"].toBool() ? "*" : ""));
+    return numbers.join(',');
 }
 } // namespace
 

@@ -199,7 +199,7 @@ private Q_SLOTS:
         m_program = std::make_unique<TemplateCopy>();
         QVERIFY(m_program->isValid());
         g().programKat = m_program->folder();
-        g().FormLage = 0;
+        g().FormLage = AppGlobals::FormState::Normal;
         g().SkarmOK = true;
         m_services.screenHeight = [] { return 768; };
         registry().shown.clear();
@@ -291,7 +291,8 @@ private Q_SLOTS:
                           "'Kontrollpanelen'");
             w->setWindowState(Qt::WindowMaximized);
             QTRY_COMPARE(w->isMaximized(), ok);
-            QCOMPARE(g().FormLage, qint16(ok ? 2 : 0));
+            QCOMPARE(g().FormLage,
+                     ok ? AppGlobals::FormState::Maximised : AppGlobals::FormState::Normal);
             cleanup();
         }
     }
@@ -338,8 +339,8 @@ private Q_SLOTS:
         const QString mora = AppGlobals::joinPath(other.path(), "Mora.mdb");
         QVERIFY(QFile::copy(TemplateCopy::templatePath(), mora));
         QVERIFY(QFile::copy(TemplateCopy::templatePath(), other.filePath("Valsit.mdb")));
-        const auto titles = [](QWidget* w) {
-            return menuTitle(w, "mnuRecentFile") + '|' + menuTitle(w, "mnuForHeader");
+        const auto titles = [](QWidget* window) {
+            return menuTitle(window, "mnuRecentFile") + '|' + menuTitle(window, "mnuForHeader");
         };
         m_messages.files.enqueue(mora);
         trigger(w, "mnuHmtaNyLnk");

@@ -501,10 +501,10 @@ bool frmE_PrelRes::LaddaPartierDistr()
     // The rows are filled straight from the party list. The engine keeps the parties of
     // its last calculation, so "Lagra framräknade valsit" still stores each party's own
     // seats after a visit to district mode.
-    DataControl& data = m_frame1->data();
-    if (!data.isOpen())
+    DataControl& parties = m_frame1->data();
+    if (!parties.isOpen())
         return false;
-    const int count = data.Recordset().RecordCount();
+    const int count = parties.Recordset().RecordCount();
     RostBer& rost = engine();
     if (count > rost.MaxPartierF()) {
         info(QStringLiteral("Antal partier får vara högst ") + QString::number(rost.MaxPartierF()));
@@ -515,7 +515,7 @@ bool frmE_PrelRes::LaddaPartierDistr()
              QString::number(rost.MinPartier()));
         return false;
     }
-    m_frame5->loadRows(data.Recordset());
+    m_frame5->loadRows(parties.Recordset());
     m_rowsLoaded = true;
     return true;
 }

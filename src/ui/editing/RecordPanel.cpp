@@ -2,9 +2,9 @@
 
 #include "data/DataControl.h"
 #include "data/RecordTableModel.h"
-#include "ui/editing/DAOdataCtl.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
+#include "ui/editing/DAOdataCtl.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -233,10 +233,10 @@ void RecordPanel::refreshList()
     if (!m_model || !listMarksCurrent() || m_model->rowCount() + 1 < 3)
         return;
     m_grid.setFormName(window());
-    const qint32 column = m_grid.VilkenKol(m_navigator->IDField());
-    if (column == 99)
+    const std::optional<int> column = m_grid.VilkenKol(m_navigator->IDField());
+    if (!column)
         return;
-    const int row = m_model->findRow(column, m_currentId);
+    const int row = m_model->findRow(*column, m_currentId);
     if (row >= 0)
         m_grid.MarkeraRad(row + 1);
 }
@@ -271,11 +271,10 @@ void RecordPanel::listPressed(const QPoint& pos)
     if (m_model && row >= 0 && !m_navigator->buttons().isEnabled(NavButtons::Save)) {
         m_list->setFocus();
         m_grid.setFormName(window());
-        const qint32 column = m_grid.VilkenKol(m_navigator->IDField());
-        if (column != 99) {
-            m_list->setCurrentIndex(m_model->index(row, column));
+        if (const std::optional<int> column = m_grid.VilkenKol(m_navigator->IDField())) {
+            m_list->setCurrentIndex(m_model->index(row, *column));
             m_grid.MarkeraRad(row + 1);
-            goToId(m_model->index(row, column).data().toString());
+            goToId(m_model->index(row, *column).data().toString());
         }
     }
     refreshList();

@@ -67,9 +67,9 @@ void StyraFlexGrid::MarkeraRad(qint32 lngRad)
         grid->scrollTo(first, QAbstractItemView::PositionAtTop);
 }
 
-qint32 StyraFlexGrid::VilkenKol(const QString& strRubrik)
+std::optional<int> StyraFlexGrid::VilkenKol(const QString& strRubrik)
 {
-    qint32 result = 99;
+    std::optional<int> result;
     if (QTableView* grid = activeGrid()) {
         QAbstractItemModel* model = grid->model();
         const int cols = model->columnCount();
@@ -80,7 +80,7 @@ qint32 StyraFlexGrid::VilkenKol(const QString& strRubrik)
             }
         }
     }
-    if (result == 99) {
+    if (!result) {
         m_messages.msgBox(QStringLiteral("Kolumnen '") + strRubrik + QStringLiteral("' saknas."),
                           MessageService::Ok, MessageService::Exclamation,
                           AppInfo::productName() + QStringLiteral(" Version ") +

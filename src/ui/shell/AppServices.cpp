@@ -7,8 +7,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-AppServices::AppServices(MessageService& messages, Clock& clock)
-    : messages(messages), clock(clock), screenHeight([] {
+AppServices::AppServices(MessageService& messageService, Clock& systemClock)
+    : messages(messageService), clock(systemClock), screenHeight([] {
           const QScreen* screen = QGuiApplication::primaryScreen();
           return screen ? screen->size().height() : 0;
       }),

@@ -61,9 +61,9 @@ MessageService::Answer QtMessageService::msgBox(const QString& text, Buttons but
         all |= b;
     box.setStandardButtons(all);
     // The users are Swedish whatever translations the machine has.
-    const auto swedish = [&box](QMessageBox::StandardButton which, const QString& text) {
+    const auto swedish = [&box](QMessageBox::StandardButton which, const QString& caption) {
         if (QAbstractButton* b = box.button(which))
-            b->setText(text);
+            b->setText(caption);
     };
     swedish(QMessageBox::Ok, QStringLiteral("OK"));
     swedish(QMessageBox::Cancel, QStringLiteral("Avbryt"));

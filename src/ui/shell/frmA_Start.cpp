@@ -176,7 +176,8 @@ void frmA_Start::Form_Load()
     const ElectionSettings defaults;
     m_antFullm = defaults.councilSeats;
     m_antNmnd = defaults.committeeSeats;
-    m_chkNmnd = settings.value(QStringLiteral("ChkNmnd"));
+    // Stored as the design has it: "0" for the committee, "1" for the council.
+    m_committeeChosen = settings.value(QStringLiteral("ChkNmnd")) == QLatin1String("0");
     setCaption(m_mnuForHeader, defaults.heading);
 }
 
@@ -240,7 +241,7 @@ void frmA_Start::onActivate()
     }
     setCaption(m_mnuRecentFile, globals.DBSokVag);
     showElection();
-    if (m_chkNmnd == QLatin1String("0"))
+    if (m_committeeChosen)
         mnuNmndmnd_Click();
     else
         mnuPrelFullm_Click();
@@ -253,7 +254,7 @@ void frmA_Start::mnuNmndmnd_Click()
     m_mnuNmndmnd->setChecked(true);
     m_mnuPrelFullm->setChecked(false);
     m_mnuOption->setTitle(QStringLiteral("Beräkning av nämnd-valsit"));
-    m_chkNmnd = QStringLiteral("0");
+    m_committeeChosen = true;
 }
 
 void frmA_Start::mnuPrelFullm_Click()
@@ -263,7 +264,7 @@ void frmA_Start::mnuPrelFullm_Click()
     m_mnuPrelFullm->setChecked(true);
     m_mnuNmndmnd->setChecked(false);
     m_mnuOption->setTitle(QStringLiteral("Beräkning av preliminär fullmäktige"));
-    m_chkNmnd = QStringLiteral("1");
+    m_committeeChosen = false;
 }
 
 void frmA_Start::mnuHmtaNyLnk_Click()
@@ -361,7 +362,8 @@ void frmA_Start::mnuExit_Click()
 void frmA_Start::cmdNext_Click()
 {
     const Command command(this);
-    SettingsStore().setValue(QStringLiteral("ChkNmnd"), m_chkNmnd.trimmed());
+    SettingsStore().setValue(QStringLiteral("ChkNmnd"),
+                             m_committeeChosen ? QStringLiteral("0") : QStringLiteral("1"));
     services().committee->setAntValsit(m_antNmnd);
     services().council->setAntValsit(m_antFullm);
     const QString next = m_mnuNmndmnd->isChecked() ? QStringLiteral("frmB_Valresultat")

@@ -25,7 +25,6 @@ public:
     ~frmA_Start() override;
 
     // The window's variables.
-    QString ChkNmnd() const { return m_chkNmnd; }
     int AntFullm() const { return m_antFullm; }
     int AntNmnd() const { return m_antNmnd; }
 
@@ -76,7 +75,7 @@ private:
     QAction* m_mnuForHeader = nullptr;
     QAction* m_mnuOrgNamn = nullptr;
 
-    QString m_chkNmnd;
+    bool m_committeeChosen = true; // the calculation chosen: committee, else council
     int m_antFullm = 0;
     int m_antNmnd = 0;
 };
