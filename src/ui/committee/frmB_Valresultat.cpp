@@ -312,8 +312,9 @@ void frmB_Valresultat::cmdNext_Click()
                 else if (s.cooperation == ElectionSettings::Cooperation::None)
                     s.cooperation = ElectionSettings::Cooperation::Fixed;
             });
-    } catch (const DbError& e) {
-        dbError(QStringLiteral("Nämndvalsiten kunde inte sparas i databasen. ") + e.Description());
+    } catch (const DbError& err) {
+        dbError(QStringLiteral("Nämndvalsiten kunde inte sparas i databasen. ") +
+                err.Description());
         return;
     }
     e.setAntValsit(count);
