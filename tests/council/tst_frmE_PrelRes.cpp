@@ -477,6 +477,7 @@ private Q_SLOTS:
         QCOMPARE(s.messages.texts().last(),
                  QString("Mandaten för S 11, SD 6, M 4, KV 3, C 2, V 2, KD 1, MP 1, L 1 har "
                          "lagrats som antal valsit i fullmäktige."));
+        s.messages.reset();
 
         w = toResultAndBack(w);
         QVERIFY(w);

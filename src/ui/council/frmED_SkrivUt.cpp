@@ -72,10 +72,10 @@ void frmED_SkrivUt::onActivate()
             // A run that fails must not leave half a printout: the report is made whole once
             // without a printer, and only then goes to the printer.
             const ReportHeader header = appReportHeader();
-            services().councilReportInput = CouncilFingerprint::of(globals.DBSokVag);
             CouncilRun::rehearse(*engine, globals.DBSokVag, header);
             rehearsed = true;
             CouncilRun::runOnPaper(*engine, globals.DBSokVag, header, *choice->printer());
+            services().councilReportInput = CouncilFingerprint::of(globals.DBSokVag);
             m_lblMsg->setText(QStringLiteral("OK! Bearbetning klar"));
         } catch (const EngineError& e) {
             failure = e.message();
