@@ -6,6 +6,7 @@
 #include "cli/CliMessageService.h"
 #include "cli/CommitteeCalc.h"
 #include "cli/CouncilCalc.h"
+#include "cli/DatabaseCalc.h"
 #include "cli/ValkretsCalc.h"
 #include "shell/EngineError.h"
 #include "shell/SettingsStore.h"
@@ -17,12 +18,20 @@ int CalcApp::run(const QStringList& arguments)
     const QString help = CalcHelp::answer(arguments);
     if (!help.isEmpty()) {
         m_out << help;
+        // The tool's own help also names the commands on election files.
+        if (arguments.size() == 1 && arguments.first() != QLatin1String("--version"))
+            m_out << QStringLiteral("\nPå en valfil (.mdb):\n") << DatabaseCalc::usage();
         m_out.flush();
         return 0;
     }
     CliMessageService messages(m_err);
     QString rulesNote;
     try {
+        if (DatabaseCalc::handles(arguments)) {
+            DatabaseCalc(messages, m_out).run(arguments);
+            m_out.flush();
+            return 0;
+        }
         CalcOptions options = CalcOptions::parse(arguments);
         // Without --org the report names the organisation the program is set up for.
         if (options.org.trimmed().isEmpty())

@@ -30,8 +30,9 @@ const Option council[] = {
                              "de inte anges"},
     {"--constituencies FIL", "en kommun med valkretsar: "
                              "constituency,fixed_seats,code,name,votes"},
-    {"--first-divisor 1.2|1.4", "första divisorn (standard 1.2)"},
-    {"--threshold PROCENT", "spärren i procent (standard 2, med valkretsar 3; 0 = ingen)"},
+    {"--first-divisor 1.2|1.4", "första divisorn (standard 1.2; med --import valdagens regel)"},
+    {"--threshold PROCENT", "spärren i procent (standard 2, med valkretsar 3; 0 = ingen; "
+                            "med --import valdagens regel)"},
 };
 const Option committee[] = {
     {"FIL.csv", "partierna: code,name,council_seats"},

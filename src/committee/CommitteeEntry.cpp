@@ -1,6 +1,7 @@
 #include "committee/CommitteeEntry.h"
 
 #include "committee/ValsitBer.h"
+#include "data/ElectionSettings.h"
 #include "data/Recordset.h"
 #include "shell/MessageService.h"
 
@@ -49,4 +50,25 @@ CommitteeEntry::LoadResult CommitteeEntry::loadParties(const Recordset& parties,
     }
     engine.setAntPartier(n);
     return Loaded;
+}
+
+void CommitteeEntry::applyMarks(ValsitBer& engine, const QStringList& pairs)
+{
+    for (int k = 1; k <= engine.MaxSamv(); ++k)
+        engine.setSamvSW(k, 0);
+    for (int j = 2; j <= engine.AntPartier(); ++j)
+        for (int i = 1; i < j; ++i)
+            if (pairs.contains(ElectionSettings::pairText(engine.PartiID(i), engine.PartiID(j))))
+                engine.setSamvSW(ValsitBer::pairNumber(i, j), 1);
+}
+
+QStringList CommitteeEntry::markedPairs(ValsitBer& engine)
+{
+    QStringList pairs;
+    for (int j = 2; j <= engine.AntPartier(); ++j)
+        for (int i = 1; i < j; ++i)
+            if (engine.SamvSW(ValsitBer::pairNumber(i, j)) == 1)
+                pairs.append(ElectionSettings::pairText(engine.PartiID(i), engine.PartiID(j)));
+    pairs.sort();
+    return pairs;
 }

@@ -3,6 +3,7 @@
 #include "data/DataSource.h"
 
 #include <QString>
+#include <QStringList>
 
 class MessageService;
 class Recordset;
@@ -17,10 +18,10 @@ public:
     // The parties, most council seats first; written back through the entry window.
     static DataSource partyQuery()
     {
-        return DataSource::table(QStringLiteral("Partier"),
-                                 {QStringLiteral("PartiID"), QStringLiteral("PartiValRes"),
-                                  QStringLiteral("PartiNamn")},
-                                 QStringLiteral("PartiValRes DESC"));
+        return DataSource::table(
+            QStringLiteral("Partier"),
+            {QStringLiteral("PartiID"), QStringLiteral("PartiValRes"), QStringLiteral("PartiNamn")},
+            QStringLiteral("PartiValRes DESC"));
     }
 
     // The heading for the engine from the stored heading "för <heading>": the words after
@@ -33,4 +34,11 @@ public:
     // message (information icon, `title`) and AntPartier is left as it was.
     static LoadResult loadParties(const Recordset& parties, ValsitBer& engine,
                                   MessageService& messages, const QString& title);
+
+    // The cooperation marks kept with the election are pairs of party codes ("S+V"), so
+    // they hold whatever order the parties load in. Marks the engine's parties (slots 1 to
+    // AntPartier) from them, every other pair unmarked.
+    static void applyMarks(ValsitBer& engine, const QStringList& pairs);
+    // The engine's marked pairs as codes.
+    static QStringList markedPairs(ValsitBer& engine);
 };

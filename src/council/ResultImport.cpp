@@ -5,11 +5,13 @@
 #include "council/ValkretsStore.h"
 #include "data/DbTransaction.h"
 #include "data/ElectionDatabase.h"
+#include "data/ElectionSettings.h"
 
 #include <QHash>
 #include <QStringList>
 
-void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes)
+void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes,
+                         const std::optional<CouncilRules>& rules)
 {
     ElectionDatabase db(dbPath);
     DbTransaction t(db.database());
@@ -52,6 +54,16 @@ void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes)
     for (const ImportedVotes::Constituency& c : votes.constituencies)
         published.constituencies.append({c.seats, c.adjustmentSeats});
     published.store(t);
+    // The seats to share are the election's, and the council seats just cleared were
+    // computed from no input the file now holds.
+    ElectionSettings::updateIn(t, [&](ElectionSettings& s) {
+        if (votes.seats >= 5 && votes.seats <= 350)
+            s.councilSeats = votes.seats;
+        s.councilSeatsFingerprint.clear();
+        s.councilSeatsStoredAt.clear();
+        if (rules)
+            rules->storeIn(s, !votes.constituencies.isEmpty());
+    });
     t.commit();
 }
 

@@ -1,5 +1,6 @@
 #include "PdfReadBack.h"
 #include "Rows.h"
+#include "TemplateCopy.h"
 #include "Trelleborg2018.h"
 
 #include "cli/CalcApp.h"
@@ -57,6 +58,10 @@ const BadCase bad[] = {
     {"duplicate code", "council --seats 11 IN", "code,name,votes\nS,S,10\ns,S2,20\n",
      "finns redan"},
     {"unknown option", "council --seats 11 --fast IN", party, "okänd flagga"},
+    {"database is text", "council --database IN", party, "är ingen databas"},
+    {"database missing", "committee --database saknas.mdb", "", "databasen saknas.mdb finns inte"},
+    {"import over a file", "import COUNCIL --database IN", party, "ange --replace"},
+    {"database and a file", "council --database IN COUNCIL", party, "ange ingen indatafil"},
     {"bad first divisor", "council --seats 11 --first-divisor 1.3 IN", party, "1.4 eller 1.2"},
     {"bad threshold", "council --seats 11 --threshold 150 IN", party, "mellan 0 och 100"},
     {"unknown code in pairs", "committee --seats 11 --fixed S-X IN", seats, "\"S-X\""},
@@ -414,6 +419,35 @@ private Q_SLOTS:
                  qPrintable(r.out.right(400)));
         QVERIFY(r.out.contains("51 mandat, varav 45 fasta mandat och 6 utjämningsmandat"));
         QVERIFY(r.out.contains("Under spärren, utan mandat: V (2,99 %)"));
+    }
+
+    // The road of an election file: imported from Valmyndigheten's file into a new file from
+    // the template, calculated from the file alone (as the window would), its seats stored,
+    // and the committee calculated from them. A damaged file: one line, nothing written.
+    void database()
+    {
+        const QString db = m_dir.filePath("Alvkarleby.mdb");
+        const QString xml = VALSIT_TEST_DATA "/valmyndigheten/slutresultat_0319K.xml";
+        Result r = run({"import", xml, "--database", db});
+        QCOMPARE(r.out + r.err, db + ": Älvkarleby, 11 partier, 7 valdistrikt, 31 mandat\n");
+        QCOMPARE(run({"import", xml, "--database", db}).status, 2);
+        QCOMPARE(run({"import", xml, "--database", db, "--replace"}).status, 0);
+        r = run({"council", "--database", db, "--store-seats"});
+        QVERIFY2(r.out.contains("Beräkningen stämmer med Valmyndighetens fördelning.\n") &&
+                     r.out.endsWith("Mandaten för S 11, SD 6, M 4, KV 3, C 2, V 2, KD 1, MP 1, "
+                                    "L 1 har lagrats som antal valsit i fullmäktige.\n"),
+                 qPrintable(r.out + r.err));
+        r = run({"committee", "--database", db, "--format", "json"});
+        QCOMPARE(
+            QJsonDocument::fromJson(r.out.toUtf8())["combinations"][0]["lists"].toArray().size(),
+            9);
+        QVERIFY(TemplateCopy::breakIndex(db));
+        const QByteArray before = TemplateCopy::bytes(db);
+        r = run({"council", "--database", db, "--store-seats"});
+        QCOMPARE(QString::number(r.status) + r.err,
+                 "2valsit-calc: databasen " + db +
+                     " är skadad och har inte ändrats; ersätt den med en säkerhetskopia\n");
+        QCOMPARE(TemplateCopy::bytes(db), before);
     }
 
     // --org, else the stored organisation, else the default, heads the report.

@@ -9,6 +9,8 @@
 #include "WindowDriver.h"
 
 #include "committee/ValsitBer.h"
+#include "council/CouncilFromFile.h"
+#include "council/CouncilSeatStore.h"
 #include "council/RostBer.h"
 #include "data/DbError.h"
 #include "report/PlainReportWindow.h"
@@ -28,6 +30,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -328,6 +331,7 @@ private Q_SLOTS:
         byProgram[0].byProgram = true;
         const QString path = s.db->path();
         const QString rows = "SELECT Slag || Plats || PartiID || Programlottad FROM Lottning";
+        s.exec("DROP TABLE Lottning"); // a file of an older version
         QVERIFY(LotStore(path).lots(LotStore::Kind::Committee).isEmpty());
         QCOMPARE(s.value("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Lottning'").toInt(), 0);
         LotStore(path).record(LotStore::Kind::Committee, lotsFor(none, "4=C,5=M"));
@@ -364,18 +368,17 @@ private Q_SLOTS:
         QCOMPARE(child<QPushButton>(w, "cmdButt1(6)")->isEnabled(), !c.saved);
     }
 
-    // Parties with seats, most first, go to the engine; the seat count and the heading
-    // rule are kept.
+    // Parties with seats, most first, go to the engine; the seat count is kept with the
+    // election, and its marks (pairs of codes) go to whatever slots the parties load in.
     void proceed_data() { addRows(entries); }
     void proceed()
     {
         const EntryCase& c = row(entries);
-        SettingsStore().setValue("ForHeader", c.heading);
+        s.exec("UPDATE Valinstallningar SET Rubrik = ?, SamverkanPar = 'P1+P3'", {c.heading});
         s.setParties({}); // "P1" holds seats[0], ...
         for (int i = 0; i < c.seats.size(); ++i)
             s.exec("INSERT INTO Partier (PartiID, PartiNamn, PartiValRes) VALUES (?, ?, ?)",
                    {QString("P%1").arg(i + 1), QString("Parti %1").arg(i + 1), c.seats[i]});
-        engine().setSamvSW(2, 1); // a mark of an earlier calculation
         s.printScript.confirm = false;
         QWidget* w = s.show("frmB_Valresultat");
         QVERIFY(w);
@@ -393,13 +396,14 @@ private Q_SLOTS:
         QCOMPARE(QStringList({e.PartiID(1), e.PartiID(2), e.PartiID(3), e.Rubrik1()}),
                  QStringList({"P3", "P4", "P1", c.rubrik}));
         QCOMPARE(e.AntPartier() * 100 + e.AntValsit(), 313);
-        QCOMPARE(SettingsStore().value("MndNmnd"), QString("13"));
+        QCOMPARE(s.value("SELECT MandatNamnd FROM Valinstallningar").toInt(), 13);
         QCOMPARE(int(e.SamvSW(0)) * 100 + e.SkrivUtSW() * 10 + e.SamvSW(2),
                  c.cooperation ? 101 : c.paper * 10);
     }
 
     // Four parties show six boxes and clear a mark left by more parties. "Fortsätt" writes
-    // the marks and the mode to the engine; "Avsluta" leaves them.
+    // the marks and the mode to the engine and, as pairs of codes, to the election;
+    // "Avsluta" leaves them.
     void cooperationMarks()
     {
         for (int way = 0; way < 3; ++way) { // fixed, all combinations, Avsluta
@@ -422,8 +426,39 @@ private Q_SLOTS:
                      QString(way < 2 ? "frmD_VisaSkrivUt" : "frmB_Valresultat"));
             QCOMPARE(engine().SamvSW(0) * 100 + engine().SamvSW(2) * 10 + engine().SamvSW(6),
                      (QList<int>{101, 201, 110}[way]));
+            QCOMPARE(s.value("SELECT Samverkan || SamverkanPar FROM Valinstallningar").toString(),
+                     QStringList({"1P3+P4", "2P3+P4", "0"})[way]);
             s.cleanup();
             QVERIFY(s.init());
+        }
+    }
+
+    // The entry window says when the council seats were stored from other votes than the
+    // file holds now; seats typed by hand carry no fingerprint and no note.
+    void councilSeatsFromAnotherInput()
+    {
+        s.setParties({"S:Socialdemokraterna:500", "M:Moderaterna:300"});
+        for (const char* change : {"", "UPDATE Partier SET Roster = 1 WHERE PartiID = 'M'", "-"}) {
+            if (QByteArray(change) == "-")
+                s.exec("UPDATE Valinstallningar SET MandatFingeravtryck = ''");
+            else if (*change)
+                s.exec(change);
+            else
+                CouncilSeatStore::store(s.db->path(),
+                                        CouncilFromFile::calculate(s.db->path(), s.messages),
+                                        QDateTime(QDate(2026, 9, 14), QTime(22, 10)));
+            QWidget* w = s.show("frmB_Valresultat");
+            QVERIFY(w);
+            const QLabel* note = child<QLabel>(w, "lblMandatKalla");
+            QCOMPARE(note->isVisibleTo(w) ? note->text() : QString(),
+                     *change && *change != '-'
+                         ? "OBS! Mandaten i fullmäktige lagrades 2026-09-14 22:10 från andra "
+                           "röster, mandat eller regler än databasen nu innehåller. Räkna fram "
+                           "fullmäktige på nytt och lagra mandaten, eller kontrollera antalen "
+                           "nedan."
+                         : "");
+            WindowRegistry::unload(w);
+            CouncilSession::settle();
         }
     }
 

@@ -84,9 +84,6 @@ struct RuleCase
     int divisorIndex;
     const char* sparr;
     double divisor, percent; // percent -1: refused
-    // Left by a visit to a municipality with constituencies: 1,2 and 3 % chosen as today's
-    // rules ("1"), or stored before the choice was kept ("-").
-    const char* stored = "";
 };
 const RuleCase ruleCases[] = {
     {"no choice: today's rules", 0, 1, "2", 1.2, 2.0},
@@ -96,8 +93,6 @@ const RuleCase ruleCases[] = {
     {"own decimal comma", 2, 0, "2,5", 1.4, 2.5},
     {"own above 100", 2, 0, "120", 1.4, -1.0},
     {"own empty", 2, 1, "", 1.4, -1.0},
-    {"today's after constituencies", 0, 1, "2", 1.2, 2.0, "1"},
-    {"1,2 and 3 % stored without the choice", 0, 1, "2", 1.2, 2.0, "-"},
 };
 
 struct SaveCase
@@ -299,12 +294,13 @@ private Q_SLOTS:
             QVERIFY(!alive || WindowRegistry::isUnloadingFromCode(alive));
             QCOMPARE(WindowRegistry::instance().shown.last(), QString("frmED_VisaSkrivUt"));
             QCOMPARE(engine().AntValsit(), QString(c.seats).toInt());
-            QCOMPARE(SettingsStore().value("MndFullm"), QString(c.seats));
+            QCOMPARE(s.value("SELECT MandatFullm FROM Valinstallningar").toString(),
+                     QString(c.seats));
             return;
         }
         QCOMPARE(s.messages.shown.last().icon, MessageService::Information);
         QVERIFY(alive && alive->isVisible() && QApplication::focusWidget() == box(w, "Text1(4)"));
-        QCOMPARE(SettingsStore().value("MndFullm"), QString("41"));
+        QCOMPARE(s.value("SELECT MandatFullm FROM Valinstallningar").toInt(), 41);
     }
 
     // The seat count is taken before the parties are counted; parties with votes go to the
@@ -340,17 +336,9 @@ private Q_SLOTS:
     void rules()
     {
         const RuleCase& c = row(ruleCases);
-        if (*c.stored) {
-            SettingsSandbox::setRaw("ForstaDivisor", "1.2");
-            SettingsSandbox::setRaw("Sparr", "3");
-            if (*c.stored == '1')
-                SettingsSandbox::setRaw("GallandeRegler", "1");
-        }
         frmE_PrelRes* w = open();
         QVERIFY(w);
         QVERIFY(!box(w, "txtSparr")->isEnabled());
-        if (*c.stored) // as the window opens, before any choice
-            QCOMPARE(box(w, "txtSparr")->text(), QString(c.sparr));
         child<QComboBox>(w, "cboRegler")->setCurrentIndex(c.rule);
         if (c.rule == 2) {
             child<QComboBox>(w, "cboForstaDivisor")->setCurrentIndex(c.divisorIndex);
@@ -446,8 +434,10 @@ private Q_SLOTS:
     }
 
     // The seats of the last run are offered for storing (a visit to district mode between
-    // does not disturb which party they belong to); a party that took no part keeps its
-    // seats; a later load that fails offers no stale seats.
+    // does not disturb which party they belong to) and the user is told what was stored; a
+    // party that took no part keeps its seats; a later load that fails offers no stale seats.
+    // The file is calculated again first: votes changed since the report, by the window or by
+    // an import, give a question and the current result is stored only after a Ja.
     void storeComputedSeats()
     {
         s.exec("UPDATE Partier SET PartiValRes = 7 WHERE PartiID = 'X'");
@@ -464,7 +454,29 @@ private Q_SLOTS:
                  QStringList({"M=3", "S=5", "V=1", "X=7"}));
         QCOMPARE(menuTitle(w, "mnuUpdMnd"), QString(" "));
         trigger(w, "mnuUpdMnd"); // switched off: nothing
-        QCOMPARE(s.messages.texts(), QStringList());
+        QCOMPARE(s.messages.texts(), QStringList{"Mandaten för S 5, M 3, V 1 har lagrats som "
+                                                 "antal valsit i fullmäktige."});
+        for (const MessageService::Answer answer :
+             {MessageService::AnswerNo, MessageService::AnswerYes}) {
+            w = toResultAndBack(reload(w));
+            QVERIFY(w);
+            s.exec("UPDATE Partier SET Roster = ? WHERE PartiID = 'V'",
+                   {answer == MessageService::AnswerYes ? 2500 : 2000});
+            s.messages.reset();
+            s.messages.answers.enqueue(answer);
+            trigger(w, "mnuUpdMnd");
+            QVERIFY(s.messages.texts().value(0).startsWith("Rösterna, mandaten eller reglerna i "
+                                                           "databasen har ändrats sedan rapporten "
+                                                           "räknades fram."));
+            QCOMPARE(s.column("SELECT PartiValRes FROM Partier ORDER BY PartiID").join(' '),
+                     answer == MessageService::AnswerYes ? "3 4 2 7" : "3 5 1 7");
+        }
+        import(w, alvkarleby, MessageService::AnswerYes);
+        s.messages.answers.enqueue(MessageService::AnswerYes);
+        trigger(w, "mnuUpdMnd");
+        QCOMPARE(s.messages.texts().last(),
+                 QString("Mandaten för S 11, SD 6, M 4, KV 3, C 2, V 2, KD 1, MP 1, L 1 har "
+                         "lagrats som antal valsit i fullmäktige."));
 
         w = toResultAndBack(w);
         QVERIFY(w);
@@ -650,7 +662,8 @@ private Q_SLOTS:
         CouncilSession::settle();
         QVERIFY(CouncilSession::openWindow("frmA_Start"));
         QCOMPARE(s.value("SELECT SUM(PartiValRes) FROM Partier").toInt(), 7);
-        QVERIFY(SettingsStore().value("ChkNmnd") == "1" && s.messages.texts().isEmpty());
+        QCOMPARE(SettingsStore().value("ChkNmnd") + s.messages.texts().join('|'),
+                 "1Mandaten för S 4, M 2, V 1 har lagrats som antal valsit i fullmäktige.");
         WindowRegistry::unload(CouncilSession::openWindow("frmA_Start"));
         WindowRegistry::instance().registerWindow("frmA_Start", [] { return new QWidget; });
     }
@@ -663,7 +676,7 @@ private Q_SLOTS:
     // bar goes back to the entry, and the engine then writes into no window.
     void resultOnScreen()
     {
-        SettingsSandbox::setRaw("ForHeader", "för Rubrik");
+        s.exec("UPDATE Valinstallningar SET Rubrik = 'för Rubrik'");
         s.addDistrict(1, 3, "Väster");
         s.addDistrict(2, 1, "Norr");
         s.addDistrict(3, 2, "Söder");
@@ -709,9 +722,9 @@ private Q_SLOTS:
     // half a one.
     void saveAsPdf()
     {
-        SettingsSandbox::setRaw("ForHeader", "för Bygg/Miljö");
+        s.exec("UPDATE Valinstallningar SET Rubrik = 'för Bygg/Miljö'");
         s.addDistrict(1, 1, "Väster");
-        engine().setVisaDistriktSW(true);
+        s.exec("UPDATE Valinstallningar SET VisaDistrikt = 1");
         frmED_VisaSkrivUt* result = toResult(open());
         QVERIFY(result);
         trigger(result, "mnuSparaPdf"); // cancelled
@@ -752,7 +765,7 @@ private Q_SLOTS:
         const PrintCase& c = row(prints);
         s.printScript.confirm = c.confirm;
         if (c.districts) {
-            engine().setVisaDistriktSW(true);
+            s.exec("UPDATE Valinstallningar SET VisaDistrikt = 1");
             s.addDistrict(1, 1, "Centrum");
         }
         frmE_PrelRes* w = open();
@@ -882,6 +895,7 @@ private Q_SLOTS:
         auto tables = [this] {
             return s.value("SELECT count(*) FROM sqlite_master WHERE name = 'Valkretsar'").toInt();
         };
+        s.exec("DROP TABLE Valkretsar"); // a file of an older version
         ValkretsStore store(s.db->path());
         QVERIFY(!store.hasConstituencies());
         QCOMPARE(tables(), 0); // reading leaves an older file as it was

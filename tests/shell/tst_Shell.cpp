@@ -7,6 +7,8 @@
 
 #include "committee/ValsitBer.h"
 #include "council/RostBer.h"
+#include "data/ElectionDatabase.h"
+#include "data/ElectionSettings.h"
 #include "shell/AppGlobals.h"
 #include "shell/RtfReader.h"
 #include "shell/SettingsStore.h"
@@ -161,6 +163,11 @@ class TestShell : public QObject
 
     AppGlobals& g() { return AppGlobals::instance(); }
     WindowRegistry& registry() { return WindowRegistry::instance(); }
+    static void sql(const QString& path, const QString& statement, const QVariantList& values = {})
+    {
+        ElectionDatabase(path).write("Valinstallningar", ElectionDatabase::Update, statement,
+                                     values);
+    }
 
     // Loads the main window as the program does and waits for its activation.
     frmA_Start* load()
@@ -219,10 +226,13 @@ private Q_SLOTS:
         const ProceedCase& c = row(proceeds);
         if (*c.stored)
             SettingsSandbox::setRaw("ChkNmnd", c.stored);
+        // A file of an older version takes the counts the user last used, once.
         SettingsSandbox::setRaw("MndFullm", " 29 ");
         SettingsSandbox::setRaw("MndNmnd", "9");
+        sql(m_program->path(), "DROP TABLE Valinstallningar");
         frmA_Start* w = load();
         QVERIFY(w);
+        QCOMPARE(w->statusBar()->currentMessage(), ElectionSettings::migratedText("Valsit.mdb"));
         const RostBer* council = m_services.council.get();
         QCOMPARE(menuTitle(w, "mnuRecentFile") + '|' + g().BestDatum,
                  m_program->path() + "|2026-09-13");
@@ -249,7 +259,7 @@ private Q_SLOTS:
     void heading()
     {
         const HeadingCase& c = row(headings);
-        SettingsSandbox::setRaw("ForHeader", c.stored);
+        sql(m_program->path(), "UPDATE Valinstallningar SET Rubrik = ?", {c.stored});
         frmA_Start* w = load();
         QVERIFY(w);
         m_messages.inputs.enqueue(c.answer ? std::optional<QString>(c.answer) : std::nullopt);
@@ -257,10 +267,14 @@ private Q_SLOTS:
         const FakeMessageService::Asked asked = m_messages.inputBoxes.value(0);
         QCOMPARE(asked.prompt, "Ange rubrik på utskriften för beräkningen. T ex Zuveride-Dod");
         // The menu bar shows what iconText() gives: the caption without shortcut marks.
-        QCOMPARE(asked.title + '|' + asked.defaultText + '|' +
-                     child<QAction>(w, "mnuForHeader")->iconText() + '|' +
-                     SettingsStore().value("ForHeader"),
-                 "Valsitberäkning för|" + QString(c.proposed) + '|' + c.caption + '|' + c.caption);
+        QCOMPARE(
+            asked.title + '|' + asked.defaultText + '|' +
+                child<QAction>(w, "mnuForHeader")->iconText() + '|' +
+                [this] {
+                    ElectionDatabase db(m_program->path());
+                    return ElectionSettings::read(db).heading;
+                }(),
+            "Valsitberäkning för|" + QString(c.proposed) + '|' + c.caption + '|' + c.caption);
     }
 
     // Below 480 pixels the user is told, and the window cannot be kept maximised.
@@ -298,7 +312,7 @@ private Q_SLOTS:
         QVERIFY(w);
         QCOMPARE(m_messages.texts(), QStringList{missing});
         QCOMPARE(menuTitle(w, "mnuForHeader") + '|' + SettingsStore().value("ValsitNmn"),
-                 QString("för Uppsala|Uppsala.mdb"));
+                 QString("för RUBRIK|Uppsala.mdb"));
         cleanup();
         SettingsSandbox::setRaw("ValsitNmn", "Borta.mdb");
         m_messages.reset();
@@ -333,7 +347,7 @@ private Q_SLOTS:
         };
         m_messages.files.enqueue(mora);
         trigger(w, "mnuHmtaNyLnk");
-        QCOMPARE(titles(w), mora + "|för Mora");
+        QCOMPARE(titles(w), mora + "|för RUBRIK");
         m_messages.inputs.enqueue("Kiruna");
         trigger(w, "mnuSkapaNyDB");
         const QString created = AppGlobals::joinPath(other.path(), "Kiruna.mdb");
@@ -352,6 +366,37 @@ private Q_SLOTS:
         QVERIFY(again);
         QCOMPARE(titles(again) + '|' + g().DBSokVag + '|' + g().OrgNamn,
                  created + "|för Kiruna|" + created + "|Mora kommun");
+    }
+
+    // Each election file keeps its own seats and heading across "Hämta databas". A damaged
+    // working file is refused at the start, left as it was, and another is chosen.
+    void electionsKeepTheirOwn()
+    {
+        const QString arvika = m_program->addCopy("Arvika.mdb"),
+                      kiruna = m_program->addCopy("Kiruna.mdb"),
+                      broken = m_program->addCopy("Trasig.mdb");
+        sql(arvika, "UPDATE Valinstallningar SET MandatFullm = 49, Rubrik = 'för Arvika'");
+        sql(kiruna, "UPDATE Valinstallningar SET MandatFullm = 45, MandatNamnd = 9, "
+                    "Rubrik = 'för Kiruna'");
+        QVERIFY(TemplateCopy::breakIndex(broken));
+        const QByteArray before = TemplateCopy::bytes(broken);
+        SettingsSandbox::setRaw("ValsitNmn", "Trasig.mdb");
+        m_messages.files.enqueue(arvika);
+        frmA_Start* w = load();
+        QVERIFY(w);
+        QCOMPARE(m_messages.texts().join('|'),
+                 ElectionDatabase::refusalText(ElectionDatabase::Damaged, broken) +
+                     "\r\nVälj en annan databas.");
+        QCOMPARE(m_messages.shown.value(0).icon, MessageService::Critical);
+        QCOMPARE(TemplateCopy::bytes(broken), before);
+        QStringList seen;
+        for (const QString& file : {kiruna, arvika}) {
+            seen << QString::number(w->AntFullm()) + ' ' + menuTitle(w, "mnuForHeader");
+            m_messages.files.enqueue(file);
+            trigger(w, "mnuHmtaNyLnk");
+        }
+        seen << QString::number(w->AntFullm()) + ' ' + menuTitle(w, "mnuForHeader");
+        QCOMPARE(seen.join('|'), QString("49 för Arvika|45 för Kiruna|49 för Arvika"));
     }
 
     // A window that is not there is a program error; the information window opens beside

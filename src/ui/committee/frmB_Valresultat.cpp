@@ -4,7 +4,9 @@
 
 #include "committee/CommitteeEntry.h"
 #include "committee/ValsitBer.h"
+#include "council/CouncilSeatStore.h"
 #include "data/DataControl.h"
+#include "data/DbError.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
@@ -15,6 +17,7 @@
 #include "ui/editing/RedigeraMenu.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,6 +69,13 @@ frmB_Valresultat::frmB_Valresultat(AppServices& appServices, QWidget* parent)
         {QStringLiteral("Parti kod"), QStringLiteral("Valsit"), QStringLiteral("Partinamn")},
         {900, 1100}, {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter});
     connect(&m_frame1->data(), &DataControl::Validate, this, &frmB_Valresultat::Data1_Validate);
+    // Says when the council seats below were stored from other votes than the file holds.
+    m_lblMandatKalla = new QLabel(central);
+    m_lblMandatKalla->setObjectName(QStringLiteral("lblMandatKalla"));
+    m_lblMandatKalla->setWordWrap(true);
+    m_lblMandatKalla->setStyleSheet(QStringLiteral("color: #a00000;"));
+    m_lblMandatKalla->hide();
+    outer->addWidget(m_lblMandatKalla);
     outer->addWidget(m_frame1, 1);
     buildChoices(central, outer);
     setCentralWidget(central);
@@ -153,8 +163,9 @@ void frmB_Valresultat::onActivate()
 {
     ValsitBer& e = engine();
     m_frame1->setValidationPassed(true);
-    m_text1[4]->setText(QString::number(e.AntValsit()).trimmed());
-    m_check1->setChecked(e.SamvSW(0) != 0);
+    readElection();
+    m_text1[4]->setText(QString::number(m_election.committeeSeats));
+    m_check1->setChecked(m_election.cooperation != ElectionSettings::Cooperation::None);
     m_check2->setChecked(e.BerTalSW());
     m_option1[e.SkrivUtSW() ? 1 : 0]->setChecked(true);
     m_antDec[e.BerTalAntDec() != 0 ? 1 : 0]->setChecked(true);
@@ -166,6 +177,66 @@ void frmB_Valresultat::onActivate()
     m_frame1->navigator().StartDBC(0);
     m_frame1->message()->setText(QStringLiteral(" "));
     cmdButt1_Click(0);
+    showSeatSource();
+}
+
+void frmB_Valresultat::readElection()
+{
+    try {
+        m_election = ElectionSettings::open(AppGlobals::instance().DBSokVag, SettingsStore());
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Valets inställningar kunde inte läsas. ") + e.Description());
+    }
+}
+
+void frmB_Valresultat::showSeatSource()
+{
+    QString storedAt;
+    bool matches = true;
+    try {
+        matches = CouncilSeatStore::matchesInput(AppGlobals::instance().DBSokVag, &storedAt);
+    } catch (const DbError&) {
+        matches = true; // the list itself reports a file it cannot read
+    }
+    m_lblMandatKalla->setVisible(!matches);
+    if (!matches)
+        m_lblMandatKalla->setText(
+            QStringLiteral("OBS! Mandaten i fullmäktige lagrades %1 från andra röster, mandat "
+                           "eller regler än databasen nu innehåller. Räkna fram fullmäktige på "
+                           "nytt och lagra mandaten, eller kontrollera antalen nedan.")
+                .arg(QDateTime::fromString(storedAt, Qt::ISODate)
+                         .toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+}
+
+bool frmB_Valresultat::showChangesMadeElsewhere()
+{
+    const ElectionSettings shown = m_election;
+    bool partiesChanged = false;
+    try {
+        partiesChanged = m_frame1->data().changedElsewhere();
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Partierna kunde inte läsas. ") + e.Description());
+        return true;
+    }
+    readElection();
+    const bool settingsChanged = m_election.committeeSeats != shown.committeeSeats ||
+                                 m_election.cooperation != shown.cooperation ||
+                                 m_election.cooperationPairs != shown.cooperationPairs;
+    if (!partiesChanged && !settingsChanged)
+        return false;
+    if (partiesChanged) {
+        m_frame1->data().Refresh();
+        cmdButt1_Click(0);
+        showSeatSource();
+    }
+    if (settingsChanged) {
+        m_text1[4]->setText(QString::number(m_election.committeeSeats));
+        m_check1->setChecked(m_election.cooperation != ElectionSettings::Cooperation::None);
+    }
+    notice(QStringLiteral("Databasen har ändrats av ett annat program eller fönster sedan "
+                          "fönstret visade den. Fönstret visar nu det som finns i databasen. "
+                          "Kontrollera uppgifterna och tryck på Fortsätt igen."));
+    return true;
 }
 
 void frmB_Valresultat::cmdButt1_Click(int Index)
@@ -215,6 +286,8 @@ void frmB_Valresultat::cmdNext_Click()
     // A party change not yet saved would be left out and lost with the window.
     if (!m_frame1->navigator().EndDBC())
         return;
+    if (showChangesMadeElsewhere())
+        return;
     ValsitBer& e = engine();
     const QString seats = m_text1[4]->text();
     if (seats.isEmpty() || seats.size() > 3) {
@@ -230,25 +303,37 @@ void frmB_Valresultat::cmdNext_Click()
              m_text1[4]);
         return;
     }
+    const bool cooperation = m_check1->isChecked();
+    // The seats and the choice of cooperation are the election's: kept in its file. The
+    // marks themselves are set in the cooperation window.
+    try {
+        m_election =
+            ElectionSettings::update(AppGlobals::instance().DBSokVag, [&](ElectionSettings& s) {
+                s.committeeSeats = count;
+                if (!cooperation)
+                    s.cooperation = ElectionSettings::Cooperation::None;
+                else if (s.cooperation == ElectionSettings::Cooperation::None)
+                    s.cooperation = ElectionSettings::Cooperation::Fixed;
+            });
+    } catch (const DbError& err) {
+        dbError(QStringLiteral("Nämndvalsiten kunde inte sparas i databasen. ") +
+                err.Description());
+        return;
+    }
     e.setAntValsit(count);
-    SettingsStore settings;
-    settings.setValue(QStringLiteral("MndNmnd"), seats.trimmed());
 
     if (!m_frame1->data().isOpen() ||
         CommitteeEntry::loadParties(m_frame1->data().Recordset(), e, messages(),
                                     AppInfo::appNamn()) != CommitteeEntry::Loaded)
         return;
-    const bool cooperation = m_check1->isChecked();
-    if (!cooperation) {
-        for (int k = 1; k <= e.MaxSamv(); ++k)
-            e.setSamvSW(k, 0);
-    } else if (e.AntPartier() < 3) {
+    CommitteeEntry::applyMarks(e, cooperation ? m_election.cooperationPairs : QStringList());
+    if (cooperation && e.AntPartier() < 3) {
         info(QStringLiteral("Det måste finnas fler än 2 partier för samverkansberäkning"), nullptr);
         return;
     }
     e.setBerTalSW(m_check2->isChecked());
     e.setSkrivUtSW(m_option1[1]->isChecked());
-    e.setRubrik1(CommitteeEntry::HamtaRubrik(settings.value(QStringLiteral("ForHeader"))));
+    e.setRubrik1(CommitteeEntry::HamtaRubrik(m_election.heading));
     e.setSamvSW(0, cooperation ? 1 : 0);
     const QString next = cooperation     ? QStringLiteral("frmC_Samverkan")
                          : e.SkrivUtSW() ? QStringLiteral("frmD_SkrivUt")

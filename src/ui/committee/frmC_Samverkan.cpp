@@ -2,7 +2,12 @@
 
 #include "ui/shell/AppServices.h"
 
+#include "committee/CommitteeEntry.h"
 #include "committee/ValsitBer.h"
+#include "data/DbError.h"
+#include "data/ElectionDatabase.h"
+#include "data/ElectionSettings.h"
+#include "shell/AppGlobals.h"
 #include "ui/editing/RedigeraMenu.h"
 #include "ui/shell/WindowStateRule.h"
 
@@ -153,6 +158,14 @@ void frmC_Samverkan::onActivate()
     DimSamvSW();
     for (int k = 1; k <= Boxes; ++k)
         m_check1[k]->setChecked(e->SamvSW(k) == 1);
+    try {
+        ElectionDatabase db(AppGlobals::instance().DBSokVag);
+        m_check2->setChecked(ElectionSettings::read(db).cooperation ==
+                                 ElectionSettings::Cooperation::AllCombinations &&
+                             n <= ValsitBer::MaxPartiesAllCombinations);
+    } catch (const DbError& err) {
+        dbError(QStringLiteral("Valets inställningar kunde inte läsas. ") + err.Description());
+    }
 }
 
 void frmC_Samverkan::DimSamvSW()
@@ -207,6 +220,19 @@ void frmC_Samverkan::cmdNext_Click()
     e->setSamvSW(0, m_check2->isChecked() ? 2 : 1);
     for (int k = 1; k <= e->MaxSamv() && k <= Boxes; ++k)
         e->setSamvSW(k, m_check1[k]->isChecked() ? 1 : 0);
+    // The marks are the election's: the next calculation of this election starts from them.
+    const QStringList pairs = CommitteeEntry::markedPairs(*e);
+    const bool all = m_check2->isChecked();
+    try {
+        ElectionSettings::update(AppGlobals::instance().DBSokVag, [&](ElectionSettings& s) {
+            s.cooperation = all ? ElectionSettings::Cooperation::AllCombinations
+                                : ElectionSettings::Cooperation::Fixed;
+            s.cooperationPairs = pairs;
+        });
+    } catch (const DbError& err) {
+        dbError(QStringLiteral("Samverkan kunde inte sparas i databasen. ") + err.Description());
+        return;
+    }
     handOver(e->SkrivUtSW() ? QStringLiteral("frmD_SkrivUt") : QStringLiteral("frmD_VisaSkrivUt"));
 }
 

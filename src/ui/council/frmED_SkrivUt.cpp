@@ -1,13 +1,14 @@
 #include "ui/council/frmED_SkrivUt.h"
 
+#include "council/CouncilFingerprint.h"
 #include "council/CouncilRun.h"
 #include "council/RostBer.h"
 #include "data/DbError.h"
 #include "report/PrinterChoice.h"
-#include "ui/report/AppReportHeader.h"
 #include "shell/AppGlobals.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
+#include "ui/report/AppReportHeader.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/WindowStateRule.h"
@@ -71,6 +72,7 @@ void frmED_SkrivUt::onActivate()
             // A run that fails must not leave half a printout: the report is made whole once
             // without a printer, and only then goes to the printer.
             const ReportHeader header = appReportHeader();
+            services().councilReportInput = CouncilFingerprint::of(globals.DBSokVag);
             CouncilRun::rehearse(*engine, globals.DBSokVag, header);
             rehearsed = true;
             CouncilRun::runOnPaper(*engine, globals.DBSokVag, header, *choice->printer());

@@ -1,6 +1,7 @@
 #include "ui/council/frmED_VisaSkrivUt.h"
 
 #include "council/CouncilEntry.h"
+#include "council/CouncilFingerprint.h"
 #include "council/CouncilRun.h"
 #include "council/RostBer.h"
 #include "council/ValkretsRun.h"
@@ -115,6 +116,7 @@ void frmED_VisaSkrivUt::onActivate()
             const QString& db = AppGlobals::instance().DBSokVag;
             // Lots are taken in the council's own calculation, not per constituency.
             m_mnuLottning->setEnabled(false);
+            services().councilReportInput = CouncilFingerprint::of(db);
             if (ValkretsRun::applies(db))
                 ValkretsRun::runOnScreen(*engine, db, appReportHeader(), this);
             else
@@ -192,7 +194,9 @@ QString frmED_VisaSkrivUt::pdfFolder()
 
 QString frmED_VisaSkrivUt::pdfName(const QDate& today)
 {
-    QString heading = CouncilEntry::HamtaRubrik(SettingsStore().value(QStringLiteral("ForHeader")));
+    // The heading and the date: "Valsit Uppsala 2026-09-13.pdf".
+    const RostBer* engine = services().council.get();
+    QString heading = engine ? engine->Rubrik1() : QString();
     static const QRegularExpression notInNames(QStringLiteral("[\\\\/:*?\"<>|]"));
     heading.replace(notInNames, QStringLiteral(" "));
     heading = heading.simplified();

@@ -3,7 +3,9 @@
 #include "ui/shell/AppServices.h"
 
 #include "council/CouncilEntry.h"
+#include "council/CouncilFromFile.h"
 #include "council/CouncilRules.h"
+#include "council/CouncilSeatStore.h"
 #include "council/DistrRosterStore.h"
 #include "council/ImportedVotes.h"
 #include "council/ResultImport.h"
@@ -12,9 +14,12 @@
 #include "council/ValkretsStore.h"
 #include "data/DataControl.h"
 #include "data/DbError.h"
+#include "data/ElectionSettings.h"
 #include "data/ResultFileError.h"
 #include "data/ResultFileReader.h"
 #include "shell/AppGlobals.h"
+#include "shell/Clock.h"
+#include "shell/EngineError.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 #include "ui/council/DistrRegisterPanel.h"
@@ -154,8 +159,9 @@ void frmE_PrelRes::onActivate()
 {
     RostBer& rost = engine();
     m_frame1->setValidationPassed(true);
-    m_frame1->text1(4)->setText(QString::number(rost.AntValsit()).trimmed());
-    m_frame1->check1()->setChecked(rost.VisaDistriktSW());
+    readElection();
+    m_frame1->text1(4)->setText(QString::number(m_election.councilSeats));
+    m_frame1->check1()->setChecked(m_election.districtReport);
     m_frame1->check2()->setChecked(rost.BerTalSW());
     m_frame1->antDec(rost.BerTalAntDec() != 0 ? 1 : 0)->setChecked(true);
     m_frame1->option1(rost.SkrivUtSW() ? 1 : 0)->setChecked(true);
@@ -168,7 +174,7 @@ void frmE_PrelRes::onActivate()
         dbError(QStringLiteral("Valkretsarna kunde inte läsas. ") + e.Description());
     }
     m_frame1->setValkretsar(m_valkretsar);
-    m_frame1->setRules(CouncilRules::load(SettingsStore(), m_valkretsar));
+    m_frame1->setRules(CouncilRules::of(m_election, m_valkretsar));
     setWindowTitle(m_valkretsar ? QStringLiteral("Valsit - Preliminär Fullmäktige (med valkretsar)")
                                 : QStringLiteral("Valsit - Preliminär Fullmäktige"));
 
@@ -256,6 +262,8 @@ void frmE_PrelRes::cmdNext_Click()
     // the window: the user finishes it first.
     if (!m_frame1->navigator().EndDBC())
         return;
+    if (showChangesMadeElsewhere())
+        return;
     RostBer& rost = engine();
     const QString seats = m_frame1->text1(4)->text();
     if (seats.size() < 1 || seats.size() > 3) {
@@ -272,17 +280,27 @@ void frmE_PrelRes::cmdNext_Click()
         m_frame1->text1(4)->setFocus();
         return;
     }
-    rost.setAntValsit(count);
-    SettingsStore settings;
-    settings.setValue(QStringLiteral("MndFullm"), seats.trimmed());
-
     double sparr = 0;
     if (!readRules(&sparr))
         return;
     CouncilRules rules;
     rules.forstaDivisor = m_frame1->cboForstaDivisor()->currentIndex() == 1 ? 1.2 : 1.4;
     rules.sparr = sparr;
-    rules.save(settings, m_valkretsar);
+    const bool districts = m_frame1->check1()->checkState() != Qt::Unchecked;
+    // The seats, rules and district choice are the election's: kept in its file.
+    try {
+        m_election =
+            ElectionSettings::update(AppGlobals::instance().DBSokVag, [&](ElectionSettings& s) {
+                s.councilSeats = count;
+                rules.storeIn(s, m_valkretsar);
+                s.districtReport = districts;
+            });
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Mandaten och reglerna kunde inte sparas i databasen. ") +
+                e.Description());
+        return;
+    }
+    rost.setAntValsit(count);
     rules.applyTo(rost);
 
     if (!m_frame1->data().isOpen())
@@ -291,10 +309,10 @@ void frmE_PrelRes::cmdNext_Click()
                                   AppGlobals::instance().AppNamn) != CouncilEntry::Loaded)
         return;
 
-    rost.setVisaDistriktSW(m_frame1->check1()->checkState() != Qt::Unchecked);
+    rost.setVisaDistriktSW(districts);
     rost.setBerTalSW(m_frame1->check2()->checkState() != Qt::Unchecked);
     rost.setSkrivUtSW(m_frame1->option1(1)->isChecked());
-    rost.setRubrik1(CouncilEntry::HamtaRubrik(settings.value(QStringLiteral("ForHeader"))));
+    rost.setRubrik1(CouncilEntry::HamtaRubrik(m_election.heading));
 
     // With constituencies the fixed seats and the districts are checked before any run.
     if (m_valkretsar) {
@@ -319,13 +337,89 @@ void frmE_PrelRes::mnuUpdMnd_Click()
 {
     if (!menuOn(m_mnuUpdMnd))
         return;
+    const Command command(this);
+    const QString db = AppGlobals::instance().DBSokVag;
+    // Calculated again from the file as it is now: the report on screen may be older
+    // than the votes, seats or rules the file holds.
+    CouncilFromFile::Outcome outcome;
     try {
-        CouncilEntry::storeSeats(AppGlobals::instance().DBSokVag, engine());
+        outcome = CouncilFromFile::calculate(db, messages());
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Mandaten kunde inte räknas fram; ingenting har lagrats. ") +
+                e.Description());
+        return;
+    } catch (const EngineError& e) {
+        dbError(e.message() + QStringLiteral(" Ingenting har lagrats."));
+        return;
+    }
+    if (outcome.fingerprint != services().councilReportInput) {
+        const QString question =
+            QStringLiteral("Rösterna, mandaten eller reglerna i databasen har ändrats sedan "
+                           "rapporten räknades fram. Beräknat på det som databasen innehåller "
+                           "nu blir mandaten:\r\n%1\r\nVill du lagra dessa mandat som antal "
+                           "valsit i fullmäktige?")
+                .arg(CouncilFromFile::seatsText(outcome));
+        if (messages().msgBox(question, MessageService::YesNo, MessageService::Question,
+                              AppGlobals::instance().AppNamn,
+                              MessageService::SecondButton) != MessageService::AnswerYes)
+            return;
+    }
+    try {
+        CouncilSeatStore::store(db, outcome, services().clock.now());
     } catch (const DbError& e) {
         dbError(QStringLiteral("De framräknade valsiten kunde inte lagras. ") + e.Description());
         return;
+    } catch (const EngineError& e) {
+        dbError(e.message());
+        return;
     }
     switchMenu(m_mnuUpdMnd, QStringLiteral("Lagra framräknade valsit"), false);
+    m_frame1->data().Refresh();
+    cmdButt1_Click(0);
+    notice(CouncilSeatStore::storedText(outcome));
+}
+
+void frmE_PrelRes::readElection()
+{
+    try {
+        m_election = ElectionSettings::open(AppGlobals::instance().DBSokVag, SettingsStore());
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Valets inställningar kunde inte läsas. ") + e.Description());
+    }
+}
+
+bool frmE_PrelRes::showChangesMadeElsewhere()
+{
+    const ElectionSettings shown = m_election;
+    bool partiesChanged = false;
+    try {
+        partiesChanged = m_frame1->data().changedElsewhere();
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Partierna kunde inte läsas. ") + e.Description());
+        return true;
+    }
+    readElection();
+    const bool settingsChanged =
+        m_election.councilSeats != shown.councilSeats || m_election.rules != shown.rules ||
+        m_election.firstDivisor != shown.firstDivisor || m_election.threshold != shown.threshold ||
+        m_election.districtReport != shown.districtReport;
+    if (!partiesChanged && !settingsChanged)
+        return false;
+    // What the file holds now is shown, and the user looks at it before anything is
+    // calculated from it.
+    if (partiesChanged) {
+        m_frame1->data().Refresh();
+        cmdButt1_Click(0);
+    }
+    if (settingsChanged) {
+        m_frame1->text1(4)->setText(QString::number(m_election.councilSeats));
+        m_frame1->check1()->setChecked(m_election.districtReport);
+        m_frame1->setRules(CouncilRules::of(m_election, m_valkretsar));
+    }
+    notice(QStringLiteral("Databasen har ändrats av ett annat program eller fönster sedan "
+                          "fönstret visade den. Fönstret visar nu det som finns i databasen. "
+                          "Kontrollera uppgifterna och tryck på Fortsätt igen."));
+    return true;
 }
 
 // ---- The district half --------------------------------------------------------------
@@ -523,17 +617,14 @@ void frmE_PrelRes::mnuHamtaValresultat_Click()
                           MessageService::SecondButton) != MessageService::AnswerYes)
         return;
     try {
-        ResultImport::apply(AppGlobals::instance().DBSokVag, votes);
+        // The election's own rules come with it; the user may change them afterwards.
+        ResultImport::apply(AppGlobals::instance().DBSokVag, votes, ResultImport::rules(file));
     } catch (const DbError& e) {
         dbError(QStringLiteral("Valresultatet kunde inte hämtas; databasen är oförändrad. ") +
                 e.Description());
         return;
     }
     engine().setAntValsit(votes.seats);
-    SettingsStore settings;
-    settings.setValue(QStringLiteral("MndFullm"), QString::number(votes.seats));
-    // The election's own rules, which the user may change afterwards.
-    ResultImport::rules(file).save(settings, !votes.constituencies.isEmpty());
     // The panels read the new parties and districts afresh.
     m_frame1->data().Refresh();
     m_frame4->data().Refresh();

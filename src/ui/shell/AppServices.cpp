@@ -25,4 +25,5 @@ void AppServices::renewEngines()
 {
     committee = std::make_unique<ValsitBer>(messages);
     council = std::make_unique<RostBer>(messages);
+    councilReportInput.clear();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 
@@ -37,4 +39,9 @@ struct AppServices
     std::unique_ptr<RostBer> council;
     std::unique_ptr<ValsitBer> committee;
     void renewEngines();
+
+    // The fingerprint of the input of the council report last made (CouncilFingerprint),
+    // so that storing its seats can tell when the file has changed since; empty before
+    // the first report after the engines were made.
+    QString councilReportInput;
 };

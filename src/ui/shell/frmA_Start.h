@@ -50,6 +50,12 @@ private:
     void buildControls();
     void buildMenus();
     void Form_Load();
+    // The working database is there and sound, else the user chooses another; false when
+    // none is left and the program must end.
+    bool ensureUsableDatabase();
+    // The election's seats and heading, from the working database (an older file takes
+    // the user's values once, which the status line says).
+    void showElection();
 
     QLabel* m_picIcon = nullptr;
     QLabel* m_lblTitle = nullptr;
