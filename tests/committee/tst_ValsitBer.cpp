@@ -25,11 +25,11 @@ const AllocationCase allocations[] = {
     // The tie of seat 3 must not stay on the seats after it.
     {"3, 3, 7: the tie mark ends with its seat", "3,3,7", 5, 0, {}, "N1:3*|N2:4|N3:1,2,5"},
     {"marks do not count without cooperation", "5,2,4", 5, 0, {1}, "N1:1,3|N2:4*|N3:2,5"},
-    {"P1 and P2 cooperate", "5,2,4", 5, 1, {1}, "N3:2,5| P1 / P2 /:1,3,4"},
-    {"any mode but 0 and 2 is fixed", "5,2,4", 5, 7, {1}, "N3:2,5| P1 / P2 /:1,3,4"},
+    {"P1 and P2 cooperate", "5,2,4", 5, 1, {1}, "N3:2,5| P1 / P2:1,3,4"},
+    {"any mode but 0 and 2 is fixed", "5,2,4", 5, 7, {1}, "N3:2,5| P1 / P2:1,3,4"},
     {"zero seats win only when all are zero", "0,2,0", 5, 0, {}, "N1:|N2:1,2,3,4,5|N3:"},
     {"all zero: first list, always tied", "0,0", 5, 0, {}, "N1:1*,2*,3*,4*,5*|N2:"},
-    {"pairs (1,4) and (2,3)", "4,3,2,1", 5, 1, {4, 3}, " P1 / P4 /:1*,3*,5*| P2 / P3 /:2,4"},
+    {"pairs (1,4) and (2,3)", "4,3,2,1", 5, 1, {4, 3}, " P1 / P4:1*,3*,5*| P2 / P3:2,4"},
     {"one list takes all 350 seats", "1,0,0", 350, 0, {}, ""},
 };
 } // namespace
@@ -98,7 +98,7 @@ private Q_SLOTS:
         if (c.seats == 350)
             QVERIFY(engine.seatCount(1) == 350 && engine.seatNumber(1, 350) == 350);
         else
-            QCOMPARE(lists.join('|').replace(" / :", " /:"), QString(c.expected));
+            QCOMPARE(lists.join('|'), QString(c.expected));
         QCOMPARE(engine.resultCounter(), 1);
         QVERIFY(messages.shown.isEmpty());
         if (QString(c.name) == "pairs (1,4) and (2,3)") // the groups as the labels read them
