@@ -235,8 +235,9 @@ void frmD_VisaSkrivUt::mnuSparaPdf_Click()
                           MessageService::SecondButton) != MessageService::AnswerYes)
         return;
     // Named and placed as the council's report is: "Valsit <rubrik> <datum>.pdf".
-    const QString proposed = QDir(frmED_VisaSkrivUt::pdfFolder())
-                                 .filePath(frmED_VisaSkrivUt::pdfName(services().clock.today()));
+    const QString proposed =
+        QDir(frmED_VisaSkrivUt::pdfFolder())
+            .filePath(frmED_VisaSkrivUt::pdfName(e->Rubrik1(), services().clock.today()));
     QString file = messages().fileSave(QStringLiteral("Spara resultatet som PDF"), proposed,
                                        {QStringLiteral("PDF-filer (*.pdf)")});
     if (file.isEmpty())

@@ -147,7 +147,8 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
     AppGlobals& globals = AppGlobals::instance();
     const QScopedValueRollback<bool> busy(m_busy, true);
     const Command command(this);
-    const QString proposed = QDir(pdfFolder()).filePath(pdfName(services().clock.today()));
+    const QString proposed =
+        QDir(pdfFolder()).filePath(pdfName(engine->Rubrik1(), services().clock.today()));
     QString file = messages().fileSave(QStringLiteral("Spara resultatet som PDF"), proposed,
                                        {QStringLiteral("PDF-filer (*.pdf)")});
     if (file.isEmpty())
@@ -192,11 +193,9 @@ QString frmED_VisaSkrivUt::pdfFolder()
     return QDir::homePath();
 }
 
-QString frmED_VisaSkrivUt::pdfName(const QDate& today)
+QString frmED_VisaSkrivUt::pdfName(QString heading, const QDate& today)
 {
     // The heading and the date: "Valsit Uppsala 2026-09-13.pdf".
-    const RostBer* engine = services().council.get();
-    QString heading = engine ? engine->Rubrik1() : QString();
     static const QRegularExpression notInNames(QStringLiteral("[\\\\/:*?\"<>|]"));
     heading.replace(notInNames, QStringLiteral(" "));
     heading = heading.simplified();

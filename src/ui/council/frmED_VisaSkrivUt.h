@@ -43,7 +43,7 @@ public:
     static QString pdfFolder();
     // The proposed name of a saved report, the heading and the date:
     // "Valsit Uppsala 2026-09-13.pdf"; the committee's result window proposes the same.
-    static QString pdfName(const QDate& today);
+    static QString pdfName(QString heading, const QDate& today);
 
 protected:
     void onActivate() override;
