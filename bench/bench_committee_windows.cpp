@@ -22,7 +22,18 @@
 #include <QTextEdit>
 #include <QTextStream>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+// (After windows.h, which it needs.) The kernel32 form of GetProcessMemoryInfo: no psapi
+// library to link.
+#define PSAPI_VERSION 2
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -65,9 +76,17 @@ private:
 
 long peakKilobytes()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return 0;
+    return static_cast<long>(counters.PeakWorkingSetSize / 1024);
+#else
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+#endif
 }
 
 void runOnce(AppServices& services, int seats, QTextStream& out)

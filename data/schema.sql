@@ -11,6 +11,17 @@ CREATE TABLE Partier (
     PartiValRes INTEGER DEFAULT 0 CHECK (PartiValRes IS NULL OR PartiValRes BETWEEN 0 AND 999)
 );
 
+-- The constituencies of a municipality divided into them, each with its fixed seats.
+-- Empty in a municipality without constituencies; the districts get their column
+-- ValkretsID with the first constituency, so that the table Distrikt keeps its three
+-- columns for whatever else reads or fills it.
+CREATE TABLE Valkretsar (
+    ValkretsID INTEGER NOT NULL PRIMARY KEY,
+    ValkretsNamn VARCHAR(50) NOT NULL COLLATE NOCASE UNIQUE
+        CHECK (length(trim(ValkretsNamn)) BETWEEN 1 AND 50),
+    FastaMandat INTEGER NOT NULL DEFAULT 0 CHECK (FastaMandat BETWEEN 0 AND 350)
+);
+
 CREATE TABLE Distrikt (
     DistrID INTEGER NOT NULL PRIMARY KEY,
     DistrNr INTEGER,
@@ -40,3 +51,41 @@ INSERT INTO Partier (PartiID, PartiNamn, Roster, PartiValRes) VALUES ('C', 'Cent
 INSERT INTO Partier (PartiID, PartiNamn, Roster, PartiValRes) VALUES ('KD', 'Kristdemokraterna', 0, 0);
 INSERT INTO Partier (PartiID, PartiNamn, Roster, PartiValRes) VALUES ('MP', 'Miljöpartiet de gröna', 0, 0);
 INSERT INTO Partier (PartiID, PartiNamn, Roster, PartiValRes) VALUES ('L', 'Liberalerna', 0, 0);
+
+-- The lots drawn or recorded for the seats of a tie, each with the fingerprint of the tie
+-- it was drawn for ("Fullmäktige" or "Nämnd").
+CREATE TABLE Lottning (
+    LottID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Slag TEXT NOT NULL, Plats INTEGER NOT NULL, PartiID TEXT NOT NULL,
+    Fingeravtryck TEXT NOT NULL, Programlottad INTEGER NOT NULL,
+    DragenAv TEXT, Tidpunkt TEXT, Anteckning TEXT
+);
+
+-- The seats Valmyndigheten published with an imported result (ValkretsID 0: the whole
+-- municipality), which the report compares with its own.
+CREATE TABLE Publicerat (
+    PartiID VARCHAR(6) NOT NULL COLLATE NOCASE,
+    ValkretsID INTEGER NOT NULL,
+    Mandat INTEGER NOT NULL,
+    Utjamning INTEGER NOT NULL,
+    PRIMARY KEY (PartiID, ValkretsID)
+);
+
+-- The election's own settings: everything a result depends on besides the votes, so that
+-- each election file keeps its own seats, rules and heading. One row. MandatFingeravtryck
+-- names the input the parties' council seats (PartiValRes) were stored from.
+CREATE TABLE Valinstallningar (
+    ID INTEGER NOT NULL PRIMARY KEY CHECK (ID = 1),
+    MandatFullm INTEGER NOT NULL CHECK (MandatFullm BETWEEN 5 AND 350),
+    Regler TEXT NOT NULL CHECK (Regler IN ('Gällande', 'Äldre', 'Egna')),
+    ForstaDivisor REAL NOT NULL CHECK (ForstaDivisor IN (1.2, 1.4)),
+    Sparr REAL NOT NULL CHECK (Sparr BETWEEN 0 AND 100),
+    Rubrik TEXT NOT NULL,
+    MandatNamnd INTEGER NOT NULL CHECK (MandatNamnd BETWEEN 5 AND 350),
+    Samverkan INTEGER NOT NULL CHECK (Samverkan IN (0, 1, 2)),
+    SamverkanPar TEXT NOT NULL DEFAULT '',
+    VisaDistrikt INTEGER NOT NULL CHECK (VisaDistrikt IN (0, 1)),
+    MandatFingeravtryck TEXT NOT NULL DEFAULT '',
+    MandatLagrade TEXT NOT NULL DEFAULT ''
+);
+INSERT INTO Valinstallningar (ID, MandatFullm, Regler, ForstaDivisor, Sparr, Rubrik, MandatNamnd, Samverkan, SamverkanPar, VisaDistrikt) VALUES (1, 41, 'Gällande', 1.2, 2, 'för RUBRIK', 11, 0, '', 0);

@@ -16,19 +16,28 @@ if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/data/XDInfoSV.rtf.in)
 endif()
 
 # Qt's own texts (buttons of the standard dialogs) in Swedish, for an install outside
-# Debian's Qt; the Debian package also depends on Qt's translation package.
-get_target_property(qmake_path Qt6::qmake IMPORTED_LOCATION)
-execute_process(COMMAND ${qmake_path} -query QT_INSTALL_TRANSLATIONS
-                OUTPUT_VARIABLE qt_translations OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+# Debian's Qt; the Debian package also depends on Qt's translation package. A Qt built
+# without its translations (the Windows build's) is given Debian's folder of them
+# (VALSIT_QT_TRANSLATIONS): the catalogues are the same on every platform.
+set(qt_translations ${VALSIT_QT_TRANSLATIONS})
+if(NOT qt_translations)
+    get_target_property(qmake_path Qt6::qmake IMPORTED_LOCATION)
+    execute_process(COMMAND ${qmake_path} -query QT_INSTALL_TRANSLATIONS
+                    OUTPUT_VARIABLE qt_translations OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+endif()
 file(GLOB qt_swedish ${qt_translations}/qt_sv.qm ${qt_translations}/qtbase_sv.qm)
 if(qt_swedish)
     install(FILES ${qt_swedish} DESTINATION ${VALSIT_SHARE}/translations)
+elseif(VALSIT_QT_TRANSLATIONS)
+    message(FATAL_ERROR "No qt_sv.qm in ${VALSIT_QT_TRANSLATIONS}")
 endif()
 
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/packaging/valsit.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/packaging/valsit.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+if(NOT WIN32)
+    install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/packaging/valsit.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/packaging/valsit.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endif()
 
 set(CPACK_PACKAGE_NAME valsit)
 set(CPACK_PACKAGE_VENDOR Tovrelia)

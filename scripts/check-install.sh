@@ -10,7 +10,7 @@ prefix="$scratch/prefix"
 trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/valsit bin/valsit-calc share/valsit/Valsit.mdb share/applications/valsit.desktop \
+for f in bin/valsit bin/valsit-calc share/valsit/Valsit.mdb share/valsit/val-sign-crt.pem share/applications/valsit.desktop \
          share/icons/hicolor/scalable/apps/valsit.svg; do
     [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done

@@ -38,6 +38,7 @@ int main(int argc, char* argv[])
         QCoreApplication::applicationDirPath(), ProgramFolder::defaultUserDir());
     globals.programKat = folders.working;
     globals.shareKat = folders.shipped;
+    globals.templatePath = ProgramFolder::pristineTemplate(QCoreApplication::applicationDirPath());
     if (!folders.problem.isEmpty())
         messages.msgBox(folders.problem, MessageService::Ok, MessageService::Exclamation,
                         globals.AppNamn);

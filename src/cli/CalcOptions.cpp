@@ -3,6 +3,7 @@
 #include "cli/CalcError.h"
 #include "cli/LotOption.h"
 #include "report/ReportHeader.h"
+#include "seats/SeatResult.h"
 
 #include <QCommandLineParser>
 #include <QDate>
@@ -39,23 +40,6 @@ QString typedOption(const QStringList& args, const QString& name)
 }
 
 } // namespace
-
-QString CalcOptions::usage()
-{
-    return QStringLiteral(
-        "användning: valsit-calc council --seats N [--districts FIL] [--comparison full|2]\n"
-        "                   [--first-divisor 1.2|1.4] [--threshold PROCENT] [--title TEXT]\n"
-        "                   [--org NAMN] [--format text|json] [--pdf FIL.pdf] FIL.csv\n"
-        "            valsit-calc council --import RESULTATFIL [--seats N] [flaggor som ovan]\n"
-        "            valsit-calc council --seats N --constituencies FIL [--first-divisor 1.2|1.4]\n"
-        "                   [--threshold PROCENT] [--comparison full|2] [--title TEXT]\n"
-        "                   [--org NAMN] [--format text|json] [--pdf FIL.pdf]\n"
-        "            valsit-calc committee --seats N [--fixed PAR | --all PAR]\n"
-        "                   [--comparison full|2] [--title TEXT] [--org NAMN]\n"
-        "                   [--format text|json] [--pdf FIL.pdf] FIL.csv\n"
-        "            --lot PLATS=PARTIKOD (flera gånger): lotten ger platsen till partiets "
-        "lista\n");
-}
 
 CalcOptions CalcOptions::parse(const QStringList& args)
 {
@@ -111,14 +95,18 @@ CalcOptions CalcOptions::parse(const QStringList& args)
     o.constituenciesFile = last(constituencies);
     if (parser.isSet(comparison)) {
         const QString value = last(comparison);
-        if (value == QLatin1String("full"))
+        o.comparisonGiven = true;
+        if (value == QLatin1String("none"))
+            o.comparison = Comparison::None;
+        else if (value == QLatin1String("full"))
             o.comparison = Comparison::Full;
         else if (value == QLatin1String("2"))
             o.comparison = Comparison::TwoDecimals;
         else
             throw CalcError(
-                QStringLiteral("--comparison ska vara full eller 2, inte \"%1\"").arg(value));
+                QStringLiteral("--comparison ska vara none, 2 eller full, inte \"%1\"").arg(value));
     }
+    o.rulesGiven = parser.isSet(firstDivisor) || parser.isSet(threshold);
     if (parser.isSet(firstDivisor)) {
         o.firstDivisor = parseDecimal(last(firstDivisor), QStringLiteral("--first-divisor"));
         if (o.firstDivisor != 1.4 && o.firstDivisor != 1.2)
@@ -190,7 +178,9 @@ CalcOptions CalcOptions::parse(const QStringList& args)
                                        "council"));
     if (o.command == Command::Council && o.cooperation != Cooperation::None)
         throw CalcError(QStringLiteral("--fixed och --all gäller bara committee"));
-    o.lots = LotOption::parse(parser.values(lot), o.seats);
+    // With --import and no --seats the seats come from the file: the lots' seats are
+    // checked once it has been read.
+    o.lots = LotOption::parse(parser.values(lot), o.seats > 0 ? o.seats : SeatResult::MaxSeats);
     if (!o.lots.isEmpty() && o.cooperation == Cooperation::All)
         throw CalcError(QStringLiteral("--lot gäller inte --all: lotta i den kombination som "
                                        "gäller"));

@@ -3,11 +3,11 @@
 #include "cli/CalcError.h"
 #include "cli/CommitteeJsonReport.h"
 #include "cli/LotOption.h"
+#include "cli/PdfOutput.h"
 #include "cli/StreamTextControl.h"
 #include "committee/CommitteePaperReport.h"
 #include "committee/CommitteeScreenReport.h"
 #include "committee/ValsitBer.h"
-#include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
 
@@ -87,42 +87,49 @@ void CommitteeCalc::load()
 void CommitteeCalc::run(QTextStream& out)
 {
     load();
-    const bool json = m_options.format == CalcOptions::Format::Json;
+    write(m_input, m_options, m_options.header(), out);
+}
+
+void CommitteeCalc::write(const CommitteeInput& input, const CalcOptions& options,
+                          const ReportHeader& header, QTextStream& out)
+{
+    const bool json = options.format == CalcOptions::Format::Json;
     const QString letter = ValsitBer::runLetterText(1);
     // An all-combinations run (up to two million results, and never a lot to check after
     // it) goes out as it is written; a single result waits until its lots are checked, so
     // a refused lot leaves nothing on standard output.
-    const bool streamed = m_input.cooperation == CommitteeInput::Cooperation::AllCombinations;
+    const bool streamed = input.cooperation == CommitteeInput::Cooperation::AllCombinations;
     StreamTextControl stream(out);
     PlainTextControl text;
     text.setRecordStyles(false);
     PlainReportWindow window(streamed ? static_cast<RichTextControl*>(&stream) : &text);
-    std::unique_ptr<PdfPrinter> pdf;
+    std::unique_ptr<PdfOutput> pdf;
     std::unique_ptr<SeatReport> report;
-    if (!m_options.pdfFile.isEmpty()) {
-        pdf = std::make_unique<PdfPrinter>(m_options.pdfFile, m_options.title);
-        auto paper = std::make_unique<CommitteePaperReport>(m_input, letter);
-        paper->setPrinter(pdf.get());
-        paper->setHeader(m_options.header());
+    if (!options.pdfFile.isEmpty()) {
+        pdf = std::make_unique<PdfOutput>(options.pdfFile, options.title);
+        auto paper = std::make_unique<CommitteePaperReport>(input, letter);
+        paper->setPrinter(&pdf->printer());
+        paper->setHeader(header);
         report = std::move(paper);
     } else {
         // With JSON the screen report has no window to go to.
-        report = std::make_unique<CommitteeScreenReport>(json ? nullptr : &window,
-                                                         m_options.header(), m_input, letter);
+        report = std::make_unique<CommitteeScreenReport>(json ? nullptr : &window, header, input,
+                                                         letter);
     }
-    const char* mode = m_input.cooperation == CommitteeInput::Cooperation::None    ? "none"
-                       : m_input.cooperation == CommitteeInput::Cooperation::Fixed ? "fixed"
-                                                                                   : "all";
-    CommitteeJsonReport jsonReport(out, mode, report.get());
+    const char* mode = input.cooperation == CommitteeInput::Cooperation::None    ? "none"
+                       : input.cooperation == CommitteeInput::Cooperation::Fixed ? "fixed"
+                                                                                 : "all";
+    CommitteeJsonReport jsonReport(out, mode, options.jsonComparison(), report.get());
     // The engine holds a large fixed-size result: on the heap.
-    const auto engine = std::make_unique<ValsitBer>(m_input);
+    const auto engine = std::make_unique<ValsitBer>(input);
     engine->run(json ? static_cast<SeatReport&>(jsonReport) : *report);
     LotOption::checkApplied(engine->result());
+    const int pages = pdf ? pdf->finish() : 0;
     if (json)
         out << "\n    ]\n}\n";
     else if (pdf)
-        out << m_options.pdfFile << ": " << pdf->pageCount() << " sidor\n";
-    else
+        out << options.pdfFile << ": " << pages << " sidor\n";
+    else if (!streamed)
         for (const QString& line : text.lines())
             out << line << '\n';
 }

@@ -19,6 +19,9 @@ public:
     void load();
     const CommitteeInput& input() const { return m_input; }
     void run(QTextStream& out);
+    // The report of a committee calculation as the options ask for it: text, JSON or PDF.
+    static void write(const CommitteeInput& input, const CalcOptions& options,
+                      const ReportHeader& header, QTextStream& out);
 
     // Pair numbers from "1,6" or "S-V,M-KD" for the given parties. Throws CalcError.
     static QVector<int> parsePairs(const QString& text, const PartyTable& parties);

@@ -1,9 +1,6 @@
 #include "cli/CommitteeJsonReport.h"
 
 #include "cli/LotOption.h"
-#include "cli/ResultJson.h"
-
-#include <QJsonDocument>
 #include <QTextStream>
 
 void CommitteeJsonReport::begin(const SeatResult& run)
@@ -19,8 +16,7 @@ void CommitteeJsonReport::result(const SeatResult& result)
     if (m_next)
         m_next->result(result);
     LotOption::checkApplied(result);
-    m_out << (result.counter > 1 ? ",\n        " : "\n        ")
-          << QJsonDocument(ResultJson::combination(result)).toJson(QJsonDocument::Compact);
+    m_out << (result.counter > 1 ? ",\n        " : "\n        ") << m_writer.write(result);
 }
 
 void CommitteeJsonReport::end(const Summary& summary)

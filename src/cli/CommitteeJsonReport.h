@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/CombinationJson.h"
 #include "seats/SeatReport.h"
 
 class QTextStream;
@@ -11,8 +12,9 @@ class QTextStream;
 class CommitteeJsonReport : public SeatReport
 {
 public:
-    CommitteeJsonReport(QTextStream& out, const char* mode, SeatReport* next)
-        : m_out(out), m_mode(mode), m_next(next)
+    CommitteeJsonReport(QTextStream& out, const char* mode, CalcOptions::Comparison comparison,
+                        SeatReport* next)
+        : m_out(out), m_mode(mode), m_writer(comparison), m_next(next)
     {
     }
 
@@ -23,5 +25,6 @@ public:
 private:
     QTextStream& m_out;
     const char* m_mode;
+    CombinationJson m_writer;
     SeatReport* m_next;
 };

@@ -4,16 +4,19 @@
 #include "cli/CsvTable.h"
 #include "cli/LotOption.h"
 #include "cli/PartyTable.h"
+#include "cli/PdfOutput.h"
 #include "cli/ResultJson.h"
 #include "council/CouncilPaperReport.h"
 #include "council/CouncilScreenReport.h"
 #include "council/ImportedVotes.h"
+#include "council/PublishedSeats.h"
+#include "council/ResultImport.h"
 #include "council/RostBer.h"
 #include "data/ResultFileError.h"
 #include "data/ResultFileReader.h"
-#include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
+#include "report/ReportHeader.h"
 #include "shell/SwedishOrder.h"
 
 #include <QJsonDocument>
@@ -28,11 +31,10 @@ CouncilCalc::CouncilCalc(const CalcOptions& options) : m_options(options) {}
 void CouncilCalc::load()
 {
     m_input.seats = m_options.seats;
-    m_input.firstDivisorTenths = int(std::lround(m_options.firstDivisor * 10.0));
-    m_input.thresholdHundredths = int(std::lround(m_options.threshold * 100.0));
     m_input.heading = m_options.title;
     m_input.report = m_options.reportChoices();
     m_input.lots = m_options.lots;
+    applyRules(m_options.firstDivisor, m_options.threshold);
     if (!m_options.importFile.isEmpty())
         loadImport();
     else
@@ -46,6 +48,7 @@ void CouncilCalc::loadParties()
     const PartyTable parties =
         PartyTable::read(m_options.inputFile, QStringLiteral("votes"), QStringLiteral("röster"));
     LotOption::checkCodes(m_options.lots, parties);
+    m_withoutVotes = parties.withoutValue;
     for (const PartyTable::Party& p : parties.parties)
         m_input.parties.append({p.code, p.name, p.value});
     if (!m_options.districtsFile.isEmpty())
@@ -69,6 +72,10 @@ void CouncilCalc::loadDistricts()
             throw CalcError(
                 QStringLiteral("%1 rad %2: distriktets namn saknas").arg(path).arg(row.lineNumber));
         const int slot = parties.slotOf(row.fields.at(1));
+        // A party without votes in the party file may be listed with none here too.
+        if (slot == 0 && m_withoutVotes.contains(row.fields.at(1), Qt::CaseInsensitive) &&
+            csv.count(row, 2, QStringLiteral("röster")) == 0)
+            continue;
         if (slot == 0)
             throw CalcError(QStringLiteral("%1 rad %2: okänt parti %3")
                                 .arg(path)
@@ -109,8 +116,9 @@ void CouncilCalc::loadDistricts()
 void CouncilCalc::loadImport()
 {
     ImportedVotes votes;
+    ResultFile file;
     try {
-        const ResultFile file = ResultFileReader::read(m_options.importFile);
+        file = ResultFileReader::read(m_options.importFile);
         if (!file.constituencies.isEmpty())
             throw CalcError(QStringLiteral("%1: kommunen har valkretsar; det räknas inte här ännu")
                                 .arg(m_options.importFile));
@@ -124,16 +132,33 @@ void CouncilCalc::loadImport()
         throw CalcError(QStringLiteral("%1: %2 mandat; ange --seats mellan 5 och 350")
                             .arg(m_options.importFile)
                             .arg(m_input.seats));
+    LotOption::checkSeats(m_options.lots, m_input.seats);
+    if (!m_options.rulesGiven) {
+        const CouncilRules rules = ResultImport::rules(file);
+        applyRules(rules.forstaDivisor, rules.sparr);
+        m_rulesNote =
+            QStringLiteral("valdagen %1 ger %2")
+                .arg(ReportHeader::dateText(file.electionDate), ResultImport::rulesText(file));
+    }
+    PublishedSeats count;
+    count.countedDistricts = votes.countedDistricts;
+    count.allDistricts = votes.allDistricts;
+    m_countNote = count.countNote();
     // More parties than the engine has slots would lose some of them from the result.
     if (votes.parties.size() > 16)
         throw CalcError(QStringLiteral("%1: för många partier (%2), högst 16")
                             .arg(m_options.importFile)
                             .arg(votes.parties.size()));
+    // The reader refuses counts past ResultLimits, so every count fits the engine's 32 bits.
     for (const ImportedVotes::Party& p : votes.parties) {
         m_input.parties.append({p.code, p.name, qint32(p.votes)});
         if (p.publishedSeats >= 0 && m_input.seats == votes.seats)
             m_input.publishedSeats.insert(p.code, p.publishedSeats);
     }
+    PartyTable parties;
+    for (const CouncilInput::Party& p : m_input.parties)
+        parties.parties.append({p.code, p.name, p.votes});
+    LotOption::checkCodes(m_options.lots, parties);
     for (const ImportedVotes::District& d : votes.districts) {
         CouncilInput::District district{d.name, QVector<qint32>(d.votes.size(), 0)};
         for (int i = 0; i < d.votes.size(); ++i)
@@ -151,6 +176,19 @@ void CouncilCalc::sortDistricts()
                      });
 }
 
+void CouncilCalc::applyRules(double firstDivisor, double threshold)
+{
+    m_input.firstDivisorTenths = int(std::lround(firstDivisor * 10.0));
+    m_input.thresholdHundredths = int(std::lround(threshold * 100.0));
+}
+
+ReportHeader CouncilCalc::header() const
+{
+    ReportHeader header = m_options.header();
+    header.countNote = m_countNote;
+    return header;
+}
+
 void CouncilCalc::run(QTextStream& out)
 {
     load();
@@ -158,18 +196,20 @@ void CouncilCalc::run(QTextStream& out)
     RostBer::calculate(m_input, *result);
     PlainTextControl text;
     PlainReportWindow window(&text);
-    std::unique_ptr<PdfPrinter> pdf;
+    std::unique_ptr<PdfOutput> pdf;
     if (!m_options.pdfFile.isEmpty()) {
-        pdf = std::make_unique<PdfPrinter>(m_options.pdfFile, m_options.title);
+        pdf = std::make_unique<PdfOutput>(m_options.pdfFile, m_options.title);
         CouncilPaperReport paper(m_input);
-        paper.setPrinter(pdf.get());
-        paper.setHeader(m_options.header());
+        paper.setPrinter(&pdf->printer());
+        paper.setHeader(header());
         paper.write(*result);
     } else if (m_options.format != CalcOptions::Format::Json) {
-        CouncilScreenReport(&window, m_options.header(), m_input).write(*result);
+        CouncilScreenReport(&window, header(), m_input).write(*result);
     }
     LotOption::checkApplied(*result);
     if (m_options.format == CalcOptions::Format::Json) {
+        if (pdf)
+            pdf->finish();
         QJsonObject json = ResultJson::council(*result);
         if (!m_input.publishedSeats.isEmpty()) {
             QJsonObject published;
@@ -182,7 +222,8 @@ void CouncilCalc::run(QTextStream& out)
         return;
     }
     if (pdf) {
-        out << m_options.pdfFile << ": " << pdf->pageCount() << " sidor\n";
+        const int pages = pdf->finish();
+        out << m_options.pdfFile << ": " << pages << " sidor\n";
         return;
     }
     for (const QString& line : text.lines())

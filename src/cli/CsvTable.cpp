@@ -1,6 +1,7 @@
 #include "cli/CsvTable.h"
 
 #include "cli/CalcError.h"
+#include "data/ResultLimits.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -83,12 +84,19 @@ QStringList splitLine(const QString& line, QChar separator, bool* ok)
 CsvTable CsvTable::read(const QString& path, const QStringList& columns)
 {
     QFile file(path);
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (!info.exists())
         throw CalcError(QStringLiteral("filen %1 finns inte").arg(path));
+    // A pipe or device would be read for ever; no table of a municipality comes near 64 MB.
+    if (!info.isFile())
+        throw CalcError(QStringLiteral("%1 är ingen vanlig fil").arg(path));
+    if (info.size() > ResultLimits::MaxFileBytes)
+        throw CalcError(QStringLiteral("filen %1 är för stor (högst %2 MB)")
+                            .arg(path)
+                            .arg(ResultLimits::MaxFileBytes / (1024 * 1024)));
     if (!file.open(QIODevice::ReadOnly))
-        throw CalcError(
-            QStringLiteral("filen %1 kan inte läsas: %2").arg(path, file.errorString()));
-    return parse(path, decodeText(path, file.readAll()), columns);
+        throw CalcError(QStringLiteral("filen %1 kan inte läsas").arg(path));
+    return parse(path, decodeText(path, file.read(ResultLimits::MaxFileBytes)), columns);
 }
 
 CsvTable CsvTable::parse(const QString& name, const QString& text, const QStringList& columns)

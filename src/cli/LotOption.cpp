@@ -30,11 +30,7 @@ QVector<SeatLot> parse(const QStringList& values, int seats)
         if (!ok || lot.code.isEmpty())
             throw CalcError(QStringLiteral("--lot \"%1\" ska vara PLATS=PARTIKOD, till exempel 7=S")
                                 .arg(value));
-        if (lot.seat < 1 || lot.seat > seats)
-            throw CalcError(QStringLiteral("--lot %1: plats %2 finns inte bland %3 platser")
-                                .arg(value)
-                                .arg(lot.seat)
-                                .arg(seats));
+        checkSeats({lot}, seats);
         for (const SeatLot& other : lots)
             if (other.seat == lot.seat)
                 throw CalcError(
@@ -42,6 +38,16 @@ QVector<SeatLot> parse(const QStringList& values, int seats)
         lots.append(lot);
     }
     return lots;
+}
+
+void checkSeats(const QVector<SeatLot>& lots, int seats)
+{
+    for (const SeatLot& lot : lots)
+        if (lot.seat < 1 || lot.seat > seats)
+            throw CalcError(QStringLiteral("--lot %1=%2: plats %1 finns inte bland %3 platser")
+                                .arg(lot.seat)
+                                .arg(lot.code)
+                                .arg(seats));
 }
 
 void checkCodes(const QVector<SeatLot>& lots, const PartyTable& parties)

@@ -18,6 +18,8 @@ namespace LotOption {
 // Throws CalcError on a value that is not SEAT=CODE with a seat in 1..seats, or on a
 // seat given twice.
 QVector<SeatLot> parse(const QStringList& values, int seats);
+// Throws CalcError when a lot's seat is past the seats to share.
+void checkSeats(const QVector<SeatLot>& lots, int seats);
 // Throws CalcError when a lot names no party of the input.
 void checkCodes(const QVector<SeatLot>& lots, const PartyTable& parties);
 // Throws CalcError when a lot of the run was not applied.

@@ -19,7 +19,19 @@ PartyTable PartyTable::read(const QString& path, const QString& valueColumn, con
                                     .arg(path)
                                     .arg(row.lineNumber)
                                     .arg(code));
-        table.parties.append({code, row.fields.at(1), csv.count(row, 2, what)});
+        for (const QString& other : table.withoutValue)
+            if (other.compare(code, Qt::CaseInsensitive) == 0)
+                throw CalcError(QStringLiteral("%1 rad %2: koden %3 finns redan")
+                                    .arg(path)
+                                    .arg(row.lineNumber)
+                                    .arg(code));
+        // A party on the ballot that got nothing takes no slot, so only parties that
+        // count are held against the limit of 16.
+        const qint32 value = csv.count(row, 2, what);
+        if (value == 0)
+            table.withoutValue.append(code);
+        else
+            table.parties.append({code, row.fields.at(1), value});
     }
     const int n = int(table.parties.size());
     if (n < 2)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // The parties of a run as read from a CSV file: code, name and one count (votes or
-// council seats), in slot order. Checked: 2 to 16 parties, unique non-empty codes.
+// council seats), in slot order; rows with a count of 0 take no slot. Checked: 2 to 16
+// parties with a count, unique non-empty codes.
 struct PartyTable
 {
     struct Party
@@ -15,6 +17,8 @@ struct PartyTable
     };
 
     QVector<Party> parties;
+    // Codes of the rows with a count of 0: listed, but given no slot.
+    QStringList withoutValue;
 
     // Throws CalcError.
     static PartyTable read(const QString& path, const QString& valueColumn, const QString& what);

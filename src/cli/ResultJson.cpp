@@ -43,31 +43,4 @@ QJsonObject council(const SeatResult& result)
             {QStringLiteral("lots"), LotOption::lots(result)}};
 }
 
-QJsonObject combination(const SeatResult& result)
-{
-    QJsonArray lists;
-    for (int l = 1; l <= result.listCount; ++l) {
-        const SeatResult::List& list = result.lists[l];
-        QJsonArray members;
-        for (int p = 1; p <= result.partyCount; ++p)
-            if (result.parties[p].list == l)
-                members.append(result.parties[p].code);
-        lists.append(QJsonObject{{QStringLiteral("name"), list.name.trimmed()},
-                                 {QStringLiteral("parties"), members},
-                                 {QStringLiteral("councilSeats"), list.value},
-                                 {QStringLiteral("seatCount"), list.seatCount},
-                                 {QStringLiteral("seats"), seats(result, l)}});
-    }
-    QJsonArray numbers;
-    for (int s = 1; s <= result.seats; ++s)
-        numbers.append(QJsonObject{{QStringLiteral("seat"), s},
-                                   {QStringLiteral("list"), result.winningList[s]},
-                                   {QStringLiteral("value"), result.winningNumber[s]}});
-    return {{QStringLiteral("number"), result.counter},
-            {QStringLiteral("lists"), lists},
-            {QStringLiteral("comparisonNumbers"), numbers},
-            {QStringLiteral("ties"), LotOption::ties(result)},
-            {QStringLiteral("lots"), LotOption::lots(result)}};
-}
-
 } // namespace ResultJson

@@ -12,7 +12,4 @@ namespace ResultJson {
 QJsonArray seats(const SeatResult& result, int list);
 // The council's whole answer: kind, seats, rule, parties and comparison numbers.
 QJsonObject council(const SeatResult& result);
-// One committee combination: its number, lists (with their parties) and comparison
-// numbers.
-QJsonObject combination(const SeatResult& result);
 } // namespace ResultJson

@@ -2,12 +2,13 @@
 
 #include "cli/CalcError.h"
 #include "cli/CsvTable.h"
+#include "cli/PdfOutput.h"
 #include "council/ImportedVotes.h"
+#include "council/ResultImport.h"
 #include "council/ValkretsPaperReport.h"
 #include "council/ValkretsScreenReport.h"
 #include "data/ResultFileError.h"
 #include "data/ResultFileReader.h"
-#include "report/PdfPrinter.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
 
@@ -60,13 +61,28 @@ void ValkretsCalc::loadImport()
     }
     m_input = ValkretsBer::Input();
     m_input.seats = m_options.seats > 0 ? m_options.seats : votes.seats;
-    m_input.firstDivisorTenths = int(std::lround(m_options.firstDivisor * 10));
+    double firstDivisor = m_options.firstDivisor;
     double threshold = m_options.threshold;
-    if (!m_options.thresholdGiven)
-        threshold = m_input.firstDivisorTenths == 14 ? 0.0
-                    : file.thresholdPercent >= 0     ? file.thresholdPercent
-                                                     : 3.0;
+    if (!m_options.rulesGiven) {
+        // The rules of the election's day; from 2018 the threshold the file names.
+        const CouncilRules rules = ResultImport::rules(file);
+        firstDivisor = rules.forstaDivisor;
+        threshold = rules.forstaDivisor > 1.3 || file.thresholdPercent < 0 ? rules.sparr
+                                                                           : file.thresholdPercent;
+        m_rulesNote =
+            QStringLiteral("valdagen %1 ger %2")
+                .arg(ReportHeader::dateText(file.electionDate), ResultImport::rulesText(file));
+    } else if (!m_options.thresholdGiven) {
+        threshold = firstDivisor > 1.3           ? 0.0
+                    : file.thresholdPercent >= 0 ? file.thresholdPercent
+                                                 : 3.0;
+    }
+    m_input.firstDivisorTenths = int(std::lround(firstDivisor * 10));
     m_input.thresholdHundredths = int(std::lround(threshold * 100));
+    PublishedSeats count;
+    count.countedDistricts = votes.countedDistricts;
+    count.allDistricts = votes.allDistricts;
+    m_countNote = count.countNote();
     for (const ImportedVotes::Party& p : votes.parties) {
         m_input.codes.append(p.code);
         m_input.names.append(p.name);
@@ -172,13 +188,15 @@ void ValkretsCalc::run(QTextStream& out)
     options.comparisonNumbers = m_options.comparison != CalcOptions::Comparison::None;
     options.fullNumbers = m_options.comparison == CalcOptions::Comparison::Full;
     const QVector<ValkretsReportText::Line> lines = ValkretsReportText::lines(result, options);
-    const ReportHeader header = ReportHeader::of(m_options.org, QDate::currentDate());
+    ReportHeader header = ReportHeader::of(m_options.org, QDate::currentDate());
+    header.countNote = m_countNote;
     if (!m_options.pdfFile.isEmpty()) {
-        PdfPrinter pdf(m_options.pdfFile, m_options.title);
+        PdfOutput pdf(m_options.pdfFile, m_options.title);
         ValkretsPaperReport paper;
-        paper.setPrinter(&pdf);
+        paper.setPrinter(&pdf.printer());
         paper.print(header, m_options.title, lines);
-        out << m_options.pdfFile << ": " << pdf.pageCount() << " sidor\n";
+        const int pages = pdf.finish();
+        out << m_options.pdfFile << ": " << pages << " sidor\n";
         return;
     }
     PlainTextControl text;

@@ -25,6 +25,8 @@ public:
     const ValkretsBer::Input& input() const { return m_input; }
     // Loads, calculates and writes the result.
     void run(QTextStream& out);
+    // Which rules an imported election got by its day, when none were given; else empty.
+    const QString& rulesNote() const { return m_rulesNote; }
 
     static QJsonObject json(const ValkretsResult& result);
 
@@ -35,4 +37,6 @@ private:
     const CalcOptions& m_options;
     ValkretsBer::Input m_input;
     PublishedSeats m_published; // from an imported file, when its seats are to be compared
+    QString m_countNote;
+    QString m_rulesNote; // an imported count not yet complete says so
 };

@@ -1,6 +1,7 @@
 #include "committee/CommitteeEntry.h"
 
 #include "committee/CommitteeSetup.h"
+#include "data/ElectionSettings.h"
 #include "data/Recordset.h"
 
 QString CommitteeEntry::HamtaRubrik(const QString& forHeader)
@@ -45,4 +46,25 @@ CommitteeEntry::LoadResult CommitteeEntry::loadParties(const Recordset& parties,
     }
     engine.setAntPartier(n);
     return Loaded;
+}
+
+void CommitteeEntry::applyMarks(CommitteeSetup& setup, const QStringList& pairs)
+{
+    for (int k = 1; k <= setup.MaxSamv(); ++k)
+        setup.setSamvSW(k, 0);
+    for (int j = 2; j <= setup.AntPartier(); ++j)
+        for (int i = 1; i < j; ++i)
+            if (pairs.contains(ElectionSettings::pairText(setup.PartiID(i), setup.PartiID(j))))
+                setup.setSamvSW(CommitteeInput::pairNumber(i, j), 1);
+}
+
+QStringList CommitteeEntry::markedPairs(CommitteeSetup& setup)
+{
+    QStringList pairs;
+    for (int j = 2; j <= setup.AntPartier(); ++j)
+        for (int i = 1; i < j; ++i)
+            if (setup.SamvSW(CommitteeInput::pairNumber(i, j)) == 1)
+                pairs.append(ElectionSettings::pairText(setup.PartiID(i), setup.PartiID(j)));
+    pairs.sort();
+    return pairs;
 }

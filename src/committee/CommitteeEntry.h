@@ -3,6 +3,7 @@
 #include "data/DataSource.h"
 
 #include <QString>
+#include <QStringList>
 
 class CommitteeSetup;
 class Recordset;
@@ -32,4 +33,11 @@ public:
     // it was, and `message` gets the text the caller shows (information icon).
     static LoadResult loadParties(const Recordset& parties, CommitteeSetup& setup,
                                   QString* message);
+
+    // The cooperation marks kept with the election are pairs of party codes ("S+V"), so
+    // they hold whatever order the parties load in. Marks the setup's parties (slots 1 to
+    // AntPartier) from them, every other pair unmarked.
+    static void applyMarks(CommitteeSetup& setup, const QStringList& pairs);
+    // The setup's marked pairs as codes.
+    static QStringList markedPairs(CommitteeSetup& setup);
 };

@@ -80,7 +80,7 @@ void CommitteePaperReport::result(const SeatResult& result)
     }
     if (result.showTies)
         noteLines(LotTexts::lines(result));
-    counterAndRule(result.counter);
+    counterAndRule(result.takesLots ? 0 : result.counter);
 }
 
 void CommitteePaperReport::closingLine(const QString& text)

@@ -17,9 +17,10 @@ QString CommitteeRun::question(int results, int pages)
     const QString crlf = QStringLiteral("\r\n");
     QString text = QStringLiteral("Bearbetningen omfattar") + crlf + QStringLiteral("cirka ") +
                    QString::number(results) + QStringLiteral(" kombinationer") + crlf;
+    // An estimate from the exact count, not a lower bound.
     if (pages >= 0)
-        text +=
-            QStringLiteral("fler än ") + QString::number(pages) + QStringLiteral(" sidor") + crlf;
+        text += QStringLiteral("cirka ") + QString::number(pages) +
+                (pages == 1 ? QStringLiteral(" sida") : QStringLiteral(" sidor")) + crlf;
     return text + QStringLiteral("Vill du fortsätta?");
 }
 
@@ -67,7 +68,8 @@ ValsitBer::Outcome CommitteeRun::runOnPaper(CommitteeSetup& setup, const QString
 
 ValsitBer::Outcome CommitteeRun::saveAsPdf(CommitteeSetup& setup, const QString& dbPath,
                                            const ReportHeader& header, const QString& fileName,
-                                           const QString& title, int run, const Progress& progress)
+                                           const QString& title, int run, const Progress& progress,
+                                           const std::function<bool()>& keepStopped)
 {
     const CommitteeInput in = input(setup, dbPath);
     const QString aside = fileName + QStringLiteral(".tmp");
@@ -78,6 +80,12 @@ ValsitBer::Outcome CommitteeRun::saveAsPdf(CommitteeSetup& setup, const QString&
     } catch (...) {
         QFile::remove(aside);
         throw;
+    }
+    // A stopped run's report is incomplete: it takes the name (and replaces a file of that
+    // name) only when the user wants it.
+    if (outcome.stopped && !(keepStopped && keepStopped())) {
+        QFile::remove(aside);
+        return outcome;
     }
     QFile::remove(fileName);
     if (!QFile::rename(aside, fileName)) {

@@ -43,10 +43,12 @@ public:
                                          const Progress& progress);
     // The paper report of the run numbered `run` (the one shown on screen), as a PDF file.
     // The file is written aside and put in place only when the run has succeeded, so a
-    // failed run leaves neither a broken file nor a half-overwritten one.
+    // failed run leaves neither a broken file nor a half-overwritten one. A stopped run's
+    // file is put in place only when `keepStopped` answers true; else nothing is written.
     static ValsitBer::Outcome saveAsPdf(CommitteeSetup& setup, const QString& dbPath,
                                         const ReportHeader& header, const QString& fileName,
-                                        const QString& title, int run, const Progress& progress);
+                                        const QString& title, int run, const Progress& progress,
+                                        const std::function<bool()>& keepStopped = {});
 
 private:
     static ValsitBer::Outcome onPaper(const CommitteeInput& input, const ReportHeader& header,

@@ -39,3 +39,12 @@ CommitteeInput CommitteeSetup::input(bool showLots) const
     in.report = reportChoices(showLots);
     return in;
 }
+
+QString CommitteeSetup::ruleText() const
+{
+    if (m_samvSW[0] == 0)
+        return QStringLiteral("d'Hondt utan samverkan");
+    if (m_samvSW[0] == 2)
+        return QStringLiteral("d'Hondt, alla kombinationer av samverkan");
+    return QStringLiteral("d'Hondt med fast samverkan");
+}

@@ -19,6 +19,10 @@ public:
     void setSamvSW(int x, qint16 value);
     qint16 SamvSW(int x);
 
+    // The rule in a few words, for the report's source line: "d'Hondt utan samverkan",
+    // "d'Hondt med fast samverkan", "d'Hondt, alla kombinationer av samverkan".
+    QString ruleText() const;
+
     // The size of the run the setup describes, as the windows announce it.
     int AntalResultat() const;
     int AntalSidor() const;

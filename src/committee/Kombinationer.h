@@ -9,5 +9,6 @@ class Kombinationer
 {
 public:
     // `marked[k]`: pair k (CommitteeInput::pairNumber) may cooperate.
-    static int antal(int parties, const bool* marked);
+    // `lists`, when given, receives the number of lists of all the combinations together.
+    static int antal(int parties, const bool* marked, qint64* lists = nullptr);
 };

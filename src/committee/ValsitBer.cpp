@@ -30,11 +30,13 @@ Omfattning ValsitBer::estimate(const CommitteeInput& input)
 {
     if (input.cooperation != CommitteeInput::Cooperation::AllCombinations)
         return {1, 1};
-    int marked = 0;
+    bool marked[PairSlots] = {};
     for (int pair : input.marks)
-        if (pair >= 1 && pair <= 120)
-            ++marked;
-    return Omfattning::forMarkedPairs(marked);
+        if (pair > 0 && pair < PairSlots)
+            marked[pair] = true;
+    qint64 lists = 0;
+    const int results = Kombinationer::antal(int(input.parties.size()), marked, &lists);
+    return Omfattning::of(results, lists, input.seats);
 }
 
 int ValsitBer::combinationCount(const CommitteeInput& input)
@@ -284,8 +286,10 @@ bool ValsitBer::BildaListor()
             m_groupLowest[g] = i;
         m_groupUsed[g] = true;
         m_groupSum[g] += party.councilSeats;
+        // " M / C / KD / L": the codes joined, no slash after the last.
+        if (m_groupName[g].size() > 1)
+            m_groupName[g].append(QLatin1String(" / "));
         m_groupName[g].append(party.code);
-        m_groupName[g].append(QLatin1String(" / "));
     }
     for (int g = 1; g < GroupSlots; ++g) {
         if (!m_groupUsed[g])

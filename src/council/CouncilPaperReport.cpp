@@ -34,9 +34,13 @@ void CouncilPaperReport::SkrivUtIndata(const SeatResult& run)
         m_prt.PrtHoger(3, QString::number(party.value));
     }
     // The rule the calculation used, as on screen.
+    // Wrapped to the frame: the rule with the other votes does not fit one line.
     if (!run.rule.text.isEmpty()) {
-        m_frame.breakBeforeLine();
-        m_prt.PrtRad(run.rule.text);
+        m_prt.PrtDela(0, run.rule.text);
+        for (int i = 1; i <= m_prt.wrappedCount(); ++i) {
+            m_frame.breakBeforeLine();
+            m_prt.PrtRad(m_prt.wrappedLine(i));
+        }
     }
 }
 
@@ -118,5 +122,5 @@ void CouncilPaperReport::result(const SeatResult& result)
         noteLines(LotTexts::lines(result));
     if (!result.closingLines.isEmpty())
         noteLines(result.closingLines);
-    counterAndRule(result.counter);
+    counterAndRule(result.takesLots ? 0 : result.counter);
 }

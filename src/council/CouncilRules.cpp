@@ -1,7 +1,7 @@
 #include "council/CouncilRules.h"
 
 #include "council/CouncilSetup.h"
-#include "shell/SettingsStore.h"
+#include "data/ElectionSettings.h"
 
 #include <QRegularExpression>
 
@@ -33,6 +33,12 @@ CouncilRules CouncilRules::of(Named named, bool valkretsar)
     return rules;
 }
 
+CouncilRules CouncilRules::ofElection(const QDate& day, bool valkretsar)
+{
+    // The 2018 elections were the first under prop. 2013/14:48.
+    return of(day.year() < 2018 ? Older : Today, valkretsar);
+}
+
 CouncilRules::Named CouncilRules::named(bool valkretsar) const
 {
     const auto same = [this](const CouncilRules& other) {
@@ -46,29 +52,37 @@ CouncilRules::Named CouncilRules::named(bool valkretsar) const
     return Own;
 }
 
-CouncilRules CouncilRules::load(const SettingsStore& settings, bool valkretsar)
+CouncilRules CouncilRules::of(const ElectionSettings& settings, bool valkretsar)
 {
+    switch (settings.rules) {
+    case ElectionSettings::Rules::Today:
+        return of(Today, valkretsar);
+    case ElectionSettings::Rules::Older:
+        return of(Older);
+    case ElectionSettings::Rules::Own:
+        break;
+    }
     CouncilRules rules;
-    const QString divisor = settings.value(divisorKey());
-    if (divisor == QLatin1String("1.4") || divisor == QLatin1String("1,4"))
-        rules.forstaDivisor = 1.4;
-    double percent = 0;
-    if (parseSparr(settings.value(thresholdKey()), &percent))
-        rules.sparr = percent;
-    // Settings written before the choice was kept: either form of today's rules is today's.
-    const QString today = settings.value(todayKey());
-    const bool isToday = today.isEmpty() ? rules.named(false) == Today || rules.named(true) == Today
-                                         : today == QLatin1String("1");
-    return isToday ? of(Today, valkretsar) : rules;
+    rules.forstaDivisor = std::lround(settings.firstDivisor * 10) == 14 ? 1.4 : 1.2;
+    rules.sparr = settings.threshold;
+    return rules;
 }
 
-void CouncilRules::save(SettingsStore& settings, bool valkretsar) const
+void CouncilRules::storeIn(ElectionSettings& settings, bool valkretsar) const
 {
-    settings.setValue(todayKey(),
-                      named(valkretsar) == Today ? QStringLiteral("1") : QStringLiteral("0"));
-    settings.setValue(divisorKey(), std::lround(forstaDivisor * 10) == 12 ? QStringLiteral("1.2")
-                                                                          : QStringLiteral("1.4"));
-    settings.setValue(thresholdKey(), QString::number(sparr, 'g', 6));
+    switch (named(valkretsar)) {
+    case Today:
+        settings.rules = ElectionSettings::Rules::Today;
+        break;
+    case Older:
+        settings.rules = ElectionSettings::Rules::Older;
+        break;
+    case Own:
+        settings.rules = ElectionSettings::Rules::Own;
+        break;
+    }
+    settings.firstDivisor = forstaDivisor;
+    settings.threshold = sparr;
 }
 
 void CouncilRules::applyTo(CouncilSetup& engine) const

@@ -1,5 +1,7 @@
 #include "council/CouncilSetup.h"
 
+#include "report/TextNumbers.h"
+
 #include <cmath>
 #include <stdexcept>
 
@@ -69,4 +71,18 @@ void CouncilSetup::takeSeats(const SeatResult& result)
 {
     for (int i = 1; i <= result.listCount && i < Slots; ++i)
         m_partiValRes[i] = result.lists[i].seatCount;
+}
+
+QString CouncilSetup::ruleText() const
+{
+    const QChar point = TextNumbers::localeDecimalPoint();
+    QString text = QStringLiteral("första divisor ");
+    TextNumbers::appendInt(text, m_firstDivisorTenths / 10);
+    text.append(point);
+    TextNumbers::appendInt(text, m_firstDivisorTenths % 10);
+    if (m_thresholdHundredths <= 0)
+        return text + QStringLiteral(" utan spärr");
+    text.append(QStringLiteral(" och spärr "));
+    TextNumbers::appendGeneral(text, m_thresholdHundredths / 100.0, point);
+    return text + QStringLiteral(" %");
 }

@@ -24,6 +24,10 @@ public:
     double Sparr() const { return m_thresholdHundredths / 100.0; }
     void setSparr(double percent);
 
+    // The rule in a few words, for the report's source line: "första divisor 1.2 och spärr
+    // 2 %", "första divisor 1.4 utan spärr".
+    QString ruleText() const;
+
     // Parties 1..AntPartier with their votes, seats, rules, heading and report switches
     // (the lot lines shown when `showLots`).
     CouncilInput input(bool showLots) const;

@@ -39,6 +39,10 @@ ImportedVotes ImportedVotes::from(const ResultFile& file)
 {
     ImportedVotes v;
     v.seats = file.seats;
+    v.countedDistricts = file.countedDistricts;
+    v.allDistricts = file.allDistricts;
+    // A party without votes takes no line: a file may list every party on the ballot,
+    // and only those with votes count against the program's limit.
     QList<ResultFile::Party> parties;
     for (const ResultFile::Party& p : file.parties)
         if (p.votes > 0 || p.seats > 0)

@@ -45,6 +45,9 @@ struct ImportedVotes
     };
 
     int seats = 0;
+    // A preliminary count may hold only some districts: the votes are those counted.
+    int countedDistricts = 0;
+    int allDistricts = 0;
     QList<Party> parties;
     QList<District> districts;
     QList<Constituency> constituencies; // in the file's order; none without constituencies

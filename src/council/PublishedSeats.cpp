@@ -22,6 +22,21 @@ void PublishedSeats::store(DbTransaction& t) const
         for (auto it = c.seats.cbegin(); it != c.seats.cend(); ++it)
             t.exec(insert, {it.key(), k + 1, it.value(), c.adjustmentSeats.value(it.key())});
     }
+    t.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS Rakning (Raknade INTEGER NOT NULL, "
+                          "AttRakna INTEGER NOT NULL)"));
+    t.exec(QStringLiteral("DELETE FROM Rakning"));
+    if (countedDistricts < allDistricts)
+        t.exec(QStringLiteral("INSERT INTO Rakning (Raknade, AttRakna) VALUES (?, ?)"),
+               {countedDistricts, allDistricts});
+}
+
+QString PublishedSeats::countNote() const
+{
+    if (countedDistricts >= allDistricts)
+        return QString();
+    return QStringLiteral("PRELIMINÄRT: %1 av %2 valdistrikt räknade")
+        .arg(countedDistricts)
+        .arg(allDistricts);
 }
 
 PublishedSeats PublishedSeats::load(const QString& dbPath)
@@ -33,6 +48,18 @@ PublishedSeats PublishedSeats::load(const QString& dbPath)
         QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'Publicerat'"));
     const bool hasTable = exists.next();
     exists.finish();
+    QSqlQuery count = t.exec(
+        QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'Rakning'"));
+    const bool hasCount = count.next();
+    count.finish();
+    if (hasCount) {
+        QSqlQuery q = t.exec(QStringLiteral("SELECT Raknade, AttRakna FROM Rakning"));
+        if (q.next()) {
+            published.countedDistricts = q.value(0).toInt();
+            published.allDistricts = q.value(1).toInt();
+        }
+        q.finish();
+    }
     if (hasTable) {
         QSqlQuery q = t.exec(QStringLiteral(
             "SELECT PartiID, ValkretsID, Mandat, Utjamning FROM Publicerat ORDER BY ValkretsID"));

@@ -26,6 +26,13 @@ public:
     // codes (1, 2, ... as the import registers them).
     QMap<QString, int> total;
     QList<Constituency> constituencies;
+    // An import of a count not yet complete (election night): districts counted and all.
+    int countedDistricts = 0;
+    int allDistricts = 0;
+
+    // The heading line of every report of an election imported before its count was
+    // complete ("PRELIMINÄRT: 5 av 7 valdistrikt räknade"); empty otherwise.
+    QString countNote() const;
 
     // Replaces what an earlier import stored (the table is made on first use), inside the
     // import's transaction; nothing published leaves none.

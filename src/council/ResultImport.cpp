@@ -1,14 +1,17 @@
 #include "council/ResultImport.h"
 
+#include "council/CouncilRules.h"
 #include "council/PublishedSeats.h"
 #include "council/ValkretsStore.h"
 #include "data/DbTransaction.h"
 #include "data/ElectionDatabase.h"
+#include "data/ElectionSettings.h"
 
 #include <QHash>
 #include <QStringList>
 
-void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes)
+void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes,
+                         const std::optional<CouncilRules>& rules)
 {
     ElectionDatabase db(dbPath);
     DbTransaction t(db.database());
@@ -43,12 +46,24 @@ void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes)
                    {votes.parties.at(i).code, id, d.votes.at(i)});
     }
     PublishedSeats published;
+    published.countedDistricts = votes.countedDistricts;
+    published.allDistricts = votes.allDistricts;
     for (const ImportedVotes::Party& p : votes.parties)
         if (p.publishedSeats >= 0)
             published.total.insert(p.code, p.publishedSeats);
     for (const ImportedVotes::Constituency& c : votes.constituencies)
         published.constituencies.append({c.seats, c.adjustmentSeats});
     published.store(t);
+    // The seats to share are the election's, and the council seats just cleared were
+    // computed from no input the file now holds.
+    ElectionSettings::updateIn(t, [&](ElectionSettings& s) {
+        if (votes.seats >= 5 && votes.seats <= 350)
+            s.councilSeats = votes.seats;
+        s.councilSeatsFingerprint.clear();
+        s.councilSeatsStoredAt.clear();
+        if (rules)
+            rules->storeIn(s, !votes.constituencies.isEmpty());
+    });
     t.commit();
 }
 
@@ -69,13 +84,20 @@ QString ResultImport::summary(const ResultFile& file, const ImportedVotes& votes
     }
     lines << QStringLiteral("Partier och röster: ") + parties.join(QStringLiteral(", ")) +
                  QLatin1Char('.');
+    // A code the program made must be recognisable before the user says yes.
+    QStringList made;
+    for (const ResultFile::Party& p : file.parties)
+        if (p.codeFromName)
+            made << QStringLiteral("%1 = %2").arg(p.code, p.name);
+    if (!made.isEmpty())
+        lines << QStringLiteral("Partier utan förkortning i filen: ") +
+                     made.join(QStringLiteral(", ")) + QLatin1Char('.');
     int collection = 0;
     for (const ResultFile::District& d : file.districts)
         collection += d.collection ? 1 : 0;
-    // Only a complete count is read, so every district is counted; a preliminary count
-    // says so, as its figures may still change.
-    lines << QStringLiteral("Valdistrikt: %1 av %1 räknade, därav %2 uppsamlingsdistrikt.")
-                 .arg(file.districts.size())
+    lines << QStringLiteral("Valdistrikt: %1 av %2 räknade, därav %3 uppsamlingsdistrikt.")
+                 .arg(file.countedDistricts)
+                 .arg(file.allDistricts)
                  .arg(collection);
     if (!file.constituencies.isEmpty()) {
         QStringList constituencies;
@@ -91,5 +113,43 @@ QString ResultImport::summary(const ResultFile& file, const ImportedVotes& votes
     if (!published.isEmpty())
         lines << QStringLiteral("Valmyndighetens mandat: ") + published.join(QStringLiteral(", ")) +
                      QLatin1Char('.');
+    else
+        lines << QStringLiteral("Valmyndigheten har ännu ingen mandatfördelning för valet.");
+    lines << QStringLiteral("Regler efter valets datum: %1.").arg(rulesText(file));
+    switch (file.signature) {
+    case ResultFile::Signature::Verified:
+        lines << QStringLiteral("Signerad av Valmyndigheten.");
+        break;
+    case ResultFile::Signature::UnknownKey:
+        lines << QStringLiteral("Signaturen kunde inte kontrolleras: den är gjord med en nyckel "
+                                "som programmet inte känner till.");
+        break;
+    case ResultFile::Signature::None:
+        lines << QStringLiteral("Filen har ingen signatur från Valmyndigheten.");
+        break;
+    }
     return lines.join(QLatin1Char('\n'));
+}
+
+CouncilRules ResultImport::rules(const ResultFile& file)
+{
+    return CouncilRules::ofElection(file.electionDate, !file.constituencies.isEmpty());
+}
+
+QString ResultImport::rulesText(const ResultFile& file)
+{
+    const bool valkretsar = !file.constituencies.isEmpty();
+    return CouncilRules::namedText(rules(file).named(valkretsar), valkretsar);
+}
+
+QString ResultImport::question(const ResultFile& file)
+{
+    const QString replaced = QStringLiteral(
+        "Partierna, distrikten och distriktsrösterna i databasen ersätts av dessa. ");
+    if (file.complete())
+        return replaced + QStringLiteral("Vill du hämta valresultatet?");
+    return replaced +
+           QStringLiteral("%1 av %2 valdistrikt är räknade. Vill du ändå hämta rösterna?")
+               .arg(file.countedDistricts)
+               .arg(file.allDistricts);
 }

@@ -19,11 +19,14 @@ QString RostBer::rulesText(const CouncilInput& input)
     } else {
         text.append(QStringLiteral(" utan spärr"));
     }
+    // Without a threshold there is no threshold for the other votes to count in.
     for (const CouncilInput::Party& party : input.parties)
         if (CouncilInput::isOthersLine(party.code))
-            text.append(QStringLiteral("; ") + CouncilInput::OthersCode +
-                        QStringLiteral(" (övriga giltiga röster) räknas med i spärren men får "
-                                       "inga mandat"));
+            text.append(QStringLiteral(". ") + CouncilInput::OthersCode +
+                        (input.thresholdHundredths > 0
+                             ? QStringLiteral(" (övriga giltiga röster) räknas med i spärren men "
+                                              "får inga mandat")
+                             : QStringLiteral(" (övriga giltiga röster) får inga mandat")));
     return text;
 }
 

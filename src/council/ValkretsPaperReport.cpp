@@ -11,22 +11,33 @@ void ValkretsPaperReport::print(const ReportHeader& header, const QString& headi
     for (int x : {200, 3400, 4500, 5500, 6700, 7900})
         m_prt.PrtPosLagg(x);
     headerLines(heading);
+    // The bold line over a table's rows: a table that goes on over a page takes it along.
+    QString tableHeading;
     for (const ValkretsReportText::Line& line : lines) {
         switch (line.kind) {
         case ValkretsReportText::Kind::Blank:
+            tableHeading.clear();
             m_prt.PrtNed(160);
             continue;
         case ValkretsReportText::Kind::Numbers:
+            tableHeading.clear();
             comparisonList(line.text, 8, 0);
             continue;
         case ValkretsReportText::Kind::Heading:
+            tableHeading.clear();
             m_prt.PrtFet(11);
             break;
         case ValkretsReportText::Kind::Bold:
+            tableHeading = line.text;
             m_prt.PrtFet(9);
             break;
         case ValkretsReportText::Kind::Normal:
             m_prt.PrtNormalStr(10);
+            if (!tableHeading.isEmpty() && m_frame.breakBeforeLine()) {
+                m_prt.PrtFet(9);
+                cells(tableHeading);
+                m_prt.PrtNormalStr(10);
+            }
             break;
         }
         cells(line.text);

@@ -5,7 +5,8 @@ void ValkretsScreenReport::write(const ReportHeader& header, const QString& head
 {
     m_screen.setTabTable(8, {50, 20, 20, 20, 20}, 20);
     m_screen.TextNormal(7);
-    m_screen.LaggTillRad(header.orderLine());
+    for (const QString& line : header.lines())
+        m_screen.LaggTillRad(line);
     if (heading.size() > 1) {
         m_screen.LaggTillRad(QStringLiteral("för"));
         m_screen.TextFet(11);

@@ -49,6 +49,8 @@ public:
     // change is dropped. The file is opened again when DatabaseName changed.
     void Refresh();
     ::Recordset& Recordset() { return m_recordset; }
+    // Another window or program changed the rows since they were read (see Recordset).
+    bool changedElsewhere() { return m_recordset.changedElsewhere(); }
     bool isOpen() const { return m_recordset.isOpen(); }
 
     // Shows the field of the current record in `control` after every move and gives the

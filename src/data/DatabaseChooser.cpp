@@ -1,10 +1,14 @@
 #include "data/DatabaseChooser.h"
 
+#include "data/DbError.h"
 #include "data/ElectionDatabase.h"
+#include "data/ElectionSettings.h"
+#include "data/ProgramFolder.h"
 #include "shell/AppGlobals.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +21,12 @@ const QString crlf = QStringLiteral("\r\n");
 bool fileExists(const QString& path)
 {
     return QFileInfo(path).isFile();
+}
+
+// A file that is there, is an election database and passes SQLite's own check.
+bool usable(const QString& path)
+{
+    return ElectionDatabase::verify(path) == ElectionDatabase::ElectionFile;
 }
 
 } // namespace
@@ -84,7 +94,7 @@ QString DatabaseChooser::dialogStart() const
     return QFileInfo(documents).isDir() ? documents : current;
 }
 
-bool DatabaseChooser::ValjDatabas(QString* heading)
+bool DatabaseChooser::ValjDatabas()
 {
     const QString previousKat = m_globals.DBKat;
     const QString previousNmn = m_globals.DBNmn;
@@ -92,12 +102,11 @@ bool DatabaseChooser::ValjDatabas(QString* heading)
     m_globals.DBNmn = QStringLiteral("0");
 
     const QString chosen = m_messages.fileOpen(QStringLiteral("Hämta databas"), dialogStart(),
-                                               {QStringLiteral("Valsit Database (*.mdb)")});
+                                               {QStringLiteral("Valsit-databas (*.mdb)")});
     // A cancel changes nothing while the working database is there; only a missing one
     // goes on to the fallbacks below.
     const QString previousPath = AppGlobals::joinPath(previousKat, previousNmn);
-    if (chosen.isEmpty() &&
-        ElectionDatabase::inspect(previousPath) == ElectionDatabase::ElectionFile) {
+    if (chosen.isEmpty() && usable(previousPath)) {
         m_globals.DBKat = previousKat;
         m_globals.DBNmn = previousNmn;
         m_globals.setDBSokVagFromParts();
@@ -110,23 +119,19 @@ bool DatabaseChooser::ValjDatabas(QString* heading)
     const QString chosenPath = AppGlobals::joinPath(m_globals.DBKat, m_globals.DBNmn);
     const bool split = m_globals.DBKat != QLatin1String("0");
     if (split && fileExists(chosenPath)) {
-        const ElectionDatabase::FileKind kind = ElectionDatabase::inspect(chosenPath);
+        // The heading, seats and rules come with the file (ElectionSettings): choosing it
+        // writes none of them.
+        const ElectionDatabase::FileKind kind = ElectionDatabase::verify(chosenPath);
         if (kind == ElectionDatabase::ElectionFile) {
             m_globals.DBSokVag = chosenPath;
             m_settings.setValue(QStringLiteral("ValsitKat"), m_globals.DBKat);
             m_settings.setValue(QStringLiteral("ValsitNmn"), m_globals.DBNmn);
             m_settings.setValue(lastFolderKey(), m_globals.DBKat);
-            if (m_globals.DBNmn.toUpper() != QLatin1String("VALSIT.MDB")) {
-                const QString caption =
-                    QStringLiteral("för ") + m_globals.DBNmn.left(m_globals.DBNmn.size() - 4);
-                m_settings.setValue(QStringLiteral("ForHeader"), caption.trimmed());
-                if (heading)
-                    *heading = caption;
-            }
             return true;
         }
         // A file that is there but is no election database (an old Jet file, a text file,
-        // an empty file) is never opened for writing: the working database stays.
+        // an empty file) or is damaged is never opened for writing: the working database
+        // stays.
         message(QStringLiteral("Filen '") + m_globals.DBNmn + QStringLiteral("' i sökvägen ") +
                 m_globals.DBKat + QStringLiteral(" kan inte användas som valdatabas.") + crlf +
                 ElectionDatabase::refusalText(kind, chosenPath) + crlf +
@@ -147,22 +152,26 @@ bool DatabaseChooser::ValjDatabas(QString* heading)
     m_globals.DBNmn = previousNmn;
     m_globals.setDBSokVagFromParts();
 
-    if (!fileExists(m_globals.DBSokVag)) {
-        message(missingText() + crlf + QStringLiteral(" Programmet återgår till databasmallen") +
-                crlf + QStringLiteral("'Valsit.mdb' i sökvägen ") + m_globals.programKat);
+    if (!usable(m_globals.DBSokVag)) {
+        const ElectionDatabase::FileKind kind = ElectionDatabase::verify(m_globals.DBSokVag);
+        message((kind == ElectionDatabase::Missing
+                     ? missingText()
+                     : ElectionDatabase::refusalText(kind, m_globals.DBSokVag)) +
+                crlf + QStringLiteral(" Programmet återgår till databasmallen") + crlf +
+                QStringLiteral("'Valsit.mdb' i sökvägen ") + m_globals.programKat);
         m_globals.DBKat = m_globals.programKat;
         m_globals.DBNmn = templateName();
         m_globals.setDBSokVagFromParts();
     }
 
-    if (fileExists(m_globals.DBSokVag))
+    if (usable(m_globals.DBSokVag))
         return true;
     message(missingText() + crlf +
             QStringLiteral("Installationen är förstörd och måste göras om. Programmet avslutas. "));
     return false;
 }
 
-bool DatabaseChooser::SkapaNyDB(QString* heading)
+bool DatabaseChooser::SkapaNyDB()
 {
     bool accepted = false;
     QString answer = m_messages.inputBox(
@@ -182,10 +191,15 @@ bool DatabaseChooser::SkapaNyDB(QString* heading)
         return false;
     }
 
-    const QString source = AppGlobals::joinPath(m_globals.DBKat, templateName());
+    // Always the template shipped with the program, never a working election (which may
+    // be called Valsit.mdb too and hold an earlier election's votes and lots).
+    const QString source = templatePath();
     if (!fileExists(source)) {
-        message(QStringLiteral("Databasen '") + templateName() +
-                QStringLiteral("' finns inte i sökvägen ") + m_globals.DBKat + QStringLiteral(" "));
+        const QFileInfo shipped(source);
+        message(QStringLiteral("Databasmallen '") + shipped.fileName() +
+                QStringLiteral("' finns inte i sökvägen ") +
+                QDir::toNativeSeparators(shipped.absolutePath()) +
+                QStringLiteral(". Installera programmet på nytt."));
         return false;
     }
     const QString newName = answer + QStringLiteral(".mdb");
@@ -196,7 +210,7 @@ bool DatabaseChooser::SkapaNyDB(QString* heading)
                 QStringLiteral(" "));
         return false;
     }
-    const ElectionDatabase::FileKind kind = ElectionDatabase::inspect(source);
+    const ElectionDatabase::FileKind kind = ElectionDatabase::verify(source);
     if (kind != ElectionDatabase::ElectionFile) {
         message(QStringLiteral("Databasen '") + newName + QStringLiteral("' kan inte skapas: ") +
                 ElectionDatabase::refusalText(kind, source));
@@ -205,11 +219,21 @@ bool DatabaseChooser::SkapaNyDB(QString* heading)
     if (!QFile::copy(source, target)) {
         message(QStringLiteral("Databasen '") + newName +
                 QStringLiteral("' kunde inte skapas i sökvägen ") + m_globals.DBKat +
-                QStringLiteral(". Kontrollera att mappen går att skriva i."));
+                QStringLiteral(". Kontrollera att mappen går att skriva i och att disken inte "
+                               "är full."));
         return false;
     }
     // A template installed read-only must not give a read-only election database.
     QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    const QString caption = QStringLiteral("för ") + answer;
+    try {
+        ElectionSettings::update(target, [&](ElectionSettings& s) { s.heading = caption; });
+    } catch (const DbError& e) {
+        QFile::remove(target);
+        message(QStringLiteral("Databasen '") + newName + QStringLiteral("' kunde inte skapas. ") +
+                e.Description());
+        return false;
+    }
 
     m_globals.DBNmn = newName;
     m_globals.DBSokVag = target;
@@ -217,9 +241,12 @@ bool DatabaseChooser::SkapaNyDB(QString* heading)
     // otherwise the heading would name it while the figures typed went to another.
     m_settings.setValue(QStringLiteral("ValsitKat"), m_globals.DBKat);
     m_settings.setValue(QStringLiteral("ValsitNmn"), m_globals.DBNmn);
-    const QString caption = QStringLiteral("för ") + answer;
-    m_settings.setValue(QStringLiteral("ForHeader"), caption.trimmed());
-    if (heading)
-        *heading = caption;
     return true;
+}
+
+QString DatabaseChooser::templatePath() const
+{
+    if (!m_globals.templatePath.isEmpty())
+        return m_globals.templatePath;
+    return ProgramFolder::pristineTemplate(QCoreApplication::applicationDirPath());
 }

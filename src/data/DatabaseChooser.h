@@ -20,17 +20,22 @@ public:
     void loadFromSettings();
 
     // Lets the user choose a database file. True when DBKat/DBNmn/DBSokVag name a usable
-    // file afterwards, false when even the template is missing (the program must end).
-    // When the choice sets a new report heading it is saved as ForHeader and given back
-    // in `heading`; otherwise `heading` is left alone. A cancelled dialog changes nothing
-    // while the working database exists.
-    bool ValjDatabas(QString* heading);
+    // file afterwards (there, an election database, and passing SQLite's check), false
+    // when even the template is not (the program must end). A damaged or foreign file is
+    // refused with a message and the previous database stays. A cancelled dialog changes
+    // nothing while the working database is usable. The heading and seats come with the
+    // file (ElectionSettings).
+    bool ValjDatabas();
 
-    // Asks for a name and copies the template of the working database's folder to it.
-    // True when the copy was made: it is then the working database (saved to the settings
-    // as the chosen one is) and `heading` holds the new heading, already saved as
-    // ForHeader. A cancelled name box creates and changes nothing.
-    bool SkapaNyDB(QString* heading);
+    // Asks for a name and copies the template shipped with the program to it, in the
+    // working database's folder, with the heading "för <name>". True when the copy was
+    // made: it is then the working database (saved to the settings as the chosen one is).
+    // A cancelled name box creates and changes nothing.
+    bool SkapaNyDB();
+
+    // The pristine template new databases are copied from (AppGlobals::templatePath, or
+    // the build's data/Valsit.mdb).
+    QString templatePath() const;
 
     // Splits a path at the separator before the first ".mdb" (any case) into folder and
     // file name; both are "0" when the path has no ".mdb" or no separator before it.

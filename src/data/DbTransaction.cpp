@@ -1,14 +1,17 @@
 #include "data/DbTransaction.h"
 
 #include "data/DbError.h"
+#include "data/DbErrorText.h"
 
 #include <QSqlError>
 
 DbTransaction::DbTransaction(QSqlDatabase db) : m_db(db)
 {
     if (!m_db.transaction())
-        throw DbError(DbError::EngineFailure, QStringLiteral("Ändringen kunde inte påbörjas: %1")
-                                                  .arg(m_db.lastError().text().trimmed()));
+        throw DbError(DbError::EngineFailure,
+                      DbErrorText::describe(QStringLiteral("Databasen kunde inte öppnas för "
+                                                           "läsning eller ändring"),
+                                            m_db.lastError()));
     m_open = true;
 }
 
@@ -27,9 +30,9 @@ QSqlQuery DbTransaction::exec(const QString& sql, const QVariantList& values)
         q.addBindValue(v);
     ok = ok && q.exec();
     if (!ok) {
-        const QString why = q.lastError().text().trimmed();
+        const QSqlError why = q.lastError();
         q.finish();
-        fail(QStringLiteral("Databasen kunde inte ändras"), why);
+        fail(QStringLiteral("Databasen kunde inte läsas eller ändras"), why);
     }
     return q;
 }
@@ -37,16 +40,16 @@ QSqlQuery DbTransaction::exec(const QString& sql, const QVariantList& values)
 void DbTransaction::commit()
 {
     if (!m_db.commit())
-        fail(QStringLiteral("Ändringen kunde inte sparas"), m_db.lastError().text().trimmed());
+        fail(QStringLiteral("Ändringen kunde inte sparas"), m_db.lastError());
     m_open = false;
 }
 
-void DbTransaction::fail(const QString& what, const QString& why)
+void DbTransaction::fail(const QString& what, const QSqlError& why)
 {
     if (m_open)
         m_db.rollback();
     m_open = false;
-    const QString upper = why.toUpper();
+    const QString upper = why.text().toUpper();
     if (upper.contains(QLatin1String("FOREIGN KEY")))
         throw DbError(DbError::RelatedRecordRequired,
                       what + QStringLiteral(": en post hänvisar till ett parti eller distrikt "
@@ -54,5 +57,7 @@ void DbTransaction::fail(const QString& what, const QString& why)
     if (upper.contains(QLatin1String("CHECK CONSTRAINT")))
         throw DbError(DbError::ValidationRule,
                       what + QStringLiteral(": ett värde ligger utanför det tillåtna."));
-    throw DbError(DbError::EngineFailure, what + QStringLiteral(": ") + why);
+    const int code = DbErrorText::codeOf(why) & 0xff;
+    throw DbError(code == 5 || code == 6 ? DbError::Locked : DbError::EngineFailure,
+                  DbErrorText::describe(what, why));
 }

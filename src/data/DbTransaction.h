@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
@@ -24,7 +25,7 @@ public:
     void commit(); // throws DbError
 
 private:
-    [[noreturn]] void fail(const QString& what, const QString& why);
+    [[noreturn]] void fail(const QString& what, const QSqlError& why);
 
     QSqlDatabase m_db;
     bool m_open = false;

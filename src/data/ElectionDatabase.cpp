@@ -1,6 +1,7 @@
 #include "data/ElectionDatabase.h"
 
 #include "data/DbError.h"
+#include "data/DbErrorText.h"
 #include "shell/SwedishOrder.h"
 
 #include <QAtomicInt>
@@ -25,13 +26,16 @@ QString nextConnectionName(const char* kind)
 }
 
 // Looks for the three tables and their fields on an open connection: 1 when they are
-// all there, 0 when one is missing, -1 when the file could not be read.
+// all there, 0 when one is missing, -1 when the file could not be read, -2 when SQLite
+// found it damaged.
 int electionTables(QSqlDatabase& db)
 {
     for (const QString& table : ElectionDatabase::requiredTables()) {
         QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)))
-            return -1;
+        if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table))) {
+            const int code = DbErrorText::codeOf(q.lastError()) & 0xff;
+            return code == SQLITE_CORRUPT || code == SQLITE_NOTADB ? -2 : -1;
+        }
         QStringList found;
         while (q.next())
             found.append(q.value(1).toString().toLower());
@@ -89,11 +93,12 @@ ElectionDatabase::ElectionDatabase(const QString& path) : m_path(path)
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open()) {
-        const QString why = messageOf(db.lastError());
+        const QSqlError why = db.lastError();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connection);
         throw DbError(DbError::EngineFailure,
-                      QStringLiteral("Databasen '%1' kunde inte öppnas: %2").arg(path, why));
+                      DbErrorText::describe(
+                          QStringLiteral("Databasen '%1' kunde inte öppnas").arg(path), why));
     }
     // A file left by an interrupted write is made whole by this first read-write open;
     // only then can its tables be checked (see inspect()).
@@ -145,7 +150,7 @@ ElectionDatabase::WriteResult ElectionDatabase::write(const QString& table, Writ
     if (!db.transaction())
         throw DbError(
             DbError::EngineFailure,
-            QStringLiteral("Ändringen kunde inte påbörjas: %1").arg(messageOf(db.lastError())));
+            DbErrorText::describe(QStringLiteral("Ändringen kunde inte påbörjas"), db.lastError()));
 
     QSqlQuery q(db);
     bool ok = q.prepare(sql);
@@ -197,17 +202,17 @@ ElectionDatabase::WriteResult ElectionDatabase::write(const QString& table, Writ
                           QStringLiteral("Databasen används just nu av ett annat program eller "
                                          "fönster. Försök igen om en stund."));
         throw DbError(DbError::EngineFailure,
-                      QStringLiteral("Databasen kunde inte ändras: %1").arg(text));
+                      DbErrorText::describe(QStringLiteral("Databasen kunde inte ändras"), error));
     }
     WriteResult result;
     result.rowsAffected = q.numRowsAffected();
     result.lastInsertId = q.lastInsertId();
     q.finish();
     if (!db.commit()) {
-        const QString why = messageOf(db.lastError());
+        const QSqlError why = db.lastError();
         db.rollback();
         throw DbError(DbError::EngineFailure,
-                      QStringLiteral("Ändringen kunde inte sparas: %1").arg(why));
+                      DbErrorText::describe(QStringLiteral("Ändringen kunde inte sparas"), why));
     }
     return result;
 }
@@ -275,9 +280,51 @@ ElectionDatabase::FileKind ElectionDatabase::inspect(const QString& path)
             // same: the first real open restores it and then checks its tables.
             const bool interrupted = QFileInfo::exists(path + QStringLiteral("-journal")) ||
                                      QFileInfo::exists(path + QStringLiteral("-wal"));
-            kind = interrupted ? ElectionFile : Unreadable;
+            kind = interrupted ? ElectionFile : tables == -2 ? Damaged : Unreadable;
         }
         db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return kind;
+}
+
+ElectionDatabase::FileKind ElectionDatabase::verify(const QString& path)
+{
+    FileKind kind = inspect(path);
+    if (kind != ElectionFile)
+        return kind;
+    const bool interrupted = QFileInfo::exists(path + QStringLiteral("-journal")) ||
+                             QFileInfo::exists(path + QStringLiteral("-wal"));
+    if (interrupted) {
+        try {
+            ElectionDatabase restore(path); // rolls the interrupted write back
+        } catch (const DbError&) {
+            return Damaged;
+        }
+    }
+    const QString name = nextConnectionName("verify");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open()) {
+            kind = Unreadable;
+        } else {
+            // integrity_check answers one row "ok", else a row per fault found. Its
+            // quicker sibling quick_check does not compare an index with its table, and
+            // an index that no longer matches is what a copy made without its journal
+            // leaves: the report would then count votes that are not there. A file that
+            // another program holds locked is not damaged: it is only unreadable now.
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("PRAGMA integrity_check"))) {
+                const int code = DbErrorText::codeOf(q.lastError()) & 0xff;
+                kind = code == SQLITE_BUSY || code == SQLITE_LOCKED ? Unreadable : Damaged;
+            } else if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
+                kind = Damaged;
+            }
+            q.finish();
+            db.close();
+        }
     }
     QSqlDatabase::removeDatabase(name);
     return kind;
@@ -304,7 +351,17 @@ QString ElectionDatabase::refusalText(FileKind kind, const QString& path)
                               "(Partier, Distrikt, DistrRoster).")
             .arg(name);
     case Unreadable:
-        return QStringLiteral("Filen '%1' kan inte läsas.").arg(name);
+        return QStringLiteral("Filen '%1' kan inte läsas just nu. Kontrollera att den inte "
+                              "används av ett annat program och att du får läsa den, och försök "
+                              "igen.")
+            .arg(name);
+    case Damaged:
+        return QStringLiteral("Databasen '%1' är skadad och kan inte användas; den har inte "
+                              "ändrats. Hämta en säkerhetskopia av filen (en kopia du sparat, "
+                              "eller en tidigare version från säkerhetskopieringen av mappen "
+                              "%2), lägg den i stället för den skadade och välj den med "
+                              "\"Hämta databas\".")
+            .arg(name, QFileInfo(path).absolutePath());
     }
     return QString();
 }

@@ -23,6 +23,15 @@ QString ProgramFolder::installedShareDir(const QString& programDir)
     return QDir::cleanPath(programDir + QStringLiteral("/../share/valsit"));
 }
 
+QString ProgramFolder::pristineTemplate(const QString& programDir)
+{
+    const QString name = DatabaseChooser::templateName();
+    const QString installed = installedShareDir(programDir) + QLatin1Char('/') + name;
+    if (QFileInfo(installed).isFile())
+        return installed;
+    return QDir::cleanPath(programDir + QStringLiteral("/data/") + name);
+}
+
 QString ProgramFolder::defaultUserDir()
 {
     // Election files are the user's documents: kept where the user looks for them, backs

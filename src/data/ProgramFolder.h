@@ -30,6 +30,10 @@ public:
     // The user's folder for election files: "Valsit" under the documents folder.
     static QString defaultUserDir();
 
+    // The template as shipped, never written: share/valsit/Valsit.mdb of an installed
+    // program, else the build's data/Valsit.mdb. New election databases are copies of it.
+    static QString pristineTemplate(const QString& programDir);
+
     // The shipped files of an installed program, relative to its executable's folder.
     static QString installedShareDir(const QString& programDir);
 };

@@ -371,9 +371,13 @@ void RecordNavigator::saveAction()
 void RecordNavigator::deleteAction()
 {
     // Default on "Nej": a slip of the Enter key must not delete a party.
+    const QString caption = currentCaption();
     const MessageService::Answer answer = m_messages.msgBox(
-        QStringLiteral("Vill du fullfölja borttaget av raden?"), MessageService::YesNo,
-        MessageService::Question, AppInfo::appNamn(), MessageService::SecondButton);
+        caption.isEmpty() ? QStringLiteral("Vill du fullfölja borttaget av raden?")
+                          : QStringLiteral("Vill du fullfölja borttaget av raden ") + caption +
+                                QStringLiteral("?"),
+        MessageService::YesNo, MessageService::Question, AppInfo::appNamn(),
+        MessageService::SecondButton);
     if (answer == MessageService::AnswerYes) {
         const bool wasFirst = rs().AbsolutePosition() <= 0;
         rs().Delete();
@@ -507,11 +511,38 @@ bool RecordNavigator::find(const QVariant& id, const QString& shown)
 bool RecordNavigator::EndDBC()
 {
     if (isPending()) {
-        m_messages.msgBox(QStringLiteral("Du måste avsluta den påbörjade förändringen"),
-                          MessageService::Ok, MessageService::Information, executableName());
-        return false;
+        // "Avbryt" is the default: Enter changes nothing the user has not chosen.
+        const MessageService::Answer answer =
+            m_messages.msgBox(QStringLiteral("Du måste avsluta den påbörjade förändringen") +
+                                  QStringLiteral("\r\nSpara eller ångra den?"),
+                              MessageService::SaveUndoCancel, MessageService::Information,
+                              executableName(), MessageService::ThirdButton);
+        const int action = answer == MessageService::AnswerYes  ? Save
+                           : answer == MessageService::AnswerNo ? Undo
+                                                                : -1;
+        // A refusal of the window's check keeps the change pending.
+        if (action >= 0 && m_runAction)
+            m_runAction(action);
+        else if (action >= 0)
+            StartDBC(action);
+        return !isPending();
     }
     return true;
+}
+
+QString RecordNavigator::currentCaption()
+{
+    QStringList parts;
+    guarded([&] {
+        if (!m_ctl || m_recordCount == 0 || rs().AbsolutePosition() < 0)
+            return;
+        for (const QString& field : m_captionFields) {
+            const QString text = rs().Fields(field).Value().toString().trimmed();
+            if (!text.isEmpty())
+                parts.append(text);
+        }
+    });
+    return parts.join(QStringLiteral(", "));
 }
 
 // ---- The state display ----

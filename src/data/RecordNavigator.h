@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
+#include <functional>
 #include <optional>
 
 class DataControl;
@@ -37,6 +39,9 @@ public:
     void setRecordSource(const DataSource& source) { m_recordSource = source; }
     void setIDField(const QString& field) { m_idField = field; }
     QString IDField() const { return m_idField; }
+    // The fields that name a record to the user ("S, Socialdemokraterna") in the
+    // question before it is deleted.
+    void setCaptionFields(const QStringList& fields) { m_captionFields = fields; }
     // 1 to 10; anything else is refused with a message and 4 is taken.
     void setNyttIDLngd(qint16 length);
     // "A", "N" or "E"; anything else is refused with a message and "A" is taken.
@@ -56,8 +61,12 @@ public:
 
     // Performs the action of button `Index` (0 to 8); the first call opens the data control.
     void StartDBC(int Index);
-    // True when no change or addition is pending; otherwise tells the user so.
+    // True when no change or addition is pending. Otherwise the user is asked to save
+    // or undo it first ("Avbryt" keeps it pending): true once that is done.
     bool EndDBC();
+    // How EndDBC saves or undoes: as the window's own button would (a panel that shows
+    // or hides fields around an action); by default StartDBC.
+    void setActionRunner(std::function<void(int)> run) { m_runAction = std::move(run); }
     bool FindIDN(qint32 xID);
     bool FindIDA(const QString& xID);
     void navigateButtons(NavButtons enabled);
@@ -89,6 +98,7 @@ private:
     void refreshState(std::optional<bool> lock = std::nullopt);
     void setLabel(const QString& text);
     void reportError(int number, const QString& description);
+    QString currentCaption();
     template <typename Body> bool guarded(Body body);
 
     MessageService& m_messages;
@@ -97,6 +107,8 @@ private:
     QString m_dbName;
     DataSource m_recordSource;
     QString m_idField;
+    QStringList m_captionFields;
+    std::function<void(int)> m_runAction;
     qint16 m_nyttIDLngd = 4;
     QString m_nyttIDTyp = QStringLiteral("A");
     NavButtons m_buttons;

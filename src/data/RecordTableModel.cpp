@@ -2,6 +2,8 @@
 
 #include "data/DataControl.h"
 
+#include <QHash>
+
 RecordTableModel::RecordTableModel(DataControl* data, const QStringList& fields, QObject* parent)
     : QAbstractTableModel(parent), m_data(data), m_fields(fields)
 {
@@ -33,15 +35,44 @@ void RecordTableModel::reload()
     } else {
         m_columns.fill(-1, m_fields.size());
     }
+    QVector<int> order;
+    if (m_keepOrder && !m_keys.isEmpty()) {
+        QHash<QString, int> where;
+        for (int r = m_rows - 1; r >= 0; --r)
+            where.insert(recordText(r, m_keyColumn), r);
+        QVector<bool> placed(m_rows, false);
+        for (const QString& key : std::as_const(m_keys)) {
+            const auto it = where.constFind(key);
+            if (it != where.constEnd() && !placed[*it]) {
+                placed[*it] = true;
+                order.append(*it);
+            }
+        }
+        for (int r = 0; r < m_rows; ++r)
+            if (!placed[r])
+                order.append(r);
+    } else {
+        for (int r = 0; r < m_rows; ++r)
+            order.append(r);
+    }
+    m_order = order;
+    m_keys.clear();
+    for (int row = 0; row < m_rows; ++row)
+        m_keys.append(text(row, m_keyColumn));
     endResetModel();
+}
+
+QString RecordTableModel::recordText(int record, int column) const
+{
+    if (!m_data || !m_data->isOpen() || m_columns.value(column, -1) < 0)
+        return QString();
+    const QVariant v = m_data->Recordset().valueAt(record, m_columns[column]);
+    return v.isNull() ? QString() : v.toString();
 }
 
 QString RecordTableModel::text(int row, int column) const
 {
-    if (!m_data || !m_data->isOpen() || m_columns.value(column, -1) < 0)
-        return QString();
-    const QVariant v = m_data->Recordset().valueAt(row, m_columns[column]);
-    return v.isNull() ? QString() : v.toString();
+    return recordText(m_order.value(row, row), column);
 }
 
 int RecordTableModel::findRow(int column, const QString& text) const
@@ -76,7 +107,9 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const
 
 QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+    if (orientation == Qt::Horizontal && role == FieldNameRole)
         return m_fields.value(section);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return m_captions.value(section, m_fields.value(section));
     return QAbstractTableModel::headerData(section, orientation, role);
 }

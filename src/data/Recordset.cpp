@@ -1,6 +1,7 @@
 #include "data/Recordset.h"
 
 #include "data/DbError.h"
+#include "data/DbErrorText.h"
 #include "data/ElectionDatabase.h"
 #include "data/FieldValue.h"
 #include "data/RecordsetListener.h"
@@ -111,8 +112,55 @@ void Recordset::open(std::shared_ptr<ElectionDatabase> database, const DataSourc
         m_rows.append(row);
     }
     m_pos = m_rows.isEmpty() ? -1 : 0;
+    m_dataVersion = dataVersion();
     notifyContent();
     notifyReposition();
+}
+
+qint64 Recordset::dataVersion() const
+{
+    QSqlQuery q(m_database->database());
+    if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next())
+        throw DbError(
+            DbError::EngineFailure,
+            DbErrorText::describe(QStringLiteral("Databasen kunde inte läsas"), q.lastError()));
+    return q.value(0).toLongLong();
+}
+
+bool Recordset::changedElsewhere()
+{
+    if (!m_database)
+        return false;
+    const qint64 now = dataVersion();
+    if (now == m_dataVersion)
+        return false; // only this connection wrote, and it keeps the rows in step
+    const auto line = [](const QVector<QVariant>& values) {
+        QStringList fields;
+        for (const QVariant& v : values)
+            fields.append(v.isNull() ? QStringLiteral("\x01") : v.toString());
+        return fields.join(QLatin1Char('\t'));
+    };
+    QStringList held;
+    for (const Row& row : std::as_const(m_rows))
+        held.append(line(row.values));
+    QSqlQuery q(m_database->database());
+    q.setForwardOnly(true);
+    if (!q.exec(m_source.sql()))
+        throw DbError(
+            DbError::EngineFailure,
+            DbErrorText::describe(QStringLiteral("Databasen kunde inte läsas"), q.lastError()));
+    QStringList onDisk;
+    const int columns = q.record().count();
+    while (q.next()) {
+        QVector<QVariant> values;
+        for (int i = 0; i < columns; ++i)
+            values.append(q.value(i));
+        onDisk.append(line(values));
+    }
+    held.sort();
+    onDisk.sort();
+    m_dataVersion = now;
+    return held != onDisk;
 }
 
 void Recordset::close()

@@ -107,6 +107,12 @@ public:
     QString fieldName(int column) const;
     int fieldType(int column) const;
 
+    // True when another connection (another window, another program) has changed the
+    // rows of the record source since they were read: SQLite's data_version tells that the
+    // file was written by someone else, and the rows are then read again and compared, so
+    // a write that left them as they were is no change. Throws DbError.
+    bool changedElsewhere();
+
     // Read access to any row without moving, for lists and grids.
     QVariant valueAt(int row, int column) const;
 
@@ -134,6 +140,7 @@ private:
     void notifyReposition();
     void notifyContent();
     void checkColumn(int column) const;
+    qint64 dataVersion() const;
 
     std::shared_ptr<ElectionDatabase> m_database;
     DataSource m_source;
@@ -154,4 +161,5 @@ private:
     bool m_deletedBeforeAdd = false;
     BookmarkValue m_nextMark = 1;
     RecordsetListener* m_listener = nullptr;
+    qint64 m_dataVersion = -1; // the connection's data_version when the rows were read
 };

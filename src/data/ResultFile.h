@@ -12,6 +12,14 @@
 // the calculated ones.
 struct ResultFile
 {
+    // Whether Valmyndigheten's signature was checked. A signature that does not match its
+    // file never gets this far: the file is refused.
+    enum class Signature {
+        None,       // no signature (a loose JSON file, the XML of 2010-2018)
+        Verified,   // every file signed with a certificate the program ships
+        UnknownKey, // signed with a key the program does not know (2022): not checked
+    };
+
     struct Party
     {
         QString code;
@@ -20,6 +28,8 @@ struct ResultFile
         // As published for the whole municipality; -1 where the file gives none.
         int seats = -1;
         int adjustmentSeats = 0;
+        // The file gives no abbreviation: the code is made from the name.
+        bool codeFromName = false;
     };
     struct Constituency
     {
@@ -45,6 +55,11 @@ struct ResultFile
     QString municipalityName;
     QDate electionDate;
     bool finalCount = true;
+    Signature signature = Signature::None;
+    // Voting and collection districts: counted so far, and all of the count. A preliminary
+    // count on election night may hold only some; `districts` are the counted ones.
+    int countedDistricts = 0;
+    int allDistricts = 0;
     int seats = 0;
     // The threshold in percent when the file names it; negative when it does not.
     double thresholdPercent = -1;
@@ -65,6 +80,7 @@ struct ResultFile
             sum += p.votes;
         return sum;
     }
+    bool complete() const { return countedDistricts >= allDistricts; }
     bool hasPublishedSeats() const
     {
         for (const Party& p : parties)

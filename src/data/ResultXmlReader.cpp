@@ -1,9 +1,11 @@
 #include "data/ResultXmlReader.h"
 
 #include "data/ResultFileError.h"
+#include "data/ResultLimits.h"
 #include "data/ResultTotals.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -22,7 +24,12 @@ QString attr(const QXmlStreamReader& xml, const char* name)
                           QLatin1Char('.'));
 }
 
-qint64 number(const QXmlStreamReader& xml, const char* name)
+QString onLine(const QXmlStreamReader& xml, const char* name)
+{
+    return QStringLiteral("%1 på rad %2").arg(QString::fromUtf8(name)).arg(xml.lineNumber());
+}
+
+qint64 unlimited(const QXmlStreamReader& xml, const char* name)
 {
     bool ok = false;
     const qint64 value = attr(xml, name).toLongLong(&ok);
@@ -33,12 +40,36 @@ qint64 number(const QXmlStreamReader& xml, const char* name)
     return value;
 }
 
-// A count that may be missing (seats are only given where they are decided): -1 then.
-int optionalNumber(const QXmlStreamReader& xml, const char* name)
+// A count: votes, or districts; none can be larger than a municipality's votes.
+qint64 number(const QXmlStreamReader& xml, const char* name)
+{
+    return ResultLimits::votes(unlimited(xml, name), onLine(xml, name));
+}
+
+int seatNumber(const QXmlStreamReader& xml, const char* name)
+{
+    return ResultLimits::seats(unlimited(xml, name), onLine(xml, name));
+}
+
+// Seats that may be missing (they are only given where they are decided): -1 then.
+int optionalSeats(const QXmlStreamReader& xml, const char* name)
 {
     if (!xml.attributes().hasAttribute(QString::fromUtf8(name)))
         return -1;
-    return int(number(xml, name));
+    return seatNumber(xml, name);
+}
+
+// The parser's complaint in the program's own words; Qt's texts are English.
+QString parseError(const QXmlStreamReader& xml)
+{
+    switch (xml.error()) {
+    case QXmlStreamReader::PrematureEndOfDocumentError:
+        return QStringLiteral("filen tar slut mitt i, på rad %1").arg(xml.lineNumber());
+    case QXmlStreamReader::CustomError:
+        return QStringLiteral("rad %1 kan inte läsas").arg(xml.lineNumber());
+    default:
+        return QStringLiteral("rad %1 är inte giltig XML").arg(xml.lineNumber());
+    }
 }
 
 class Reader
@@ -56,7 +87,7 @@ public:
                 end();
         }
         if (m_xml.hasError())
-            damaged(QStringLiteral("rad %1: %2").arg(m_xml.lineNumber()).arg(m_xml.errorString()));
+            damaged(parseError(m_xml));
         finish();
         return m_file;
     }
@@ -138,15 +169,9 @@ private:
         m_level = Level::Municipality;
         m_file.municipalityCode = attr(m_xml, "KOD");
         m_file.municipalityName = attr(m_xml, "NAMN");
-        m_file.seats = int(number(m_xml, "MANDAT_VALOMRÅDE"));
-        const qint64 counted = number(m_xml, "KLARA_VALDISTRIKT");
-        const qint64 all = number(m_xml, "ALLA_VALDISTRIKT");
-        if (counted < all)
-            throw ResultFileError(
-                QStringLiteral("Rösträkningen är inte klar: %1 av %2 valdistrikt är räknade. "
-                               "Hämta valresultatet när alla valdistrikt är räknade.")
-                    .arg(counted)
-                    .arg(all));
+        m_file.seats = seatNumber(m_xml, "MANDAT_VALOMRÅDE");
+        m_file.countedDistricts = int(number(m_xml, "KLARA_VALDISTRIKT"));
+        m_file.allDistricts = int(number(m_xml, "ALLA_VALDISTRIKT"));
     }
 
     void startConstituency()
@@ -155,10 +180,12 @@ private:
         ResultFile::Constituency c;
         c.code = attr(m_xml, "KOD");
         c.name = attr(m_xml, "NAMN");
-        c.fixedSeats = int(number(m_xml, "MANDAT_VALKRETS"));
+        c.fixedSeats = seatNumber(m_xml, "MANDAT_VALKRETS");
+        once(m_constituencyCodes, c.code, QStringLiteral("valkretsen %1").arg(c.name));
         m_file.constituencies.append(c);
         m_constituencyStated = ResultTotals();
         m_constituencySum = ResultTotals();
+        m_constituencyParties.clear();
     }
 
     void startDistrict(bool collection)
@@ -169,10 +196,22 @@ private:
         d.code = attr(m_xml, "KOD");
         d.name = attr(m_xml, "NAMN");
         d.collection = collection;
+        once(m_districtCodes, d.code, QStringLiteral("valdistriktet %1").arg(d.name));
         if (m_outerLevel == Level::Constituency)
             d.constituency = m_file.constituencies.last().code;
         m_file.districts.append(d);
         m_district = ResultTotals();
+        m_districtParties.clear();
+    }
+
+    // A party, district or constituency listed twice would be counted twice, or hide one
+    // of its figures: the file is refused.
+    void once(QSet<QString>& seen, const QString& key, const QString& what)
+    {
+        if (seen.contains(key))
+            damaged(
+                QStringLiteral("%1 finns två gånger (rad %2)").arg(what).arg(m_xml.lineNumber()));
+        seen.insert(key);
     }
 
     void endDistrict()
@@ -217,6 +256,10 @@ private:
                     .arg(code)
                     .arg(m_xml.lineNumber()));
         const qint64 votes = number(m_xml, "RÖSTER");
+        once(m_level == Level::District       ? m_districtParties
+             : m_level == Level::Constituency ? m_constituencyParties
+                                              : m_municipalityParties,
+             code, QStringLiteral("partiet %1").arg(code));
         if (nested)
             m_othersCounted += votes;
         current().votes[code] += votes;
@@ -225,15 +268,15 @@ private:
             p.code = code;
             p.name = m_dictionary.value(code);
             p.votes = votes;
-            p.seats = optionalNumber(m_xml, "MANDAT");
-            p.adjustmentSeats = qMax(0, optionalNumber(m_xml, "VARAV_UTJÄMNING"));
+            p.seats = optionalSeats(m_xml, "MANDAT");
+            p.adjustmentSeats = qMax(0, optionalSeats(m_xml, "VARAV_UTJÄMNING"));
             m_file.parties.append(p);
         } else if (m_level == Level::Constituency) {
             ResultFile::Constituency& c = m_file.constituencies.last();
-            const int seats = optionalNumber(m_xml, "MANDAT");
+            const int seats = optionalSeats(m_xml, "MANDAT");
             if (seats >= 0) {
                 c.seats.insert(code, seats);
-                c.adjustmentSeats.insert(code, qMax(0, optionalNumber(m_xml, "VARAV_UTJÄMNING")));
+                c.adjustmentSeats.insert(code, qMax(0, optionalSeats(m_xml, "VARAV_UTJÄMNING")));
             }
         }
     }
@@ -252,6 +295,10 @@ private:
         const QString difference = parts.firstDifference(m_municipalityStated);
         if (!difference.isEmpty())
             damaged(QStringLiteral("rösterna för %1 summerar inte till kommunen").arg(difference));
+        ResultLimits::votes(m_file.validVotes(), QStringLiteral("giltiga röster i kommunen"));
+        // Without the counters (a file cut down by hand) the districts listed are the count.
+        if (m_file.allDistricts == 0)
+            m_file.countedDistricts = m_file.allDistricts = int(m_file.districts.size());
         // Published seats: a small party without a count of its own has none.
         if (m_file.hasPublishedSeats())
             for (ResultFile::Party& p : m_file.parties)
@@ -268,6 +315,11 @@ private:
     ResultFile m_file;
     QStringList m_path;
     QHash<QString, QString> m_dictionary;
+    QSet<QString> m_districtCodes;
+    QSet<QString> m_constituencyCodes;
+    QSet<QString> m_municipalityParties;
+    QSet<QString> m_constituencyParties;
+    QSet<QString> m_districtParties;
     Level m_level = Level::Outside;
     Level m_outerLevel = Level::Outside;
     bool m_seenElection = false;

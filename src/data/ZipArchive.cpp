@@ -1,6 +1,7 @@
 #include "data/ZipArchive.h"
 
 #include "data/ResultFileError.h"
+#include "data/ResultLimits.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,7 +43,7 @@ QByteArray ZipArchive::read(const QString& name) const
     const QByteArray encoded = name.toUtf8();
     if (zip_stat(m_zip, encoded.constData(), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
         broken(m_path);
-    if (stat.size > zip_uint64_t(MaxEntry))
+    if (stat.size > zip_uint64_t(ResultLimits::MaxFileBytes))
         throw ResultFileError(
             QStringLiteral("%1 i zip-filen är för stor för en resultatfil.").arg(name));
     zip_file_t* file = zip_fopen(m_zip, encoded.constData(), 0);

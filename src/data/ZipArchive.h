@@ -5,12 +5,11 @@
 #include <QStringList>
 
 // The files inside a zip archive, read whole (a result zip holds a few small JSON files;
-// an entry larger than MaxEntry is refused rather than unpacked). Throws ResultFileError.
+// an entry larger than ResultLimits::MaxFileBytes is refused rather than unpacked). Throws
+// ResultFileError.
 class ZipArchive
 {
 public:
-    static constexpr qint64 MaxEntry = 256 * 1024 * 1024;
-
     explicit ZipArchive(const QString& path);
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;

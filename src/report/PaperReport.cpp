@@ -39,7 +39,8 @@ void PaperReport::finish()
 void PaperReport::headerLines(const QString& heading)
 {
     m_prt.PrtFet(8);
-    m_prt.PrtRad(m_frame.header().orderLine());
+    for (const QString& line : m_frame.header().lines())
+        m_prt.PrtRad(line);
     if (heading.size() > 1) {
         m_prt.PrtRad(QStringLiteral("för"));
         m_prt.PrtFet(11);
@@ -145,6 +146,9 @@ void PaperReport::counterAndRule(int counter)
 {
     m_prt.PrtFet(8);
     m_frame.breakBeforeLine();
-    m_prt.PrtRad(QString::number(counter));
+    if (counter > 0)
+        m_prt.PrtRad(QString::number(counter));
+    else
+        m_prt.PrtNed(int(m_prt.textHeight(QStringLiteral("Text"))));
     m_prt.PrtLinje(m_prt.currentY());
 }

@@ -62,7 +62,8 @@ protected:
     void seatList(const QString& name, int count, const qint32* seats, const bool* tied);
     // Lines of notes under a result in normal 9, each wrapped to the full width.
     void noteLines(const QStringList& lines);
-    // The counter in bold 8 at the margin, and a rule under the block.
+    // The counter in bold 8 at the margin (none for 0: a run of one result), and a rule
+    // under the block.
     void counterAndRule(int counter);
 
     xxPrt m_prt;

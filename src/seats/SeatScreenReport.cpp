@@ -1,5 +1,6 @@
 #include "seats/SeatScreenReport.h"
 
+#include "report/ScreenColumns.h"
 #include "report/TextNumbers.h"
 #include "seats/LotTexts.h"
 
@@ -13,7 +14,8 @@ SeatScreenReport::SeatScreenReport(ReportWindow* window, const ReportHeader& hea
 void SeatScreenReport::writeReportHeading(const QString& heading)
 {
     m_screen.TextNormal(7);
-    m_screen.LaggTillRad(m_header.orderLine());
+    for (const QString& line : m_header.lines())
+        m_screen.LaggTillRad(line);
     if (heading.size() > 1) {
         m_screen.LaggTillRad(QStringLiteral("för"));
         m_screen.TextFet(11);
@@ -44,10 +46,13 @@ void SeatScreenReport::writeSeatLines(const SeatResult::List& list)
     m_screen.LaggTillRad(m_line);
 }
 
-void SeatScreenReport::writeCounterLine(int counter)
+void SeatScreenReport::writeCounterLine(const SeatResult& result)
 {
     m_line.resize(0);
-    TextNumbers::appendInt(m_line, counter);
+    // Only the results of an all-combinations run are counted; a single result ends
+    // with the dashes alone.
+    if (!result.takesLots)
+        TextNumbers::appendInt(m_line, result.counter);
     m_line.append(QLatin1String("-------------------------------------------------------------"
                                 "--------------------------"));
     m_screen.LaggTillRad(m_line);
@@ -61,7 +66,11 @@ void SeatScreenReport::writeResult(const SeatResult& result, int blankLineSize)
         m_screen.LaggTillRad(result.comparisonText);
         m_screen.LaggTillRad(QStringLiteral(" "));
     }
-    m_screen.setTabTable(qMin(qMax(result.seats, result.partyCount) + 3, 29), {40, 15, 11}, 7);
+    // Columns wide enough for the widest seat number, so numbers never run together.
+    m_screen.setTabTable(
+        qMin(qMax(result.seats, result.partyCount) + 3, 29),
+        {40, ScreenColumns::antalMm(result.seats), ScreenColumns::valsitMm(result.seats)},
+        ScreenColumns::seatMm(result.seats));
     m_screen.TextNormal(9);
     for (int list = 1; list <= result.listCount; ++list)
         writeSeatLines(result.lists[list]);
@@ -71,7 +80,7 @@ void SeatScreenReport::writeResult(const SeatResult& result, int blankLineSize)
         for (const QString& line : result.closingLines)
             m_screen.LaggTillRad(line);
     }
-    writeCounterLine(result.counter);
+    writeCounterLine(result);
 }
 
 void SeatScreenReport::writeTieLines(const SeatResult& result)

@@ -32,5 +32,5 @@ private:
     void writeSeatLines(const SeatResult::List& list);
     void writeTieLines(const SeatResult& result);
     // The counter directly followed by 87 dashes.
-    void writeCounterLine(int counter);
+    void writeCounterLine(const SeatResult& result);
 };

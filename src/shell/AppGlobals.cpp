@@ -14,5 +14,11 @@ AppGlobals& AppGlobals::instance()
 
 QString AppGlobals::joinPath(const QString& folder, const QString& fileName)
 {
-    return folder + QDir::separator() + fileName;
+    const QString path = folder + QLatin1Char('/') + fileName;
+#ifdef Q_OS_WIN
+    // A folder written the Windows way (as shown to the user) gets a path written alike.
+    if (folder.contains(QLatin1Char('\\')))
+        return QDir::toNativeSeparators(path);
+#endif
+    return path;
 }

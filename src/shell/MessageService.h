@@ -8,7 +8,8 @@
 class MessageService
 {
 public:
-    enum Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    // SaveUndoCancel: "Spara", "Ångra", "Avbryt", answered as Yes, No, Cancel.
+    enum Buttons { Ok, OkCancel, YesNo, YesNoCancel, SaveUndoCancel };
     enum Icon { NoIcon, Information, Exclamation, Question, Critical };
     enum Answer { AnswerOk, AnswerCancel, AnswerYes, AnswerNo };
     enum DefaultButton { FirstButton, SecondButton, ThirdButton };

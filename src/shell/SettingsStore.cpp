@@ -8,7 +8,9 @@ namespace {
 
 QSettings* openStore()
 {
-    auto* settings = new QSettings(QSettings::NativeFormat, QSettings::UserScope,
+    // The platform's own store (the registry on Windows, ~/.config on Linux) unless the
+    // default format was changed, as the tests do on Windows to keep theirs in a file.
+    auto* settings = new QSettings(QSettings::defaultFormat(), QSettings::UserScope,
                                    QStringLiteral("Tovrelia"), QStringLiteral("Valsit"));
     settings->beginGroup(QStringLiteral("Valsit"));
     return settings;

@@ -7,9 +7,12 @@
 // in the section "Valsit". Values are strings, trimmed when read and when written; a
 // missing or empty key reads as its default.
 //
-// Keys: ValsitKat, ValsitNmn ("0" = the program's folder / "Valsit.mdb"), MndFullm (41),
-// MndNmnd (11), ChkNmnd ("0" committee, anything else council), ForHeader ("för RUBRIK"),
-// and OrgNamn, the organisation printed in the reports ("Kommunen").
+// Keys: ValsitKat, ValsitNmn ("0" = the program's folder / "Valsit.mdb"), ChkNmnd ("0"
+// committee, anything else council), OrgNamn, the organisation printed in the reports
+// ("Kommunen"), and the folders last used. What a result depends on is the election's and
+// lives in its file (ElectionSettings); the keys an older version kept it under, MndFullm
+// (41), MndNmnd (11), ForHeader ("för RUBRIK"), ForstaDivisor, Sparr and GallandeRegler,
+// are only read, once per older file, when that file takes them over.
 //
 // Tests isolate the store with QStandardPaths::setTestModeEnabled(true) and a HOME of
 // their own, both before the first use.

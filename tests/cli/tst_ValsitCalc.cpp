@@ -1,5 +1,6 @@
 #include "PdfReadBack.h"
 #include "Rows.h"
+#include "TemplateCopy.h"
 #include "Trelleborg2018.h"
 
 #include "cli/CalcApp.h"
@@ -57,6 +58,10 @@ const BadCase bad[] = {
     {"duplicate code", "council --seats 11 IN", "code,name,votes\nS,S,10\ns,S2,20\n",
      "finns redan"},
     {"unknown option", "council --seats 11 --fast IN", party, "okänd flagga"},
+    {"database is text", "council --database IN", party, "är ingen databas"},
+    {"database missing", "committee --database saknas.mdb", "", "databasen saknas.mdb finns inte"},
+    {"import over a file", "import COUNCIL --database IN", party, "ange --replace"},
+    {"database and a file", "council --database IN COUNCIL", party, "ange ingen indatafil"},
     {"bad first divisor", "council --seats 11 --first-divisor 1.3 IN", party, "1.4 eller 1.2"},
     {"bad threshold", "council --seats 11 --threshold 150 IN", party, "mellan 0 och 100"},
     {"unknown code in pairs", "committee --seats 11 --fixed S-X IN", seats, "\"S-X\""},
@@ -100,6 +105,14 @@ const BadCase bad[] = {
      vk + "A,25,S,,100\nA,25,s,,50\n", "rad 3: S har redan röster i A"},
     {"not a result file", "council --import " VALSIT_TEST_DATA "/valmyndigheten/README.md", "",
      "README.md är ingen resultatfil från Valmyndigheten"},
+    {"lot past the imported seats",
+     "council --import " VALSIT_TEST_DATA "/valmyndigheten/slutresultat_0319K.xml --lot 40=S", "",
+     "--lot 40=S: plats 40 finns inte bland 31 platser"},
+    {"a device as input", "council --seats 11 /dev/zero", "", "/dev/zero är ingen vanlig fil"},
+    {"PDF on a full disk", "council --seats 5 --pdf /dev/full COUNCIL", "",
+     "/dev/full kunde inte skrivas"},
+    {"17 parties with votes among 20", "council --seats 11 IN",
+     manyParties("votes", 17) + "Z1,Z,0\nZ2,Z,0\nZ3,Z,0\n", "för många partier (17)"},
 };
 
 struct Result
@@ -127,22 +140,25 @@ QJsonObject runJson(const QStringList& args)
     return doc.object();
 }
 // The built tool beside this test, run as a user runs it.
-Result runTool(const QStringList& args, const QProcessEnvironment& env)
+Result runTool(const QStringList& args, const QProcessEnvironment& env,
+               const QString& standardOutput = QString())
 {
     QProcess tool;
     tool.setProcessEnvironment(env);
+    if (!standardOutput.isEmpty())
+        tool.setStandardOutputFile(standardOutput);
     tool.start(QCoreApplication::applicationDirPath() + "/valsit-calc", args);
     if (!tool.waitForFinished(120000))
         qWarning() << "valsit-calc did not finish" << tool.errorString();
     return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
             QString::fromUtf8(tool.readAllStandardError())};
 }
-QString seatsOf(const QJsonValue& party)
+QString seatsOf(const QJsonValue& list)
 {
-    QStringList seats;
-    for (const QJsonValue& v : party["seats"].toArray())
-        seats.append(QString::number(v["number"].toInt()) + (v["tie"].toBool() ? "*" : ""));
-    return seats.join(',');
+    QStringList numbers;
+    for (const QJsonValue& v : list["seats"].toArray())
+        numbers.append(QString::number(v["number"].toInt()) + (v["tie"].toBool() ? "*" : ""));
+    return numbers.join(',');
 }
 } // namespace
 
@@ -191,6 +207,29 @@ private Q_SLOTS:
         file("council.csv", "code,name,votes\nS,Socialdemokraterna,1500\nM,Moderaterna,700\n");
     }
     void init() { QLocale::setDefault(QLocale::c()); }
+
+    // Help for the tool and each command, and the version: standard output, exit 0.
+    void help_data()
+    {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("tool") << "--help"
+                              << "valsit-calc council --help";
+        QTest::newRow("council") << "council --seats 11 --help"
+                                 << "--first-divisor";
+        QTest::newRow("committee") << "committee -h"
+                                   << "--all PAR";
+        QTest::newRow("version") << "--version"
+                                 << "valsit-calc " VALSIT_VERSION;
+    }
+    void help()
+    {
+        QFETCH(QString, args);
+        QFETCH(QString, says);
+        const Result r = run(args.split(' '));
+        QVERIFY(r.status == 0 && r.err.isEmpty() && r.out.endsWith('\n'));
+        QVERIFY2(r.out.contains(says), qPrintable(r.out));
+    }
 
     void badInput_data() { addRows(bad); }
     void badInput()
@@ -284,13 +323,26 @@ private Q_SLOTS:
         const QJsonArray lists = combinations[14]["lists"].toArray();
         QCOMPARE(lists.size(), 2);
         QCOMPARE(lists[0]["parties"].toArray(), (QJsonArray{"S", "M"}));
-        QCOMPARE(lists[0]["name"].toString(), QString("S / M /"));
+        QCOMPARE(lists[0]["name"].toString(), QString("S / M"));
         QCOMPARE(lists[1]["councilSeats"].toInt(), 5);
         // Pairs by number or by code.
         const Result byNumber = run({"committee", "--seats", "5", "--fixed", "1", path});
         QCOMPARE(run({"committee", "--seats", "5", "--fixed", "M-S", path}).out, byNumber.out);
-        QVERIFY(byNumber.out.contains(" S / M / \t Antal: 3\tValsit: 1\t3\t4\t\n"));
+        QVERIFY(byNumber.out.contains(" S / M\t Antal: 3\tValsit: 1\t3\t4\t\n"));
         QVERIFY(byNumber.out.contains("Fullmäktige\t\tValsamverkan - A"));
+        // The comparison numbers: all by default, rounded as the text rounds them, or none.
+        const QStringList all{"committee", "--seats", "5", "--all", "S-M", path};
+        const QJsonObject joined = runJson(all)["combinations"][1].toObject();
+        QCOMPARE(joined["comparisonNumbers"][3].toDouble(), 2.33333333333333);
+        QCOMPARE(joined["seatLists"].toArray(), (QJsonArray{3, 1, 3, 3, 1}));
+        QCOMPARE(joined["lists"][2]["seats"].toArray(), (QJsonArray{1, 3, 4}));
+        QCOMPARE(runJson(all + QStringList{"--comparison",
+                                           "2"})["combinations"][1]["comparisonNumbers"][3]
+                     .toDouble(),
+                 2.33);
+        QVERIFY(!runJson(all + QStringList{"--comparison", "none"})["combinations"][0]
+                     .toObject()
+                     .contains("comparisonNumbers"));
     }
 
     // --lot: the lots give seats 4 and 5, listed in the JSON with the tie they decided.
@@ -339,9 +391,11 @@ private Q_SLOTS:
     void imports()
     {
         const QString dir = VALSIT_TEST_DATA "/valmyndigheten/";
-        Result r = run({"council", "--import", dir + "slutresultat_0319K.xml", "--first-divisor",
-                        "1.2", "--threshold", "2"});
+        // No rules given: those of the election's day.
+        Result r = run({"council", "--import", dir + "slutresultat_0319K.xml"});
         QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QString("valsit-calc: valdagen 2018-09-09 ger Gällande regler (från "
+                                "2018): 1,2 och spärr 2 %\n"));
         // The parties by votes, long names shortened, the others last.
         QVERIFY2(r.out.contains(
                      "\nSocialdemokraterna\tS\t2325\nSverigedemokraterna\tSD\t1136\n"
@@ -365,6 +419,35 @@ private Q_SLOTS:
                  qPrintable(r.out.right(400)));
         QVERIFY(r.out.contains("51 mandat, varav 45 fasta mandat och 6 utjämningsmandat"));
         QVERIFY(r.out.contains("Under spärren, utan mandat: V (2,99 %)"));
+    }
+
+    // The road of an election file: imported from Valmyndigheten's file into a new file from
+    // the template, calculated from the file alone (as the window would), its seats stored,
+    // and the committee calculated from them. A damaged file: one line, nothing written.
+    void database()
+    {
+        const QString db = m_dir.filePath("Alvkarleby.mdb");
+        const QString xml = VALSIT_TEST_DATA "/valmyndigheten/slutresultat_0319K.xml";
+        Result r = run({"import", xml, "--database", db});
+        QCOMPARE(r.out + r.err, db + ": Älvkarleby, 11 partier, 7 valdistrikt, 31 mandat\n");
+        QCOMPARE(run({"import", xml, "--database", db}).status, 2);
+        QCOMPARE(run({"import", xml, "--database", db, "--replace"}).status, 0);
+        r = run({"council", "--database", db, "--store-seats"});
+        QVERIFY2(r.out.contains("Beräkningen stämmer med Valmyndighetens fördelning.\n") &&
+                     r.out.endsWith("Mandaten för S 11, SD 6, M 4, KV 3, C 2, V 2, KD 1, MP 1, "
+                                    "L 1 har lagrats som antal valsit i fullmäktige.\n"),
+                 qPrintable(r.out + r.err));
+        r = run({"committee", "--database", db, "--format", "json"});
+        QCOMPARE(
+            QJsonDocument::fromJson(r.out.toUtf8())["combinations"][0]["lists"].toArray().size(),
+            9);
+        QVERIFY(TemplateCopy::breakIndex(db));
+        const QByteArray before = TemplateCopy::bytes(db);
+        r = run({"council", "--database", db, "--store-seats"});
+        QCOMPARE(QString::number(r.status) + r.err,
+                 "2valsit-calc: databasen " + db +
+                     " är skadad och har inte ändrats; ersätt den med en säkerhetskopia\n");
+        QCOMPARE(TemplateCopy::bytes(db), before);
     }
 
     // --org, else the stored organisation, else the default, heads the report.
@@ -391,25 +474,31 @@ private Q_SLOTS:
             {"council", "--seats", "41", "--comparison", "2", council()},
             {"committee", "--seats", "11", "--all", "S-V", committees}};
         const QList<QStringList> expected = {{"Socialdemokraterna", "ValsitNr"},
-                                             {"Valsamverkan - A", "Vänster", "S / V /"}};
+                                             {"Valsamverkan - A", "Vänster", "S / V"}};
         for (int i = 0; i < 2; ++i) {
             const QString pdf = m_dir.filePath(QString("run%1.pdf").arg(i));
             const Result r = run(runs[i] + QStringList{"--org", "Åby kommun", "--pdf", pdf});
             QCOMPARE(r.status, 0);
             QCOMPARE(r.err, QString());
             QCOMPARE(r.out, pdf + ": 1 sidor\n");
+            PDF_READ_BACK_OR_SKIP();
             const QString text = PdfReadBack::pages(pdf).join('\n');
             QVERIFY(text.contains("Åby kommun har gjort valsitberäkningsbeställningen"));
             QVERIFY(text.contains("Sida 1"));
             for (const QString& e : expected[i])
                 QVERIFY2(QString(text).remove(' ').contains(QString(e).remove(' ')), qPrintable(e));
         }
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         const Result r =
             run({"council", "--seats", "5", "--pdf", m_dir.filePath("no/such/x.pdf"), council()});
         QCOMPARE(r.status, 2);
-        QVERIFY(r.err.contains("Utskriften kunde inte startas."));
+        QVERIFY(r.err.contains("x.pdf kunde inte skrivas"));
         QCOMPARE(r.out, QString());
+        // A report lost on a full disk is a failure too.
+        const Result full = runTool({"council", "--seats", "5", council()},
+                                    QProcessEnvironment::systemEnvironment(), "/dev/full");
+        QCOMPARE(full.status, 2);
+        QCOMPARE(full.err,
+                 QString("valsit-calc: resultatet kunde inte skrivas till standardutdata\n"));
     }
 
     // The screen report is Swedish, decimal commas and all; JSON is JSON.
@@ -443,7 +532,8 @@ private Q_SLOTS:
         const Result r =
             runTool({"council", "--seats", "4", "--pdf", m_dir.filePath("x.pdf"), council()}, env);
         QCOMPARE(r.status, 2);
-        QCOMPARE(r.err, QString("valsit-calc: --seats måste vara mellan 5 och 350, inte 4\n"));
+        QCOMPARE(r.err.trimmed(),
+                 QString("valsit-calc: --seats måste vara mellan 5 och 350, inte 4"));
     }
 };
 

@@ -143,24 +143,22 @@ private Q_SLOTS:
         }
     }
 
-    // The estimate the result windows announce: results and pages by marked pairs.
+    // The estimate the result windows announce: the exact number of results, and pages
+    // as printed runs measured (6 parties, 11 seats: 19 pages; 9 parties, 350 seats: a
+    // page per result).
     void estimate()
     {
-        // mode, marked pairs, results, pages
-        const int cases[][4] = {{0, 6, 1, 1},         {1, 6, 1, 1},         {2, 0, 1, 1},
-                                {2, 1, 2, 1},         {2, 2, 3, 1},         {2, 6, 15, 3},
-                                {2, 28, 4140, 592},   {2, 35, 18000, 2600}, {2, 36, 24000, 3500},
-                                {2, 45, 24000, 3500}, {2, 46, 0, 0}};
+        // mode, parties (all their pairs marked), seats, results, pages
+        const int cases[][5] = {{0, 4, 5, 1, 1},     {1, 4, 5, 1, 1},           {2, 4, 5, 15, 1},
+                                {2, 6, 11, 203, 19}, {2, 9, 350, 21147, 21147}, {2, 10, 11, 0, 0}};
         for (const auto& c : cases) {
-            QList<int> pairs;
-            for (int k = 1; k <= c[1]; ++k)
-                pairs.append(k);
-            CommitteeInput in = input(3, c[0], pairs);
+            CommitteeInput in = input(c[1], c[0], allPairs(c[1]));
+            in.seats = c[2];
             if (c[0] == 0)
                 in.cooperation = CommitteeInput::Cooperation::None;
             const Omfattning size = ValsitBer::estimate(in);
-            QCOMPARE(QList<int>({c[0], c[1], size.resultat, size.sidor}),
-                     QList<int>({c[0], c[1], c[2], c[3]}));
+            QCOMPARE(QList<int>({c[0], c[1], c[2], size.resultat, size.sidor}),
+                     QList<int>({c[0], c[1], c[2], c[3], c[4]}));
         }
     }
 };

@@ -13,41 +13,46 @@
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
 
+#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
 
 // What the user picks in the file dialog (in another folder): a copy of the template, a file
 // that is missing or is no election database, or a cancel; the working database and the
-// template beside the program may be gone. A usable choice becomes the working database, is
-// saved and names the heading; anything else is told, the file is left byte for byte, and the
-// previous database, then the template, stays; with both gone the program ends.
+// template beside the program may be gone. A usable choice becomes the working database and
+// is saved (its heading comes with it); anything else is told, the file is left byte for byte,
+// and the previous database, then the template, stays; with both gone the program ends.
 struct ChoiceCase
 {
     const char *name, *file; // nullptr: cancelled
-    QByteArray content;      // "mdb": a copy of the template; "-": not there
+    QByteArray
+        content; // "mdb": a copy of the template; "broken": one with a broken index; "-": none
     bool previousThere, templateThere;
-    const char *heading, *refusal; // heading empty: unchanged
+    const char* refusal;
 };
 const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB", 19) + QByteArray(4096, '\0');
 const ChoiceCase choices[] = {
-    {"Uppsala", "Uppsala.mdb", "mdb", true, true, "för Uppsala", ""},
-    {"lower case", "uppsala.mdb", "mdb", true, true, "för uppsala", ""},
-    {"upper case", "UPPSALA.MDB", "mdb", true, true, "för UPPSALA", ""},
-    {"template name elsewhere", "Valsit.mdb", "mdb", true, true, "", ""},
-    {"template name, other case", "VALSIT.MDB", "mdb", true, true, "", ""},
-    {"cancelled", nullptr, "-", true, true, "", ""},
-    {"missing file", "Borta.mdb", "-", true, true, "", ""},
-    {"path without .mdb", "lista.txt", "text", true, true, "", ""},
-    {"previous gone too", "Borta.mdb", "-", false, true, "", ""},
-    {"template gone too", "Borta.mdb", "-", false, false, "", ""},
-    {"old Jet file", "Gammal.mdb", jet, true, true, "",
+    {"Uppsala", "Uppsala.mdb", "mdb", true, true, ""},
+    {"lower case", "uppsala.mdb", "mdb", true, true, ""},
+    {"template name, other case", "VALSIT.MDB", "mdb", true, true, ""},
+    {"cancelled", nullptr, "-", true, true, ""},
+    {"missing file", "Borta.mdb", "-", true, true, ""},
+    {"path without .mdb", "lista.txt", "text", true, true, ""},
+    {"previous gone too", "Borta.mdb", "-", false, true, ""},
+    {"template gone too", "Borta.mdb", "-", false, false, ""},
+    {"old Jet file", "Gammal.mdb", jet, true, true,
      "Filen 'Gammal.mdb' är en databas från en äldre programversion och kan inte användas direkt. "
      "Skapa en ny databas och för över partierna."},
-    {"text file", "Gammal.mdb", "S;Socialdemokraterna;1200\n", true, true, "",
+    {"text file", "Gammal.mdb", "S;Socialdemokraterna;1200\n", true, true,
      "Filen 'Gammal.mdb' är ingen databas."},
-    {"empty file", "Gammal.mdb", "", true, true, "",
+    {"empty file", "Gammal.mdb", "", true, true,
      "Filen 'Gammal.mdb' är tom och är ingen valdatabas."},
+    {"index broken", "Gammal.mdb", "broken", true, true,
+     "Databasen 'Gammal.mdb' är skadad och kan inte användas; den har inte ändrats. Hämta en "
+     "säkerhetskopia av filen (en kopia du sparat, eller en tidigare version från "
+     "säkerhetskopieringen av mappen {other}), lägg den i stället för den skadade och välj den "
+     "med \"Hämta databas\"."},
 };
 
 // answer nullptr: the user cancels; created empty: refused; {work}: the folder in the message
@@ -64,8 +69,8 @@ const CreateCase creates[] = {
     {"path in the name", "../Uppsala", "",
      "Namnet '../Uppsala' får inte innehålla tecknen / eller \\. Ange bara ett namn, t ex Uppsala"},
     {"cancelled", nullptr, "", ""},
-    {"no template in the folder", "Uppsala", "",
-     "Databasen 'Valsit.mdb' finns inte i sökvägen {work} "},
+    {"no template shipped", "Uppsala", "",
+     "Databasmallen 'Valsit.mdb' finns inte i sökvägen {shipped}. Installera programmet på nytt."},
 };
 
 const QString wrongChars = "Nuvarande ID har felaktiga tecken. Godkända tecken är: ";
@@ -170,9 +175,11 @@ private Q_SLOTS:
         const QString path = c.file ? other(c.file) : QString(), work = m_work->folder();
         const bool accepted = c.content == "mdb";
         QFile f(path);
-        if (accepted)
+        if (accepted || c.content == "broken")
             QVERIFY(QFile::copy(TemplateCopy::templatePath(), path));
-        else if (c.content != "-")
+        if (c.content == "broken")
+            QVERIFY(TemplateCopy::breakIndex(path));
+        else if (!accepted && c.content != "-")
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(c.content) == c.content.size());
         f.close();
         if (!c.previousThere)
@@ -180,13 +187,11 @@ private Q_SLOTS:
         if (!c.templateThere)
             QVERIFY(QFile::remove(m_program->path()));
         m_messages.files.enqueue(path);
-        m_settings.setValue("ForHeader", "för Bygg & Miljö");
         const QByteArray before = TemplateCopy::bytes(path);
-        QString heading = "unchanged";
-        QCOMPARE(chooser().ValjDatabas(&heading), c.templateThere);
+        QCOMPARE(chooser().ValjDatabas(), c.templateThere);
         QCOMPARE(m_messages.fileDialogs.size(), 1);
         QCOMPARE(m_messages.fileDialogs[0].defaultText, m_work->path());
-        QCOMPARE(m_messages.fileDialogs[0].filters, QStringList{"Valsit Database (*.mdb)"});
+        QCOMPARE(m_messages.fileDialogs[0].filters, QStringList{"Valsit-databas (*.mdb)"});
         const bool program = !c.previousThere;
         QStringList expected{
             "Databasen '" + QString(c.file) + "' finns inte i sökvägen " + m_other->path() +
@@ -201,7 +206,8 @@ private Q_SLOTS:
         expected = expected.mid(0, accepted || !c.file ? 0 : 1 + program + !c.templateThere);
         if (*c.refusal)
             expected = {"Filen 'Gammal.mdb' i sökvägen " + m_other->path() +
-                        " kan inte användas som valdatabas.\r\n" + c.refusal +
+                        " kan inte användas som valdatabas.\r\n" +
+                        QString(c.refusal).replace("{other}", m_other->path()) +
                         "\r\nProgrammet fortsätter med databasen 'Prev.mdb' i sökvägen " + work};
         QCOMPARE(m_messages.texts(), expected);
         for (const FakeMessageService::Shown& s : m_messages.shown)
@@ -215,8 +221,7 @@ private Q_SLOTS:
                           program ? "Valsit.mdb" : "Prev.mdb");
             verifyNothingSaved();
         }
-        QCOMPARE(heading, *c.heading ? QString(c.heading) : "unchanged");
-        QCOMPARE(m_settings.value("ForHeader"), *c.heading ? c.heading : "för Bygg & Miljö");
+        QVERIFY(!SettingsSandbox::contains("ForHeader"));
         QCOMPARE(TemplateCopy::bytes(path), before);
         QCOMPARE(QDir(m_other->path()).entryList(QDir::Files).size(), c.content == "-" ? 0 : 1);
     }
@@ -227,36 +232,51 @@ private Q_SLOTS:
     {
         QVERIFY(QFile::copy(TemplateCopy::templatePath(), other("Mora.mdb")));
         m_messages.files.enqueue(other("Mora.mdb"));
-        QVERIFY(chooser().ValjDatabas(nullptr));
+        QVERIFY(chooser().ValjDatabas());
         useWorking(m_program->folder(), "Valsit.mdb");
-        QVERIFY(chooser().ValjDatabas(nullptr)); // cancelled
+        QVERIFY(chooser().ValjDatabas()); // cancelled
         QCOMPARE(m_messages.fileDialogs.last().defaultText + '|' + g().DBSokVag,
                  m_other->path() + '|' + m_program->path());
         QVERIFY(m_messages.shown.isEmpty());
     }
 
-    // A new database is made from the template in the working folder and stays the
-    // working one at the next load; a refusal leaves the folder, the working database and
+    // A new database is made in the working folder from the template shipped with the
+    // program, never from the working election (which may be named Valsit.mdb too), and stays
+    // the working one at the next load; a refusal leaves the folder, the working database and
     // the settings as they were.
     void createNew_data() { addRows(creates); }
     void createNew()
     {
         const CreateCase& c = row(creates);
+        // The working election beside it holds votes, a district, a lot and published seats.
+        ElectionDatabase working(m_work->addCopy("Valsit.mdb"));
+        for (const char* sql :
+             {"UPDATE Partier SET Roster = 100, PartiValRes = 3",
+              "INSERT INTO Distrikt (DistrID, DistrNr, DistrNamn) VALUES (1, 1, 'Ön')",
+              "INSERT INTO Lottning (Slag, Plats, PartiID, Fingeravtryck, Programlottad) VALUES "
+              "('Nämnd', 1, 'S', 'ab', 1)",
+              "INSERT INTO Publicerat VALUES ('S', 0, 3, 0)"})
+            working.write("Partier", ElectionDatabase::Update, sql, {});
         // A template installed read-only still gives a database the user can write to.
+        QTemporaryDir shipped;
+        g().templatePath = shipped.filePath("Valsit.mdb");
         if (!QByteArray(c.name).startsWith("no template"))
-            QVERIFY(QFile::setPermissions(m_work->addCopy("Valsit.mdb"), QFile::ReadOwner));
+            QVERIFY(QFile::copy(TemplateCopy::templatePath(), g().templatePath) &&
+                    QFile::setPermissions(g().templatePath, QFile::ReadOwner));
         const QStringList before = QDir(m_work->folder()).entryList(QDir::Files);
         m_messages.inputs.enqueue(c.answer ? std::optional<QString>(c.answer) : std::nullopt);
-        QString heading = "unchanged";
-        QCOMPARE(chooser().SkapaNyDB(&heading), *c.created != 0);
-        QCOMPARE(m_messages.texts(),
-                 *c.message ? QStringList{QString(c.message).replace("{work}", m_work->folder())}
-                            : QStringList());
+        const bool created = chooser().SkapaNyDB();
+        g().templatePath.clear();
+        QCOMPARE(created, *c.created != 0);
+        QCOMPARE(m_messages.texts(), *c.message
+                                         ? QStringList{QString(c.message)
+                                                           .replace("{work}", m_work->folder())
+                                                           .replace("{shipped}", shipped.path())}
+                                         : QStringList());
         if (!*c.created) {
             QCOMPARE(QDir(m_work->folder()).entryList(QDir::Files), before);
             QVERIFY(!QFile::exists(m_work->folder() + "/../Uppsala.mdb"));
-            QCOMPARE(g().DBSokVag + '|' + heading, m_work->path() + "|unchanged");
-            QVERIFY(!SettingsSandbox::contains("ForHeader"));
+            QCOMPARE(g().DBSokVag, m_work->path());
             verifyNothingSaved();
             return;
         }
@@ -264,14 +284,24 @@ private Q_SLOTS:
                      m_messages.inputBoxes[0].defaultText,
                  QString("Ange namn på den nya databasen. T ex Uppsala|Namn på ny databas|Test"));
         const QString name = QString(c.created) + ".mdb";
+        {
+            ElectionDatabase fresh(g().DBSokVag);
+            QSqlQuery q("SELECT (SELECT COUNT(*) FROM Partier) || '|' || "
+                        "((SELECT SUM(Roster) + SUM(PartiValRes) FROM Partier) + "
+                        "(SELECT COUNT(*) FROM Distrikt) + (SELECT COUNT(*) FROM Lottning) + "
+                        "(SELECT COUNT(*) FROM Publicerat)) || '|' || Rubrik FROM "
+                        "Valinstallningar",
+                        fresh.database());
+            QVERIFY(q.next());
+            QCOMPARE(q.value(0).toString(), "8|0|för " + QString(c.created));
+        }
         QVERIFY(ElectionDatabase::isElectionDatabase(g().DBSokVag));
         QVERIFY(QFile::permissions(g().DBSokVag) & QFile::WriteOwner);
         QVERIFY(ElectionDatabase(g().DBSokVag)
                     .write("Partier", ElectionDatabase::Update, "UPDATE Partier SET Roster = 1", {})
                     .rowsAffected > 0);
         verifyWorking(m_work->folder(), name);
-        QCOMPARE(heading, "för " + QString(c.created));
-        QCOMPARE(m_settings.value("ForHeader"), heading);
+
         QCOMPARE(m_settings.value("ValsitKat") + '|' + m_settings.value("ValsitNmn"),
                  m_work->folder() + '|' + name);
     }

@@ -207,16 +207,17 @@ private Q_SLOTS:
         typeText(w->field(2), "30");
         w->click(Save); // refused: no name
         QVERIFY(w->refusedSaves == 1 && !w->navigator().EndDBC());
-        QCOMPARE(s.messages.texts(), QStringList{"Du måste avsluta den påbörjade förändringen"});
-        QCOMPARE(s.messages.shown[0].icon, MessageService::Information);
+        QCOMPARE(s.messages.texts(), QStringList{"Du måste avsluta den påbörjade förändringen\r\n"
+                                                 "Spara eller ångra den?"});
+        QCOMPARE(s.messages.shown[0].buttons, MessageService::SaveUndoCancel);
         QCOMPARE(w->buttonPattern() + '|' + w->field(2)->text(), QStringLiteral("000000101|30"));
         QVERIFY(isOpen(w->field(3), true));
         QCOMPARE(s.column("SELECT COUNT(*) FROM Distrikt"), QStringList{"2"});
 
         s.messages.reset();
         typeText(w->field(3), "Västra");
-        w->click(Save);
-        QVERIFY(s.messages.texts().isEmpty() && w->navigator().EndDBC());
+        s.messages.answers.enqueue(MessageService::AnswerYes); // "Spara"
+        QVERIFY(w->navigator().EndDBC());
         QCOMPARE(s.column("SELECT DistrNamn FROM Distrikt WHERE DistrID = 3"),
                  QStringList{"Västra"});
     }

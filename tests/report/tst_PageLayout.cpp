@@ -7,9 +7,9 @@
 
 #include "report/PageFrame.h"
 #include "report/PdfPrinter.h"
-#include "ui/report/QtPrinterJob.h"
 #include "report/xxPrt.h"
 #include "shell/EngineError.h"
+#include "ui/report/QtPrinterJob.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -97,6 +97,34 @@ const MetricCase metrics[] = {
     {"Arial bold 8", "Arial", 8, true, 2.056 * 160, 1.117 * 160},
 };
 
+// A layout on the recording printer in the given plain size, the position table empty.
+struct Line
+{
+    RecordingPrinter printer;
+    xxPrt prt{&printer};
+    explicit Line(int size = 11)
+    {
+        prt.PrtInit();
+        prt.PrtNormalStr(size);
+        prt.PrtPosNoll();
+    }
+};
+
+// Each text drawn as "text|x|y|font size[ bold]".
+QStringList drawn(const RecordingPrinter& printer)
+{
+    QStringList got;
+    for (const auto& t : printer.texts())
+        got << QStringLiteral("%1|%2|%3|%4 %5%6")
+                   .arg(t.text)
+                   .arg(t.x)
+                   .arg(t.y)
+                   .arg(t.font)
+                   .arg(t.size)
+                   .arg(t.bold ? " bold" : "");
+    return got;
+}
+
 struct Page
 {
     RecordingPrinter printer;
@@ -127,122 +155,82 @@ private Q_SLOTS:
     void alignment()
     {
         const AlignCase& c = row(aligns);
-        RecordingPrinter printer;
-        xxPrt prt(&printer);
-        prt.PrtInit();
-        prt.PrtNormal();
-        prt.PrtPosNoll();
-        prt.PrtPosLagg(4400);
-        printer.setCurrentX(777);
-        printer.setCurrentY(1000);
-        c.print(prt, c.text);
-        QCOMPARE(printer.texts().size(), std::size_t(1));
-        QCOMPARE(printer.texts()[0].text, QString(c.text));
-        QCOMPARE(printer.texts()[0].x, c.x);
-        QCOMPARE(printer.texts()[0].y, 1000.0);
-        QCOMPARE(printer.currentY(), 1000.0 + 275);
+        Line l;
+        l.prt.PrtPosLagg(4400);
+        l.printer.setCurrentX(777);
+        l.printer.setCurrentY(1000);
+        c.print(l.prt, c.text);
+        QCOMPARE(drawn(l.printer),
+                 QStringList{QStringLiteral("%1|%2|1000|Times New Roman 11").arg(c.text).arg(c.x)});
+        QCOMPARE(l.printer.currentY(), 1000.0 + 275);
     }
 
     // Texts put side by side on one line go back to the line's saved position, a whole
-    // number of twips; the position table holds 49 and a 50th replaces the last.
-    void onOneLineAndPositions()
+    // number of twips; the position table holds 49 and a 50th replaces the last. Each
+    // print style in its font.
+    void onOneLinePositionsAndFonts()
     {
-        RecordingPrinter printer;
-        xxPrt prt(&printer);
-        prt.PrtInit();
-        prt.PrtNormal();
-        prt.PrtPosNoll();
+        Line l;
         for (int i = 1; i <= 49; ++i)
-            prt.PrtPosLagg(i * 100);
-        prt.PrtPosLagg(7777);
-        QCOMPARE(prt.positionCount(), 49);
-        QCOMPARE(prt.position(49), 7777);
-        QCOMPARE(prt.position(48), 4800);
-        QCOMPARE(prt.position(50), 0);
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, prt.PrtVanster(51, "x"));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, prt.PrtHoger(-1, "x"));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, prt.PrtDela(60, "x"));
-        QVERIFY(printer.texts().empty());
-        printer.setCurrentY(1234.4);
-        prt.PrtSparaY();
-        prt.PrtVanster(2, "a");
-        prt.PrtAterY();
-        prt.PrtHoger(50, "b"); // the last slot exists
-        prt.PrtAterY();
-        prt.PrtNed(220);
-        QCOMPARE(printer.texts()[0].y, 1234.4);
-        QCOMPARE(printer.texts()[1].y, 1234.0);
-        QCOMPARE(printer.currentY(), 1454.0);
-        prt.PrtFotY();
-        QCOMPARE(printer.currentY(), 14560.0);
-        prt.PrtPosNoll(); // a fresh table starts at slot 1 again
-        prt.PrtPosLagg(300);
-        QCOMPARE(prt.positionCount(), 1);
-    }
-
-    // Each print style in its font; a text is printed whole, at its position.
-    void fonts()
-    {
-        RecordingPrinter printer;
-        xxPrt prt(&printer);
-        prt.PrtInit();
-        prt.PrtNormalStr(9);
-        prt.PrtRad("n");
-        prt.PrtFotText();
-        prt.PrtRad("f");
-        prt.PrtFet(8);
-        prt.PrtPosNoll();
-        prt.PrtPosLagg(1000);
-        prt.PrtVanster(1, "ab cd");
-        QStringList got;
-        for (const auto& t : printer.texts())
-            got << QStringLiteral("%1 %2 %3 %4%5")
-                       .arg(t.text)
-                       .arg(t.x)
-                       .arg(t.font)
-                       .arg(t.size)
-                       .arg(t.bold ? " bold" : "");
-        QCOMPARE(got,
-                 (QStringList{"n 0 Times New Roman 9", "f 0 Arial 8", "ab cd 1000 Arial 8 bold"}));
+            l.prt.PrtPosLagg(i * 100);
+        l.prt.PrtPosLagg(7777);
+        QCOMPARE(l.prt.positionCount(), 49);
+        QCOMPARE(QList<int>({l.prt.position(48), l.prt.position(49), l.prt.position(50)}),
+                 QList<int>({4800, 7777, 0}));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, l.prt.PrtVanster(51, "x"));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, l.prt.PrtHoger(-1, "x"));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, l.prt.PrtDela(60, "x"));
+        l.printer.setCurrentY(1234.4);
+        l.prt.PrtSparaY();
+        l.prt.PrtNormalStr(9);
+        l.prt.PrtVanster(2, "a");
+        l.prt.PrtAterY();
+        l.prt.PrtFotText();
+        l.prt.PrtHoger(50, "b"); // the last slot exists
+        l.prt.PrtAterY();
+        l.prt.PrtNed(220);
+        QCOMPARE(l.printer.currentY(), 1454.0);
+        l.prt.PrtFet(8);
+        l.prt.PrtRad("ab cd");
+        QCOMPARE(drawn(l.printer),
+                 (QStringList{"a|200|1234.4|Times New Roman 9", "b|-80|1234|Arial 8",
+                              "ab cd|0|1454|Arial 8 bold"}));
+        l.prt.PrtFotY();
+        QCOMPARE(l.printer.currentY(), 14560.0);
+        l.prt.PrtPosNoll(); // a fresh table starts at slot 1 again
+        l.prt.PrtPosLagg(300);
+        QCOMPARE(l.prt.positionCount(), 1);
     }
 
     void wrap_data() { addRows(wraps); }
     void wrap()
     {
         const WrapCase& c = row(wraps);
-        RecordingPrinter printer;
-        xxPrt prt(&printer);
-        prt.PrtInit();
-        prt.rightEdge = 1000;
-        prt.PrtNormalStr(10);
-        prt.PrtPosNoll();
-        prt.PrtPosLagg(500);
-        printer.setCurrentY(100);
-        prt.PrtDela(c.col, c.text);
+        Line l(10);
+        l.prt.rightEdge = 1000;
+        l.prt.PrtPosLagg(500);
+        l.printer.setCurrentY(100);
+        l.prt.PrtDela(c.col, c.text);
         QStringList got;
-        for (int i = 1; i <= prt.wrappedCount(); ++i)
-            got << prt.wrappedLine(i);
+        for (int i = 1; i <= l.prt.wrappedCount(); ++i)
+            got << l.prt.wrappedLine(i);
         QCOMPARE(got, c.lines);
-        prt.PrtSkrivDelad(c.col);
-        QCOMPARE(printer.textsOnPage(), c.lines);
-        const auto& last = printer.texts().back();
-        QCOMPARE(last.x, c.col ? 500.0 : 0.0);
-        QCOMPARE(last.y, 100.0 + 250 * (c.lines.size() - 1));
+        l.prt.PrtSkrivDelad(c.col);
+        QCOMPARE(l.printer.textsOnPage(), c.lines);
+        const auto& last = l.printer.texts().back();
+        QCOMPARE(QPointF(last.x, last.y),
+                 QPointF(c.col ? 500.0 : 0.0, 100.0 + 250 * (c.lines.size() - 1)));
     }
 
     void wrapKeepsToItsCapacity()
     {
-        RecordingPrinter printer;
-        xxPrt prt(&printer);
-        prt.PrtInit();
-        prt.PrtNormal();
+        Line l;
         QStringList parts;
         for (int i = 1; i <= 120; ++i)
             parts << QString::number(i);
-        prt.PrtDela(0, parts.join('\n'));
-        QCOMPARE(prt.wrappedCount(), 99);
-        QCOMPARE(prt.wrappedLine(98), QString("98"));
-        QCOMPARE(prt.wrappedLine(99), QString("120")); // past the table: the last slot
+        l.prt.PrtDela(0, parts.join('\n'));
+        QCOMPARE(l.prt.wrappedCount(), 99);
+        QCOMPARE(l.prt.wrappedLine(98) + '|' + l.prt.wrappedLine(99), QString("98|120"));
     }
 
     // The footer: a rule 200 under the bottom limit, the organisation at the margin and
@@ -251,26 +239,17 @@ private Q_SLOTS:
     void pageFrame()
     {
         Page p;
-        QCOMPARE(p.prt.bottomLimit, 14200);
-        QCOMPARE(p.prt.rightEdge, 9900);
+        QCOMPARE(QList<int>({p.prt.bottomLimit, p.prt.rightEdge}), QList<int>({14200, 9900}));
         QCOMPARE(p.printer.currentX() + p.printer.currentY(), 0.0);
         QCOMPARE(p.printer.lines().size(), std::size_t(1));
         const auto& rule = p.printer.lines()[0];
-        QCOMPARE(QList<double>({rule.x1, rule.y1, rule.x2, rule.y2}),
-                 QList<double>({0, 14400, 9900, 14400}));
-        QCOMPARE(rule.width, 3);
-        QStringList got;
-        for (const auto& t : p.printer.texts())
-            got << QStringLiteral("%1|%2|%3|%4 %5")
-                       .arg(t.text)
-                       .arg(t.x)
-                       .arg(t.y)
-                       .arg(t.font)
-                       .arg(t.size);
+        QCOMPARE(QList<double>({rule.x1, rule.y1, rule.x2, rule.y2, double(rule.width)}),
+                 QList<double>({0, 14400, 9900, 14400, 3}));
         const double dateX = 9900 - RecordingPrinter::fakeWidth(" 2026-09-14", 8);
-        QCOMPARE(got, (QStringList{" Kommunen Åby |0|14560|Arial 8",
-                                   QStringLiteral(" 2026-09-14|%1|14560|Arial 8").arg(dateX),
-                                   "Sida 1|9240|14760|Times New Roman 11"}));
+        QCOMPARE(drawn(p.printer),
+                 (QStringList{" Kommunen Åby |0|14560|Arial 8",
+                              QStringLiteral(" 2026-09-14|%1|14560|Arial 8").arg(dateX),
+                              "Sida 1|9240|14760|Times New Roman 11"}));
         p.prt.PrtRad("body");
         p.frame.NySida();
         QCOMPARE(p.prt.pageNumber, 2);
@@ -295,11 +274,10 @@ private Q_SLOTS:
         p.printer.setCurrentY(c.y);
         QCOMPARE(p.frame.breakBeforeLine(), c.breaks);
         p.prt.PrtRad("line");
-        const RecordingPrinter::Text& line = p.printer.texts().back();
-        QCOMPARE(line.page, c.breaks ? 2 : 1);
-        QCOMPARE(line.y, c.breaks ? 0.0 : c.y);
-        QVERIFY(line.font == "Arial" && line.size == 8 && line.bold);
+        QCOMPARE(drawn(p.printer).last(),
+                 QStringLiteral("line|0|%1|Arial 8 bold").arg(c.breaks ? 0.0 : c.y));
         QCOMPARE(p.printer.textsOnPage(2).contains("Sida 2"), c.breaks);
+        QCOMPARE(p.printer.texts().back().page, c.breaks ? 2 : 1);
     }
 
     // Within a twip: a substitute font with other widths is far off.
@@ -309,10 +287,9 @@ private Q_SLOTS:
         const MetricCase& c = row(metrics);
         PdfPrinter printer(m_dir.filePath("metrics.pdf"));
         printer.setFont(c.font, c.size, c.bold);
-        QVERIFY2(qAbs(printer.textWidth("Text") - c.width) < 1.0,
-                 qPrintable(QString::number(printer.textWidth("Text"))));
-        QVERIFY2(qAbs(printer.textHeight("Text") - c.height) < 1.0,
-                 qPrintable(QString::number(printer.textHeight("Text"))));
+        const QPointF got(printer.textWidth("Text"), printer.textHeight("Text"));
+        QVERIFY2((got - QPointF(c.width, c.height)).manhattanLength() < 1.0,
+                 qPrintable(QString("%1 %2").arg(got.x()).arg(got.y())));
     }
 
     void failuresAreReported()

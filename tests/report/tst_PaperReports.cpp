@@ -11,7 +11,9 @@
 #include "committee/ValsitBer.h"
 #include "council/CouncilPaperReport.h"
 #include "council/RostBer.h"
+#include "council/ValkretsPaperReport.h"
 #include "report/PdfPrinter.h"
+#include "report/ReportHeader.h"
 #include "shell/EngineError.h"
 #include "ui/report/QtPrinterJob.h"
 
@@ -27,7 +29,7 @@ struct Both : SeatReport
 {
     SeatReport& a;
     SeatReport& b;
-    Both(SeatReport& a, SeatReport& b) : a(a), b(b) {}
+    Both(SeatReport& first, SeatReport& second) : a(first), b(second) {}
     void begin(const SeatResult& r) override { a.begin(r), b.begin(r); }
     void result(const SeatResult& r) override { a.result(r), b.result(r); }
     void end(const Summary& s) override { a.end(s), b.end(s); }
@@ -196,24 +198,42 @@ private Q_SLOTS:
         QCOMPARE(p.recorder.pageFault(), QString());
     }
 
+    // A table that goes on over a page takes its bold heading along; a long line is
+    // wrapped inside the frame.
+    void tableHeadingGoesAlong()
+    {
+        RecordingPrinter printer{true};
+        ValkretsPaperReport report;
+        report.setPrinter(&printer);
+        using Kind = ValkretsReportText::Kind;
+        QVector<ValkretsReportText::Line> lines{{Kind::Bold, "Totalt\tRöster"}};
+        for (int i = 1; i <= 90; ++i)
+            lines.append({Kind::Normal, QString("Parti %1\t%1").arg(i)});
+        report.print(ReportHeader::of("Åby kommun", QDate(2026, 9, 14)), "Prov", lines);
+        QVERIFY(printer.pages() >= 2);
+        for (int page = 1; page <= printer.pages(); ++page)
+            QVERIFY2(printer.printedLines(page).contains("Totalt | Röster"),
+                     qPrintable(QString::number(page)));
+        QCOMPARE(printer.pageFault(), QString());
+    }
+
     void councilAsRead()
     {
         Printout p;
         councilWithDistricts(p);
         QCOMPARE(p.recorder.pages(), 1);
         QCOMPARE(p.recorder.printedLines(1),
-                 (QStringList{"Åby kommun har gjort valsitberäkningsbeställningen 2026-09-14",
-                              "för", "Fullmäktige i Åby", "Partinamn | PartiID | Antal röster",
-                              "Socialdemokraterna | S | 1000", "Moderaterna | M | 1000",
-                              "Vänsterpartiet | V | 300", "Tom | T | 0",
-                              "Beräknat med första divisor 1.4 utan spärr",
-                              "Distrikt namn/röster per parti | S | M | V | T",
-                              "Norra | 600 | 500 | 120 | 0", "Södra | 400 | 500 | 180 | 0",
-                              PaperReport::TieNote,
-                              "Socialdemokraterna |  Antal: 2 | Valsit:  | 1* | 3*",
-                              "Moderaterna |  Antal: 2 | Valsit:  | 2 | 4",
-                              "Vänsterpartiet |  Antal: 1 | Valsit:  | 5",
-                              "Tom |  Antal: 0 | Valsit: ", "1"}));
+                 (QStringList{
+                     "Åby kommun har gjort valsitberäkningsbeställningen 2026-09-14", "för",
+                     "Fullmäktige i Åby", "Partinamn | PartiID | Antal röster",
+                     "Socialdemokraterna | S | 1000", "Moderaterna | M | 1000",
+                     "Vänsterpartiet | V | 300", "Tom | T | 0",
+                     "Beräknat med första divisor 1.4 utan spärr",
+                     "Distrikt namn/röster per parti | S | M | V | T",
+                     "Norra | 600 | 500 | 120 | 0", "Södra | 400 | 500 | 180 | 0",
+                     PaperReport::TieNote, "Socialdemokraterna |  Antal: 2 | Valsit:  | 1* | 3*",
+                     "Moderaterna |  Antal: 2 | Valsit:  | 2 | 4",
+                     "Vänsterpartiet |  Antal: 1 | Valsit:  | 5", "Tom |  Antal: 0 | Valsit: "}));
     }
 
     void committeeAsRead()
@@ -229,7 +249,7 @@ private Q_SLOTS:
                               "5 | Pelle | P | P", "2 | Qvist | Q | X | Q",
                               "4 | Rask | R | \u00a0 | \u00a0 | R", PaperReport::TieNote,
                               "Rask |  Antal: 2 | Valsit:  | 2 | 5",
-                              "P / Q / |  Antal: 3 | Valsit:  | 1 | 3 | 4", "1"}));
+                              "P / Q |  Antal: 3 | Valsit:  | 1 | 3 | 4"}));
     }
 
     // The same printouts on a PDF file, and through a QPrinter at its own resolution: A4
@@ -252,6 +272,7 @@ private Q_SLOTS:
             scenarios[scenario].run(printed);
             const int ties = printed.ties;
             QVERIFY(ties > 0);
+            PDF_READ_BACK_OR_SKIP();
             QVector<PdfReadBack::Page> sizes;
             const auto words = PdfReadBack::words(file, &sizes);
             QCOMPARE(sizes.size(), scenario == 0 ? job.pageCount() : pdf.pageCount());

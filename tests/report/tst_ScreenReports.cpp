@@ -28,10 +28,8 @@ const QString header = "Åby kommun har gjort valsitberäkningsbeställningen 20
 const QString tieNote = "* efter valsitnummer betyder att efterföljande valsit har fått samma "
                         "jämförelsetal (dvs lottning skall verkställas)  ";
 const QString rule14 = "Beräknat med första divisor 1.4 utan spärr";
-QString dashes(int counter)
-{
-    return QString::number(counter) + QString(87, '-');
-}
+// A single result ends with the dashes alone; only combinations are counted.
+const QString dashes(87, '-');
 
 // Parties "S", "M", ... named "S-partiet", ... with the given votes (council) or council
 // seats (committee); each run renders its result into the plain-text control.
@@ -81,7 +79,7 @@ const QStringList council1400 = {header,
                                  tieNote,
                                  " "};
 const QStringList council1400Result = {"S-partiet\t Antal: 4\tValsit: 1\t2\t3\t5\t",
-                                       "M-partiet\t Antal: 1\tValsit: 4\t", dashes(1)};
+                                       "M-partiet\t Antal: 1\tValsit: 4\t", dashes};
 const ReportCase reportCases[] = {
     {"council with districts",
      [](Run& r) {
@@ -96,7 +94,7 @@ const ReportCase reportCases[] = {
       "S-partiet\tS\t1000", "M-partiet\tM\t1000", rule14, " ",
       "Distrikt namn/röster per parti\tS\tM", "Norra\t600\t400", "Södra\t0\t600", " ", tieNote, " ",
       "S-partiet\t Antal: 3\tValsit: 1*\t3*\t5*\t", "M-partiet\t Antal: 2\tValsit: 2\t4\t",
-      dashes(1)}},
+      dashes}},
     {"council, one-character heading: no heading lines",
      [](Run& r) {
          r.parties({{"S", 1400}, {"M", 300}}, 5);
@@ -134,7 +132,16 @@ const ReportCase reportCases[] = {
      council1400.mid(0, 3) + QStringList{"S-partiet\tS\t1000", "M-partiet\tM\t0"} +
          council1400.mid(5) +
          QStringList{"S-partiet\t Antal: 12\tValsit: 1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t",
-                     "\t\t\t11\t12\t", "M-partiet\t Antal: 0\tValsit: ", dashes(1)}},
+                     "\t\t\t11\t12\t", "M-partiet\t Antal: 0\tValsit: ", dashes}},
+    {"council: exactly ten seats, a line of three TABs follows",
+     [](Run& r) {
+         r.parties({{"S", 1000}, {"M", 0}}, 10);
+         r.runCouncil();
+     },
+     council1400.mid(0, 3) + QStringList{"S-partiet\tS\t1000", "M-partiet\tM\t0"} +
+         council1400.mid(5) +
+         QStringList{"S-partiet\t Antal: 10\tValsit: 1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t", "\t\t\t",
+                     "M-partiet\t Antal: 0\tValsit: ", dashes}},
     {"committee, fixed cooperation, a two-character heading",
      [](Run& r) {
          r.parties({{"S", 5}, {"M", 2}, {"V", 4}}, 5);
@@ -146,8 +153,7 @@ const ReportCase reportCases[] = {
      {header, "för", "KS", " ", "Fullmäktige\t\tValsamverkan - A", "Valsit\tPartinamn\tPartiID",
       "5\tS-partiet\tS\tS", "2\tM-partiet\tM\tX\tM",
       QString("4\tV-partiet\tV\t%1\t%1\tV").arg(QChar(0xA0)), " ", tieNote, " ",
-      "V-partiet\t Antal: 2\tValsit: 2\t5\t", " S / M / \t Antal: 3\tValsit: 1\t3\t4\t",
-      dashes(1)}},
+      "V-partiet\t Antal: 2\tValsit: 2\t5\t", " S / M\t Antal: 3\tValsit: 1\t3\t4\t", dashes}},
     {"committee with comparison numbers, one-character heading",
      [](Run& r) {
          r.parties({{"S", 5}, {"M", 2}, {"V", 4}}, 5);
@@ -160,7 +166,7 @@ const ReportCase reportCases[] = {
       QString("4\tV-partiet\tV\t%1\t%1\tV").arg(QChar(0xA0)), " ", tieNote, " ",
       "ValsitNr=(Jämförelsetal), 1=(5.00), 2=(4.00), 3=(2.50), 4=(2.00), 5=(2.00)", " ",
       "S-partiet\t Antal: 2\tValsit: 1\t3\t", "M-partiet\t Antal: 1\tValsit: 4*\t",
-      "V-partiet\t Antal: 2\tValsit: 2\t5\t", dashes(1)}},
+      "V-partiet\t Antal: 2\tValsit: 2\t5\t", dashes}},
 };
 
 QList<double> tabsMm(const QTextBlock& block, const QTextEdit& edit)
@@ -188,6 +194,45 @@ private Q_SLOTS:
         c.run(r);
         QCOMPARE(r.control.lines(), c.expected);
         QVERIFY(r.control.text().endsWith(QLatin1String("\r\n")));
+    }
+
+    // Laid out on screen, every seat number of a result line starts at least 1 mm after
+    // the text before it, however many seats: "1 3" never reads as 13.
+    void seatNumbersStandApart_data()
+    {
+        QTest::addColumn<int>("seats");
+        QTest::addColumn<int>("votesS");
+        QTest::newRow("41 seats") << 41 << 2000;
+        QTest::newRow("350 seats") << 350 << 90000;
+    }
+    void seatNumbersStandApart()
+    {
+        QFETCH(int, seats);
+        QFETCH(int, votesS);
+        QTextEdit edit;
+        edit.resize(2400, 600);
+        QtRichTextControl control(&edit);
+        Run r(&control);
+        r.parties({{"S", votesS}, {"M", 30000}, {"V", 12000}}, seats);
+        r.runCouncil();
+        control.flush();
+        QCoreApplication::processEvents();
+        const double mm = edit.logicalDpiX() / 25.4;
+        int checked = 0;
+        for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next()) {
+            if (!b.text().contains("Valsit: "))
+                continue;
+            const QTextLayout* layout = b.layout();
+            for (int i = int(b.text().indexOf("Valsit: ")); i < b.text().size(); ++i) {
+                if (b.text().at(i) != '\t' || i + 1 >= b.text().size())
+                    continue;
+                const QTextLine line = layout->lineForTextPosition(i);
+                QVERIFY2(line.cursorToX(i + 1) - line.cursorToX(i) >= mm,
+                         qPrintable(b.text().left(i + 1)));
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 10);
     }
 
     // Nothing is written without a rich-text control, and what is written goes after what

@@ -7,17 +7,22 @@
 
 #include "committee/CommitteeSetup.h"
 #include "council/CouncilSetup.h"
+#include "data/ElectionDatabase.h"
+#include "data/ElectionSettings.h"
 #include "shell/AppGlobals.h"
 #include "shell/RtfReader.h"
 #include "shell/SettingsStore.h"
 #include "shell/SwedishOrder.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/HelpWindow.h"
 #include "ui/shell/QtMessageService.h"
 #include "ui/shell/SwedishTranslations.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/frmAB_ProdInfo.h"
 #include "ui/shell/frmA_Start.h"
 
+#include <QFileInfo>
+#include <QTextBrowser>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -158,6 +163,11 @@ class TestShell : public QObject
 
     AppGlobals& g() { return AppGlobals::instance(); }
     WindowRegistry& registry() { return WindowRegistry::instance(); }
+    static void sql(const QString& path, const QString& statement, const QVariantList& values = {})
+    {
+        ElectionDatabase(path).write("Valinstallningar", ElectionDatabase::Update, statement,
+                                     values);
+    }
 
     // Loads the main window as the program does and waits for its activation.
     frmA_Start* load()
@@ -192,7 +202,7 @@ private Q_SLOTS:
         m_program = std::make_unique<TemplateCopy>();
         QVERIFY(m_program->isValid());
         g().programKat = m_program->folder();
-        g().FormLage = 0;
+        g().FormLage = AppGlobals::FormState::Normal;
         g().SkarmOK = true;
         m_services.screenHeight = [] { return 768; };
         registry().shown.clear();
@@ -216,10 +226,13 @@ private Q_SLOTS:
         const ProceedCase& c = row(proceeds);
         if (*c.stored)
             SettingsSandbox::setRaw("ChkNmnd", c.stored);
+        // A file of an older version takes the counts the user last used, once.
         SettingsSandbox::setRaw("MndFullm", " 29 ");
         SettingsSandbox::setRaw("MndNmnd", "9");
+        sql(m_program->path(), "DROP TABLE Valinstallningar");
         frmA_Start* w = load();
         QVERIFY(w);
+        QCOMPARE(w->statusBar()->currentMessage(), ElectionSettings::migratedText("Valsit.mdb"));
         const CouncilSetup* council = m_services.council.get();
         QCOMPARE(menuTitle(w, "mnuRecentFile") + '|' + g().BestDatum,
                  m_program->path() + "|2026-09-13");
@@ -246,7 +259,7 @@ private Q_SLOTS:
     void heading()
     {
         const HeadingCase& c = row(headings);
-        SettingsSandbox::setRaw("ForHeader", c.stored);
+        sql(m_program->path(), "UPDATE Valinstallningar SET Rubrik = ?", {c.stored});
         frmA_Start* w = load();
         QVERIFY(w);
         m_messages.inputs.enqueue(c.answer ? std::optional<QString>(c.answer) : std::nullopt);
@@ -254,10 +267,14 @@ private Q_SLOTS:
         const FakeMessageService::Asked asked = m_messages.inputBoxes.value(0);
         QCOMPARE(asked.prompt, "Ange rubrik på utskriften för beräkningen. T ex Zuveride-Dod");
         // The menu bar shows what iconText() gives: the caption without shortcut marks.
-        QCOMPARE(asked.title + '|' + asked.defaultText + '|' +
-                     child<QAction>(w, "mnuForHeader")->iconText() + '|' +
-                     SettingsStore().value("ForHeader"),
-                 "Valsitberäkning för|" + QString(c.proposed) + '|' + c.caption + '|' + c.caption);
+        QCOMPARE(
+            asked.title + '|' + asked.defaultText + '|' +
+                child<QAction>(w, "mnuForHeader")->iconText() + '|' +
+                [this] {
+                    ElectionDatabase db(m_program->path());
+                    return ElectionSettings::read(db).heading;
+                }(),
+            "Valsitberäkning för|" + QString(c.proposed) + '|' + c.caption + '|' + c.caption);
     }
 
     // Below 480 pixels the user is told, and the window cannot be kept maximised.
@@ -277,7 +294,8 @@ private Q_SLOTS:
                           "'Kontrollpanelen'");
             w->setWindowState(Qt::WindowMaximized);
             QTRY_COMPARE(w->isMaximized(), ok);
-            QCOMPARE(g().FormLage, qint16(ok ? 2 : 0));
+            QCOMPARE(g().FormLage,
+                     ok ? AppGlobals::FormState::Maximised : AppGlobals::FormState::Normal);
             cleanup();
         }
     }
@@ -294,7 +312,7 @@ private Q_SLOTS:
         QVERIFY(w);
         QCOMPARE(m_messages.texts(), QStringList{missing});
         QCOMPARE(menuTitle(w, "mnuForHeader") + '|' + SettingsStore().value("ValsitNmn"),
-                 QString("för Uppsala|Uppsala.mdb"));
+                 QString("för RUBRIK|Uppsala.mdb"));
         cleanup();
         SettingsSandbox::setRaw("ValsitNmn", "Borta.mdb");
         m_messages.reset();
@@ -324,12 +342,12 @@ private Q_SLOTS:
         const QString mora = AppGlobals::joinPath(other.path(), "Mora.mdb");
         QVERIFY(QFile::copy(TemplateCopy::templatePath(), mora));
         QVERIFY(QFile::copy(TemplateCopy::templatePath(), other.filePath("Valsit.mdb")));
-        const auto titles = [](QWidget* w) {
-            return menuTitle(w, "mnuRecentFile") + '|' + menuTitle(w, "mnuForHeader");
+        const auto titles = [](QWidget* window) {
+            return menuTitle(window, "mnuRecentFile") + '|' + menuTitle(window, "mnuForHeader");
         };
         m_messages.files.enqueue(mora);
         trigger(w, "mnuHmtaNyLnk");
-        QCOMPARE(titles(w), mora + "|för Mora");
+        QCOMPARE(titles(w), mora + "|för RUBRIK");
         m_messages.inputs.enqueue("Kiruna");
         trigger(w, "mnuSkapaNyDB");
         const QString created = AppGlobals::joinPath(other.path(), "Kiruna.mdb");
@@ -348,6 +366,37 @@ private Q_SLOTS:
         QVERIFY(again);
         QCOMPARE(titles(again) + '|' + g().DBSokVag + '|' + g().OrgNamn,
                  created + "|för Kiruna|" + created + "|Mora kommun");
+    }
+
+    // Each election file keeps its own seats and heading across "Hämta databas". A damaged
+    // working file is refused at the start, left as it was, and another is chosen.
+    void electionsKeepTheirOwn()
+    {
+        const QString arvika = m_program->addCopy("Arvika.mdb"),
+                      kiruna = m_program->addCopy("Kiruna.mdb"),
+                      broken = m_program->addCopy("Trasig.mdb");
+        sql(arvika, "UPDATE Valinstallningar SET MandatFullm = 49, Rubrik = 'för Arvika'");
+        sql(kiruna, "UPDATE Valinstallningar SET MandatFullm = 45, MandatNamnd = 9, "
+                    "Rubrik = 'för Kiruna'");
+        QVERIFY(TemplateCopy::breakIndex(broken));
+        const QByteArray before = TemplateCopy::bytes(broken);
+        SettingsSandbox::setRaw("ValsitNmn", "Trasig.mdb");
+        m_messages.files.enqueue(arvika);
+        frmA_Start* w = load();
+        QVERIFY(w);
+        QCOMPARE(m_messages.texts().join('|'),
+                 ElectionDatabase::refusalText(ElectionDatabase::Damaged, broken) +
+                     "\r\nVälj en annan databas.");
+        QCOMPARE(m_messages.shown.value(0).icon, MessageService::Critical);
+        QCOMPARE(TemplateCopy::bytes(broken), before);
+        QStringList seen;
+        for (const QString& file : {kiruna, arvika}) {
+            seen << QString::number(w->AntFullm()) + ' ' + menuTitle(w, "mnuForHeader");
+            m_messages.files.enqueue(file);
+            trigger(w, "mnuHmtaNyLnk");
+        }
+        seen << QString::number(w->AntFullm()) + ' ' + menuTitle(w, "mnuForHeader");
+        QCOMPARE(seen.join('|'), QString("49 för Arvika|45 för Kiruna|49 för Arvika"));
     }
 
     // A window that is not there is a program error; the information window opens beside
@@ -399,9 +448,9 @@ private Q_SLOTS:
         QVERIFY(!SettingsSandbox::contains("ForHeader"));
         SettingsStore().setValue("ValsitNmn", " Kiruna.mdb  ");
         const QString file = SettingsSandbox::settingsFile();
-        QVERIFY(file.startsWith(QDir::homePath()) && file.endsWith("Tovrelia/Valsit.conf"));
+        QVERIFY(file.startsWith(QDir::homePath()) && file.contains("Tovrelia/Valsit."));
         QFile f(file);
-        QVERIFY(f.open(QIODevice::ReadOnly) &&
+        QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text) &&
                 f.readAll().contains("[Valsit]\nValsitNmn=Kiruna.mdb\n"));
         SettingsSandbox::setRaw("ForHeader", "  för Kiruna \t");
         QCOMPARE(SettingsStore().value("ForHeader"), QString("för Kiruna"));
@@ -473,7 +522,7 @@ private Q_SLOTS:
                 service.inputBox("Ange rubrik", "Valsitberäkning för", "Uppsala", &accepted);
             QCOMPARE(got + QString::number(accepted), accept ? "Uppsala1" : "0");
             whenOpen([&](QWidget* d) { answer(d, qobject_cast<QFileDialog*>(d)->nameFilters()); });
-            QCOMPARE(service.fileOpen("Hämta databas", path, {"Valsit Database (*.mdb)"}),
+            QCOMPARE(service.fileOpen("Hämta databas", path, {"Valsit-databas (*.mdb)"}),
                      accept ? path : QString());
             whenOpen([&](QWidget* d) {
                 auto* box = qobject_cast<QFileDialog*>(d);
@@ -482,7 +531,7 @@ private Q_SLOTS:
             QCOMPARE(service.fileSave("Spara resultatet som PDF", pdf, {"PDF-filer (*.pdf)"}),
                      accept ? pdf : QString());
             QCOMPARE(seen,
-                     (QStringList{"Ange rubrik", "Valsitberäkning för", "Valsit Database (*.mdb)",
+                     (QStringList{"Ange rubrik", "Valsitberäkning för", "Valsit-databas (*.mdb)",
                                   "Hämta databas", "Spara", pdf, "Spara resultatet som PDF"}));
         }
     }
@@ -532,12 +581,38 @@ private Q_SLOTS:
         QTRY_VERIFY(!guard);
     }
 
+    // F1 in any window opens the handbook built next to the program, at the page about
+    // that window; every window's page is there.
+    void handbook()
+    {
+        g().programKat = QCoreApplication::applicationDirPath();
+        g().shareKat.clear();
+        for (const char* window : {"frmA_Start", "frmE_PrelRes", "frmE_Valkretsar",
+                                   "frmB_Valresultat", "frmD_VisaSkrivUt", "frmED_SkrivUt"})
+            QVERIFY2(QFileInfo::exists(HelpWindow::folder() + '/' + HelpWindow::pageFor(window)),
+                     window);
+        auto* w = new frmAB_ProdInfo(m_services);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_F1);
+        HelpWindow* help = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            help = help ? help : qobject_cast<HelpWindow*>(top);
+        QVERIFY(help && help->isVisible());
+        QVERIFY2(help->browser()->toPlainText().contains("Innehåll"),
+                 qPrintable(help->browser()->toPlainText()));
+        help->close();
+        w->close();
+    }
+
     // Last: the translations stay installed. Qt's own dialogs speak Swedish, their
     // standard buttons included.
     void swedishTranslations()
     {
         QVERIFY(SwedishTranslations::install(*QCoreApplication::instance()));
         QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QString("Skriv ut"));
+        QCOMPARE(QCoreApplication::translate("QPrintWidget", "&Name:"), QString("&Namn:"));
         QCOMPARE(QDialogButtonBox(QDialogButtonBox::Save).buttons().value(0)->text(), "Spara");
     }
 };

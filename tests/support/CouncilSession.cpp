@@ -77,7 +77,7 @@ bool CouncilSession::init()
     g.DBKat = db->folder();
     g.DBNmn = QStringLiteral("Valsit.mdb");
     g.setDBSokVagFromParts();
-    g.FormLage = 0;
+    g.FormLage = AppGlobals::FormState::Normal;
     g.SkarmOK = true;
     g.OrgNamn = QStringLiteral("Testkommun");
     g.BestDatum = QStringLiteral("2026-09-13");

@@ -23,6 +23,7 @@ MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons b
     case YesNo:
         return defaultButton == FirstButton ? AnswerYes : AnswerNo;
     case YesNoCancel:
+    case SaveUndoCancel:
         return defaultButton == FirstButton    ? AnswerYes
                : defaultButton == SecondButton ? AnswerNo
                                                : AnswerCancel;

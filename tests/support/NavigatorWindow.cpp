@@ -1,8 +1,6 @@
 #include "NavigatorWindow.h"
 
 #include "data/DataControl.h"
-#include "ui/editing/DAOdataCtl.h"
-#include "ui/editing/RecordPanel.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -36,10 +34,10 @@ NavigatorWindow::NavigatorWindow(MessageService& messages, const QString& dbPath
     m_other = new QLineEdit;
     m_other->setObjectName(QStringLiteral("Text1(9)"));
     layout->addWidget(m_other);
-    m_panel->setList(fields, {}, {});
+    m_panel->setList(fields, fields, {}, {});
     m_panel->setSource(dbPath, recordSource, idField, nyttIDTyp);
 
-    connect(&data(), &DataControl::Validate, this, [this](int& action, int& save) {
+    connect(&m_panel->data(), &DataControl::Validate, this, [this](int& action, int& save) {
         if (action != 6 || requiredField.isEmpty())
             return;
         const int i = int(m_fieldNames.indexOf(requiredField));
@@ -50,48 +48,18 @@ NavigatorWindow::NavigatorWindow(MessageService& messages, const QString& dbPath
             save = 0;
         }
     });
-    connect(&data(), &DataControl::Reposition, this, [this] { ++repositions; });
-}
-
-DAOdataCtl& NavigatorWindow::navigator()
-{
-    return m_panel->navigator();
-}
-
-DataControl& NavigatorWindow::data()
-{
-    return m_panel->data();
-}
-
-QPushButton* NavigatorWindow::button(int index) const
-{
-    return m_panel->button(index);
-}
-
-QLineEdit* NavigatorWindow::field(int index) const
-{
-    return m_fields.value(index - 1);
-}
-
-QLabel* NavigatorWindow::label() const
-{
-    return m_panel->positionLabel();
-}
-
-QProgressBar* NavigatorWindow::progressBar() const
-{
-    return m_panel->progressBar();
+    connect(&m_panel->data(), &DataControl::Reposition, this, [this] { ++repositions; });
 }
 
 QString NavigatorWindow::buttonPattern() const
 {
     QString pattern;
     for (int i = 0; i < 9; ++i)
-        pattern.append(button(i)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0'));
+        pattern.append(m_panel->button(i)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0'));
     return pattern;
 }
 
 void NavigatorWindow::click(int index)
 {
-    QTest::mouseClick(button(index), Qt::LeftButton);
+    QTest::mouseClick(m_panel->button(index), Qt::LeftButton);
 }

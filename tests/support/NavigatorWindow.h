@@ -1,19 +1,14 @@
 #pragma once
 
 #include "data/DataSource.h"
+#include "ui/editing/RecordPanel.h"
 
 #include <QStringList>
 #include <QWidget>
 
-class DAOdataCtl;
-class DataControl;
 class MessageService;
 class QCheckBox;
-class QLabel;
 class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class RecordPanel;
 
 // A small entry window for the tests: one record panel over a table of an election
 // database, with the button array "cmdButt1(0)" ... "cmdButt1(8)", the position label
@@ -31,13 +26,10 @@ public:
                     const QString& idField, const QStringList& fields,
                     const QString& nyttIDTyp = QStringLiteral("A"));
 
-    DAOdataCtl& navigator();
-    DataControl& data();
-
-    QPushButton* button(int index) const;
-    QLineEdit* field(int index) const; // 1-based, as Text1(i)
-    QLabel* label() const;
-    QProgressBar* progressBar() const;
+    DAOdataCtl& navigator() const { return m_panel->navigator(); }
+    QLineEdit* field(int index) const { return m_fields.value(index - 1); } // 1-based: Text1(i)
+    QLabel* label() const { return m_panel->positionLabel(); }
+    QProgressBar* progressBar() const { return m_panel->progressBar(); }
     QCheckBox* checkBox() const { return m_check; }
     QLineEdit* otherField() const { return m_other; }
 

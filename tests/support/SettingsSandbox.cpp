@@ -9,7 +9,7 @@ namespace {
 
 QSettings* store()
 {
-    auto* s = new QSettings(QSettings::NativeFormat, QSettings::UserScope,
+    auto* s = new QSettings(QSettings::defaultFormat(), QSettings::UserScope,
                             QStringLiteral("Tovrelia"), QStringLiteral("Valsit"));
     s->beginGroup(QStringLiteral("Valsit"));
     return s;
@@ -21,6 +21,9 @@ SettingsSandbox::SettingsSandbox() : m_oldHome(qgetenv("HOME"))
 {
     qputenv("HOME", m_home.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
+    // A file in HOME, also on Windows, whose registry HOME does not move.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_home.path());
 }
 
 SettingsSandbox::~SettingsSandbox()

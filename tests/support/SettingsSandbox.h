@@ -2,8 +2,8 @@
 
 #include <QTemporaryDir>
 
-// Keeps a test's settings away from the user's: a HOME of its own and Qt's test mode,
-// both set before the first QSettings. Create it first thing (initTestCase).
+// Keeps a test's settings away from the user's: a settings file in a HOME of its own (on
+// Windows too, not the registry), made before the first QSettings. Create it first thing.
 class SettingsSandbox
 {
 public:

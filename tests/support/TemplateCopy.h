@@ -21,6 +21,9 @@ public:
     QString filePath(const QString& fileName) const { return m_dir.filePath(fileName); }
 
     static QString templatePath();
+    // Gives the districts of the file an index that no longer matches their table, as a
+    // copy made without its journal after a crash may leave it. False when it could not.
+    static bool breakIndex(const QString& path);
     // A file's bytes, empty when it cannot be read.
     static QByteArray bytes(const QString& path)
     {

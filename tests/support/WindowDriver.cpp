@@ -35,10 +35,11 @@ void click(QWidget* w, const QString& name)
 
 QString menuTitle(QWidget* w, const char* name)
 {
+    // A menu switched off keeps its caption but is disabled: it reads as the blank.
     if (auto* m = child<QMenu>(w, name))
-        return m->title();
+        return m->menuAction()->isEnabled() ? m->title() : " ";
     if (auto* a = child<QAction>(w, name))
-        return a->text();
+        return a->isEnabled() ? a->text() : " ";
     return "<no " + QString(name) + ">";
 }
 

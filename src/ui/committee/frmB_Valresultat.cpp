@@ -4,7 +4,9 @@
 
 #include "committee/CommitteeEntry.h"
 #include "committee/CommitteeSetup.h"
+#include "council/CouncilSeatStore.h"
 #include "data/DataControl.h"
+#include "data/DbError.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
@@ -15,6 +17,7 @@
 #include "ui/editing/RedigeraMenu.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,7 +51,7 @@ frmB_Valresultat::frmB_Valresultat(AppServices& appServices, QWidget* parent)
                                 QStringLiteral("MSFlexGrid1"), QStringLiteral("Data1"),
                                 QStringLiteral("lblMsg")},
                                central);
-    m_text1[1] = m_frame1->addField(QStringLiteral("Text1(1)"), QStringLiteral("PartiID"),
+    m_text1[1] = m_frame1->addField(QStringLiteral("Text1(1)"), QStringLiteral("Parti kod"),
                                     QStringLiteral("PartiID"), limits[1], 1100);
     m_text1[2] = m_frame1->addField(QStringLiteral("Text1(2)"), QStringLiteral("Partinamn"),
                                     QStringLiteral("PartiNamn"), limits[2]);
@@ -59,10 +62,20 @@ frmB_Valresultat::frmB_Valresultat(AppServices& appServices, QWidget* parent)
     m_frame1->setKeyField(m_text1[1]);
     m_frame1->setFocusField(m_text1[3]);
     m_frame1->setKeepsLastRecord(true);
+    m_frame1->navigator().setCaptionFields(
+        {QStringLiteral("PartiID"), QStringLiteral("PartiNamn")});
     m_frame1->setList(
         {QStringLiteral("PartiID"), QStringLiteral("PartiValRes"), QStringLiteral("Partinamn")},
+        {QStringLiteral("Parti kod"), QStringLiteral("Valsit"), QStringLiteral("Partinamn")},
         {900, 1100}, {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter});
     connect(&m_frame1->data(), &DataControl::Validate, this, &frmB_Valresultat::Data1_Validate);
+    // Says when the council seats below were stored from other votes than the file holds.
+    m_lblMandatKalla = new QLabel(central);
+    m_lblMandatKalla->setObjectName(QStringLiteral("lblMandatKalla"));
+    m_lblMandatKalla->setWordWrap(true);
+    m_lblMandatKalla->setStyleSheet(QStringLiteral("color: #a00000;"));
+    m_lblMandatKalla->hide();
+    outer->addWidget(m_lblMandatKalla);
     outer->addWidget(m_frame1, 1);
     buildChoices(central, outer);
     setCentralWidget(central);
@@ -75,7 +88,7 @@ frmB_Valresultat::frmB_Valresultat(AppServices& appServices, QWidget* parent)
     m_keys.hook(m_text1[4], &Key2TextBox::txt0_9);
     for (int i = 1; i <= 4; ++i)
         MarkeraOnFocus::attach(m_text1[i], m_keys);
-    connect(m_text1[4], &QLineEdit::textChanged, this,
+    connect(m_text1[4], &QLineEdit::textEdited, this,
             [this](const QString& text) { m_frame1->showLength(text, limits[4]); });
 
     setReturnWindow(QStringLiteral("frmA_Start"));
@@ -148,8 +161,9 @@ void frmB_Valresultat::onActivate()
 {
     CommitteeSetup& e = engine();
     m_frame1->setValidationPassed(true);
-    m_text1[4]->setText(QString::number(e.AntValsit()).trimmed());
-    m_check1->setChecked(e.SamvSW(0) != 0);
+    readElection();
+    m_text1[4]->setText(QString::number(m_election.committeeSeats));
+    m_check1->setChecked(m_election.cooperation != ElectionSettings::Cooperation::None);
     m_check2->setChecked(e.BerTalSW());
     m_option1[e.SkrivUtSW() ? 1 : 0]->setChecked(true);
     m_antDec[e.BerTalAntDec() != 0 ? 1 : 0]->setChecked(true);
@@ -161,6 +175,66 @@ void frmB_Valresultat::onActivate()
     m_frame1->navigator().StartDBC(0);
     m_frame1->message()->setText(QStringLiteral(" "));
     cmdButt1_Click(0);
+    showSeatSource();
+}
+
+void frmB_Valresultat::readElection()
+{
+    try {
+        m_election = ElectionSettings::open(AppGlobals::instance().DBSokVag, SettingsStore());
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Valets inställningar kunde inte läsas. ") + e.Description());
+    }
+}
+
+void frmB_Valresultat::showSeatSource()
+{
+    QString storedAt;
+    bool matches = true;
+    try {
+        matches = CouncilSeatStore::matchesInput(AppGlobals::instance().DBSokVag, &storedAt);
+    } catch (const DbError&) {
+        matches = true; // the list itself reports a file it cannot read
+    }
+    m_lblMandatKalla->setVisible(!matches);
+    if (!matches)
+        m_lblMandatKalla->setText(
+            QStringLiteral("OBS! Mandaten i fullmäktige lagrades %1 från andra röster, mandat "
+                           "eller regler än databasen nu innehåller. Räkna fram fullmäktige på "
+                           "nytt och lagra mandaten, eller kontrollera antalen nedan.")
+                .arg(QDateTime::fromString(storedAt, Qt::ISODate)
+                         .toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+}
+
+bool frmB_Valresultat::showChangesMadeElsewhere()
+{
+    const ElectionSettings shown = m_election;
+    bool partiesChanged = false;
+    try {
+        partiesChanged = m_frame1->data().changedElsewhere();
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Partierna kunde inte läsas. ") + e.Description());
+        return true;
+    }
+    readElection();
+    const bool settingsChanged = m_election.committeeSeats != shown.committeeSeats ||
+                                 m_election.cooperation != shown.cooperation ||
+                                 m_election.cooperationPairs != shown.cooperationPairs;
+    if (!partiesChanged && !settingsChanged)
+        return false;
+    if (partiesChanged) {
+        m_frame1->data().Refresh();
+        cmdButt1_Click(0);
+        showSeatSource();
+    }
+    if (settingsChanged) {
+        m_text1[4]->setText(QString::number(m_election.committeeSeats));
+        m_check1->setChecked(m_election.cooperation != ElectionSettings::Cooperation::None);
+    }
+    notice(QStringLiteral("Databasen har ändrats av ett annat program eller fönster sedan "
+                          "fönstret visade den. Fönstret visar nu det som finns i databasen. "
+                          "Kontrollera uppgifterna och tryck på Fortsätt igen."));
+    return true;
 }
 
 void frmB_Valresultat::cmdButt1_Click(int Index)
@@ -210,6 +284,8 @@ void frmB_Valresultat::cmdNext_Click()
     // A party change not yet saved would be left out and lost with the window.
     if (!m_frame1->navigator().EndDBC())
         return;
+    if (showChangesMadeElsewhere())
+        return;
     CommitteeSetup& e = engine();
     const QString seats = m_text1[4]->text();
     if (seats.isEmpty() || seats.size() > 3) {
@@ -225,9 +301,24 @@ void frmB_Valresultat::cmdNext_Click()
              m_text1[4]);
         return;
     }
+    const bool cooperation = m_check1->isChecked();
+    // The seats and the choice of cooperation are the election's: kept in its file. The
+    // marks themselves are set in the cooperation window.
+    try {
+        m_election =
+            ElectionSettings::update(AppGlobals::instance().DBSokVag, [&](ElectionSettings& s) {
+                s.committeeSeats = count;
+                if (!cooperation)
+                    s.cooperation = ElectionSettings::Cooperation::None;
+                else if (s.cooperation == ElectionSettings::Cooperation::None)
+                    s.cooperation = ElectionSettings::Cooperation::Fixed;
+            });
+    } catch (const DbError& err) {
+        dbError(QStringLiteral("Nämndvalsiten kunde inte sparas i databasen. ") +
+                err.Description());
+        return;
+    }
     e.setAntValsit(count);
-    SettingsStore settings;
-    settings.setValue(QStringLiteral("MndNmnd"), seats.trimmed());
 
     if (!m_frame1->data().isOpen())
         return;
@@ -238,17 +329,14 @@ void frmB_Valresultat::cmdNext_Click()
                           AppInfo::appNamn());
         return;
     }
-    const bool cooperation = m_check1->isChecked();
-    if (!cooperation) {
-        for (int k = 1; k <= e.MaxSamv(); ++k)
-            e.setSamvSW(k, 0);
-    } else if (e.AntPartier() < 3) {
+    CommitteeEntry::applyMarks(e, cooperation ? m_election.cooperationPairs : QStringList());
+    if (cooperation && e.AntPartier() < 3) {
         info(QStringLiteral("Det måste finnas fler än 2 partier för samverkansberäkning"), nullptr);
         return;
     }
     e.setBerTalSW(m_check2->isChecked());
     e.setSkrivUtSW(m_option1[1]->isChecked());
-    e.setRubrik1(CommitteeEntry::HamtaRubrik(settings.value(QStringLiteral("ForHeader"))));
+    e.setRubrik1(CommitteeEntry::HamtaRubrik(m_election.heading));
     e.setSamvSW(0, cooperation ? 1 : 0);
     const QString next = cooperation     ? QStringLiteral("frmC_Samverkan")
                          : e.SkrivUtSW() ? QStringLiteral("frmD_SkrivUt")

@@ -3,11 +3,14 @@
 #include "ui/editing/Key2TextBox.h"
 #include "ui/shell/WindowBase.h"
 
+#include "data/ElectionSettings.h"
+
 #include <QString>
 
 struct AppServices;
 class CommitteeSetup;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class RecordPanel;
@@ -37,6 +40,13 @@ private:
     void buildChoices(QWidget* parent, class QVBoxLayout* layout);
     void Data1_Validate(int& Action, int& Save);
     void info(const QString& text, QLineEdit* focus);
+    void readElection();
+    // The note over the list when the council seats came from another input than the file
+    // holds now.
+    void showSeatSource();
+    // When another program or window changed the parties or the election's values since
+    // the window showed them: shows what the file holds now, says so and gives true.
+    bool showChangesMadeElsewhere();
 
     RecordPanel* m_frame1 = nullptr;
     QLineEdit* m_text1[5] = {};
@@ -46,4 +56,7 @@ private:
     QRadioButton* m_option1[2] = {};
     Key2TextBox m_keys;
     bool m_sourceSet = false;
+    QLabel* m_lblMandatKalla = nullptr;
+    // The election's values as the window last showed them.
+    ElectionSettings m_election;
 };

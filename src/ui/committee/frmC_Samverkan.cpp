@@ -2,7 +2,12 @@
 
 #include "ui/shell/AppServices.h"
 
+#include "committee/CommitteeEntry.h"
 #include "committee/CommitteeSetup.h"
+#include "data/DbError.h"
+#include "data/ElectionDatabase.h"
+#include "data/ElectionSettings.h"
+#include "shell/AppGlobals.h"
 #include "ui/editing/RedigeraMenu.h"
 #include "ui/shell/WindowStateRule.h"
 
@@ -93,10 +98,26 @@ frmC_Samverkan::frmC_Samverkan(AppServices& appServices, QWidget* parent)
     line1->setFrameShape(QFrame::HLine);
     layout->addWidget(line1);
     layout->addWidget(scroll, 1);
+    // What a mark means depends on the mode below; the line says it for the mode chosen.
+    m_lblMening = new QLabel(central);
+    m_lblMening->setObjectName(QStringLiteral("lblMening"));
+    m_lblMening->setWordWrap(true);
+    layout->addWidget(m_lblMening);
     auto* bottom = new QHBoxLayout;
+    for (const bool on : {true, false}) {
+        auto* button = new QPushButton(
+            on ? QStringLiteral("&Markera alla") : QStringLiteral("A&vmarkera alla"), central);
+        button->setObjectName(on ? QStringLiteral("cmdMarkeraAlla")
+                                 : QStringLiteral("cmdAvmarkeraAlla"));
+        button->setAutoDefault(false);
+        connectGuarded(button, &QPushButton::clicked, [this, on] { markAll(on); });
+        bottom->addWidget(button);
+    }
     m_check2 = new QCheckBox(QStringLiteral("Alla markerade kombinationer"), central);
     m_check2->setObjectName(QStringLiteral("Check2"));
     onClicked(m_check2, &frmC_Samverkan::Check2_Click);
+    connect(m_check2, &QCheckBox::toggled, this, &frmC_Samverkan::explainMarks);
+    explainMarks();
     m_cmdNext = new QPushButton(QStringLiteral("&Fortsätt"), central);
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
     m_cmdNext->setAutoDefault(false);
@@ -135,6 +156,14 @@ void frmC_Samverkan::onActivate()
     DimSamvSW();
     for (int k = 1; k <= Boxes; ++k)
         m_check1[k]->setChecked(e->SamvSW(k) == 1);
+    try {
+        ElectionDatabase db(AppGlobals::instance().DBSokVag);
+        m_check2->setChecked(ElectionSettings::read(db).cooperation ==
+                                 ElectionSettings::Cooperation::AllCombinations &&
+                             n <= CommitteeInput::MaxPartiesAllCombinations);
+    } catch (const DbError& err) {
+        dbError(QStringLiteral("Valets inställningar kunde inte läsas. ") + err.Description());
+    }
 }
 
 void frmC_Samverkan::DimSamvSW()
@@ -148,6 +177,26 @@ void frmC_Samverkan::DimSamvSW()
         m_check1[k]->setVisible(k <= pairs);
         if (k > pairs)
             e->setSamvSW(k, 0);
+    }
+}
+
+void frmC_Samverkan::explainMarks()
+{
+    m_lblMening->setText(
+        m_check2->isChecked()
+            ? QStringLiteral("Alla markerade kombinationer: en markering betyder att de två "
+                             "partierna får samverka. Varje sätt att bilda listor av de "
+                             "markerade paren prövas och redovisas för sig.")
+            : QStringLiteral("Fast samverkan: en markering betyder att de två partierna "
+                             "samverkar. Markerade par hänger ihop, så M-C, M-KD och M-L blir "
+                             "en lista M/C/KD/L."));
+}
+
+void frmC_Samverkan::markAll(bool on)
+{
+    for (int k = 1; k <= Boxes; ++k) {
+        if (m_check1[k]->isVisibleTo(this))
+            m_check1[k]->setChecked(on);
     }
 }
 
@@ -170,6 +219,19 @@ void frmC_Samverkan::cmdNext_Click()
     e->setSamvSW(0, m_check2->isChecked() ? 2 : 1);
     for (int k = 1; k <= e->MaxSamv() && k <= Boxes; ++k)
         e->setSamvSW(k, m_check1[k]->isChecked() ? 1 : 0);
+    // The marks are the election's: the next calculation of this election starts from them.
+    const QStringList pairs = CommitteeEntry::markedPairs(*e);
+    const bool all = m_check2->isChecked();
+    try {
+        ElectionSettings::update(AppGlobals::instance().DBSokVag, [&](ElectionSettings& s) {
+            s.cooperation = all ? ElectionSettings::Cooperation::AllCombinations
+                                : ElectionSettings::Cooperation::Fixed;
+            s.cooperationPairs = pairs;
+        });
+    } catch (const DbError& err) {
+        dbError(QStringLiteral("Samverkan kunde inte sparas i databasen. ") + err.Description());
+        return;
+    }
     handOver(e->SkrivUtSW() ? QStringLiteral("frmD_SkrivUt") : QStringLiteral("frmD_VisaSkrivUt"));
 }
 

@@ -5,6 +5,7 @@
 struct AppServices;
 class CommitteeSetup;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -34,11 +35,16 @@ protected:
 
 private:
     CommitteeSetup* engine() const;
+    // The line under the matrix saying what a mark means in the mode chosen.
+    void explainMarks();
+    // Marks or clears every pair the registered parties make.
+    void markAll(bool on);
     QLineEdit* m_text1[Rows + 1] = {};
     QLineEdit* m_text2[Rows + 1] = {};
     QLineEdit* m_text3[Rows + 1] = {};
     QLineEdit* m_text4[Rows + 1] = {};
     QCheckBox* m_check1[Boxes + 1] = {};
     QCheckBox* m_check2 = nullptr;
+    QLabel* m_lblMening = nullptr;
     QPushButton* m_cmdNext = nullptr;
 };

@@ -98,8 +98,9 @@ void frmD_SkrivUt::print()
     QString problem;
     bool stopped = false;
     try {
-        stopped = CommitteeRun::runOnPaper(e, AppGlobals::instance().DBSokVag, appReportHeader(),
-                                           *choice->printer(), progress)
+        stopped = CommitteeRun::runOnPaper(e, AppGlobals::instance().DBSokVag,
+                                           appReportHeader(e, services().clock), *choice->printer(),
+                                           progress)
                       .stopped;
     } catch (const DbError& error) {
         problem = error.Description();

@@ -8,8 +8,11 @@
 #include "seats/LotStore.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
+#include "shell/Clock.h"
 #include "shell/EngineError.h"
 #include "shell/MessageService.h"
+#include "shell/SettingsStore.h"
+#include "ui/council/frmED_VisaSkrivUt.h"
 #include "ui/report/AppReportHeader.h"
 #include "ui/report/QtRichTextControl.h"
 #include "ui/seats/LotCommand.h"
@@ -178,7 +181,7 @@ bool frmD_VisaSkrivUt::calculate()
 {
     CommitteeSetup* e = setup();
     m_rtfPInfo->setFocus();
-    const ReportHeader header = appReportHeader();
+    const ReportHeader header = appReportHeader(*e, services().clock);
     const bool ok = runEngine(
         [this, e, &header](const CommitteeRun::Progress& progress) {
             return CommitteeRun::runOnScreen(*e, AppGlobals::instance().DBSokVag, header, this,
@@ -221,8 +224,10 @@ void frmD_VisaSkrivUt::mnuSparaPdf_Click()
                           MessageService::Question, AppInfo::appNamn(),
                           MessageService::SecondButton) != MessageService::AnswerYes)
         return;
-    const QString proposed = QDir(QFileInfo(AppGlobals::instance().DBSokVag).absolutePath())
-                                 .filePath(QStringLiteral("Valsit nämnd.pdf"));
+    // Named and placed as the council's report is: "Valsit <rubrik> <datum>.pdf".
+    const QString proposed =
+        QDir(frmED_VisaSkrivUt::pdfFolder())
+            .filePath(frmED_VisaSkrivUt::pdfName(e->Rubrik1(), services().clock.today()));
     QString file = messages().fileSave(QStringLiteral("Spara resultatet som PDF"), proposed,
                                        {QStringLiteral("PDF-filer (*.pdf)")});
     if (file.isEmpty())
@@ -231,20 +236,38 @@ void frmD_VisaSkrivUt::mnuSparaPdf_Click()
         file += QStringLiteral(".pdf");
     const QString before = m_lblMsg->text();
     const int run = m_runNumber;
-    const ReportHeader header = appReportHeader();
+    const ReportHeader header = appReportHeader(*e, services().clock);
+    // A stopped run leaves an incomplete report: kept under the name only if the user says so.
+    bool kept = true;
+    const auto keep = [this, &file, &kept] {
+        kept =
+            messages().msgBox(QStringLiteral("Beräkningen avbröts, så redovisningen är inte "
+                                             "fullständig. Vill du ändå spara den som %1?")
+                                  .arg(QDir::toNativeSeparators(file)),
+                              MessageService::YesNo, MessageService::Question, AppInfo::appNamn(),
+                              MessageService::SecondButton) == MessageService::AnswerYes;
+        return kept;
+    };
     const bool ok = runEngine(
-        [e, file, run, &header](const CommitteeRun::Progress& progress) {
+        [e, file, run, &header, &keep](const CommitteeRun::Progress& progress) {
             return CommitteeRun::saveAsPdf(*e, AppGlobals::instance().DBSokVag, header, file,
-                                           QStringLiteral("Valsit - Nämndvalsit"), run, progress);
+                                           QStringLiteral("Valsit - Nämndvalsit"), run, progress,
+                                           keep);
         },
         QStringLiteral("PDF-filen kunde inte sparas."));
-    if (ok)
-        m_lblMsg->setText((m_stopped ? QStringLiteral("Beräkningen avbröts; det sparade "
-                                                      "resultatet är inte fullständigt: ")
-                                     : QStringLiteral("Resultatet är sparat i ")) +
-                          QDir::toNativeSeparators(file));
-    else
+    if (!ok) {
         m_lblMsg->setText(before);
+        return;
+    }
+    if (!kept) {
+        m_lblMsg->setText(QStringLiteral("Beräkningen avbröts. Ingen PDF-fil sparades."));
+        return;
+    }
+    SettingsStore().setValue(frmED_VisaSkrivUt::pdfFolderKey(), QFileInfo(file).absolutePath());
+    m_lblMsg->setText((m_stopped ? QStringLiteral("Beräkningen avbröts; det sparade "
+                                                  "resultatet är inte fullständigt: ")
+                                 : QStringLiteral("Resultatet är sparat i ")) +
+                      QDir::toNativeSeparators(file));
 }
 
 void frmD_VisaSkrivUt::cmdStopp_Click()

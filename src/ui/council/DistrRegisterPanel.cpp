@@ -1,5 +1,6 @@
 #include "ui/council/DistrRegisterPanel.h"
 
+#include "ui/editing/DAOdataCtl.h"
 #include "ui/editing/Key2TextBox.h"
 #include "ui/editing/MarkeraOnFocus.h"
 
@@ -13,7 +14,7 @@ DistrRegisterPanel::DistrRegisterPanel(MessageService& messages, const Key2TextB
                    QStringLiteral("Data2"), QStringLiteral("lblMsg2")},
                   parent)
 {
-    m_text2[1] = addField(QStringLiteral("Text2(1)"), QStringLiteral("DistrNr"),
+    m_text2[1] = addField(QStringLiteral("Text2(1)"), QStringLiteral("Distrikt nr"),
                           QStringLiteral("DistrNr"), 6, 1100);
     m_text2[2] = addField(QStringLiteral("Text2(2)"), QStringLiteral("Distrikt namn"),
                           QStringLiteral("DistrNamn"), 50);
@@ -24,7 +25,9 @@ DistrRegisterPanel::DistrRegisterPanel(MessageService& messages, const Key2TextB
         MarkeraOnFocus::attach(m_text2[i], keys);
     setFocusField(m_text2[1]);
     setKeepsLastRecord(true);
+    navigator().setCaptionFields({QStringLiteral("DistrNr"), QStringLiteral("DistrNamn")});
     // The id column is all but hidden.
     setList({QStringLiteral("DistrID"), QStringLiteral("DistrNr"), QStringLiteral("DistrNamn")},
-            {10, 1100}, {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter});
+            {QStringLiteral("Id"), QStringLiteral("Nr"), QStringLiteral("Distrikt")}, {10, 1100},
+            {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter});
 }

@@ -2,10 +2,10 @@
 
 #include "data/DbError.h"
 #include "data/Recordset.h"
-#include "ui/editing/Key2TextBox.h"
-#include "ui/editing/MarkeraOnFocus.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
+#include "ui/editing/Key2TextBox.h"
+#include "ui/editing/MarkeraOnFocus.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -62,7 +62,7 @@ DistrVotePanel::DistrVotePanel(MessageService& messages, const Key2TextBox& keys
     auto* rows = new QWidget;
     auto* grid = new QGridLayout(rows);
     grid->setVerticalSpacing(2);
-    grid->addWidget(new QLabel(QStringLiteral("PartiID")), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Parti kod")), 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("Antal röster")), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Partiets namn")), 0, 2);
     const QColor grey(0xE0, 0xE0, 0xE0);
@@ -244,8 +244,9 @@ void DistrVotePanel::rosterChanged(int row)
     }
     if (!m_message)
         return;
-    m_message->setText(box->text().size() > 7 ? QStringLiteral("Fältet får bara innehålla 7 tecken")
-                                              : QString::number(box->text().size()));
+    m_message->setText(box->text().size() > 7
+                           ? QStringLiteral("Fältet får bara innehålla 7 tecken")
+                           : QStringLiteral("%1 av 7 tecken").arg(box->text().size()));
 }
 
 void DistrVotePanel::info(const QString& text)

@@ -3,10 +3,11 @@
 #include "council/CouncilRules.h"
 
 #include "data/DataControl.h"
-#include "ui/editing/Key2TextBox.h"
-#include "ui/editing/MarkeraOnFocus.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
+#include "ui/editing/DAOdataCtl.h"
+#include "ui/editing/Key2TextBox.h"
+#include "ui/editing/MarkeraOnFocus.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,7 +46,7 @@ PartyPanel::PartyPanel(MessageService& messages, const Key2TextBox& keys, QWidge
                   parent),
       m_messages(messages)
 {
-    m_text1[1] = addField(QStringLiteral("Text1(1)"), QStringLiteral("PartiID"),
+    m_text1[1] = addField(QStringLiteral("Text1(1)"), QStringLiteral("Parti kod"),
                           QStringLiteral("PartiID"), 6, 1100);
     m_text1[2] = addField(QStringLiteral("Text1(2)"), QStringLiteral("Partinamn"),
                           QStringLiteral("PartiNamn"), 30);
@@ -55,7 +56,9 @@ PartyPanel::PartyPanel(MessageService& messages, const Key2TextBox& keys, QWidge
     setKeyField(m_text1[1]);
     setFocusField(m_text1[3]);
     setKeepsLastRecord(true);
+    navigator().setCaptionFields({QStringLiteral("PartiID"), QStringLiteral("PartiNamn")});
     setList({QStringLiteral("PartiID"), QStringLiteral("Roster"), QStringLiteral("Partinamn")},
+            {QStringLiteral("Parti kod"), QStringLiteral("Röster"), QStringLiteral("Partinamn")},
             {900, 1100}, {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter});
     buildChoices();
 
@@ -64,7 +67,7 @@ PartyPanel::PartyPanel(MessageService& messages, const Key2TextBox& keys, QWidge
     keys.hook(m_text1[4], &Key2TextBox::txt0_9);
     for (int i = 1; i <= 4; ++i)
         MarkeraOnFocus::attach(m_text1[i], keys);
-    connect(m_text1[4], &QLineEdit::textChanged, this,
+    connect(m_text1[4], &QLineEdit::textEdited, this,
             [this](const QString& text) { showLength(text, 3); });
     connect(&data(), &DataControl::Validate, this, &PartyPanel::Data1_Validate);
 }
@@ -178,7 +181,7 @@ void PartyPanel::Data1_Validate(int& Action, int& Save)
         return;
     }
     if (m_text1[3]->text() == QLatin1String("0"))
-        tell(QStringLiteral("Parti med 0 valsit kan inte ingå"), 3);
+        tell(QStringLiteral("Parti med 0 röster kan inte ingå"), 3);
 }
 
 void PartyPanel::setRules(const CouncilRules& rules)

@@ -1,5 +1,6 @@
 #include "ui/council/frmED_SkrivUt.h"
 
+#include "council/CouncilFingerprint.h"
 #include "council/CouncilRun.h"
 #include "council/CouncilSetup.h"
 #include "data/DbError.h"
@@ -70,10 +71,11 @@ void frmED_SkrivUt::onActivate()
         try {
             // A run that fails must not leave half a printout: the report is made whole once
             // without a printer, and only then goes to the printer.
-            const ReportHeader header = appReportHeader();
+            const ReportHeader header = appReportHeader(*engine, services().clock);
             CouncilRun::rehearse(*engine, globals.DBSokVag, header);
             rehearsed = true;
             CouncilRun::runOnPaper(*engine, globals.DBSokVag, header, *choice->printer());
+            services().councilReportInput = CouncilFingerprint::of(globals.DBSokVag);
             m_lblMsg->setText(QStringLiteral("OK! Bearbetning klar"));
         } catch (const EngineError& e) {
             failure = e.message();

@@ -1,6 +1,7 @@
 #include "ui/council/frmED_VisaSkrivUt.h"
 
 #include "council/CouncilEntry.h"
+#include "council/CouncilFingerprint.h"
 #include "council/CouncilRun.h"
 #include "council/CouncilSetup.h"
 #include "council/ValkretsRun.h"
@@ -109,10 +110,13 @@ void frmED_VisaSkrivUt::onActivate()
             const QString& db = AppGlobals::instance().DBSokVag;
             // Lots are taken in the council's own calculation, not per constituency.
             m_mnuLottning->setEnabled(false);
+            services().councilReportInput = CouncilFingerprint::of(db);
             if (ValkretsRun::applies(db))
-                ValkretsRun::runOnScreen(*setup, db, appReportHeader(), this);
+                ValkretsRun::runOnScreen(*setup, db, appReportHeader(*setup, services().clock),
+                                         this);
             else
-                CouncilRun::runOnScreen(*setup, db, appReportHeader(), this, *m_result);
+                CouncilRun::runOnScreen(*setup, db, appReportHeader(*setup, services().clock), this,
+                                        *m_result);
             m_mnuLottning->setEnabled(!ValkretsRun::applies(db));
             ++m_runs;
             m_lblMsg->setText(doneText);
@@ -139,7 +143,8 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
     AppGlobals& globals = AppGlobals::instance();
     const QScopedValueRollback<bool> busy(m_busy, true);
     const Command command(this);
-    const QString proposed = QDir(pdfFolder()).filePath(pdfName());
+    const QString proposed =
+        QDir(pdfFolder()).filePath(pdfName(setup->Rubrik1(), services().clock.today()));
     QString file = messages().fileSave(QStringLiteral("Spara resultatet som PDF"), proposed,
                                        {QStringLiteral("PDF-filer (*.pdf)")});
     if (file.isEmpty())
@@ -152,7 +157,8 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
         m_lblMsg->setText(busyText);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         try {
-            CouncilRun::saveAsPdf(*setup, globals.DBSokVag, appReportHeader(), file,
+            CouncilRun::saveAsPdf(*setup, globals.DBSokVag,
+                                  appReportHeader(*setup, services().clock), file,
                                   QStringLiteral("Valsit - Preliminär Fullmäktige"));
             SettingsStore().setValue(pdfFolderKey(), QFileInfo(file).absolutePath());
         } catch (const EngineError& e) {
@@ -184,14 +190,12 @@ QString frmED_VisaSkrivUt::pdfFolder()
     return QDir::homePath();
 }
 
-QString frmED_VisaSkrivUt::pdfName() const
+QString frmED_VisaSkrivUt::pdfName(QString heading, const QDate& today)
 {
     // The heading and the date: "Valsit Uppsala 2026-09-13.pdf".
-    QString heading = CouncilEntry::HamtaRubrik(SettingsStore().value(QStringLiteral("ForHeader")));
     static const QRegularExpression notInNames(QStringLiteral("[\\\\/:*?\"<>|]"));
     heading.replace(notInNames, QStringLiteral(" "));
     heading = heading.simplified();
-    const QDate today = services().clock.today();
     QString name = QStringLiteral("Valsit ");
     if (!heading.isEmpty() && heading != QLatin1String("RUBRIK"))
         name += heading + QLatin1Char(' ');

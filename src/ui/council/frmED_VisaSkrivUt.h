@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+
 #include "report/ReportWindow.h"
 
 #include "ui/shell/WindowBase.h"
@@ -41,7 +43,9 @@ public:
     static QString pdfFolderKey() { return QStringLiteral("PdfMapp"); }
     // Where "Spara som PDF" proposes to save, and the name it proposes.
     static QString pdfFolder();
-    QString pdfName() const;
+    // The proposed name of a saved report, the heading and the date:
+    // "Valsit Uppsala 2026-09-13.pdf"; the committee's result window proposes the same.
+    static QString pdfName(QString heading, const QDate& today);
 
 protected:
     void onActivate() override;

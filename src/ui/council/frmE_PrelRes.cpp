@@ -3,7 +3,9 @@
 #include "ui/shell/AppServices.h"
 
 #include "council/CouncilEntry.h"
+#include "council/CouncilFromFile.h"
 #include "council/CouncilRules.h"
+#include "council/CouncilSeatStore.h"
 #include "council/CouncilSetup.h"
 #include "council/DistrRosterStore.h"
 #include "council/ImportedVotes.h"
@@ -12,9 +14,12 @@
 #include "council/ValkretsStore.h"
 #include "data/DataControl.h"
 #include "data/DbError.h"
+#include "data/ElectionSettings.h"
 #include "data/ResultFileError.h"
 #include "data/ResultFileReader.h"
 #include "shell/AppGlobals.h"
+#include "shell/Clock.h"
+#include "shell/EngineError.h"
 #include "shell/MessageService.h"
 #include "shell/SettingsStore.h"
 #include "ui/council/DistrRegisterPanel.h"
@@ -26,6 +31,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,7 +116,8 @@ void frmE_PrelRes::buildMenus()
     };
     m_mnuExit = named(bar->addAction(QStringLiteral("Avsluta")), "mnuExit");
     onTriggered(m_mnuExit, &frmE_PrelRes::mnuExit_Click);
-    m_mnuUpdMnd = named(bar->addAction(QStringLiteral(" ")), "mnuUpdMnd");
+    m_mnuUpdMnd = named(bar->addAction(QStringLiteral("Lagra framräknade valsit")), "mnuUpdMnd");
+    m_mnuUpdMnd->setEnabled(false);
     onTriggered(m_mnuUpdMnd, &frmE_PrelRes::mnuUpdMnd_Click);
 
     m_mnuDistrTot = bar->addMenu(QStringLiteral("TOTALT"));
@@ -124,7 +131,8 @@ void frmE_PrelRes::buildMenus()
     onTriggered(m_mnuTotalt, &frmE_PrelRes::mnuTotalt_Click);
     onTriggered(m_mnuDistrikt, &frmE_PrelRes::mnuDistrikt_Click);
 
-    m_mnuUpdDistrRost = bar->addMenu(QStringLiteral(" "));
+    m_mnuUpdDistrRost = bar->addMenu(QStringLiteral("Lagra Röster"));
+    m_mnuUpdDistrRost->menuAction()->setEnabled(false);
     m_mnuUpdDistrRost->setObjectName(QStringLiteral("mnuUpdDistrRost"));
     m_mnuUpdDistrRost->menuAction()->setObjectName(QStringLiteral("mnuUpdDistrRost"));
     m_mnuUpdRost =
@@ -151,8 +159,9 @@ void frmE_PrelRes::onActivate()
 {
     CouncilSetup& rost = engine();
     m_frame1->setValidationPassed(true);
-    m_frame1->text1(4)->setText(QString::number(rost.AntValsit()).trimmed());
-    m_frame1->check1()->setChecked(rost.VisaDistriktSW());
+    readElection();
+    m_frame1->text1(4)->setText(QString::number(m_election.councilSeats));
+    m_frame1->check1()->setChecked(m_election.districtReport);
     m_frame1->check2()->setChecked(rost.BerTalSW());
     m_frame1->antDec(rost.BerTalAntDec() != 0 ? 1 : 0)->setChecked(true);
     m_frame1->option1(rost.SkrivUtSW() ? 1 : 0)->setChecked(true);
@@ -165,7 +174,7 @@ void frmE_PrelRes::onActivate()
         dbError(QStringLiteral("Valkretsarna kunde inte läsas. ") + e.Description());
     }
     m_frame1->setValkretsar(m_valkretsar);
-    m_frame1->setRules(CouncilRules::load(SettingsStore(), m_valkretsar));
+    m_frame1->setRules(CouncilRules::of(m_election, m_valkretsar));
     setWindowTitle(m_valkretsar ? QStringLiteral("Valsit - Preliminär Fullmäktige (med valkretsar)")
                                 : QStringLiteral("Valsit - Preliminär Fullmäktige"));
 
@@ -182,9 +191,8 @@ void frmE_PrelRes::onActivate()
     m_frame1->message()->setText(QStringLiteral(" "));
     cmdButt1_Click(0);
 
-    m_mnuUpdMnd->setText(rost.PartiValRes(0) >= 1 || rost.PartiValRes(1) >= 1
-                             ? QStringLiteral("Lagra framräknade valsit")
-                             : QStringLiteral(" "));
+    switchMenu(m_mnuUpdMnd, QStringLiteral("Lagra framräknade valsit"),
+               rost.PartiValRes(0) >= 1 || rost.PartiValRes(1) >= 1);
 
     m_frame4->navigator().StartDBC(0);
     m_frame4->message()->setText(QStringLiteral(" "));
@@ -194,7 +202,7 @@ void frmE_PrelRes::onActivate()
 
 void frmE_PrelRes::mnuExit_Click()
 {
-    if (!menuOn(m_mnuExit->text()))
+    if (!menuOn(m_mnuExit))
         return;
     // A district change left pending would be lost with the window, like a party change.
     if (!m_frame1->navigator().EndDBC())
@@ -207,8 +215,7 @@ void frmE_PrelRes::mnuExit_Click()
 bool frmE_PrelRes::queryUnload()
 {
     // Closed by the user from the title bar: the same as "Avsluta".
-    return menuOn(m_mnuExit->text()) && m_frame1->navigator().EndDBC() &&
-           m_frame4->navigator().EndDBC();
+    return menuOn(m_mnuExit) && m_frame1->navigator().EndDBC() && m_frame4->navigator().EndDBC();
 }
 
 void frmE_PrelRes::cmdButt1_Click(int Index)
@@ -229,7 +236,7 @@ void frmE_PrelRes::cboDistr_Click(int listIndex)
 void frmE_PrelRes::mnuValkretsar_Click()
 {
     // Not while district votes are on screen: they are stored on the way back to totals.
-    if (!menuOn(m_mnuExit->text()))
+    if (!menuOn(m_mnuExit))
         return;
     if (!m_frame1->navigator().EndDBC() || !m_frame4->navigator().EndDBC())
         return;
@@ -255,6 +262,8 @@ void frmE_PrelRes::cmdNext_Click()
     // the window: the user finishes it first.
     if (!m_frame1->navigator().EndDBC())
         return;
+    if (showChangesMadeElsewhere())
+        return;
     CouncilSetup& rost = engine();
     const QString seats = m_frame1->text1(4)->text();
     if (seats.size() < 1 || seats.size() > 3) {
@@ -271,17 +280,27 @@ void frmE_PrelRes::cmdNext_Click()
         m_frame1->text1(4)->setFocus();
         return;
     }
-    rost.setAntValsit(count);
-    SettingsStore settings;
-    settings.setValue(QStringLiteral("MndFullm"), seats.trimmed());
-
     double sparr = 0;
     if (!readRules(&sparr))
         return;
     CouncilRules rules;
     rules.forstaDivisor = m_frame1->cboForstaDivisor()->currentIndex() == 1 ? 1.2 : 1.4;
     rules.sparr = sparr;
-    rules.save(settings, m_valkretsar);
+    const bool districts = m_frame1->check1()->checkState() != Qt::Unchecked;
+    // The seats, rules and district choice are the election's: kept in its file.
+    try {
+        m_election =
+            ElectionSettings::update(AppGlobals::instance().DBSokVag, [&](ElectionSettings& s) {
+                s.councilSeats = count;
+                rules.storeIn(s, m_valkretsar);
+                s.districtReport = districts;
+            });
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Mandaten och reglerna kunde inte sparas i databasen. ") +
+                e.Description());
+        return;
+    }
+    rost.setAntValsit(count);
     rules.applyTo(rost);
 
     if (!m_frame1->data().isOpen())
@@ -294,10 +313,10 @@ void frmE_PrelRes::cmdNext_Click()
         return;
     }
 
-    rost.setVisaDistriktSW(m_frame1->check1()->checkState() != Qt::Unchecked);
+    rost.setVisaDistriktSW(districts);
     rost.setBerTalSW(m_frame1->check2()->checkState() != Qt::Unchecked);
     rost.setSkrivUtSW(m_frame1->option1(1)->isChecked());
-    rost.setRubrik1(CouncilEntry::HamtaRubrik(settings.value(QStringLiteral("ForHeader"))));
+    rost.setRubrik1(CouncilEntry::HamtaRubrik(m_election.heading));
 
     // With constituencies the fixed seats and the districts are checked before any run.
     if (m_valkretsar) {
@@ -320,31 +339,108 @@ void frmE_PrelRes::cmdNext_Click()
 
 void frmE_PrelRes::mnuUpdMnd_Click()
 {
-    if (!menuOn(m_mnuUpdMnd->text()))
+    if (!menuOn(m_mnuUpdMnd))
         return;
+    const Command command(this);
+    const QString db = AppGlobals::instance().DBSokVag;
+    // Calculated again from the file as it is now: the report on screen may be older
+    // than the votes, seats or rules the file holds.
+    CouncilFromFile::Outcome outcome;
     try {
-        CouncilEntry::storeSeats(AppGlobals::instance().DBSokVag, engine());
+        outcome = CouncilFromFile::calculate(db);
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Mandaten kunde inte räknas fram; ingenting har lagrats. ") +
+                e.Description());
+        return;
+    } catch (const EngineError& e) {
+        dbError(e.message() + QStringLiteral(" Ingenting har lagrats."));
+        return;
+    }
+    if (outcome.fingerprint != services().councilReportInput) {
+        const QString question =
+            QStringLiteral("Rösterna, mandaten eller reglerna i databasen har ändrats sedan "
+                           "rapporten räknades fram. Beräknat på det som databasen innehåller "
+                           "nu blir mandaten:\r\n%1\r\nVill du lagra dessa mandat som antal "
+                           "valsit i fullmäktige?")
+                .arg(CouncilFromFile::seatsText(outcome));
+        if (messages().msgBox(question, MessageService::YesNo, MessageService::Question,
+                              AppGlobals::instance().AppNamn,
+                              MessageService::SecondButton) != MessageService::AnswerYes)
+            return;
+    }
+    try {
+        CouncilSeatStore::store(db, outcome, services().clock.now());
     } catch (const DbError& e) {
         dbError(QStringLiteral("De framräknade valsiten kunde inte lagras. ") + e.Description());
         return;
+    } catch (const EngineError& e) {
+        dbError(e.message());
+        return;
     }
-    m_mnuUpdMnd->setText(QStringLiteral(" "));
+    switchMenu(m_mnuUpdMnd, QStringLiteral("Lagra framräknade valsit"), false);
+    m_frame1->data().Refresh();
+    cmdButt1_Click(0);
+    notice(CouncilSeatStore::storedText(outcome));
+}
+
+void frmE_PrelRes::readElection()
+{
+    try {
+        m_election = ElectionSettings::open(AppGlobals::instance().DBSokVag, SettingsStore());
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Valets inställningar kunde inte läsas. ") + e.Description());
+    }
+}
+
+bool frmE_PrelRes::showChangesMadeElsewhere()
+{
+    const ElectionSettings shown = m_election;
+    bool partiesChanged = false;
+    try {
+        partiesChanged = m_frame1->data().changedElsewhere();
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Partierna kunde inte läsas. ") + e.Description());
+        return true;
+    }
+    readElection();
+    const bool settingsChanged =
+        m_election.councilSeats != shown.councilSeats || m_election.rules != shown.rules ||
+        m_election.firstDivisor != shown.firstDivisor || m_election.threshold != shown.threshold ||
+        m_election.districtReport != shown.districtReport;
+    if (!partiesChanged && !settingsChanged)
+        return false;
+    // What the file holds now is shown, and the user looks at it before anything is
+    // calculated from it.
+    if (partiesChanged) {
+        m_frame1->data().Refresh();
+        cmdButt1_Click(0);
+    }
+    if (settingsChanged) {
+        m_frame1->text1(4)->setText(QString::number(m_election.councilSeats));
+        m_frame1->check1()->setChecked(m_election.districtReport);
+        m_frame1->setRules(CouncilRules::of(m_election, m_valkretsar));
+    }
+    notice(QStringLiteral("Databasen har ändrats av ett annat program eller fönster sedan "
+                          "fönstret visade den. Fönstret visar nu det som finns i databasen. "
+                          "Kontrollera uppgifterna och tryck på Fortsätt igen."));
+    return true;
 }
 
 // ---- The district half --------------------------------------------------------------
 
 void frmE_PrelRes::mnuDistrikt_Click()
 {
-    if (!menuOn(m_mnuDistrTot->title()))
+    if (!menuOn(m_mnuDistrTot))
         return;
     // The party list is read again on the way back: a change pending in it would be lost.
     if (!m_frame1->navigator().EndDBC())
         return;
-    m_mnuUpdDistrRost->setTitle(QStringLiteral("Lagra Röster"));
+    switchMenu(m_mnuUpdDistrRost, QStringLiteral("Lagra Röster"), true);
     m_mnuDistrikt->setChecked(true);
     m_mnuTotalt->setChecked(false);
-    m_mnuDistrTot->setTitle(QStringLiteral("Distrikt"));
-    m_mnuExit->setText(QStringLiteral(" "));
+    switchMenu(m_mnuDistrTot, QStringLiteral("Distrikt"), true);
+    switchMenu(m_mnuExit, QStringLiteral("Avsluta"), false);
+    m_mnuValkretsar->setEnabled(false); // it waits for totals mode, as "Avsluta" does
     if (!LaddaPartierDistr())
         return;
     m_frame4->hide();
@@ -356,18 +452,19 @@ void frmE_PrelRes::mnuDistrikt_Click()
 
 void frmE_PrelRes::mnuTotalt_Click()
 {
-    if (!menuOn(m_mnuDistrTot->title()))
+    if (!menuOn(m_mnuDistrTot))
         return;
     // The votes on screen are stored first; if they cannot be, the user stays with them.
     if (!m_frame5->storeAndHide())
         return;
     if (!SummeraDistrRoster())
         return;
-    m_mnuUpdDistrRost->setTitle(QStringLiteral(" "));
+    switchMenu(m_mnuUpdDistrRost, QStringLiteral("Lagra Röster"), false);
     m_mnuTotalt->setChecked(true);
     m_mnuDistrikt->setChecked(false);
-    m_mnuDistrTot->setTitle(QStringLiteral("TOTALT"));
-    m_mnuExit->setText(QStringLiteral("Avsluta"));
+    switchMenu(m_mnuDistrTot, QStringLiteral("TOTALT"), true);
+    switchMenu(m_mnuExit, QStringLiteral("Avsluta"), true);
+    m_mnuValkretsar->setEnabled(true);
     m_frame4->hide();
     m_frame5->hide();
 }
@@ -375,7 +472,7 @@ void frmE_PrelRes::mnuTotalt_Click()
 void frmE_PrelRes::mnuUpdRost_Click()
 {
     // Its menu is blank, and so switched off, in totals mode.
-    if (!menuOn(m_mnuUpdDistrRost->title()))
+    if (!menuOn(m_mnuUpdDistrRost))
         return;
     // The register is read again by name: a district change pending in it would be lost.
     if (!m_frame4->navigator().EndDBC())
@@ -383,8 +480,8 @@ void frmE_PrelRes::mnuUpdRost_Click()
     LaddaDistrikt();
     m_mnuUpdRost->setChecked(true);
     m_mnuUpdDistr->setChecked(false);
-    m_mnuUpdDistrRost->setTitle(QStringLiteral("Lagra Röster"));
-    m_mnuDistrTot->setTitle(QStringLiteral("Distrikt"));
+    switchMenu(m_mnuUpdDistrRost, QStringLiteral("Lagra Röster"), true);
+    switchMenu(m_mnuDistrTot, QStringLiteral("Distrikt"), true);
     m_frame5->show();
     m_frame5->raise();
     m_frame4->hide();
@@ -392,14 +489,14 @@ void frmE_PrelRes::mnuUpdRost_Click()
 
 void frmE_PrelRes::mnuUpdDistr_Click()
 {
-    if (!menuOn(m_mnuUpdDistrRost->title()))
+    if (!menuOn(m_mnuUpdDistrRost))
         return;
     if (!m_frame5->storeAndHide())
         return;
     m_mnuUpdDistr->setChecked(true);
     m_mnuUpdRost->setChecked(false);
-    m_mnuUpdDistrRost->setTitle(QStringLiteral("Uppdatera Distrikt"));
-    m_mnuDistrTot->setTitle(QStringLiteral(" "));
+    switchMenu(m_mnuUpdDistrRost, QStringLiteral("Uppdatera Distrikt"), true);
+    switchMenu(m_mnuDistrTot, QStringLiteral("Distrikt"), false);
     m_frame4->show();
     m_frame4->raise();
     m_frame5->hide();
@@ -411,10 +508,10 @@ bool frmE_PrelRes::LaddaPartierDistr()
     // The rows are filled straight from the party list. The engine keeps the parties of
     // its last calculation, so "Lagra framräknade valsit" still stores each party's own
     // seats after a visit to district mode.
-    DataControl& data = m_frame1->data();
-    if (!data.isOpen())
+    DataControl& parties = m_frame1->data();
+    if (!parties.isOpen())
         return false;
-    const int count = data.Recordset().RecordCount();
+    const int count = parties.Recordset().RecordCount();
     CouncilSetup& rost = engine();
     if (count > rost.MaxPartier()) {
         info(QStringLiteral("Antal partier får vara högst ") + QString::number(rost.MaxPartier()));
@@ -425,7 +522,7 @@ bool frmE_PrelRes::LaddaPartierDistr()
              QString::number(rost.MinPartier()));
         return false;
     }
-    m_frame5->loadRows(data.Recordset());
+    m_frame5->loadRows(parties.Recordset());
     m_rowsLoaded = true;
     return true;
 }
@@ -496,12 +593,18 @@ void frmE_PrelRes::mnuHamtaValresultat_Click()
     const Command command(this);
     if (!m_frame1->navigator().EndDBC() || !m_frame4->navigator().EndDBC())
         return;
+    // The dialog opens where the last result file came from, else in the election's folder.
+    static QString lastFolder;
+    const QString start = !lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()
+                              ? lastFolder
+                              : QFileInfo(AppGlobals::instance().DBSokVag).absolutePath();
     const QString path =
-        messages().fileOpen(QStringLiteral("Hämta valresultat"), QString(),
+        messages().fileOpen(QStringLiteral("Hämta valresultat"), start,
                             {QStringLiteral("Valmyndighetens resultatfiler (*.xml *.zip *.json)"),
                              QStringLiteral("Alla filer (*)")});
     if (path.isEmpty())
         return;
+    lastFolder = QFileInfo(path).absolutePath();
     ResultFile file;
     ImportedVotes votes;
     try {
@@ -512,28 +615,28 @@ void frmE_PrelRes::mnuHamtaValresultat_Click()
         return;
     }
     const QString question =
-        ResultImport::summary(file, votes) +
-        QStringLiteral("\n\nPartierna, distrikten och distriktsrösterna i databasen ersätts av "
-                       "dessa. Vill du hämta valresultatet?");
+        ResultImport::summary(file, votes) + QStringLiteral("\n\n") + ResultImport::question(file);
     if (messages().msgBox(question, MessageService::YesNo, MessageService::Question,
                           QStringLiteral("Hämta valresultat"),
                           MessageService::SecondButton) != MessageService::AnswerYes)
         return;
     try {
-        ResultImport::apply(AppGlobals::instance().DBSokVag, votes);
+        // The election's own rules come with it; the user may change them afterwards.
+        ResultImport::apply(AppGlobals::instance().DBSokVag, votes, ResultImport::rules(file));
     } catch (const DbError& e) {
         dbError(QStringLiteral("Valresultatet kunde inte hämtas; databasen är oförändrad. ") +
                 e.Description());
         return;
     }
     engine().setAntValsit(votes.seats);
-    SettingsStore().setValue(QStringLiteral("MndFullm"), QString::number(votes.seats));
     // The panels read the new parties and districts afresh.
     m_frame1->data().Refresh();
     m_frame4->data().Refresh();
     Form_Activate();
-    notice(QStringLiteral("Valresultatet för %1 är hämtat: %2 partier och %3 valdistrikt.")
+    notice(QStringLiteral("Valresultatet för %1 är hämtat: %2 partier och %3 valdistrikt. "
+                          "Regler efter valets datum: %4.")
                .arg(file.municipalityName)
                .arg(votes.parties.size())
-               .arg(votes.districts.size()));
+               .arg(votes.districts.size())
+               .arg(ResultImport::rulesText(file)));
 }

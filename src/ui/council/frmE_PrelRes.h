@@ -4,6 +4,8 @@
 
 #include "ui/shell/WindowBase.h"
 
+#include "data/ElectionSettings.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -61,6 +63,11 @@ private:
     bool LaddaPartierDistr();
     bool LaddaDistrikt();
     bool SummeraDistrRoster();
+    // The election's values from its file (an older file takes the user's values once).
+    void readElection();
+    // When another program or window changed the parties or the election's values since
+    // the window showed them: shows what the file holds now, says so and gives true.
+    bool showChangesMadeElsewhere();
 
     Key2TextBox m_keys;
     PartyPanel* m_frame1 = nullptr;
@@ -79,6 +86,8 @@ private:
     QAction* m_mnuValkretsar = nullptr;
     // The election database holds constituencies: the calculation is made per constituency.
     bool m_valkretsar = false;
+    // The election's values as the window last showed them.
+    ElectionSettings m_election;
 
     // The panels' navigators are given their sources at the first activation.
     bool m_sourcesSet = false;

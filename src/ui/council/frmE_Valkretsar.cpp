@@ -1,9 +1,10 @@
 #include "ui/council/frmE_Valkretsar.h"
 
 #include "data/DbError.h"
+#include "data/ElectionDatabase.h"
+#include "data/ElectionSettings.h"
 #include "shell/AppGlobals.h"
 #include "shell/MessageService.h"
-#include "shell/SettingsStore.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -143,9 +144,14 @@ void frmE_Valkretsar::showSum()
     QString text = m_valkretsar.isEmpty()
                        ? QStringLiteral("Inga valkretsar: kommunen beräknas utan valkretsar.")
                        : QStringLiteral("Fasta mandat tillsammans: %1.").arg(fixed);
-    bool ok = false;
-    const int seats = SettingsStore().value(QStringLiteral("MndFullm")).toInt(&ok);
-    if (!m_valkretsar.isEmpty() && ok && seats > 0)
+    int seats = 0;
+    try {
+        ElectionDatabase db(AppGlobals::instance().DBSokVag);
+        seats = ElectionSettings::read(db).councilSeats;
+    } catch (const DbError&) {
+        seats = 0; // the sum is shown without the share of the seats
+    }
+    if (!m_valkretsar.isEmpty() && seats > 0)
         text += QStringLiteral(" Av fullmäktiges %1 mandat ska %2 vara fasta med gällande regler "
                                "(nio tiondelar, avrundat nedåt) och alla %1 med äldre regler.")
                     .arg(seats)

@@ -1,6 +1,7 @@
 #include "ui/editing/KeyPressHook.h"
 
 #include "ui/editing/KeyPressValidator.h"
+#include "ui/editing/RefusedKey.h"
 
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -93,6 +94,10 @@ bool KeyPressHook::eventFilter(QObject* watched, QEvent* event)
         const qint16 result = filter(qint16(code));
         if (result == 0) {
             key->accept();
+            // A character the user meant to type, not a control key: say why it is gone.
+            if (code > 26 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+                RefusedKey::tell(m_box, RefusedKey::reason(QChar(ushort(code)),
+                                                           filter('5') != 0 && filter('a') == 0));
             return true; // discarded: the box never sees it
         }
         if (result != code && result > 26) {

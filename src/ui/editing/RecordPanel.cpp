@@ -2,18 +2,21 @@
 
 #include "data/DataControl.h"
 #include "data/RecordTableModel.h"
-#include "ui/editing/DAOdataCtl.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
+#include "ui/editing/DAOdataCtl.h"
+#include "ui/editing/RefusedKey.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -79,6 +82,8 @@ RecordPanel::RecordPanel(MessageService& messages, const QString& caption, const
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->horizontalHeader()->setMinimumSectionSize(1); // an id column can be all but hidden
+    // Tab leaves the list for the next control instead of walking its cells.
+    m_list->setTabKeyNavigation(false);
     m_list->viewport()->installEventFilter(this);
     m_list->horizontalHeader()->installEventFilter(this);
     layout->addWidget(m_list, 1);
@@ -100,6 +105,22 @@ RecordPanel::RecordPanel(MessageService& messages, const QString& caption, const
     m_navigator->setLabelToUpdate(m_label);
     m_navigator->setProgressBar(m_bar);
     m_navigator->setDAOCtl(m_data);
+    // A change finished from "Du måste avsluta ..." is finished as by the buttons.
+    m_navigator->setActionRunner([this](int index) { click(index); });
+
+    // Enter saves the record being edited, as "Spara"; Esc drops the change, as "Ångra".
+    // Anywhere in the panel, and only while that button is enabled.
+    const auto key = [this](const QKeySequence& sequence, int index) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, index] {
+            if (m_buttons[index]->isEnabled())
+                guarded([this, index] { click(index); });
+        });
+    };
+    key(QKeySequence(Qt::Key_Return), RecordNavigator::Save);
+    key(QKeySequence(Qt::Key_Enter), RecordNavigator::Save);
+    key(QKeySequence(Qt::Key_Escape), RecordNavigator::Undo);
 }
 
 RecordPanel::~RecordPanel() = default;
@@ -118,8 +139,16 @@ QLineEdit* RecordPanel::addField(const QString& name, const QString& caption, co
     else
         m_fields->setColumnStretch(column, 1);
     m_data->bind(box, field);
+    // A longer text would be refused by the database at "Spara", so it cannot be typed.
+    box->setMaxLength(limit);
+    box->installEventFilter(this);
+    // Tab goes through the fields in reading order, then on to the buttons.
+    if (m_lastField)
+        QWidget::setTabOrder(m_lastField, box);
+    QWidget::setTabOrder(box, m_buttons.first());
+    m_lastField = box;
     addEntryControl(box);
-    connect(box, &QLineEdit::textChanged, this,
+    connect(box, &QLineEdit::textEdited, this,
             [this, limit](const QString& text) { showLength(text, limit); });
     return box;
 }
@@ -130,12 +159,13 @@ void RecordPanel::addEntryControl(QWidget* control)
     m_navigator->setEntryControls(m_entries);
 }
 
-void RecordPanel::setList(const QStringList& fields, const QList<int>& widthsTwips,
-                          const QList<Qt::Alignment>& alignments)
+void RecordPanel::setList(const QStringList& fields, const QStringList& captions,
+                          const QList<int>& widthsTwips, const QList<Qt::Alignment>& alignments)
 {
     delete m_model;
     m_model = new RecordTableModel(m_data, fields, this);
     m_model->setAlignments(alignments);
+    m_model->setCaptions(captions);
     m_list->setModel(m_model);
     m_widths = widthsTwips;
 }
@@ -156,7 +186,7 @@ void RecordPanel::showLength(const QString& text, int limit)
         m_message->setText(QStringLiteral("Fältet får bara innehålla ") + QString::number(limit) +
                            QStringLiteral(" tecken"));
     else
-        m_message->setText(QString::number(text.size()));
+        m_message->setText(QStringLiteral("%1 av %2 tecken").arg(text.size()).arg(limit));
 }
 
 void RecordPanel::click(int index)
@@ -170,8 +200,27 @@ void RecordPanel::click(int index)
     }
     if (m_focusField)
         m_focusField->setFocus();
+    // A saved or deleted record does not send the rows around under the mouse: the list
+    // keeps its order until the window is next opened.
+    const bool keepOrder =
+        m_model && (index == RecordNavigator::Save || index == RecordNavigator::Delete);
+    if (keepOrder)
+        m_model->setKeepOrder(true, m_model->keyColumn(m_navigator->IDField()));
     m_navigator->StartDBC(index);
+    if (keepOrder)
+        m_model->setKeepOrder(false);
+    m_message->setText(QStringLiteral(" "));
     switch (index) {
+    case RecordNavigator::New:
+        // A new record is typed from its first field on.
+        for (QWidget* entry : m_entries) {
+            auto* box = qobject_cast<QLineEdit*>(entry);
+            if (box && box->isVisible() && !box->isReadOnly()) {
+                box->setFocus();
+                break;
+            }
+        }
+        break;
     case RecordNavigator::MoveFirst:
     case RecordNavigator::MovePrevious:
     case RecordNavigator::MoveNext:
@@ -233,10 +282,10 @@ void RecordPanel::refreshList()
     if (!m_model || !listMarksCurrent() || m_model->rowCount() + 1 < 3)
         return;
     m_grid.setFormName(window());
-    const qint32 column = m_grid.VilkenKol(m_navigator->IDField());
-    if (column == 99)
+    const std::optional<int> column = m_grid.VilkenKol(m_navigator->IDField());
+    if (!column)
         return;
-    const int row = m_model->findRow(column, m_currentId);
+    const int row = m_model->findRow(*column, m_currentId);
     if (row >= 0)
         m_grid.MarkeraRad(row + 1);
 }
@@ -249,6 +298,17 @@ void RecordPanel::goToId(const QString& id)
 
 bool RecordPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::KeyPress && box) {
+        // A field that is full refuses more, and says so.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!box->isReadOnly() && !key->text().isEmpty() && key->text().at(0).isPrint() &&
+            !box->hasSelectedText() && box->text().size() >= box->maxLength()) {
+            showLength(box->text() + key->text(), box->maxLength());
+            RefusedKey::tell(box, m_message->text() + QLatin1Char('.'));
+        }
+        return QGroupBox::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         window()->unsetCursor();
     } else if (event->type() == QEvent::MouseButtonPress) {
@@ -271,11 +331,10 @@ void RecordPanel::listPressed(const QPoint& pos)
     if (m_model && row >= 0 && !m_navigator->buttons().isEnabled(NavButtons::Save)) {
         m_list->setFocus();
         m_grid.setFormName(window());
-        const qint32 column = m_grid.VilkenKol(m_navigator->IDField());
-        if (column != 99) {
-            m_list->setCurrentIndex(m_model->index(row, column));
+        if (const std::optional<int> column = m_grid.VilkenKol(m_navigator->IDField())) {
+            m_list->setCurrentIndex(m_model->index(row, *column));
             m_grid.MarkeraRad(row + 1);
-            goToId(m_model->index(row, column).data().toString());
+            goToId(m_model->index(row, *column).data().toString());
         }
     }
     refreshList();

@@ -52,17 +52,18 @@ public:
                 QWidget* parent = nullptr);
     ~RecordPanel() override;
 
-    // An entry field bound to `field`, captioned above, locked until "Ny" or "Ändra". Its
-    // length shows in the message label, with a warning above `limit` characters. A
-    // `maxWidthTwips` of 0 lets the field take the room that is left.
+    // An entry field bound to `field`, captioned above, locked until "Ny" or "Ändra". It
+    // takes at most `limit` characters; while it is typed in, the message label says how
+    // many of them are used. A `maxWidthTwips` of 0 lets the field take the room that is
+    // left. The fields are gone through with Tab in the order they are added.
     QLineEdit* addField(const QString& name, const QString& caption, const QString& field,
                         int limit, int maxWidthTwips = 0);
     // A further control locked and unlocked with the fields (a check box, for instance).
     void addEntryControl(QWidget* control);
-    // The list's columns (record fields, headed by their names), the widths in twips of
+    // The list's columns (record fields, headed by `captions`), the widths in twips of
     // all but the last, which takes the rest, and their alignments.
-    void setList(const QStringList& fields, const QList<int>& widthsTwips,
-                 const QList<Qt::Alignment>& alignments);
+    void setList(const QStringList& fields, const QStringList& captions,
+                 const QList<int>& widthsTwips, const QList<Qt::Alignment>& alignments);
     // The navigator's source. Nothing is read until the first action.
     void setSource(const QString& dbPath, const DataSource& source, const QString& idField,
                    const QString& nyttIDTyp);
@@ -133,6 +134,7 @@ private:
     QTableView* m_list;
     QLineEdit* m_focusField = nullptr;
     QLineEdit* m_keyField = nullptr;
+    QLineEdit* m_lastField = nullptr;
     bool m_keepsLastRecord = false;
     Guard m_guard;
     QString m_currentId;

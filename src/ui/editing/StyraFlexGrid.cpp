@@ -1,5 +1,6 @@
 #include "ui/editing/StyraFlexGrid.h"
 
+#include "data/RecordTableModel.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
 
@@ -67,20 +68,23 @@ void StyraFlexGrid::MarkeraRad(qint32 lngRad)
         grid->scrollTo(first, QAbstractItemView::PositionAtTop);
 }
 
-qint32 StyraFlexGrid::VilkenKol(const QString& strRubrik)
+std::optional<int> StyraFlexGrid::VilkenKol(const QString& strRubrik)
 {
-    qint32 result = 99;
+    std::optional<int> result;
     if (QTableView* grid = activeGrid()) {
         QAbstractItemModel* model = grid->model();
         const int cols = model->columnCount();
         for (int c = 0; c < cols; ++c) {
-            if (model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == strRubrik) {
+            // A list may show its own heading over a field; the field's name finds it too.
+            if (model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == strRubrik ||
+                model->headerData(c, Qt::Horizontal, RecordTableModel::FieldNameRole).toString() ==
+                    strRubrik) {
                 result = c;
                 break;
             }
         }
     }
-    if (result == 99) {
+    if (!result) {
         m_messages.msgBox(QStringLiteral("Kolumnen '") + strRubrik + QStringLiteral("' saknas."),
                           MessageService::Ok, MessageService::Exclamation,
                           AppInfo::productName() + QStringLiteral(" Version ") +

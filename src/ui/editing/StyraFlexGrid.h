@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 class MessageService;
 class QTableView;
 class QWidget;
@@ -25,9 +27,9 @@ public:
     // Makes data row `lngRad` the current and only selected row, always shown highlighted,
     // and scrolls it to the top when it is not in view. A row outside the list is ignored.
     void MarkeraRad(qint32 lngRad);
-    // The leftmost column headed exactly `strRubrik`, or 99 after a warning when there is
-    // none (or no list is active).
-    qint32 VilkenKol(const QString& strRubrik);
+    // The leftmost column headed exactly `strRubrik`, or none after a warning when there
+    // is none (or no list is active).
+    std::optional<int> VilkenKol(const QString& strRubrik);
     // Sorts the rows ascending by all columns, left to right.
     void DoSort();
 

@@ -2,12 +2,12 @@
 
 #include "data/DbError.h"
 #include "seats/LotDraw.h"
-#include "ui/seats/LotDialog.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
 #include "shell/Clock.h"
 #include "shell/MessageService.h"
 #include "shell/SystemRandom.h"
+#include "ui/seats/LotDialog.h"
 #include "ui/shell/AppServices.h"
 
 namespace LotCommand {
@@ -17,13 +17,27 @@ bool record(QWidget* parent, const SeatResult& result, LotStore::Kind kind, cons
 {
     const QVector<int> groups = LotDraw::openGroups(result);
     if (groups.isEmpty()) {
-        messages.msgBox(result.takesLots
-                            ? QStringLiteral("Inga lika jämförelsetal i resultatet avgör vem som "
-                                             "får en plats, så ingen lottning behövs.")
-                            : QStringLiteral("När alla kombinationer beräknas tas ingen lottning "
-                                             "med. Beräkna den kombination som gäller och lotta "
-                                             "där."),
-                        MessageService::Ok, MessageService::Information, AppInfo::appNamn());
+        QStringList drawn;
+        for (const SeatLot& lot : result.lots)
+            if (lot.outcome == SeatLot::Outcome::Applied)
+                drawn.append(QString::number(lot.seat));
+        messages.msgBox(
+            !drawn.isEmpty()
+                ? QStringLiteral("Lotten är redan dragen för ") +
+                      (drawn.size() == 1
+                           ? QStringLiteral("plats ") + drawn.first()
+                           : QStringLiteral("platserna ") +
+                                 drawn.mid(0, drawn.size() - 1).join(QStringLiteral(", ")) +
+                                 QStringLiteral(" och ") + drawn.last()) +
+                      QStringLiteral(" och ingår i resultatet. Inga andra lika "
+                                     "jämförelsetal avgör vem som får en plats.")
+            : result.takesLots
+                ? QStringLiteral("Inga lika jämförelsetal i resultatet avgör vem som "
+                                 "får en plats, så ingen lottning behövs.")
+                : QStringLiteral("När alla kombinationer beräknas tas ingen lottning "
+                                 "med. Beräkna den kombination som gäller och lotta "
+                                 "där."),
+            MessageService::Ok, MessageService::Information, AppInfo::appNamn());
         return false;
     }
     LotDialog dialog(result, groups, clock.now(), messages, parent);

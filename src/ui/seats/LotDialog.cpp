@@ -159,6 +159,13 @@ void LotDialog::cmdSpara_Click()
 
 void LotDialog::cmdProgram_Click()
 {
+    // A drawn lot is stored at once and decides the seat: the user says so first.
+    if (m_messages.msgBox(QStringLiteral("Vill du att programmet lottar nu?\r\n") +
+                              m_cboTie->currentText() +
+                              QStringLiteral("\r\nLotten sparas i valdatabasen."),
+                          MessageService::YesNo, MessageService::Question, AppInfo::appNamn(),
+                          MessageService::SecondButton) != MessageService::AnswerYes)
+        return;
     m_choice = Choice::ByProgram;
     accept();
 }

@@ -9,8 +9,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-AppServices::AppServices(MessageService& messages, Clock& clock)
-    : messages(messages), clock(clock), screenHeight([] {
+AppServices::AppServices(MessageService& messageService, Clock& systemClock)
+    : messages(messageService), clock(systemClock), screenHeight([] {
           const QScreen* screen = QGuiApplication::primaryScreen();
           return screen ? screen->size().height() : 0;
       }),
@@ -32,4 +32,5 @@ void AppServices::renewSetups()
     committee->corrections().setListener(show);
     council = std::make_unique<CouncilSetup>();
     council->corrections().setListener(show);
+    councilReportInput.clear();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 
@@ -38,4 +40,9 @@ struct AppServices
     std::unique_ptr<CouncilSetup> council;
     std::unique_ptr<CommitteeSetup> committee;
     void renewSetups();
+
+    // The fingerprint of the input of the council report last made (CouncilFingerprint),
+    // so that storing its seats can tell when the file has changed since; empty before
+    // the first report after the setups were made.
+    QString councilReportInput;
 };

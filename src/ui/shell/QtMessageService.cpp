@@ -55,20 +55,25 @@ MessageService::Answer QtMessageService::msgBox(const QString& text, Buttons but
     case YesNoCancel:
         order = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
         break;
+    case SaveUndoCancel:
+        order = {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel};
+        break;
     }
     QMessageBox::StandardButtons all;
     for (QMessageBox::StandardButton b : order)
         all |= b;
     box.setStandardButtons(all);
     // The users are Swedish whatever translations the machine has.
-    const auto swedish = [&box](QMessageBox::StandardButton which, const QString& text) {
+    const auto swedish = [&box](QMessageBox::StandardButton which, const QString& caption) {
         if (QAbstractButton* b = box.button(which))
-            b->setText(text);
+            b->setText(caption);
     };
     swedish(QMessageBox::Ok, QStringLiteral("OK"));
     swedish(QMessageBox::Cancel, QStringLiteral("Avbryt"));
     swedish(QMessageBox::Yes, QStringLiteral("&Ja"));
     swedish(QMessageBox::No, QStringLiteral("&Nej"));
+    swedish(QMessageBox::Save, QStringLiteral("&Spara"));
+    swedish(QMessageBox::Discard, QStringLiteral("Å&ngra"));
     const int index = qMin(int(defaultButton), int(order.size()) - 1);
     box.setDefaultButton(order[index]);
     // Closing the box from its frame counts as its last button (Cancel or No), or OK.
@@ -78,8 +83,10 @@ MessageService::Answer QtMessageService::msgBox(const QString& text, Buttons but
     case QMessageBox::Cancel:
         return AnswerCancel;
     case QMessageBox::Yes:
+    case QMessageBox::Save:
         return AnswerYes;
     case QMessageBox::No:
+    case QMessageBox::Discard:
         return AnswerNo;
     default:
         return AnswerOk;

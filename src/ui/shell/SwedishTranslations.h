@@ -3,8 +3,8 @@
 class QCoreApplication;
 
 // Qt's own dialogs (print, file, the buttons of every dialog box) in Swedish: Qt's
-// Swedish catalogue from the Debian package qt6-translations-l10n, and the few button
-// texts of the platform theme that this catalogue lacks.
+// Swedish catalogue from the Debian package qt6-translations-l10n, and the texts that
+// this catalogue lacks (QtDialogTexts).
 class SwedishTranslations
 {
 public:

@@ -3,6 +3,7 @@
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/HelpWindow.h"
 #include "ui/shell/WindowRegistry.h"
 #include "ui/shell/WindowStateRule.h"
 
@@ -87,6 +88,8 @@ bool WindowBase::event(QEvent* event)
     // Deleting the window ends with it; nothing of the window may be touched after.
     if (event->type() == QEvent::DeferredDelete)
         return QMainWindow::event(event);
+    if (event->type() == QEvent::Show && !m_helpMenu)
+        addHelpMenu();
     bool result = false;
     guard([&] { result = QMainWindow::event(event); });
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
@@ -117,10 +120,11 @@ void WindowBase::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    // Closed by the user from the window frame: the same as the window's "Avsluta".
+    // Closed by the user from the window frame: the same as the window's "Avsluta", and
+    // the window it goes back to opens where this one was, with the focus.
     QMainWindow::closeEvent(event);
     if (!m_returnWindow.isEmpty())
-        WindowRegistry::instance().show(m_returnWindow);
+        WindowRegistry::instance().show(m_returnWindow, frameGeometry());
 }
 
 void WindowBase::unexpected(const QString& detail)
@@ -183,6 +187,35 @@ QAction* WindowBase::addNamedItem(QMenu* menu, const QString& caption, const cha
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     return action;
+}
+
+bool WindowBase::menuOn(const QMenu* menu)
+{
+    return menuOn(menu->menuAction());
+}
+
+void WindowBase::switchMenu(QAction* item, const QString& caption, bool on)
+{
+    item->setText(caption);
+    item->setEnabled(on);
+}
+
+void WindowBase::switchMenu(QMenu* menu, const QString& caption, bool on)
+{
+    menu->setTitle(caption);
+    menu->menuAction()->setEnabled(on);
+}
+
+void WindowBase::addHelpMenu()
+{
+    // Last in the menu bar of every window, so the window's own menus keep their places.
+    m_helpMenu = addNamedMenu(menuBar(), QStringLiteral("Hjälp"), "mnuHjalp");
+    QAction* handbook = addNamedItem(m_helpMenu, QStringLiteral("Handbok"), "mnuHandbok");
+    handbook->setShortcut(QKeySequence(Qt::Key_F1));
+    handbook->setShortcutContext(Qt::WindowShortcut);
+    // Also when the menu bar is hidden or the menu is not yet shown.
+    addAction(handbook);
+    connectGuarded(handbook, &QAction::triggered, [this] { HelpWindow::open(objectName()); });
 }
 
 QMenu* WindowBase::addNamedMenu(QMenuBar* bar, const QString& title, const char* name)

@@ -59,9 +59,14 @@ public:
         return false;
     }
 
-    // A menu item whose caption is a single blank counts as switched off.
+    // A menu item whose caption is a single blank counts as switched off, and so does
+    // one that is disabled: a menu that does not apply keeps its caption and its place,
+    // greyed, so the menu bar does not jump.
     static bool menuOn(const QString& caption) { return caption.size() >= 3; }
-    static bool menuOn(const QAction* item) { return menuOn(item->text()); }
+    static bool menuOn(const QAction* item) { return item->isEnabled() && menuOn(item->text()); }
+    static bool menuOn(const QMenu* menu);
+    static void switchMenu(QAction* item, const QString& caption, bool on);
+    static void switchMenu(QMenu* menu, const QString& caption, bool on);
 
     static int twips(int t);
 
@@ -165,6 +170,8 @@ private:
         WindowBase* m_window;
     };
 
+    // The menu "Hjälp" with "Handbok" (F1), added when the window is first shown.
+    void addHelpMenu();
     QAction* addNamedItem(QMenuBar* bar, const QString& caption, const char* name);
     QAction* addNamedItem(QMenu* menu, const QString& caption, const char* name);
     void dispatchActivation(const QEvent* event);
@@ -172,6 +179,7 @@ private:
 
     AppServices& m_services;
     Activation m_activation;
+    QMenu* m_helpMenu = nullptr;
     WindowStateRule* m_stateRule = nullptr;
     QString m_returnWindow;
     int m_commands = 0;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QRect>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -38,7 +40,28 @@ QStringList WindowRegistry::names() const
     return result;
 }
 
-QWidget* WindowRegistry::show(const QString& name)
+namespace {
+
+// Centred over the window the user was looking at, and kept on its screen.
+void placeOver(QWidget* window, QRect over)
+{
+    if (over.isNull() && QApplication::activeWindow() && QApplication::activeWindow() != window)
+        over = QApplication::activeWindow()->frameGeometry();
+    if (over.isNull())
+        return;
+    QRect at(QPoint(), window->size());
+    at.moveCenter(over.center());
+    if (const QScreen* screen = QGuiApplication::screenAt(over.center())) {
+        const QRect room = screen->availableGeometry();
+        at.moveLeft(qBound(room.left(), at.left(), qMax(room.left(), room.right() - at.width())));
+        at.moveTop(qBound(room.top(), at.top(), qMax(room.top(), room.bottom() - at.height())));
+    }
+    window->move(at.topLeft());
+}
+
+} // namespace
+
+QWidget* WindowRegistry::show(const QString& name, const QRect& over)
 {
     const auto it = m_creators.find(name);
     if (it == m_creators.end())
@@ -54,7 +77,11 @@ QWidget* WindowRegistry::show(const QString& name)
     QObject::connect(window, &QObject::destroyed, qApp,
                      [] { QTimer::singleShot(0, qApp, &WindowRegistry::quitWhenNoWindowIsLeft); });
     shown.append(name);
+    if (!window->isMaximized())
+        placeOver(window, over);
     window->show();
+    window->raise();
+    window->activateWindow();
     return window;
 }
 
@@ -62,9 +89,10 @@ QWidget* WindowRegistry::handOver(QWidget* from, const QString& name)
 {
     if (!contains(name))
         return nullptr;
+    const QRect over = from ? from->frameGeometry() : QRect();
     if (from)
         unload(from);
-    return show(name);
+    return show(name, over);
 }
 
 void WindowRegistry::unload(QWidget* window)
@@ -109,7 +137,8 @@ bool WindowRegistry::exitProgram(QWidget* closing)
 void WindowRegistry::quitWhenNoWindowIsLeft()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && !w->inherits("QMenu"))
+        // The handbook stands beside the program's windows; it keeps nothing open.
+        if (w->isVisible() && !w->inherits("QMenu") && !w->property("valsitCompanion").toBool())
             return;
     }
     QCoreApplication::quit();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -26,7 +27,9 @@ public:
     QStringList names() const;
 
     // Builds and shows the window; nullptr when no window of that name is registered.
-    QWidget* show(const QString& name);
+    // The window opens centred over `over` (the window it comes from, in global
+    // coordinates), else over the active window, and takes the focus.
+    QWidget* show(const QString& name, const QRect& over = QRect());
     // Unloads `from` (it is closed and deleted, and knows it was not closed by the user)
     // and shows `name`. Nothing happens when `name` is not registered.
     QWidget* handOver(QWidget* from, const QString& name);

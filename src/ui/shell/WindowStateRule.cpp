@@ -15,13 +15,13 @@ WindowStateRule::WindowStateRule(QWidget* window, int minWidthTwips, int minHeig
 void WindowStateRule::applyOnLoad()
 {
     switch (AppGlobals::instance().FormLage) {
-    case 1:
+    case AppGlobals::FormState::Minimised:
         m_window->setWindowState(Qt::WindowMinimized);
         break;
-    case 2:
+    case AppGlobals::FormState::Maximised:
         m_window->setWindowState(Qt::WindowMaximized);
         break;
-    default:
+    case AppGlobals::FormState::Normal:
         m_window->setWindowState(Qt::WindowNoState);
         break;
     }
@@ -45,7 +45,9 @@ void WindowStateRule::onResize()
         m_window->setWindowState(Qt::WindowNoState);
     const Qt::WindowStates state = m_window->windowState();
     if (!(state & Qt::WindowMinimized))
-        globals.FormLage = (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) ? 2 : 0;
+        globals.FormLage = (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
+                               ? AppGlobals::FormState::Maximised
+                               : AppGlobals::FormState::Normal;
     if (state == Qt::WindowNoState) {
         const QSize size = m_window->size();
         if (size.width() < m_minimum.width() || size.height() < m_minimum.height())

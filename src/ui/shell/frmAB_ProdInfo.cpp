@@ -55,8 +55,8 @@ void frmAB_ProdInfo::onActivate()
         problem = QStringLiteral("Produktinformationen kunde inte läsas: ") + file.errorString();
     } else {
         // A document of a few pages; anything much larger is not what belongs here.
-        const QByteArray data = file.read(8 * 1024 * 1024);
-        if (RtfReader::read(data, *m_rtfPInfo->document()))
+        const QByteArray bytes = file.read(8 * 1024 * 1024);
+        if (RtfReader::read(bytes, *m_rtfPInfo->document()))
             return;
         problem = QStringLiteral("Produktinformationen kunde inte läsas: filen ") +
                   QDir::toNativeSeparators(path) + QStringLiteral(" är inte ett RTF-dokument.");

@@ -3,6 +3,9 @@
 #include "committee/CommitteeSetup.h"
 #include "council/CouncilSetup.h"
 #include "data/DatabaseChooser.h"
+#include "data/DbError.h"
+#include "data/ElectionDatabase.h"
+#include "data/ElectionSettings.h"
 #include "report/ReportHeader.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
@@ -22,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -168,10 +172,61 @@ void frmA_Start::Form_Load()
     services().renewSetups();
     globals.AppNamn = AppInfo::appNamn();
 
-    m_antFullm = settings.number(QStringLiteral("MndFullm"));
-    m_antNmnd = settings.number(QStringLiteral("MndNmnd"));
-    m_chkNmnd = settings.value(QStringLiteral("ChkNmnd"));
-    setCaption(m_mnuForHeader, settings.value(QStringLiteral("ForHeader")));
+    // The seats and the heading are the election's: read from the file at activation.
+    const ElectionSettings defaults;
+    m_antFullm = defaults.councilSeats;
+    m_antNmnd = defaults.committeeSeats;
+    // Stored as the design has it: "0" for the committee, "1" for the council.
+    m_committeeChosen = settings.value(QStringLiteral("ChkNmnd")) == QLatin1String("0");
+    setCaption(m_mnuForHeader, defaults.heading);
+}
+
+bool frmA_Start::ensureUsableDatabase()
+{
+    AppGlobals& globals = AppGlobals::instance();
+    const QString path = AppGlobals::joinPath(globals.DBKat, globals.DBNmn);
+    // SQLite's check reads the whole file: once, when the file becomes the working
+    // election, not at every return from an entry window. A file that has gone since is
+    // looked for again.
+    if (path == globals.DBVerified && QFileInfo(path).isFile())
+        return true;
+    const ElectionDatabase::FileKind kind = ElectionDatabase::verify(path);
+    if (kind == ElectionDatabase::ElectionFile) {
+        globals.DBVerified = path;
+        return true;
+    }
+    if (kind == ElectionDatabase::Missing)
+        messages().msgBox(QStringLiteral("Databasen '") + globals.DBNmn +
+                              QStringLiteral("' finns inte i sökvägen ") + globals.DBKat +
+                              QStringLiteral(" Hämta databas"),
+                          MessageService::Ok, MessageService::NoIcon, globals.AppNamn);
+    else
+        messages().msgBox(ElectionDatabase::refusalText(kind, path) +
+                              QStringLiteral("\r\nVälj en annan databas."),
+                          MessageService::Ok, MessageService::Critical, globals.AppNamn);
+    SettingsStore settings;
+    if (!DatabaseChooser(globals, messages(), settings).ValjDatabas())
+        return false;
+    // The chooser has checked what it chose.
+    globals.DBVerified = globals.DBSokVag;
+    return true;
+}
+
+void frmA_Start::showElection()
+{
+    AppGlobals& globals = AppGlobals::instance();
+    try {
+        bool migrated = false;
+        const ElectionSettings election =
+            ElectionSettings::open(globals.DBSokVag, SettingsStore(), &migrated);
+        m_antFullm = election.councilSeats;
+        m_antNmnd = election.committeeSeats;
+        setCaption(m_mnuForHeader, election.heading);
+        if (migrated)
+            statusBar()->showMessage(ElectionSettings::migratedText(globals.DBNmn));
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Valets inställningar kunde inte läsas. ") + e.Description());
+    }
 }
 
 void frmA_Start::onActivate()
@@ -180,22 +235,13 @@ void frmA_Start::onActivate()
     // then half done (the choice of database has set DBKat and DBNmn to "0" while its
     // dialog is open), so its activation waits for the command to finish it (Command).
     AppGlobals& globals = AppGlobals::instance();
-    if (!QFileInfo(AppGlobals::joinPath(globals.DBKat, globals.DBNmn)).isFile()) {
-        messages().msgBox(QStringLiteral("Databasen '") + globals.DBNmn +
-                              QStringLiteral("' finns inte i sökvägen ") + globals.DBKat +
-                              QStringLiteral(" Hämta databas"),
-                          MessageService::Ok, MessageService::NoIcon, globals.AppNamn);
-        SettingsStore settings;
-        QString heading;
-        if (!DatabaseChooser(globals, messages(), settings).ValjDatabas(&heading)) {
-            mnuExit_Click();
-            return;
-        }
-        if (!heading.isEmpty())
-            setCaption(m_mnuForHeader, heading);
+    if (!ensureUsableDatabase()) {
+        mnuExit_Click();
+        return;
     }
     setCaption(m_mnuRecentFile, globals.DBSokVag);
-    if (m_chkNmnd == QLatin1String("0"))
+    showElection();
+    if (m_committeeChosen)
         mnuNmndmnd_Click();
     else
         mnuPrelFullm_Click();
@@ -208,7 +254,7 @@ void frmA_Start::mnuNmndmnd_Click()
     m_mnuNmndmnd->setChecked(true);
     m_mnuPrelFullm->setChecked(false);
     m_mnuOption->setTitle(QStringLiteral("Beräkning av nämnd-valsit"));
-    m_chkNmnd = QStringLiteral("0");
+    m_committeeChosen = true;
 }
 
 void frmA_Start::mnuPrelFullm_Click()
@@ -218,7 +264,7 @@ void frmA_Start::mnuPrelFullm_Click()
     m_mnuPrelFullm->setChecked(true);
     m_mnuNmndmnd->setChecked(false);
     m_mnuOption->setTitle(QStringLiteral("Beräkning av preliminär fullmäktige"));
-    m_chkNmnd = QStringLiteral("1");
+    m_committeeChosen = false;
 }
 
 void frmA_Start::mnuHmtaNyLnk_Click()
@@ -227,11 +273,8 @@ void frmA_Start::mnuHmtaNyLnk_Click()
     if (!menuOn(m_mnuHmtaNyLnk))
         return;
     SettingsStore settings;
-    QString heading;
-    if (!DatabaseChooser(AppGlobals::instance(), messages(), settings).ValjDatabas(&heading))
+    if (!DatabaseChooser(AppGlobals::instance(), messages(), settings).ValjDatabas())
         return;
-    if (!heading.isEmpty())
-        setCaption(m_mnuForHeader, heading);
     setCaption(m_mnuRecentFile, AppGlobals::instance().DBSokVag);
     Form_Activate();
 }
@@ -242,11 +285,9 @@ void frmA_Start::mnuSkapaNyDB_Click()
     if (!menuOn(m_mnuSkapaNyDB))
         return;
     SettingsStore settings;
-    QString heading;
-    if (!DatabaseChooser(AppGlobals::instance(), messages(), settings).SkapaNyDB(&heading))
+    if (!DatabaseChooser(AppGlobals::instance(), messages(), settings).SkapaNyDB())
         return;
     setCaption(m_mnuRecentFile, AppGlobals::instance().DBSokVag);
-    setCaption(m_mnuForHeader, heading);
     Form_Activate();
 }
 
@@ -276,8 +317,15 @@ void frmA_Start::mnuForHeader_Click()
         return; // cancelled: the heading stays
     if (answer.size() < 2)
         answer = QStringLiteral("Rubrik");
-    setCaption(m_mnuForHeader, QStringLiteral("för ") + answer);
-    SettingsStore().setValue(QStringLiteral("ForHeader"), caption(m_mnuForHeader).trimmed());
+    const QString heading = (QStringLiteral("för ") + answer).trimmed();
+    try {
+        ElectionSettings::update(AppGlobals::instance().DBSokVag,
+                                 [&](ElectionSettings& s) { s.heading = heading; });
+    } catch (const DbError& e) {
+        dbError(QStringLiteral("Rubriken kunde inte sparas i databasen. ") + e.Description());
+        return;
+    }
+    setCaption(m_mnuForHeader, heading);
 }
 
 void frmA_Start::mnuOrgNamn_Click()
@@ -314,7 +362,8 @@ void frmA_Start::mnuExit_Click()
 void frmA_Start::cmdNext_Click()
 {
     const Command command(this);
-    SettingsStore().setValue(QStringLiteral("ChkNmnd"), m_chkNmnd.trimmed());
+    SettingsStore().setValue(QStringLiteral("ChkNmnd"),
+                             m_committeeChosen ? QStringLiteral("0") : QStringLiteral("1"));
     services().committee->setAntValsit(m_antNmnd);
     services().council->setAntValsit(m_antFullm);
     const QString next = m_mnuNmndmnd->isChecked() ? QStringLiteral("frmB_Valresultat")

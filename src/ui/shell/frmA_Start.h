@@ -25,7 +25,6 @@ public:
     ~frmA_Start() override;
 
     // The window's variables.
-    QString ChkNmnd() const { return m_chkNmnd; }
     int AntFullm() const { return m_antFullm; }
     int AntNmnd() const { return m_antNmnd; }
 
@@ -51,6 +50,12 @@ private:
     void buildControls();
     void buildMenus();
     void Form_Load();
+    // The working database is there and sound, else the user chooses another; false when
+    // none is left and the program must end.
+    bool ensureUsableDatabase();
+    // The election's seats and heading, from the working database (an older file takes
+    // the user's values once, which the status line says).
+    void showElection();
 
     QLabel* m_picIcon = nullptr;
     QLabel* m_lblTitle = nullptr;
@@ -70,7 +75,7 @@ private:
     QAction* m_mnuForHeader = nullptr;
     QAction* m_mnuOrgNamn = nullptr;
 
-    QString m_chkNmnd;
+    bool m_committeeChosen = true; // the calculation chosen: committee, else council
     int m_antFullm = 0;
     int m_antNmnd = 0;
 };

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds Valsit for 64-bit Windows on Debian 12 and packages it: build-windows/ gets
+# valsit-<version>-win64.msi and valsit-<version>-win64.zip.
+#
+# Installs what is missing (MinGW-w64, Wine, wixl, ...), builds SQLite, libzip and Qt for
+# Windows from Debian's source into ~/.cache/valsit once (30-45 minutes on two cores;
+# later runs find them there), then cross-builds valsit.exe, valsit-calc.exe and the
+# tests. Build-time tools of the project (the template maker) run under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source_dir=$(pwd)
+build="$source_dir/build-windows"
+
+bash scripts/windows/install-tools.sh
+prefix=$(bash scripts/windows/build-deps.sh | tail -n 1)
+[ -f "$prefix/.complete" ] || { echo "build-windows: no Windows libraries in $prefix" >&2; exit 1; }
+
+export VALSIT_MINGW_PREFIX="$prefix"
+# pkg-config (libzip) sees only the Windows libraries.
+export PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgconfig"
+export PKG_CONFIG_PATH=
+export PKG_CONFIG_SYSROOT_DIR=
+
+# Release with the optimisation of the Linux build (-O2); the package strips the files.
+cmake -G Ninja -S . -B "$build" \
+    -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_PREFIX_PATH="$prefix" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$source_dir/scripts/windows/wine-run" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+    -DVALSIT_QT_TRANSLATIONS=/usr/share/qt6/translations
+nice cmake --build "$build" -j"$(nproc)"
+bash scripts/windows/package.sh "$build"
