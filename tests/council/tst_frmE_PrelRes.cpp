@@ -22,6 +22,7 @@
 #include "ui/shell/frmA_Start.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -697,6 +698,11 @@ private Q_SLOTS:
         const QStringList lines = first.split('\n');
         QCOMPARE(lines.first(), QString("Testkommun har gjort valsitberäkningsbeställningen "
                                         "2026-09-13"));
+        // What the result was computed from, under the heading.
+        QCOMPARE(lines.at(1), QString("Underlag: %1 mandat, första divisor 1,2 och spärr 2 %, "
+                                      "valfilen %2, beräknat 2026-09-13 00:00")
+                                  .arg(e.AntValsit())
+                                  .arg(QFileInfo(s.db->path()).fileName()));
         const int at = int(lines.indexOf("Distrikt namn/röster per parti\tS\tM\tV"));
         QVERIFY2(at > 0, qPrintable(first));
         QCOMPARE(lines.mid(at + 1, 4),
