@@ -16,6 +16,7 @@ bash scripts/windows/install-tools.sh
 prefix=$(bash scripts/windows/build-deps.sh | tail -n 1)
 [ -f "$prefix/.complete" ] || { echo "build-windows: no Windows libraries in $prefix" >&2; exit 1; }
 # libcrypto for the result files' signatures, in a cache folder of its own, linked in.
+# (FindOpenSSL takes MinGW's libraries from LIB_EAY and SSL_EAY.)
 ssl=$(bash scripts/windows/build-openssl.sh | tail -n 1)
 [ -f "$ssl/.complete" ] || { echo "build-windows: no Windows libcrypto in $ssl" >&2; exit 1; }
 
@@ -31,7 +32,7 @@ cmake -G Ninja -S . -B "$build" \
     -DCMAKE_PREFIX_PATH="$prefix" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$source_dir/scripts/windows/wine-run" \
     -DOPENSSL_USE_STATIC_LIBS=TRUE -DOPENSSL_INCLUDE_DIR="$ssl/include" \
-    -DOPENSSL_CRYPTO_LIBRARY="$ssl/lib/libcrypto.a" \
+    -DLIB_EAY="$ssl/lib/libcrypto.a" -DSSL_EAY="$ssl/lib/libssl.a" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
     -DVALSIT_QT_TRANSLATIONS=/usr/share/qt6/translations
 nice cmake --build "$build" -j"$(nproc)"
