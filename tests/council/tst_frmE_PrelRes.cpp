@@ -576,7 +576,12 @@ private Q_SLOTS:
         QCOMPARE(s.column("SELECT PartiID || Roster FROM DistrRoster"), QStringList{"S100"});
         QCOMPARE(roster("S"), 5000);
         s.messages.reset();
-        typeInto(votesOf(w, "M"), "3000000000");
+        // A vote field is full at seven digits: the eighth is refused, and the status line
+        // says why. Text that is no number (pasted) is refused when it would be stored.
+        typeInto(votesOf(w, "M"), "30000000");
+        QCOMPARE(votesOf(w, "M")->text() + ' ' + w->statusBar()->currentMessage(),
+                 "3000000 " + full.arg(7) + '.');
+        votesOf(w, "M")->setText("3y");
         trigger(w, "mnuTotalt");
         QCOMPARE(s.messages.texts(), QStringList({"Antal röster för 'M' är inget giltigt tal. "
                                                   "Rösterna har inte lagrats."}));

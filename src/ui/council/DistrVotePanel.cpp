@@ -6,9 +6,11 @@
 #include "shell/MessageService.h"
 #include "ui/editing/Key2TextBox.h"
 #include "ui/editing/MarkeraOnFocus.h"
+#include "ui/editing/RefusedKey.h"
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -73,6 +75,9 @@ DistrVotePanel::DistrVotePanel(MessageService& messages, const Key2TextBox& keys
         m_text4[i] = cell(QStringLiteral("Text4(%1)").arg(i), grey, true, 0);
         m_text3[i]->setAlignment(Qt::AlignRight);
         keys.hook(m_text3[i], &Key2TextBox::txt0_9);
+        // As the party's votes: at most 9 999 999, so a count cannot outgrow what is stored.
+        m_text3[i]->setMaxLength(7);
+        m_text3[i]->installEventFilter(this);
         MarkeraOnFocus::attach(m_text3[i], keys);
         connect(m_text3[i], &QLineEdit::textChanged, this, [this, i] { rosterChanged(i); });
         // Only the cells the user types in are stored: merely looking at a district must
@@ -257,4 +262,21 @@ void DistrVotePanel::info(const QString& text)
 void DistrVotePanel::dbError(const QString& text)
 {
     m_messages.msgBox(text, MessageService::Ok, MessageService::Critical, AppInfo::appNamn());
+}
+
+bool DistrVotePanel::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->text().isEmpty() && key->text().at(0).isDigit() && !box->hasSelectedText() &&
+            box->text().size() >= box->maxLength()) {
+            const QString full =
+                QStringLiteral("Fältet får bara innehålla %1 tecken").arg(box->maxLength());
+            if (m_message)
+                m_message->setText(full);
+            RefusedKey::tell(box, full + QLatin1Char('.'));
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
 }

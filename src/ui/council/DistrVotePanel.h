@@ -61,6 +61,10 @@ public:
     // Stores the votes on screen, if any, and hides them.
     bool storeAndHide();
 
+protected:
+    // A vote field that is full refuses another digit with a beep and says why.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showRows(int count);
     void rosterChanged(int row);
