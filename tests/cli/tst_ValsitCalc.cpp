@@ -7,6 +7,7 @@
 #include "report/ReportHeader.h"
 #include "shell/SettingsStore.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -235,6 +236,10 @@ private Q_SLOTS:
     void badInput()
     {
         const BadCase& c = row(bad);
+#ifdef Q_OS_WIN
+        if (QByteArray(c.args).contains("/dev/"))
+            QSKIP("no device files on Windows");
+#endif
         QStringList args = QString(c.args).split(' ', Qt::SkipEmptyParts);
         if (!c.content.isEmpty())
             args.replaceInStrings(QRegularExpression("^IN$"), file("in.csv", c.content));
@@ -429,7 +434,8 @@ private Q_SLOTS:
         const QString db = m_dir.filePath("Alvkarleby.mdb");
         const QString xml = VALSIT_TEST_DATA "/valmyndigheten/slutresultat_0319K.xml";
         Result r = run({"import", xml, "--database", db});
-        QCOMPARE(r.out + r.err, db + ": Älvkarleby, 11 partier, 7 valdistrikt, 31 mandat\n");
+        QCOMPARE(r.out + r.err, QDir::toNativeSeparators(db) +
+                                    ": Älvkarleby, 11 partier, 7 valdistrikt, 31 mandat\n");
         QCOMPARE(run({"import", xml, "--database", db}).status, 2);
         QCOMPARE(run({"import", xml, "--database", db, "--replace"}).status, 0);
         r = run({"council", "--database", db, "--store-seats"});
