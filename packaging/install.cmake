@@ -28,6 +28,8 @@ endif()
 file(GLOB qt_swedish ${qt_translations}/qt_sv.qm ${qt_translations}/qtbase_sv.qm)
 if(qt_swedish)
     install(FILES ${qt_swedish} DESTINATION ${VALSIT_SHARE}/translations)
+    # The build's programs and tests find them beside them, as installed ones in share/.
+    file(COPY ${qt_swedish} DESTINATION ${CMAKE_BINARY_DIR}/translations)
 elseif(VALSIT_QT_TRANSLATIONS)
     message(FATAL_ERROR "No qt_sv.qm in ${VALSIT_QT_TRANSLATIONS}")
 endif()

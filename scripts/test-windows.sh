@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Runs the Windows build's tests under Wine, headless, and checks its installer: CTest runs
 # every test executable of build-windows/ through Wine (the build's emulator) on Qt's
-# offscreen platform; then the MSI is installed with msiexec in the same scratch Wine, and
-# the installed programs are run as a user would. Builds first if there is no build.
+# Windows platform, on an Xvfb display of its own; then the MSI is installed with msiexec
+# in the same scratch Wine, and the installed programs are run as a user would. Builds first if there is no build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Wine makes windows of its own (Qt's event dispatcher has one even offscreen): a display
-# of its own for the run, never the user's.
+# The programs' windows (and Wine's own) go to a display of the run's own, never the
+# user's.
 if [ -z "${VALSIT_XVFB:-}" ]; then
     VALSIT_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
@@ -37,9 +37,11 @@ run regedit /S "Z:${source_dir//\//\\}\\scripts\\windows\\wine-fonts.reg" >/dev/
 echo "test-windows: Wine ready in $(( $(date +%s) - start )) s"
 
 # Wine passes no QT_* variable to a program: WINE<name> reaches it as <name>. QtTest
-# writes to the debugger's channel on Windows unless told to use standard error.
-export WINEQT_QPA_PLATFORM=offscreen WINEQT_FORCE_STDERR_LOGGING=1
-export WINEQT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\liberation'
+# writes to the debugger's channel on Windows unless told to use standard error. Qt's
+# Windows platform, not offscreen: it takes its fonts from GDI, where Wine's font
+# substitutes (above) give the reports' Arial and Times New Roman the metrics of
+# Liberation's, as on Windows; offscreen sees only "Liberation Sans" and falls back.
+export WINEQT_QPA_PLATFORM=windows WINEQT_FORCE_STDERR_LOGGING=1
 
 start=$(date +%s)
 status=0

@@ -7,8 +7,11 @@
 MessageService::Answer FakeMessageService::msgBox(const QString& text, Buttons buttons, Icon icon,
                                                   const QString& title, DefaultButton defaultButton)
 {
-    shown.append(
-        {text, buttons, icon, title, defaultButton, QGuiApplication::overrideCursor() != nullptr});
+    // Only a QGuiApplication has an override cursor: asked of a plain QCoreApplication,
+    // QGuiApplication reads another class's data (on Windows it crashes).
+    const bool busy = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+                      QGuiApplication::overrideCursor() != nullptr;
+    shown.append({text, buttons, icon, title, defaultButton, busy});
     if (failNextMessage) {
         failNextMessage = false;
         throw std::runtime_error("Testfel");

@@ -14,11 +14,13 @@ bool SwedishTranslations::install(QCoreApplication& app)
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     auto* qt = new QTranslator(&app);
     // Newer Qt ships the Swedish texts as qtbase_sv, Debian 12 as one qt_sv catalogue.
-    // An install outside Debian's Qt brings its own copy in share/valsit/translations.
-    const QString own = ProgramFolder::installedShareDir(QCoreApplication::applicationDirPath()) +
-                        QStringLiteral("/translations");
+    // An install outside Debian's Qt brings its own copy in share/valsit/translations, a
+    // build in translations/ beside the programs.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString own =
+        ProgramFolder::installedShareDir(programDir) + QStringLiteral("/translations");
     bool found = false;
-    for (const QString& where : {folder, own})
+    for (const QString& where : {folder, own, programDir + QStringLiteral("/translations")})
         found = found || qt->load(sv, QStringLiteral("qtbase"), QStringLiteral("_"), where) ||
                 qt->load(sv, QStringLiteral("qt"), QStringLiteral("_"), where);
     if (found)
