@@ -26,11 +26,12 @@ export PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgc
 export PKG_CONFIG_PATH=
 export PKG_CONFIG_SYSROOT_DIR=
 
+# The emulator carries the prefix, so "cmake --build build-windows" alone builds again.
 # Release with the optimisation of the Linux build (-O2); the package strips the files.
 cmake -G Ninja -S . -B "$build" \
     -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DCMAKE_PREFIX_PATH="$prefix" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$source_dir/scripts/windows/wine-run" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="env;VALSIT_MINGW_PREFIX=$prefix;$source_dir/scripts/windows/wine-run" \
     -DOPENSSL_USE_STATIC_LIBS=TRUE -DOPENSSL_INCLUDE_DIR="$ssl/include" \
     -DLIB_EAY="$ssl/lib/libcrypto.a" -DSSL_EAY="$ssl/lib/libssl.a" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \

@@ -169,8 +169,8 @@ void DatabaseCalc::importResult(const QString& resultFile, const QString& databa
     try {
         if (exists) {
             requireSound(database);
-            ResultImport::apply(database, votes,
-                                ResultImport::rules(result)); // as the window's "Ja"
+            ElectionDatabase election(database);
+            ResultImport::apply(election, votes, ResultImport::rules(result)); // as "Ja" does
         } else {
             // Made whole beside its final name and put in place only then: no half file.
             const QString templateFile =
@@ -184,7 +184,11 @@ void DatabaseCalc::importResult(const QString& resultFile, const QString& databa
                                     .arg(shown(database)));
             QFile::setPermissions(partial, QFile::permissions(partial) | QFile::WriteOwner);
             try {
-                ResultImport::apply(partial, votes, ResultImport::rules(result));
+                {
+                    // Closed again before the file is renamed (Windows refuses an open one).
+                    ElectionDatabase election(partial);
+                    ResultImport::apply(election, votes, ResultImport::rules(result));
+                }
                 ElectionSettings::update(partial, [&](ElectionSettings& s) {
                     s.heading = QStringLiteral("för ") + result.municipalityName;
                 });
@@ -211,8 +215,9 @@ void DatabaseCalc::council(const QString& database, bool json, const QString& pd
 {
     requireSound(database);
     try {
+        auto db = std::make_shared<ElectionDatabase>(database);
         CouncilSetup setup;
-        const QString problem = CouncilFromFile::prepare(setup, database);
+        const QString problem = CouncilFromFile::prepare(setup, db);
         if (!problem.isEmpty())
             throw CalcError(shown(database) + QStringLiteral(": ") + problem);
         ReportHeader header = ReportHeader::of(org, QDate::currentDate());
@@ -220,19 +225,19 @@ void DatabaseCalc::council(const QString& database, bool json, const QString& pd
             ReportHeader::sourceText(setup.AntValsit(), setup.ruleText(),
                                      QFileInfo(database).fileName(), QDateTime::currentDateTime());
         if (!pdfFile.isEmpty()) {
-            CouncilRun::saveAsPdf(setup, database, header, pdfFile,
+            CouncilRun::saveAsPdf(setup, *db, header, pdfFile,
                                   QStringLiteral("Valsit - Preliminär Fullmäktige"));
             m_out << pdfFile << '\n';
         } else {
             PlainTextControl text;
             PlainReportWindow window(&text);
             const auto result = std::make_unique<SeatResult>();
-            if (json && !ValkretsRun::applies(database)) {
-                CouncilRun::runOnScreen(setup, database, header, &window, *result);
+            if (json && !ValkretsRun::applies(*db)) {
+                CouncilRun::runOnScreen(setup, *db, header, &window, *result);
                 m_out
                     << QJsonDocument(ResultJson::council(*result)).toJson(QJsonDocument::Indented);
             } else if (json) {
-                ValkretsRun::runOnScreen(setup, database, header, &window);
+                ValkretsRun::runOnScreen(setup, *db, header, &window);
                 QJsonArray parties;
                 for (int i = 1; i <= setup.AntPartier(); ++i)
                     parties.append(QJsonObject{{QStringLiteral("code"), setup.partiIdAt(i)},
@@ -243,14 +248,14 @@ void DatabaseCalc::council(const QString& database, bool json, const QString& pd
                                          {QStringLiteral("parties"), parties}})
                              .toJson(QJsonDocument::Indented);
             } else {
-                CouncilFromFile::run(setup, database, header, &window);
+                CouncilFromFile::run(setup, *db, header, &window);
                 for (const QString& line : text.lines())
                     m_out << line << '\n';
             }
         }
         if (storeSeats) {
-            const CouncilFromFile::Outcome outcome = CouncilFromFile::calculate(database);
-            CouncilSeatStore::store(database, outcome, QDateTime::currentDateTime());
+            const CouncilFromFile::Outcome outcome = CouncilFromFile::calculate(db);
+            CouncilSeatStore::store(*db, outcome, QDateTime::currentDateTime());
             if (!json)
                 m_out << CouncilSeatStore::storedText(outcome) << '\n';
         }
@@ -288,7 +293,7 @@ void DatabaseCalc::committee(const QString& database, bool json, const QString& 
         header.sourceNote =
             ReportHeader::sourceText(setup.AntValsit(), setup.ruleText(),
                                      QFileInfo(database).fileName(), QDateTime::currentDateTime());
-        CommitteeCalc::write(CommitteeRun::input(setup, database), options, header, m_out);
+        CommitteeCalc::write(CommitteeRun::input(setup, *db), options, header, m_out);
     } catch (const DbError& e) {
         throw CalcError(shown(database) + QStringLiteral(": ") + dbText(e));
     }

@@ -3,6 +3,7 @@
 #include "committee/CommitteePaperReport.h"
 #include "committee/CommitteeScreenReport.h"
 #include "committee/CommitteeSetup.h"
+#include "data/ElectionDatabase.h"
 #include "report/PdfPrinter.h"
 #include "seats/LotStore.h"
 #include "seats/ProgressReport.h"
@@ -24,19 +25,19 @@ QString CommitteeRun::question(int results, int pages)
     return text + QStringLiteral("Vill du fortsätta?");
 }
 
-CommitteeInput CommitteeRun::input(const CommitteeSetup& setup, const QString& dbPath)
+CommitteeInput CommitteeRun::input(const CommitteeSetup& setup, ElectionDatabase& db)
 {
     // The result windows always list the ties and lots under the result.
     CommitteeInput in = setup.input(true);
-    in.lots = LotStore::load(LotStore::Kind::Committee, dbPath);
+    in.lots = LotStore(db).lots(LotStore::Kind::Committee);
     return in;
 }
 
-ValsitBer::Outcome CommitteeRun::runOnScreen(CommitteeSetup& setup, const QString& dbPath,
+ValsitBer::Outcome CommitteeRun::runOnScreen(CommitteeSetup& setup, ElectionDatabase& db,
                                              const ReportHeader& header, ReportWindow* window,
                                              const Progress& progress, SeatResult& last)
 {
-    const CommitteeInput in = input(setup, dbPath);
+    const CommitteeInput in = input(setup, db);
     // The engine holds a large fixed-size result: on the heap, not on the window's stack.
     const auto engine = std::make_unique<ValsitBer>(in);
     CommitteeScreenReport screen(window, header, in,
@@ -58,20 +59,20 @@ ValsitBer::Outcome CommitteeRun::onPaper(const CommitteeInput& input, const Repo
     return engine->run(report, progress.stop);
 }
 
-ValsitBer::Outcome CommitteeRun::runOnPaper(CommitteeSetup& setup, const QString& dbPath,
+ValsitBer::Outcome CommitteeRun::runOnPaper(CommitteeSetup& setup, ElectionDatabase& db,
                                             const ReportHeader& header, Printer& printer,
                                             const Progress& progress)
 {
-    const CommitteeInput in = input(setup, dbPath);
+    const CommitteeInput in = input(setup, db);
     return onPaper(in, header, printer, setup.nextRunNumber(), progress);
 }
 
-ValsitBer::Outcome CommitteeRun::saveAsPdf(CommitteeSetup& setup, const QString& dbPath,
+ValsitBer::Outcome CommitteeRun::saveAsPdf(CommitteeSetup& setup, ElectionDatabase& db,
                                            const ReportHeader& header, const QString& fileName,
                                            const QString& title, int run, const Progress& progress,
                                            const std::function<bool()>& keepStopped)
 {
-    const CommitteeInput in = input(setup, dbPath);
+    const CommitteeInput in = input(setup, db);
     const QString aside = fileName + QStringLiteral(".tmp");
     ValsitBer::Outcome outcome;
     try {

@@ -8,6 +8,7 @@
 #include <functional>
 
 class CommitteeSetup;
+class ElectionDatabase;
 class Printer;
 class ProgressIndicator;
 class ReportWindow;
@@ -31,21 +32,21 @@ public:
     // pages when `pages` is given (the printout), then "Vill du fortsätta?".
     static QString question(int results, int pages = -1);
 
-    static CommitteeInput input(const CommitteeSetup& setup, const QString& dbPath);
+    static CommitteeInput input(const CommitteeSetup& setup, ElectionDatabase& db);
 
     // Into the result window's report, as the setup's next run; `last` gets the last
     // result made (for the lot command).
-    static ValsitBer::Outcome runOnScreen(CommitteeSetup& setup, const QString& dbPath,
+    static ValsitBer::Outcome runOnScreen(CommitteeSetup& setup, ElectionDatabase& db,
                                           const ReportHeader& header, ReportWindow* window,
                                           const Progress& progress, SeatResult& last);
-    static ValsitBer::Outcome runOnPaper(CommitteeSetup& setup, const QString& dbPath,
+    static ValsitBer::Outcome runOnPaper(CommitteeSetup& setup, ElectionDatabase& db,
                                          const ReportHeader& header, Printer& printer,
                                          const Progress& progress);
     // The paper report of the run numbered `run` (the one shown on screen), as a PDF file.
     // The file is written aside and put in place only when the run has succeeded, so a
     // failed run leaves neither a broken file nor a half-overwritten one. A stopped run's
     // file is put in place only when `keepStopped` answers true; else nothing is written.
-    static ValsitBer::Outcome saveAsPdf(CommitteeSetup& setup, const QString& dbPath,
+    static ValsitBer::Outcome saveAsPdf(CommitteeSetup& setup, ElectionDatabase& db,
                                         const ReportHeader& header, const QString& fileName,
                                         const QString& title, int run, const Progress& progress,
                                         const std::function<bool()>& keepStopped = {});

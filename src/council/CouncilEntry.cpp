@@ -66,20 +66,3 @@ CouncilEntry::LoadResult CouncilEntry::loadParties(Recordset& parties, CouncilSe
     engine.setAntPartier(n);
     return Loaded;
 }
-
-int CouncilEntry::storeSeats(const QString& dbPath, CouncilSetup& engine)
-{
-    ElectionDatabase db(dbPath);
-    DbTransaction t(db.database());
-    int written = 0;
-    for (int i = 1; i <= engine.AntPartier(); ++i) {
-        const QString id = engine.partiIdAt(i).trimmed();
-        if (id.isEmpty())
-            continue;
-        QSqlQuery q = t.exec(QStringLiteral("UPDATE Partier SET PartiValRes = ? WHERE PartiID = ?"),
-                             {engine.PartiValRes(i), id});
-        written += q.numRowsAffected();
-    }
-    t.commit();
-    return written;
-}

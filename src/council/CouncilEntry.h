@@ -44,9 +44,4 @@ public:
     // now name other parties.
     static LoadResult loadParties(Recordset& parties, CouncilSetup& setup, bool onlyVoted,
                                   QString* message, int* count = nullptr);
-
-    // Writes the seats of the setup's last calculation into Partier.PartiValRes of the
-    // parties that took part in it (slots 1 to AntPartier); other parties keep theirs.
-    // One transaction; throws DbError. Returns the number of parties written.
-    static int storeSeats(const QString& dbPath, CouncilSetup& setup);
 };

@@ -91,9 +91,8 @@ QString CouncilFingerprint::of(DbTransaction& t)
     return QString::fromLatin1(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex());
 }
 
-QString CouncilFingerprint::of(const QString& dbPath)
+QString CouncilFingerprint::of(ElectionDatabase& db)
 {
-    ElectionDatabase db(dbPath);
     DbTransaction t(db.database());
     const QString fingerprint = of(t);
     t.commit();

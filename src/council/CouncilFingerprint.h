@@ -3,6 +3,7 @@
 #include <QString>
 
 class DbTransaction;
+class ElectionDatabase;
 
 // The fingerprint of everything the council seats of an election file depend on, read as
 // the file holds it now: the parties with votes in the order the calculation takes them
@@ -16,6 +17,6 @@ class DbTransaction;
 class CouncilFingerprint
 {
 public:
-    static QString of(DbTransaction& t);      // throws DbError
-    static QString of(const QString& dbPath); // throws DbError
+    static QString of(DbTransaction& t);     // throws DbError
+    static QString of(ElectionDatabase& db); // throws DbError
 };

@@ -7,6 +7,7 @@
 #include "council/CouncilSetup.h"
 #include "council/ValkretsRun.h"
 #include "council/ValkretsStore.h"
+#include "data/DbTransaction.h"
 #include "data/ElectionDatabase.h"
 #include "data/ElectionSettings.h"
 #include "data/Recordset.h"
@@ -17,11 +18,11 @@
 
 #include <memory>
 
-QString CouncilFromFile::prepare(CouncilSetup& setup, const QString& dbPath)
+QString CouncilFromFile::prepare(CouncilSetup& setup, const std::shared_ptr<ElectionDatabase>& db)
 {
-    auto db = std::make_shared<ElectionDatabase>(dbPath);
+    DbTransaction read(db->database());
     const ElectionSettings settings = ElectionSettings::read(*db);
-    const bool valkretsar = ValkretsStore(dbPath).hasConstituencies();
+    const bool valkretsar = ValkretsStore(*db).hasConstituencies();
     setup.setAntValsit(settings.councilSeats);
     CouncilRules::of(settings, valkretsar).applyTo(setup);
     setup.setRubrik1(CouncilEntry::HamtaRubrik(settings.heading));
@@ -43,41 +44,42 @@ QString CouncilFromFile::prepare(CouncilSetup& setup, const QString& dbPath)
             .arg(count)
             .arg(setup.MinPartier());
     }
-    return valkretsar ? ValkretsRun::check(setup, dbPath) : QString();
+    const QString problem = valkretsar ? ValkretsRun::check(setup, *db) : QString();
+    read.commit();
+    return problem;
 }
 
-void CouncilFromFile::run(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
+void CouncilFromFile::run(CouncilSetup& setup, ElectionDatabase& db, const ReportHeader& header,
                           ReportWindow* window, Printer* printer)
 {
     if (printer) {
-        CouncilRun::runOnPaper(setup, dbPath, header, *printer);
-    } else if (ValkretsRun::applies(dbPath)) {
-        ValkretsRun::runOnScreen(setup, dbPath, header, window);
+        CouncilRun::runOnPaper(setup, db, header, *printer);
+    } else if (ValkretsRun::applies(db)) {
+        ValkretsRun::runOnScreen(setup, db, header, window);
     } else {
         // The result is a large fixed-size value: on the heap.
         const auto result = std::make_unique<SeatResult>();
-        CouncilRun::runOnScreen(setup, dbPath, header, window, *result);
+        CouncilRun::runOnScreen(setup, db, header, window, *result);
     }
 }
 
-CouncilFromFile::Outcome CouncilFromFile::calculate(const QString& dbPath)
+CouncilFromFile::Outcome CouncilFromFile::calculate(const std::shared_ptr<ElectionDatabase>& db)
 {
+    // One read of the file for all of it: the fingerprint is that of the input calculated.
+    DbTransaction read(db->database());
     Outcome outcome;
-    outcome.fingerprint = CouncilFingerprint::of(dbPath);
+    outcome.fingerprint = CouncilFingerprint::of(read);
     CouncilSetup setup;
-    const QString problem = prepare(setup, dbPath);
+    const QString problem = prepare(setup, db);
     if (!problem.isEmpty())
         throw EngineError(QStringLiteral("Mandaten kan inte räknas fram: ") + problem);
     setup.setVisaDistriktSW(false); // the seats only: no report lines per district
     PlainTextControl text;
     PlainReportWindow window(&text);
-    run(setup, dbPath, ReportHeader(), &window);
+    run(setup, *db, ReportHeader(), &window);
+    read.commit();
     for (int i = 1; i <= setup.AntPartier(); ++i)
         outcome.parties.append({setup.partiIdAt(i).trimmed(), setup.PartiValRes(i)});
-    // Read in parts, so a change made by another program meanwhile would mix two inputs.
-    if (CouncilFingerprint::of(dbPath) != outcome.fingerprint)
-        throw EngineError(QStringLiteral("Databasen ändrades medan mandaten räknades fram. "
-                                         "Försök igen."));
     return outcome;
 }
 

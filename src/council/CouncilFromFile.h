@@ -5,7 +5,10 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
+
 class CouncilSetup;
+class ElectionDatabase;
 class Printer;
 class ReportWindow;
 
@@ -30,14 +33,15 @@ public:
 
     // Sets the calculation up from the file: seats, rules, heading, district choice, parties.
     // Empty when it can run, else why not, in Swedish. Throws DbError.
-    static QString prepare(CouncilSetup& setup, const QString& dbPath);
+    static QString prepare(CouncilSetup& setup, const std::shared_ptr<ElectionDatabase>& db);
     // Runs the prepared calculation: on `printer` when given, else into `window`. A file with
     // constituencies gets their calculation. The seats go back to the setup.
-    static void run(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
+    static void run(CouncilSetup& setup, ElectionDatabase& db, const ReportHeader& header,
                     ReportWindow* window, Printer* printer = nullptr);
-    // Prepares and runs without a report; throws EngineError when the input cannot be
-    // calculated or the file changed while it was read, DbError when it cannot be read.
-    static Outcome calculate(const QString& dbPath);
+    // Prepares and runs without a report, all in one read of the file, so the fingerprint
+    // is that of what was calculated. Throws EngineError when the input cannot be
+    // calculated, DbError when the file cannot be read.
+    static Outcome calculate(const std::shared_ptr<ElectionDatabase>& db);
 
     // The parties that won seats: "S 18, M 10, KD 3"
     static QString seatsText(const Outcome& outcome);

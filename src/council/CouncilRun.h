@@ -6,6 +6,7 @@
 #include <QString>
 
 class CouncilSetup;
+class ElectionDatabase;
 class Printer;
 class ReportWindow;
 struct SeatResult;
@@ -20,20 +21,25 @@ struct SeatResult;
 class CouncilRun
 {
 public:
-    static CouncilInput input(const CouncilSetup& setup, const QString& dbPath);
+    // The input, read from the file in one transaction; `fingerprint`, when given, gets
+    // that of the input read (CouncilFingerprint).
+    static CouncilInput input(const CouncilSetup& setup, ElectionDatabase& db,
+                              QString* fingerprint = nullptr);
 
     // Into the result window's report; `result` gets the result (for the lot command).
-    static void runOnScreen(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
-                            ReportWindow* window, SeatResult& result);
+    // Gives the fingerprint of the input read.
+    static QString runOnScreen(CouncilSetup& setup, ElectionDatabase& db,
+                               const ReportHeader& header, ReportWindow* window,
+                               SeatResult& result);
     // On paper on the given printer. A database with constituencies gets the
-    // constituency calculation (ValkretsRun).
-    static void runOnPaper(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
-                           Printer& printer);
+    // constituency calculation (ValkretsRun). Gives the fingerprint of the input read.
+    static QString runOnPaper(CouncilSetup& setup, ElectionDatabase& db, const ReportHeader& header,
+                              Printer& printer);
     // The paper report as a PDF file. The file is written only when the whole report
     // was made: a failed run leaves no half file (and an earlier file as it was).
-    static void saveAsPdf(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
+    static void saveAsPdf(CouncilSetup& setup, ElectionDatabase& db, const ReportHeader& header,
                           const QString& fileName, const QString& title);
     // The paper report made once without keeping it, so that a run which would fail
     // (the district votes cannot be read, say) fails before anything reaches a printer.
-    static void rehearse(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header);
+    static void rehearse(CouncilSetup& setup, ElectionDatabase& db, const ReportHeader& header);
 };

@@ -6,10 +6,9 @@
 #include "data/ElectionSettings.h"
 #include "shell/EngineError.h"
 
-void CouncilSeatStore::store(const QString& dbPath, const CouncilFromFile::Outcome& outcome,
+void CouncilSeatStore::store(ElectionDatabase& db, const CouncilFromFile::Outcome& outcome,
                              const QDateTime& when)
 {
-    ElectionDatabase db(dbPath);
     DbTransaction t(db.database());
     if (CouncilFingerprint::of(t) != outcome.fingerprint)
         throw EngineError(QStringLiteral("Rösterna, mandaten eller reglerna i databasen har "
@@ -31,9 +30,8 @@ QString CouncilSeatStore::storedText(const CouncilFromFile::Outcome& outcome)
         .arg(CouncilFromFile::seatsText(outcome));
 }
 
-bool CouncilSeatStore::matchesInput(const QString& dbPath, QString* storedAt)
+bool CouncilSeatStore::matchesInput(ElectionDatabase& db, QString* storedAt)
 {
-    ElectionDatabase db(dbPath);
     DbTransaction t(db.database());
     const ElectionSettings settings = ElectionSettings::readIn(t);
     const bool matches = settings.councilSeatsFingerprint.isEmpty() ||

@@ -6,9 +6,11 @@
 #include <QHash>
 
 DistrRosterStore::DistrRosterStore(const QString& dbPath)
-    : m_db(std::make_unique<ElectionDatabase>(dbPath))
+    : m_owned(std::make_unique<ElectionDatabase>(dbPath)), m_db(m_owned.get())
 {
 }
+
+DistrRosterStore::DistrRosterStore(ElectionDatabase& db) : m_db(&db) {}
 
 DistrRosterStore::~DistrRosterStore() = default;
 

@@ -38,6 +38,8 @@ public:
     };
 
     explicit DistrRosterStore(const QString& dbPath); // throws DbError
+    // On a database the caller has open (and may be reading in a transaction of its own).
+    explicit DistrRosterStore(ElectionDatabase& db);
     ~DistrRosterStore();
     DistrRosterStore(const DistrRosterStore&) = delete;
     DistrRosterStore& operator=(const DistrRosterStore&) = delete;
@@ -59,5 +61,6 @@ public:
     QVector<CouncilInput::District> districts(const QStringList& codes);
 
 private:
-    std::unique_ptr<ElectionDatabase> m_db;
+    std::unique_ptr<ElectionDatabase> m_owned;
+    ElectionDatabase* m_db;
 };

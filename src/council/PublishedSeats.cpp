@@ -42,6 +42,11 @@ QString PublishedSeats::countNote() const
 PublishedSeats PublishedSeats::load(const QString& dbPath)
 {
     ElectionDatabase db(dbPath);
+    return load(db);
+}
+
+PublishedSeats PublishedSeats::load(ElectionDatabase& db)
+{
     DbTransaction t(db.database());
     PublishedSeats published;
     QSqlQuery exists = t.exec(

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class DbTransaction;
+class ElectionDatabase;
 struct SeatResult;
 struct ValkretsResult;
 
@@ -39,6 +40,7 @@ public:
     void store(DbTransaction& t) const;
     // None when the database has no table or no rows.
     static PublishedSeats load(const QString& dbPath);
+    static PublishedSeats load(ElectionDatabase& db);
 
     // Two lines: the published seats, then whether the calculation agrees (and where not).
     // None when nothing is published or the run shares another number of seats.

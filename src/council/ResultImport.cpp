@@ -10,10 +10,9 @@
 #include <QHash>
 #include <QStringList>
 
-void ResultImport::apply(const QString& dbPath, const ImportedVotes& votes,
+void ResultImport::apply(ElectionDatabase& db, const ImportedVotes& votes,
                          const std::optional<CouncilRules>& rules)
 {
-    ElectionDatabase db(dbPath);
     DbTransaction t(db.database());
     t.exec(QStringLiteral("DELETE FROM DistrRoster"));
     t.exec(QStringLiteral("DELETE FROM Distrikt"));

@@ -11,12 +11,13 @@
 // districts with their constituencies and the votes per district replace what was there,
 // in one transaction, so a
 // failure leaves the database as it was (DbError is thrown).
+class ElectionDatabase;
 class ResultImport
 {
 public:
     // With rules, the election file takes them as the election's rules in the same
     // transaction (an import sets the rules of the election's day).
-    static void apply(const QString& dbPath, const ImportedVotes& votes,
+    static void apply(ElectionDatabase& db, const ImportedVotes& votes,
                       const std::optional<CouncilRules>& rules = std::nullopt);
     // What an import would bring, for the user to confirm before anything changes.
     static QString summary(const ResultFile& file, const ImportedVotes& votes);

@@ -1,11 +1,14 @@
 #include "council/ValkretsRun.h"
 
+#include "council/CouncilFingerprint.h"
 #include "council/PublishedSeats.h"
 
 #include "council/CouncilSetup.h"
 #include "council/ValkretsPaperReport.h"
 #include "council/ValkretsScreenReport.h"
 #include "council/ValkretsStore.h"
+#include "data/DbTransaction.h"
+#include "data/ElectionDatabase.h"
 #include "report/PdfPrinter.h"
 #include "shell/EngineError.h"
 
@@ -14,12 +17,12 @@
 
 #include <cmath>
 
-bool ValkretsRun::applies(const QString& dbPath)
+bool ValkretsRun::applies(ElectionDatabase& db)
 {
-    return ValkretsStore(dbPath).hasConstituencies();
+    return ValkretsStore(db).hasConstituencies();
 }
 
-ValkretsBer::Input ValkretsRun::input(const CouncilSetup& setup, const QString& dbPath)
+ValkretsBer::Input ValkretsRun::input(const CouncilSetup& setup, ElectionDatabase& db)
 {
     ValkretsBer::Input in;
     in.seats = setup.AntValsit();
@@ -29,61 +32,57 @@ ValkretsBer::Input ValkretsRun::input(const CouncilSetup& setup, const QString& 
         in.codes.append(setup.partiIdAt(i));
         in.names.append(setup.partiNamnAt(i));
     }
-    in.constituencies = ValkretsStore(dbPath).votes(in.codes);
+    in.constituencies = ValkretsStore(db).votes(in.codes);
     return in;
 }
 
-QString ValkretsRun::check(const CouncilSetup& setup, const QString& dbPath)
+QString ValkretsRun::check(const CouncilSetup& setup, ElectionDatabase& db)
 {
-    return ValkretsBer::check(input(setup, dbPath));
+    return ValkretsBer::check(input(setup, db));
 }
 
-QVector<ValkretsReportText::Line> ValkretsRun::calculate(CouncilSetup& setup, const QString& dbPath)
+QVector<ValkretsReportText::Line> ValkretsRun::calculate(CouncilSetup& setup, ElectionDatabase& db,
+                                                         QString* fingerprint)
 {
     ValkretsBer calculation;
-    const ValkretsResult& result = calculation.calculate(input(setup, dbPath));
+    // The constituencies' votes and the published seats in one read of the file.
+    DbTransaction read(db.database());
+    if (fingerprint)
+        *fingerprint = CouncilFingerprint::of(read);
+    const ValkretsBer::Input in = input(setup, db);
+    const PublishedSeats published = PublishedSeats::load(db);
+    read.commit();
+    const ValkretsResult& result = calculation.calculate(in);
     for (int i = 1; i <= setup.AntPartier(); ++i)
         setup.setPartiValRes(i, result.parties.at(i - 1).total);
     ValkretsReportText::Options options;
     options.comparisonNumbers = setup.BerTalSW();
     options.fullNumbers = setup.BerTalAntDec() == 0;
     QVector<ValkretsReportText::Line> lines = ValkretsReportText::lines(result, options);
-    const QStringList published = PublishedSeats::load(dbPath).comparison(result);
-    if (!published.isEmpty())
+    const QStringList comparison = published.comparison(result);
+    if (!comparison.isEmpty())
         lines.append({ValkretsReportText::Kind::Blank, QString()});
-    for (const QString& line : published)
+    for (const QString& line : comparison)
         lines.append({ValkretsReportText::Kind::Normal, line});
     return lines;
 }
 
-void ValkretsRun::runOnScreen(CouncilSetup& setup, const QString& dbPath,
-                              const ReportHeader& header, ReportWindow* window)
+QString ValkretsRun::runOnScreen(CouncilSetup& setup, ElectionDatabase& db,
+                                 const ReportHeader& header, ReportWindow* window)
 {
-    const QVector<ValkretsReportText::Line> lines = calculate(setup, dbPath);
+    QString fingerprint;
+    const QVector<ValkretsReportText::Line> lines = calculate(setup, db, &fingerprint);
     ValkretsScreenReport(window).write(header, setup.Rubrik1(), lines);
+    return fingerprint;
 }
 
-void ValkretsRun::runOnPaper(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
-                             Printer& printer)
+QString ValkretsRun::runOnPaper(CouncilSetup& setup, ElectionDatabase& db,
+                                const ReportHeader& header, Printer& printer)
 {
-    const QVector<ValkretsReportText::Line> lines = calculate(setup, dbPath);
+    QString fingerprint;
+    const QVector<ValkretsReportText::Line> lines = calculate(setup, db, &fingerprint);
     ValkretsPaperReport paper;
     paper.setPrinter(&printer);
     paper.print(header, setup.Rubrik1(), lines);
-}
-
-void ValkretsRun::saveAsPdf(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
-                            const QString& fileName, const QString& title)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EngineError(QStringLiteral("Filen '%1' kunde inte skapas: %2")
-                              .arg(QDir::toNativeSeparators(fileName), file.errorString()));
-    {
-        PdfPrinter pdf(&file, title);
-        runOnPaper(setup, dbPath, header, pdf);
-    }
-    if (!file.commit())
-        throw EngineError(QStringLiteral("Filen '%1' kunde inte sparas: %2")
-                              .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    return fingerprint;
 }

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class ElectionDatabase;
 class Printer;
 class ReportWindow;
 class CouncilSetup;
@@ -19,20 +20,20 @@ class ValkretsRun
 {
 public:
     // True when the database holds constituencies.
-    static bool applies(const QString& dbPath);
+    static bool applies(ElectionDatabase& db);
     // The input of the run, unchecked.
-    static ValkretsBer::Input input(const CouncilSetup& setup, const QString& dbPath);
+    static ValkretsBer::Input input(const CouncilSetup& setup, ElectionDatabase& db);
     // Empty when the run can be made, else why not, in Swedish.
-    static QString check(const CouncilSetup& setup, const QString& dbPath);
+    static QString check(const CouncilSetup& setup, ElectionDatabase& db);
 
-    static void runOnScreen(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
-                            ReportWindow* window);
-    static void runOnPaper(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
-                           Printer& printer);
-    // The paper report as a PDF file, written only when the whole report was made.
-    static void saveAsPdf(CouncilSetup& setup, const QString& dbPath, const ReportHeader& header,
-                          const QString& fileName, const QString& title);
+    // The runs read their input in one transaction and give the fingerprint of what they
+    // read (CouncilFingerprint).
+    static QString runOnScreen(CouncilSetup& setup, ElectionDatabase& db,
+                               const ReportHeader& header, ReportWindow* window);
+    static QString runOnPaper(CouncilSetup& setup, ElectionDatabase& db, const ReportHeader& header,
+                              Printer& printer);
 
 private:
-    static QVector<ValkretsReportText::Line> calculate(CouncilSetup& setup, const QString& dbPath);
+    static QVector<ValkretsReportText::Line> calculate(CouncilSetup& setup, ElectionDatabase& db,
+                                                       QString* fingerprint);
 };

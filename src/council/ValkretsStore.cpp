@@ -8,9 +8,11 @@
 #include <QSqlQuery>
 
 ValkretsStore::ValkretsStore(const QString& dbPath)
-    : m_db(std::make_unique<ElectionDatabase>(dbPath))
+    : m_owned(std::make_unique<ElectionDatabase>(dbPath)), m_db(m_owned.get())
 {
 }
+
+ValkretsStore::ValkretsStore(ElectionDatabase& db) : m_db(&db) {}
 
 ValkretsStore::~ValkretsStore() = default;
 

@@ -34,6 +34,8 @@ public:
     };
 
     explicit ValkretsStore(const QString& dbPath); // throws DbError
+    // On a database the caller has open (and may be reading in a transaction of its own).
+    explicit ValkretsStore(ElectionDatabase& db);
     ~ValkretsStore();
     ValkretsStore(const ValkretsStore&) = delete;
     ValkretsStore& operator=(const ValkretsStore&) = delete;
@@ -64,5 +66,6 @@ private:
     static bool hasTable(DbTransaction& t);
     static void ensureTable(DbTransaction& t);
 
-    std::unique_ptr<ElectionDatabase> m_db;
+    std::unique_ptr<ElectionDatabase> m_owned;
+    ElectionDatabase* m_db;
 };

@@ -3,10 +3,33 @@
 #include "data/DbError.h"
 #include "data/DbErrorText.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
+
+#include <sqlite3.h>
+
+namespace {
+
+// True while the connection is inside a transaction someone else began.
+bool inTransaction(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    return connection && sqlite3_get_autocommit(connection) == 0;
+}
+
+} // namespace
 
 DbTransaction::DbTransaction(QSqlDatabase db) : m_db(db)
 {
+    // Inside a caller's transaction (a run reading its whole input at once) this one joins
+    // it: the caller's commit or rollback ends both, and a failure here reaches the caller.
+    if (inTransaction(m_db)) {
+        m_joined = true;
+        return;
+    }
     if (!m_db.transaction())
         throw DbError(DbError::EngineFailure,
                       DbErrorText::describe(QStringLiteral("Databasen kunde inte öppnas för "
@@ -39,6 +62,8 @@ QSqlQuery DbTransaction::exec(const QString& sql, const QVariantList& values)
 
 void DbTransaction::commit()
 {
+    if (m_joined)
+        return;
     if (!m_db.commit())
         fail(QStringLiteral("Ändringen kunde inte sparas"), m_db.lastError());
     m_open = false;

@@ -10,7 +10,8 @@
 // span many rows (district votes, summed totals, stored seats): either every statement
 // takes effect or, on any failure, none. A failure throws DbError with a plain Swedish
 // description; a transaction that is neither committed nor failed is rolled back when it
-// goes out of scope.
+// goes out of scope. Begun inside another transaction on the same connection, it joins
+// that one: what it reads and writes belongs to the outer transaction.
 class DbTransaction
 {
 public:
@@ -29,4 +30,5 @@ private:
 
     QSqlDatabase m_db;
     bool m_open = false;
+    bool m_joined = false;
 };

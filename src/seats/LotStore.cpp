@@ -15,7 +15,12 @@ QString kindText(LotStore::Kind kind)
 
 } // namespace
 
-LotStore::LotStore(const QString& dbPath) : m_db(std::make_unique<ElectionDatabase>(dbPath)) {}
+LotStore::LotStore(const QString& dbPath)
+    : m_owned(std::make_unique<ElectionDatabase>(dbPath)), m_db(m_owned.get())
+{
+}
+
+LotStore::LotStore(ElectionDatabase& db) : m_db(&db) {}
 
 LotStore::~LotStore() = default;
 

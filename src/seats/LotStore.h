@@ -20,6 +20,8 @@ public:
     enum class Kind { Council, Committee };
 
     explicit LotStore(const QString& dbPath); // throws DbError
+    // On a database the caller has open (and may be reading in a transaction of its own).
+    explicit LotStore(ElectionDatabase& db);
     ~LotStore();
     LotStore(const LotStore&) = delete;
     LotStore& operator=(const LotStore&) = delete;
@@ -37,5 +39,6 @@ public:
     static QString tableName() { return QStringLiteral("Lottning"); }
 
 private:
-    std::unique_ptr<ElectionDatabase> m_db;
+    std::unique_ptr<ElectionDatabase> m_owned;
+    ElectionDatabase* m_db;
 };

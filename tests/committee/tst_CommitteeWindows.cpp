@@ -17,6 +17,7 @@
 #include "council/CouncilSeatStore.h"
 #include "council/RostBer.h"
 #include "data/DbError.h"
+#include "data/ElectionDatabase.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
 #include "seats/LotDraw.h"
@@ -338,18 +339,19 @@ private Q_SLOTS:
         const QString path = s.db->path();
         const QString rows = "SELECT Slag || Plats || PartiID || Programlottad FROM Lottning";
         s.exec("DROP TABLE Lottning"); // a file of an older version
-        QVERIFY(LotStore(path).lots(LotStore::Kind::Committee).isEmpty());
+        ElectionDatabase election(path);
+        QVERIFY(LotStore(election).lots(LotStore::Kind::Committee).isEmpty());
         QCOMPARE(s.value("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Lottning'").toInt(), 0);
-        LotStore(path).record(LotStore::Kind::Committee, lotsFor(none, "4=C,5=M"));
-        LotStore(path).record(LotStore::Kind::Council, lotsFor(none, "7=S"));
-        LotStore(path).record(LotStore::Kind::Committee, byProgram, {4});
+        LotStore(election).record(LotStore::Kind::Committee, lotsFor(none, "4=C,5=M"));
+        LotStore(election).record(LotStore::Kind::Council, lotsFor(none, "7=S"));
+        LotStore(election).record(LotStore::Kind::Committee, byProgram, {4});
         QCOMPARE(s.column(rows + " ORDER BY 1"), QStringList({"Fullmäktige7S0", "Nämnd5V1"}));
-        QCOMPARE(LotStore(path).lots(LotStore::Kind::Council).size(), 1);
+        QCOMPARE(LotStore(election).lots(LotStore::Kind::Council).size(), 1);
         // A trigger refuses the second row: the first must not stay, nor the void one go.
         s.exec("CREATE TRIGGER stopp BEFORE INSERT ON Lottning WHEN NEW.Plats = 9 "
                "BEGIN SELECT RAISE(ABORT, 'nej'); END");
-        QVERIFY_THROWS_EXCEPTION(
-            DbError, LotStore(path).record(LotStore::Kind::Council, lotsFor(none, "8=M,9=V"), {7}));
+        QVERIFY_THROWS_EXCEPTION(DbError, LotStore(election).record(LotStore::Kind::Council,
+                                                                    lotsFor(none, "8=M,9=V"), {7}));
         QCOMPARE(s.column(rows + " ORDER BY 1"), QStringList({"Fullmäktige7S0", "Nämnd5V1"}));
     }
 
@@ -449,8 +451,8 @@ private Q_SLOTS:
                 s.exec("UPDATE Valinstallningar SET MandatFingeravtryck = ''");
             else if (*change)
                 s.exec(change);
-            else
-                CouncilSeatStore::store(s.db->path(), CouncilFromFile::calculate(s.db->path()),
+            else if (const auto db = std::make_shared<ElectionDatabase>(s.db->path()))
+                CouncilSeatStore::store(*db, CouncilFromFile::calculate(db),
                                         QDateTime(QDate(2026, 9, 14), QTime(22, 10)));
             QWidget* w = s.show("frmB_Valresultat");
             QVERIFY(w);

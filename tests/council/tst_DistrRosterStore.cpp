@@ -29,7 +29,8 @@ private Q_SLOTS:
 
     void storeIsAllOrNothing()
     {
-        DistrRosterStore store(s.db->path());
+        ElectionDatabase election(s.db->path());
+        DistrRosterStore store(election);
         store.store(1, {{"S", 10}, {"M", 20}});
         QVERIFY_THROWS_EXCEPTION(DbError, store.store(1, {{"S", 11}, {"??", 5}, {"V", 3}}));
         QCOMPARE(s.column("SELECT PartiID || '=' || Roster FROM DistrRoster ORDER BY PartiID"),
@@ -68,7 +69,8 @@ private Q_SLOTS:
             s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES (?, ?, ?)",
                    {f[0], f[1].toInt(), f[2].toInt()});
         }
-        DistrRosterStore store(s.db->path());
+        ElectionDatabase election(s.db->path());
+        DistrRosterStore store(election);
         const QList<DistrRosterStore::TotalChange> found =
             store.totalChanges({"S", "M", "V", "", " "});
         QStringList listed;
@@ -106,7 +108,8 @@ private Q_SLOTS:
         for (const char* name : {"Alby", "Ängby", "Åby", "örby", "alfa", "Zeta"})
             s.addDistrict(id++, 0, name);
         s.exec("INSERT INTO Distrikt (DistrID, DistrNr) VALUES (9, 9)");
-        DistrRosterStore store(s.db->path());
+        ElectionDatabase election(s.db->path());
+        DistrRosterStore store(election);
         QStringList names;
         for (const DistrRosterStore::District& d : store.districtsByName())
             names << QString("%1:%2").arg(d.id).arg(d.name);

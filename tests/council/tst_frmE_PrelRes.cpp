@@ -8,6 +8,7 @@
 #include "Rows.h"
 #include "Trelleborg2018.h"
 #include "WindowDriver.h"
+#include "data/ElectionDatabase.h"
 
 #include "council/CouncilSetup.h"
 #include "council/ValkretsStore.h"
@@ -850,7 +851,8 @@ private Q_SLOTS:
         QCOMPARE(s.messages.shown[0].defaultButton, MessageService::SecondButton);
         QCOMPARE(database(), before);
 
-        ValkretsStore store(s.db->path());
+        ElectionDatabase election(s.db->path());
+        ValkretsStore store(election);
         QString report;
         s.messages.reset();
         import(w, alvkarleby, MessageService::AnswerYes);
@@ -907,7 +909,8 @@ private Q_SLOTS:
             return s.value("SELECT count(*) FROM sqlite_master WHERE name = 'Valkretsar'").toInt();
         };
         s.exec("DROP TABLE Valkretsar"); // a file of an older version
-        ValkretsStore store(s.db->path());
+        ElectionDatabase election(s.db->path());
+        ValkretsStore store(election);
         QVERIFY(!store.hasConstituencies());
         QCOMPARE(tables(), 0); // reading leaves an older file as it was
         QVERIFY_THROWS_EXCEPTION(DbError, store.add(QString(51, 'x'), 24));

@@ -187,9 +187,10 @@ private Q_SLOTS:
     void fingerprint()
     {
         const InputCase& c = row(inputs);
-        const QString before = CouncilFingerprint::of(s.db->path());
+        ElectionDatabase election(s.db->path());
+        const QString before = CouncilFingerprint::of(election);
         s.exec(c.sql);
-        QCOMPARE(CouncilFingerprint::of(s.db->path()) != before, c.counts);
+        QCOMPARE(CouncilFingerprint::of(election) != before, c.counts);
     }
 
     // A list sees a change made by another connection, not its own writes nor a write that
@@ -213,24 +214,24 @@ private Q_SLOTS:
     // fingerprint; a result from an input the file no longer holds is never stored.
     void storeSeats()
     {
-        const QString db = s.db->path();
+        const auto db = std::make_shared<ElectionDatabase>(s.db->path());
         const CouncilFromFile::Outcome old = CouncilFromFile::calculate(db);
         QCOMPARE(CouncilFromFile::seatsText(old), QString("S 23, M 14, V 4"));
         s.exec("UPDATE Partier SET Roster = 900 WHERE PartiID = 'V'");
-        QVERIFY_THROWS_EXCEPTION(EngineError, CouncilSeatStore::store(db, old, QDateTime()));
+        QVERIFY_THROWS_EXCEPTION(EngineError, CouncilSeatStore::store(*db, old, QDateTime()));
         QCOMPARE(seats(), QString("KD0 M0 S0 V0"));
         s.exec("UPDATE Partier SET PartiValRes = 9");
         const CouncilFromFile::Outcome now = CouncilFromFile::calculate(db);
-        CouncilSeatStore::store(db, now, QDateTime(QDate(2026, 9, 14), QTime(21, 5)));
+        CouncilSeatStore::store(*db, now, QDateTime(QDate(2026, 9, 14), QTime(21, 5)));
         QCOMPARE(
             seats() + '|' + CouncilSeatStore::storedText(now),
             QString("KD9 M7 S12 V22|Mandaten för V 22, S 12, M 7 har lagrats som antal valsit i "
                     "fullmäktige."));
         QString at;
-        QVERIFY(CouncilSeatStore::matchesInput(db, &at));
+        QVERIFY(CouncilSeatStore::matchesInput(*db, &at));
         QCOMPARE(at, QString("2026-09-14T21:05:00"));
         s.exec("UPDATE Valinstallningar SET MandatFullm = 45");
-        QVERIFY(!CouncilSeatStore::matchesInput(db));
+        QVERIFY(!CouncilSeatStore::matchesInput(*db));
     }
 };
 

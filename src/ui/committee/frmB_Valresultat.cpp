@@ -1,5 +1,6 @@
 #include "ui/committee/frmB_Valresultat.h"
 
+#include "data/ElectionDatabase.h"
 #include "ui/shell/AppServices.h"
 
 #include "committee/CommitteeEntry.h"
@@ -192,7 +193,8 @@ void frmB_Valresultat::showSeatSource()
     QString storedAt;
     bool matches = true;
     try {
-        matches = CouncilSeatStore::matchesInput(AppGlobals::instance().DBSokVag, &storedAt);
+        ElectionDatabase election(AppGlobals::instance().DBSokVag);
+        matches = CouncilSeatStore::matchesInput(election, &storedAt);
     } catch (const DbError&) {
         matches = true; // the list itself reports a file it cannot read
     }

@@ -1,5 +1,6 @@
 #include "ui/committee/frmD_SkrivUt.h"
 
+#include "data/ElectionDatabase.h"
 #include "ui/shell/AppServices.h"
 
 #include "committee/CommitteeRun.h"
@@ -98,9 +99,9 @@ void frmD_SkrivUt::print()
     QString problem;
     bool stopped = false;
     try {
-        stopped = CommitteeRun::runOnPaper(e, AppGlobals::instance().DBSokVag,
-                                           appReportHeader(e, services().clock), *choice->printer(),
-                                           progress)
+        ElectionDatabase election(AppGlobals::instance().DBSokVag);
+        stopped = CommitteeRun::runOnPaper(e, election, appReportHeader(e, services().clock),
+                                           *choice->printer(), progress)
                       .stopped;
     } catch (const DbError& error) {
         problem = error.Description();

@@ -1,5 +1,6 @@
 #include "ui/committee/frmD_VisaSkrivUt.h"
 
+#include "data/ElectionDatabase.h"
 #include "ui/shell/AppServices.h"
 
 #include "committee/CommitteeRun.h"
@@ -184,8 +185,8 @@ bool frmD_VisaSkrivUt::calculate()
     const ReportHeader header = appReportHeader(*e, services().clock);
     const bool ok = runEngine(
         [this, e, &header](const CommitteeRun::Progress& progress) {
-            return CommitteeRun::runOnScreen(*e, AppGlobals::instance().DBSokVag, header, this,
-                                             progress, *m_result);
+            ElectionDatabase election(AppGlobals::instance().DBSokVag);
+            return CommitteeRun::runOnScreen(*e, election, header, this, progress, *m_result);
         },
         QStringLiteral("Beräkningen kunde inte göras."));
     if (ok) {
@@ -250,7 +251,8 @@ void frmD_VisaSkrivUt::mnuSparaPdf_Click()
     };
     const bool ok = runEngine(
         [e, file, run, &header, &keep](const CommitteeRun::Progress& progress) {
-            return CommitteeRun::saveAsPdf(*e, AppGlobals::instance().DBSokVag, header, file,
+            ElectionDatabase election(AppGlobals::instance().DBSokVag);
+            return CommitteeRun::saveAsPdf(*e, election, header, file,
                                            QStringLiteral("Valsit - Nämndvalsit"), run, progress,
                                            keep);
         },

@@ -1,6 +1,7 @@
 #include "ui/council/DistrVotePanel.h"
 
 #include "data/DbError.h"
+#include "data/ElectionDatabase.h"
 #include "data/Recordset.h"
 #include "shell/AppInfo.h"
 #include "shell/MessageService.h"
@@ -178,7 +179,8 @@ void DistrVotePanel::choose(int listIndex)
     const qint32 chosenID = m_cboDistrID->itemText(listIndex).toInt();
     QList<DistrRosterStore::Votes> votes;
     try {
-        votes = DistrRosterStore(m_dbPath).votesOf(chosenID);
+        ElectionDatabase election(m_dbPath);
+        votes = DistrRosterStore(election).votesOf(chosenID);
     } catch (const DbError& e) {
         // Zeros on screen would be stored over the real votes later.
         dbError(QStringLiteral("Distriktets röster kunde inte läsas. ") + e.Description());
@@ -221,7 +223,8 @@ bool DistrVotePanel::store()
     if (votes.isEmpty())
         return true; // nothing typed: nothing to store
     try {
-        DistrRosterStore(m_dbPath).store(m_valtDistrID, votes);
+        ElectionDatabase election(m_dbPath);
+        DistrRosterStore(election).store(m_valtDistrID, votes);
     } catch (const DbError& e) {
         dbError(QStringLiteral("Distriktets röster kunde inte lagras. ") + e.Description());
         return false;

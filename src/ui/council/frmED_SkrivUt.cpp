@@ -1,9 +1,9 @@
 #include "ui/council/frmED_SkrivUt.h"
 
-#include "council/CouncilFingerprint.h"
 #include "council/CouncilRun.h"
 #include "council/CouncilSetup.h"
 #include "data/DbError.h"
+#include "data/ElectionDatabase.h"
 #include "report/PrinterChoice.h"
 #include "shell/AppGlobals.h"
 #include "shell/EngineError.h"
@@ -72,10 +72,11 @@ void frmED_SkrivUt::onActivate()
             // A run that fails must not leave half a printout: the report is made whole once
             // without a printer, and only then goes to the printer.
             const ReportHeader header = appReportHeader(*engine, services().clock);
-            CouncilRun::rehearse(*engine, globals.DBSokVag, header);
+            ElectionDatabase election(globals.DBSokVag);
+            CouncilRun::rehearse(*engine, election, header);
             rehearsed = true;
-            CouncilRun::runOnPaper(*engine, globals.DBSokVag, header, *choice->printer());
-            services().councilReportInput = CouncilFingerprint::of(globals.DBSokVag);
+            services().councilReportInput =
+                CouncilRun::runOnPaper(*engine, election, header, *choice->printer());
             m_lblMsg->setText(QStringLiteral("OK! Bearbetning klar"));
         } catch (const EngineError& e) {
             failure = e.message();

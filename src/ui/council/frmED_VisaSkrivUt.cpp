@@ -1,11 +1,11 @@
 #include "ui/council/frmED_VisaSkrivUt.h"
 
 #include "council/CouncilEntry.h"
-#include "council/CouncilFingerprint.h"
 #include "council/CouncilRun.h"
 #include "council/CouncilSetup.h"
 #include "council/ValkretsRun.h"
 #include "data/DbError.h"
+#include "data/ElectionDatabase.h"
 #include "seats/SeatResult.h"
 #include "shell/AppGlobals.h"
 #include "shell/Clock.h"
@@ -107,17 +107,15 @@ void frmED_VisaSkrivUt::onActivate()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         m_rtfPInfo->setFocus();
         try {
-            const QString& db = AppGlobals::instance().DBSokVag;
+            ElectionDatabase db(AppGlobals::instance().DBSokVag);
             // Lots are taken in the council's own calculation, not per constituency.
             m_mnuLottning->setEnabled(false);
-            services().councilReportInput = CouncilFingerprint::of(db);
-            if (ValkretsRun::applies(db))
-                ValkretsRun::runOnScreen(*setup, db, appReportHeader(*setup, services().clock),
-                                         this);
-            else
-                CouncilRun::runOnScreen(*setup, db, appReportHeader(*setup, services().clock), this,
-                                        *m_result);
-            m_mnuLottning->setEnabled(!ValkretsRun::applies(db));
+            const bool valkretsar = ValkretsRun::applies(db);
+            const ReportHeader header = appReportHeader(*setup, services().clock);
+            services().councilReportInput =
+                valkretsar ? ValkretsRun::runOnScreen(*setup, db, header, this)
+                           : CouncilRun::runOnScreen(*setup, db, header, this, *m_result);
+            m_mnuLottning->setEnabled(!valkretsar);
             ++m_runs;
             m_lblMsg->setText(doneText);
         } catch (const DbError& e) {
@@ -157,8 +155,8 @@ void frmED_VisaSkrivUt::mnuSparaPdf_Click()
         m_lblMsg->setText(busyText);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         try {
-            CouncilRun::saveAsPdf(*setup, globals.DBSokVag,
-                                  appReportHeader(*setup, services().clock), file,
+            ElectionDatabase election(globals.DBSokVag);
+            CouncilRun::saveAsPdf(*setup, election, appReportHeader(*setup, services().clock), file,
                                   QStringLiteral("Valsit - Preliminär Fullmäktige"));
             SettingsStore().setValue(pdfFolderKey(), QFileInfo(file).absolutePath());
         } catch (const EngineError& e) {

@@ -1,5 +1,6 @@
 #include "ui/council/frmE_PrelRes.h"
 
+#include "data/ElectionDatabase.h"
 #include "ui/shell/AppServices.h"
 
 #include "council/CouncilEntry.h"
@@ -169,7 +170,8 @@ void frmE_PrelRes::onActivate()
     // With constituencies today's rules have a threshold of 3 %, without them 2 %.
     m_valkretsar = false;
     try {
-        m_valkretsar = ValkretsStore(AppGlobals::instance().DBSokVag).hasConstituencies();
+        ElectionDatabase election(AppGlobals::instance().DBSokVag);
+        m_valkretsar = ValkretsStore(election).hasConstituencies();
     } catch (const DbError& e) {
         dbError(QStringLiteral("Valkretsarna kunde inte läsas. ") + e.Description());
     }
@@ -322,7 +324,8 @@ void frmE_PrelRes::cmdNext_Click()
     if (m_valkretsar) {
         QString problem;
         try {
-            problem = ValkretsRun::check(rost, AppGlobals::instance().DBSokVag);
+            ElectionDatabase election(AppGlobals::instance().DBSokVag);
+            problem = ValkretsRun::check(rost, election);
         } catch (const DbError& e) {
             problem = e.Description();
         }
@@ -342,11 +345,12 @@ void frmE_PrelRes::mnuUpdMnd_Click()
     if (!menuOn(m_mnuUpdMnd))
         return;
     const Command command(this);
-    const QString db = AppGlobals::instance().DBSokVag;
     // Calculated again from the file as it is now: the report on screen may be older
     // than the votes, seats or rules the file holds.
+    std::shared_ptr<ElectionDatabase> db;
     CouncilFromFile::Outcome outcome;
     try {
+        db = std::make_shared<ElectionDatabase>(AppGlobals::instance().DBSokVag);
         outcome = CouncilFromFile::calculate(db);
     } catch (const DbError& e) {
         dbError(QStringLiteral("Mandaten kunde inte räknas fram; ingenting har lagrats. ") +
@@ -369,7 +373,7 @@ void frmE_PrelRes::mnuUpdMnd_Click()
             return;
     }
     try {
-        CouncilSeatStore::store(db, outcome, services().clock.now());
+        CouncilSeatStore::store(*db, outcome, services().clock.now());
     } catch (const DbError& e) {
         dbError(QStringLiteral("De framräknade valsiten kunde inte lagras. ") + e.Description());
         return;
@@ -531,7 +535,8 @@ bool frmE_PrelRes::LaddaDistrikt()
 {
     QList<DistrRosterStore::District> districts;
     try {
-        districts = DistrRosterStore(AppGlobals::instance().DBSokVag).districtsByName();
+        ElectionDatabase election(AppGlobals::instance().DBSokVag);
+        districts = DistrRosterStore(election).districtsByName();
     } catch (const DbError& e) {
         dbError(QStringLiteral("Distrikten kunde inte läsas. ") + e.Description());
         return true;
@@ -555,7 +560,8 @@ bool frmE_PrelRes::SummeraDistrRoster()
     if (!m_rowsLoaded)
         return true; // district mode not entered: nothing to sum
     try {
-        DistrRosterStore store(AppGlobals::instance().DBSokVag);
+        ElectionDatabase election(AppGlobals::instance().DBSokVag);
+        DistrRosterStore store(election);
         const QList<DistrRosterStore::TotalChange> changes = store.totalChanges(m_frame5->codes());
         // A total typed or corrected by hand is replaced only when the user agrees.
         if (!changes.isEmpty()) {
@@ -622,7 +628,8 @@ void frmE_PrelRes::mnuHamtaValresultat_Click()
         return;
     try {
         // The election's own rules come with it; the user may change them afterwards.
-        ResultImport::apply(AppGlobals::instance().DBSokVag, votes, ResultImport::rules(file));
+        ElectionDatabase election(AppGlobals::instance().DBSokVag);
+        ResultImport::apply(election, votes, ResultImport::rules(file));
     } catch (const DbError& e) {
         dbError(QStringLiteral("Valresultatet kunde inte hämtas; databasen är oförändrad. ") +
                 e.Description());

@@ -95,7 +95,8 @@ void frmE_Valkretsar::onActivate()
 void frmE_Valkretsar::reload()
 {
     try {
-        ValkretsStore store(dbPath());
+        ElectionDatabase election(dbPath());
+        ValkretsStore store(election);
         m_valkretsar = store.constituencies();
         m_placements = store.placements();
     } catch (const DbError& e) {
@@ -186,7 +187,8 @@ void frmE_Valkretsar::cmdNyValkrets_Click()
         return;
     }
     try {
-        ValkretsStore(dbPath()).add(name, fixed);
+        ElectionDatabase election(dbPath());
+        ValkretsStore(election).add(name, fixed);
     } catch (const DbError& e) {
         dbError(QStringLiteral("Valkretsen kunde inte läggas till. ") + e.Description());
     }
@@ -210,7 +212,8 @@ void frmE_Valkretsar::cmdTaBort_Click()
                           MessageService::SecondButton) != MessageService::AnswerYes)
         return;
     try {
-        ValkretsStore(dbPath()).remove(v.id);
+        ElectionDatabase election(dbPath());
+        ValkretsStore(election).remove(v.id);
     } catch (const DbError& e) {
         dbError(QStringLiteral("Valkretsen kunde inte tas bort. ") + e.Description());
     }
@@ -240,7 +243,8 @@ void frmE_Valkretsar::valkretsChanged(QTableWidgetItem* item)
         }
     }
     try {
-        ValkretsStore(dbPath()).update(v);
+        ElectionDatabase election(dbPath());
+        ValkretsStore(election).update(v);
     } catch (const DbError& e) {
         dbError(QStringLiteral("Valkretsen kunde inte ändras. ") + e.Description());
     }
@@ -256,7 +260,8 @@ void frmE_Valkretsar::placeDistrict(int row, int index)
     const qint32 id =
         index >= 1 && index <= m_valkretsar.size() ? m_valkretsar.at(index - 1).id : 0;
     try {
-        ValkretsStore(dbPath()).place(m_placements.at(row).districtId, id);
+        ElectionDatabase election(dbPath());
+        ValkretsStore(election).place(m_placements.at(row).districtId, id);
         m_placements[row].valkretsId = id;
     } catch (const DbError& e) {
         dbError(QStringLiteral("Distriktets valkrets kunde inte sparas. ") + e.Description());

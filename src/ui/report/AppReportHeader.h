@@ -4,6 +4,7 @@
 #include "council/CouncilSetup.h"
 #include "council/PublishedSeats.h"
 #include "data/DbError.h"
+#include "data/ElectionDatabase.h"
 #include "report/ReportHeader.h"
 #include "shell/AppGlobals.h"
 #include "shell/Clock.h"
@@ -18,7 +19,8 @@ inline ReportHeader appReportHeader()
     const AppGlobals& globals = AppGlobals::instance();
     ReportHeader header{globals.OrgNamn, globals.BestDatum};
     try {
-        header.countNote = PublishedSeats::load(globals.DBSokVag).countNote();
+        ElectionDatabase election(globals.DBSokVag);
+        header.countNote = PublishedSeats::load(election).countNote();
     } catch (const DbError&) {
         // A database that cannot be read is reported by the run itself.
     }

@@ -1,6 +1,7 @@
 #include "ui/seats/LotCommand.h"
 
 #include "data/DbError.h"
+#include "data/ElectionDatabase.h"
 #include "seats/LotDraw.h"
 #include "shell/AppGlobals.h"
 #include "shell/AppInfo.h"
@@ -53,7 +54,8 @@ bool record(QWidget* parent, const SeatResult& result, LotStore::Kind kind, cons
     for (const SeatLot& lot : result.lots)
         if (lot.outcome != SeatLot::Outcome::Applied)
             stale.append(lot.seat);
-    LotStore(dbPath).record(kind, lots, stale);
+    ElectionDatabase election(dbPath);
+    LotStore(election).record(kind, lots, stale);
     return true;
 }
 
