@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ProgramFolder.h"
+
 #include <QString>
 
 class AppGlobals;
@@ -41,7 +43,7 @@ public:
     // file name; both are "0" when the path has no ".mdb" or no separator before it.
     static void splitPath(const QString& path, QString* folder, QString* fileName);
 
-    static QString templateName() { return QStringLiteral("Valsit.mdb"); }
+    static QString templateName() { return ProgramFolder::templateName(); }
     // The setting that keeps the folder of the last database chosen.
     static QString lastFolderKey() { return QStringLiteral("SenasteMapp"); }
 

@@ -1,7 +1,5 @@
 #include "data/ProgramFolder.h"
 
-#include "data/DatabaseChooser.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +23,7 @@ QString ProgramFolder::installedShareDir(const QString& programDir)
 
 QString ProgramFolder::pristineTemplate(const QString& programDir)
 {
-    const QString name = DatabaseChooser::templateName();
+    const QString name = templateName();
     const QString installed = installedShareDir(programDir) + QLatin1Char('/') + name;
     if (QFileInfo(installed).isFile())
         return installed;
@@ -42,7 +40,7 @@ QString ProgramFolder::defaultUserDir()
 
 ProgramFolder::Folders ProgramFolder::resolve(const QString& programDir, const QString& userDir)
 {
-    const QString name = DatabaseChooser::templateName();
+    const QString name = templateName();
     const QString share = installedShareDir(programDir);
     const bool installed = QFileInfo(share + QLatin1Char('/') + name).isFile();
     const QString shipped = installed ? share : programDir;

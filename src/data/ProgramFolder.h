@@ -13,6 +13,8 @@
 class ProgramFolder
 {
 public:
+    // The election file the program ships and starts with.
+    static QString templateName() { return QStringLiteral("Valsit.mdb"); }
     struct Folders
     {
         // Holds the working template: the program's folder as the settings mean it.

@@ -560,7 +560,7 @@ void Recordset::checkColumn(int column) const
                       QStringLiteral("Objektet finns inte i samlingen: '%1'.").arg(column));
 }
 
-Field Recordset::Fields(const QString& name)
+Recordset::Field Recordset::Fields(const QString& name)
 {
     const int column = fieldIndex(name);
     if (column < 0)
@@ -569,7 +569,7 @@ Field Recordset::Fields(const QString& name)
     return Field(this, column);
 }
 
-Field Recordset::Fields(int index)
+Recordset::Field Recordset::Fields(int index)
 {
     checkColumn(index);
     return Field(this, index);
@@ -624,4 +624,24 @@ void Recordset::notifyContent()
 {
     if (m_listener)
         m_listener->afterContentChanged();
+}
+
+QString Recordset::Field::Name() const
+{
+    return m_recordset->fieldName(m_column);
+}
+
+int Recordset::Field::Type() const
+{
+    return m_recordset->fieldType(m_column);
+}
+
+QVariant Recordset::Field::Value() const
+{
+    return m_recordset->value(m_column);
+}
+
+void Recordset::Field::setValue(const QVariant& value)
+{
+    m_recordset->setValue(m_column, value);
 }

@@ -451,7 +451,7 @@ private Q_SLOTS:
         const QByteArray before = TemplateCopy::bytes(db);
         r = run({"council", "--database", db, "--store-seats"});
         QCOMPARE(QString::number(r.status) + r.err,
-                 "2valsit-calc: databasen " + db +
+                 "2valsit-calc: databasen " + QDir::toNativeSeparators(db) +
                      " är skadad och har inte ändrats; ersätt den med en säkerhetskopia\n");
         QCOMPARE(TemplateCopy::bytes(db), before);
     }

@@ -13,6 +13,7 @@
 #include "shell/AppGlobals.h"
 #include "shell/SettingsStore.h"
 
+#include <QDir>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -268,11 +269,12 @@ private Q_SLOTS:
         const bool created = chooser().SkapaNyDB();
         g().templatePath.clear();
         QCOMPARE(created, *c.created != 0);
-        QCOMPARE(m_messages.texts(), *c.message
-                                         ? QStringList{QString(c.message)
-                                                           .replace("{work}", m_work->folder())
-                                                           .replace("{shipped}", shipped.path())}
-                                         : QStringList());
+        QCOMPARE(m_messages.texts(),
+                 *c.message ? QStringList{QString(c.message)
+                                              .replace("{work}", m_work->folder())
+                                              .replace("{shipped}",
+                                                       QDir::toNativeSeparators(shipped.path()))}
+                            : QStringList());
         if (!*c.created) {
             QCOMPARE(QDir(m_work->folder()).entryList(QDir::Files), before);
             QVERIFY(!QFile::exists(m_work->folder() + "/../Uppsala.mdb"));

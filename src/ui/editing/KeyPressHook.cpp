@@ -12,7 +12,8 @@ KeyPressHook::KeyPressHook(QLineEdit* box, Handler handler)
     : QObject(box), m_box(box), m_handler(std::move(handler))
 {
     box->installEventFilter(this);
-    box->setValidator(new KeyPressValidator(box, this));
+    box->setValidator(
+        new KeyPressValidator(box, [this](const QString& text) { return filterText(text); }));
 }
 
 KeyPressHook* KeyPressHook::attach(QLineEdit* box, Handler handler)

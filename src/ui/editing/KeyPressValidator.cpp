@@ -1,11 +1,9 @@
 #include "ui/editing/KeyPressValidator.h"
 
-#include "ui/editing/KeyPressHook.h"
-
 #include <QLineEdit>
 
-KeyPressValidator::KeyPressValidator(QLineEdit* box, const KeyPressHook* hook)
-    : QValidator(box), m_box(box), m_hook(hook), m_previous(box->text())
+KeyPressValidator::KeyPressValidator(QLineEdit* box, FilterText filterText)
+    : QValidator(box), m_box(box), m_filterText(std::move(filterText)), m_previous(box->text())
 {
     // textChanged follows every accepted change, the program's own setText included.
     connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { m_previous = text; });
@@ -30,7 +28,7 @@ QValidator::State KeyPressValidator::validate(QString& input, int& pos) const
     // box is shown as it is.
     if (inserted.isEmpty() || !m_box->isUndoAvailable())
         return Acceptable;
-    const QString kept = m_hook->filterText(inserted);
+    const QString kept = m_filterText(inserted);
     if (kept == inserted)
         return Acceptable;
     input = input.left(prefix) + kept + input.right(suffix);
