@@ -2,12 +2,29 @@
 // whole or not at all, and the district sums differ from, and replace, only the totals
 // of parties that have district votes.
 #include "CouncilSession.h"
+#include "Rows.h"
 
 #include "council/DistrRosterStore.h"
 #include "data/DbError.h"
 #include "data/ElectionDatabase.h"
 
 #include <QtTest>
+
+namespace {
+// District rows "party,district,votes;...", the totals after the sums replaced them, and the
+// changes found ("party:total>sum"), in the order listed.
+struct SumCase
+{
+    const char *name, *rows, *totals, *changes;
+};
+const SumCase sumCases[] = {
+    {"no district votes at all", "", "M=300 S=500 V=100", ""},
+    {"only some parties", "S,1,40;S,2,2;M,2,0", "M=0 S=42 V=100", "S:500>42 M:300>0"},
+    {"zeros only", "S,1,0;M,1,0;V,1,0;S,2,0", "M=300 S=500 V=100", ""},
+    {"code in other case", "s,1,7", "M=300 S=7 V=100", "S:500>7"},
+    {"sum equal to the total", "S,1,499;S,2,1;M,1,5", "M=5 S=500 V=100", "M:300>5"},
+};
+} // namespace
 
 class TestDistrRosterStore : public QObject
 {
@@ -41,31 +58,12 @@ private Q_SLOTS:
                  QStringList({"M=0", "S=12"}));
     }
 
-    void sums_data()
-    {
-        QTest::addColumn<QString>("rows"); // "party,district,votes;..."
-        QTest::addColumn<QStringList>("totals");
-        QTest::addColumn<QStringList>("changes"); // party:total>sum, in the order listed
-        QTest::newRow("no district votes at all")
-            << "" << QStringList({"M=300", "S=500", "V=100"}) << QStringList();
-        QTest::newRow("only some parties")
-            << "S,1,40;S,2,2;M,2,0" << QStringList({"M=0", "S=42", "V=100"})
-            << QStringList({"S:500>42", "M:300>0"});
-        QTest::newRow("zeros only") << "S,1,0;M,1,0;V,1,0;S,2,0"
-                                    << QStringList({"M=300", "S=500", "V=100"}) << QStringList();
-        QTest::newRow("code in other case")
-            << "s,1,7" << QStringList({"M=300", "S=7", "V=100"}) << QStringList({"S:500>7"});
-        QTest::newRow("sum equal to the total")
-            << "S,1,499;S,2,1;M,1,5" << QStringList({"M=5", "S=500", "V=100"})
-            << QStringList({"M:300>5"});
-    }
+    void sums_data() { addRows(sumCases); }
     void sums()
     {
-        QFETCH(QString, rows);
-        QFETCH(QStringList, totals);
-        QFETCH(QStringList, changes);
-        for (const QString& row : rows.split(';', Qt::SkipEmptyParts)) {
-            const QStringList f = row.split(',');
+        const SumCase& c = row(sumCases);
+        for (const QString& line : QString(c.rows).split(';', Qt::SkipEmptyParts)) {
+            const QStringList f = line.split(',');
             s.exec("INSERT INTO DistrRoster (PartiID, DistrID, Roster) VALUES (?, ?, ?)",
                    {f[0], f[1].toInt(), f[2].toInt()});
         }
@@ -74,12 +72,14 @@ private Q_SLOTS:
         const QList<DistrRosterStore::TotalChange> found =
             store.totalChanges({"S", "M", "V", "", " "});
         QStringList listed;
-        for (const DistrRosterStore::TotalChange& c : found)
-            listed << QString("%1:%2>%3").arg(c.partiID).arg(c.total).arg(c.sum);
-        QCOMPARE(listed, changes);
+        for (const DistrRosterStore::TotalChange& t : found)
+            listed << QString("%1:%2>%3").arg(t.partiID).arg(t.total).arg(t.sum);
+        QCOMPARE(listed.join(' '), QString(c.changes));
         QCOMPARE(s.column("SELECT Roster FROM Partier WHERE PartiID = 'S'"), QStringList{"500"});
         store.replaceTotals(found);
-        QCOMPARE(s.column("SELECT PartiID || '=' || Roster FROM Partier ORDER BY PartiID"), totals);
+        QCOMPARE(
+            s.column("SELECT PartiID || '=' || Roster FROM Partier ORDER BY PartiID").join(' '),
+            QString(c.totals));
     }
 
     // Rows of zeros do not keep a party or a district from being deleted; votes do, and

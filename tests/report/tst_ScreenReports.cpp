@@ -95,24 +95,6 @@ const ReportCase reportCases[] = {
       "Distrikt namn/röster per parti\tS\tM", "Norra\t600\t400", "Södra\t0\t600", " ", tieNote, " ",
       "S-partiet\t Antal: 3\tValsit: 1*\t3*\t5*\t", "M-partiet\t Antal: 2\tValsit: 2\t4\t",
       dashes}},
-    {"council, one-character heading: no heading lines",
-     [](Run& r) {
-         r.parties({{"S", 1400}, {"M", 300}}, 5);
-         r.council.heading = "K";
-         r.runCouncil();
-     },
-     council1400 + council1400Result},
-    {"council with comparison numbers",
-     [](Run& r) {
-         r.parties({{"S", 1400}, {"M", 300}}, 5);
-         r.council.report.comparison = ReportChoices::Comparison::TwoDecimals;
-         r.runCouncil();
-     },
-     council1400 +
-         QStringList{"ValsitNr=(Jämförelsetal), 1=(1000.00), 2=(466.67), 3=(280.00), "
-                     "4=(214.29), 5=(200.00)",
-                     " "} +
-         council1400Result},
     {"council with a threshold",
      [](Run& r) {
          r.parties({{"S", 1400}, {"M", 300}}, 5);

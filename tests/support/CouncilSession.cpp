@@ -6,7 +6,6 @@
 #include "ui/council/CouncilWindows.h"
 #include "ui/shell/WindowRegistry.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -170,11 +169,6 @@ QWidget* CouncilSession::openWindow(const QString& name)
             return w;
     }
     return nullptr;
-}
-
-QAction* CouncilSession::action(QWidget* window, const char* name)
-{
-    return window ? window->findChild<QAction*>(QLatin1String(name)) : nullptr;
 }
 
 void CouncilSession::settle()

@@ -14,8 +14,6 @@
 
 #include <memory>
 
-class QAction;
-class QMainWindow;
 class QWidget;
 
 // What the council window tests share: isolated settings, a fresh copy of the template
@@ -56,7 +54,6 @@ public:
     QWidget* show(const QString& name);
     // The council window of that name that is open now, if any.
     static QWidget* openWindow(const QString& name);
-    static QAction* action(QWidget* window, const char* name);
     // Runs pending deletes and events until the hand-over is complete.
     static void settle();
 };
