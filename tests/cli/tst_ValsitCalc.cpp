@@ -275,6 +275,7 @@ private Q_SLOTS:
         const QJsonArray parties = json["parties"].toArray();
         QCOMPARE(parties[0]["code"].toString(), QString("S"));
         QCOMPARE(seatsOf(parties[0]) + '|' + seatsOf(parties[1]), QString("1,2*,4|3,5"));
+        QCOMPARE(json["comparisonNumbers"].toArray().size(), 5); // one per seat, the last too
         QCOMPARE(json["comparisonNumbers"][1]["code"].toString(), QString("S"));
 
         const QString path = file("small.csv", "code,name,votes\nA,A,1000\nB,B,40\n");
