@@ -101,6 +101,9 @@ private Q_SLOTS:
         in.firstDivisorTenths = qRound(c.firstDivisor * 10);
         in.thresholdHundredths = qRound(c.threshold * 100);
         RostBer::calculate(in, *result);
+        // Every tie found names the lists that are tied: two at least.
+        for (int g = 0; g < result->tieGroupCount; ++g)
+            QVERIFY(result->tieGroups[g].listCount >= 2);
         QStringList actual;
         for (int p = 1; p <= result->listCount; ++p)
             actual.append(SeatText::of(*result, p));
