@@ -7,6 +7,7 @@
 #include "committee/ValsitBer.h"
 #include "report/PlainReportWindow.h"
 #include "report/PlainTextControl.h"
+#include "seats/LotTexts.h"
 #include "seats/ProgressReport.h"
 
 #include <QtTest>
@@ -140,6 +141,23 @@ private Q_SLOTS:
             QCOMPARE(last == "Bearbetningen avbröts efter 3 av 15 kombinationer. Redovisningen är "
                              "inte fullständig.",
                      stopAt < 15);
+        }
+    }
+
+    // An all-combinations run takes no lots: that a combination had a tie deciding a seat is
+    // said once, under the last result. Here both combinations have one deciding tie each.
+    void undecidedTiesAreSaid()
+    {
+        for (const bool tie : {true, false}) {
+            CommitteeInput in = input(3, 2, {1});
+            in.parties = {
+                {"P1", "Parti 1", 6}, {"P2", "Parti 2", 4}, {"P3", "Parti 3", tie ? 2 : 1}};
+            in.report.showLots = true;
+            PlainTextControl control;
+            PlainReportWindow window(&control);
+            CommitteeScreenReport screen(&window, ReportHeader(), in, "A");
+            std::make_unique<ValsitBer>(in)->run(screen);
+            QCOMPARE(control.lines().last() == LotTexts::allCombinationsNote(), tie);
         }
     }
 
