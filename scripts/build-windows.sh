@@ -3,9 +3,10 @@
 # valsit-<version>-win64.msi and valsit-<version>-win64.zip.
 #
 # Installs what is missing (MinGW-w64, Wine, wixl, ...), builds SQLite, libzip and Qt for
-# Windows from Debian's source into ~/.cache/valsit once (some hours on two cores; a build
-# cut short goes on where it stopped; later runs find them there) and OpenSSL's libcrypto
-# beside them (minutes), then cross-builds valsit.exe, valsit-calc.exe and the tests.
+# Windows from Debian's source into ~/.cache/valsit once (about 40 minutes on two cores; a
+# build cut short goes on where it stopped; later runs find them there) and OpenSSL's
+# libcrypto beside them (minutes), then cross-builds valsit.exe, valsit-calc.exe and the
+# tests.
 # Build-time tools of the project (the template maker) run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -232,7 +232,7 @@ class TestCommitteeWindows : public QObject
     {
         CouncilSession::settle();
         QWidget* w = CouncilSession::openWindow(name);
-        return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
+        return w && CouncilSession::waitActive(w) ? w : nullptr;
     }
 
 private Q_SLOTS:

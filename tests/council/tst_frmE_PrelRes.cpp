@@ -145,7 +145,7 @@ class TestFrmEPrelRes : public QObject
         CouncilSession::settle();
         auto* result =
             qobject_cast<frmED_VisaSkrivUt*>(CouncilSession::openWindow("frmED_VisaSkrivUt"));
-        if (!result || !QTest::qWaitForWindowActive(result))
+        if (!result || !CouncilSession::waitActive(result))
             return nullptr;
         for (int i = 0; i < 250 && reportText(result).isEmpty(); ++i)
             QTest::qWait(20);
@@ -167,7 +167,7 @@ class TestFrmEPrelRes : public QObject
     {
         CouncilSession::settle();
         auto* w = qobject_cast<frmE_PrelRes*>(CouncilSession::openWindow("frmE_PrelRes"));
-        return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
+        return w && CouncilSession::waitActive(w) ? w : nullptr;
     }
     frmE_PrelRes* reload(frmE_PrelRes* w)
     {
@@ -264,7 +264,7 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(int, stored);
         frmE_PrelRes* w = open();
-        QVERIFY(w && QTest::qWaitForWindowActive(w));
+        QVERIFY(w && CouncilSession::waitActive(w));
         click(w, "cmdButt1(5)");
         typeInto(box(w, "Text1(3)"), "4321");
         QTest::keyClick(box(w, "Text1(3)"), Qt::Key(key));
@@ -677,9 +677,9 @@ private Q_SLOTS:
         other->setAttribute(Qt::WA_DeleteOnClose);
         other->show();
         other->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(other));
+        QVERIFY(CouncilSession::waitActive(other));
         result->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(result));
+        QVERIFY(CouncilSession::waitActive(result));
         QTRY_COMPARE(result->runs(), 2);
         QCOMPARE(reportText(result), first); // emptied and written again, not appended
         other->close();

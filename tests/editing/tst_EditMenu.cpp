@@ -4,11 +4,8 @@
 #include "FakeMessageService.h"
 #include "Rows.h"
 #include "WindowDriver.h"
-#include "shell/ClipboardCommands.h"
 #include "ui/editing/Key2TextBox.h"
 #include "ui/editing/MarkeraOnFocus.h"
-#include "ui/editing/QtClipboardAccess.h"
-#include "ui/editing/QtTextBoxAccess.h"
 #include "ui/editing/RedigeraMenu.h"
 #include "ui/editing/StyraFlexGrid.h"
 
@@ -23,13 +20,11 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-// An entry window with the edit menu wired to the clipboard commands, as the entry
-// windows wire to the clipboard commands, and a record list.
+// An entry window with the edit menu as the entry windows add it, and a record list.
 class EditWindow : public QMainWindow
 {
 public:
-    explicit EditWindow(MessageService& messages, int rows = 2)
-        : commands(messages, &textBoxes, &clipboard), grid(new QTableWidget(rows, 4))
+    explicit EditWindow(MessageService& messages, int rows = 2) : grid(new QTableWidget(rows, 4))
     {
         auto* central = new QWidget;
         auto* layout = new QVBoxLayout(central);
@@ -40,15 +35,10 @@ public:
         grid->setHorizontalHeaderLabels({"PartiID", "Roster", "Partinamn", "Partinamn"});
         setCentralWidget(central);
         filters.hook(votes, &Key2TextBox::txt0_9);
-        menu = RedigeraMenu::addTo(
-            menuBar(), [this] { commands.copy(); }, [this] { commands.cut(); },
-            [this] { commands.paste(); });
+        menu = RedigeraMenu::addTo(menuBar(), messages);
         resize(400, 600);
     }
 
-    QtTextBoxAccess textBoxes;
-    QtClipboardAccess clipboard;
-    ClipboardCommands commands;
     Key2TextBox filters;
     RedigeraMenu* menu;
     QLineEdit* box = new QLineEdit;
@@ -212,27 +202,6 @@ private Q_SLOTS:
                              m_window->rich->toPlainText(),
                          QStringLiteral("föreKommunRapport"));
             }
-    }
-
-    // The entry windows' menu: the keys and items run the clipboard commands on the
-    // focused text box, refusals told through the window's message service.
-    void windowMenuRunsTheCommands()
-    {
-        FakeMessageService engineMessages;
-        QMainWindow window;
-        auto* box = new QLineEdit("Moderaterna");
-        window.setCentralWidget(box);
-        RedigeraMenu::addTo(window.menuBar(), engineMessages);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-
-        box->setSelection(0, 4);
-        press(box, 'X');
-        box->setCursorPosition(7);
-        press(box, 'V');
-        QCOMPARE(clipboardText() + '|' + box->text(), QStringLiteral("Mode|raternaMode"));
-        QVERIFY(engineMessages.shown.isEmpty());
     }
 
     // ---- key filters ----

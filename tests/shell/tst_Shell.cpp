@@ -170,7 +170,7 @@ class TestShell : public QObject
     frmA_Start* load()
     {
         auto* w = qobject_cast<frmA_Start*>(registry().show("frmA_Start"));
-        return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
+        return w && CouncilSession::waitActive(w) ? w : nullptr;
     }
     void clickNext(frmA_Start* w)
     {
@@ -597,7 +597,7 @@ private Q_SLOTS:
         auto* w = new frmAB_ProdInfo(m_services);
         w->setAttribute(Qt::WA_DeleteOnClose);
         w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(CouncilSession::waitActive(w));
         QTest::keyClick(w, Qt::Key_F1);
         HelpWindow* help = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())

@@ -157,9 +157,14 @@ void CouncilSession::addDistrict(int id, int nr, const QString& name)
 QWidget* CouncilSession::show(const QString& name)
 {
     QWidget* w = WindowRegistry::instance().show(name);
-    if (w && !QTest::qWaitForWindowActive(w))
-        return nullptr;
-    return w;
+    return waitActive(w) ? w : nullptr;
+}
+
+bool CouncilSession::waitActive(QWidget* w)
+{
+    if (w && !QTest::qWaitForWindowActive(w, 2000))
+        w->activateWindow();
+    return w && QTest::qWaitForWindowActive(w);
 }
 
 QWidget* CouncilSession::openWindow(const QString& name)

@@ -54,6 +54,9 @@ public:
     QWidget* show(const QString& name);
     // The council window of that name that is open now, if any.
     static QWidget* openWindow(const QString& name);
+    // Waits until the window is active. Under Wine (no window manager) a window opened as
+    // another closes may not get the activation: it is asked for once, as a click would.
+    static bool waitActive(QWidget* w);
     // Runs pending deletes and events until the hand-over is complete.
     static void settle();
 };
