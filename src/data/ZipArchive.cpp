@@ -21,13 +21,23 @@ namespace {
 ZipArchive::ZipArchive(const QString& path) : m_path(path)
 {
     int error = 0;
-    m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    m_zip = zip_open(fileName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
     if (!m_zip)
         broken(path);
     const zip_int64_t count = zip_get_num_entries(m_zip, 0);
     for (zip_int64_t i = 0; i < count; ++i)
         if (const char* name = zip_get_name(m_zip, zip_uint64_t(i), 0))
             m_names.append(QString::fromUtf8(name));
+}
+
+QByteArray ZipArchive::fileName(const QString& path)
+{
+#ifdef Q_OS_WIN
+    // Not the ANSI code page: a folder such as "Val 2026 Älvkarleby" would not be found.
+    return path.toUtf8();
+#else
+    return QFile::encodeName(path);
+#endif
 }
 
 ZipArchive::~ZipArchive()

@@ -18,6 +18,9 @@ public:
     QStringList names() const { return m_names; }
     QByteArray read(const QString& name) const;
 
+    // The path as libzip takes it: in the file system's encoding, on Windows in UTF-8.
+    static QByteArray fileName(const QString& path);
+
 private:
     QString m_path;
     struct zip* m_zip = nullptr;

@@ -10,6 +10,7 @@
 #include "data/ResultFileReader.h"
 #include "data/ResultSignature.h"
 #include "data/ResultXmlReader.h"
+#include "data/ZipArchive.h"
 
 #include <QTemporaryDir>
 #include <openssl/evp.h>
@@ -86,7 +87,7 @@ QByteArray provkommun(const char* name)
 QString writeZip(const QString& path, const QList<QPair<QString, QByteArray>>& files)
 {
     int error = 0;
-    zip_t* z = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    zip_t* z = zip_open(ZipArchive::fileName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     for (const auto& f : files) {
         zip_source_t* source =
             zip_source_buffer(z, f.second.constData(), zip_uint64_t(f.second.size()), 0);
@@ -161,12 +162,14 @@ private Q_SLOTS:
                  "Västra-Norra 24, M 6374 12+1, MED 62 0+0, SÖS 3+1");
     }
 
-    // The JSON of 2022 and later, from the zip or from the two files side by side.
+    // The JSON of 2022 and later, from the zip (in a folder with blanks and Å Ä Ö) or from
+    // the two files side by side.
     void jsonCounts()
     {
         QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("Val 2026 Åby Ö"));
         const QString zip = writeZip(
-            dir.filePath("Val_2026_slutlig_9999_KF.zip"),
+            dir.filePath("Val 2026 Åby Ö/Val_2026_slutlig_9999_KF.zip"),
             {{"Val_2026_slutlig_rostfordelning_9999_KF.json", provkommun("slutlig_rostfordelning")},
              {"Val_2026_slutlig_mandatfordelning_9999_KF.json",
               provkommun("slutlig_mandatfordelning")}});
